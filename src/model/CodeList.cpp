@@ -1,0 +1,86 @@
+#include "CodeList.h"
+
+#include "Cp932.h"
+
+#include <QByteArray>
+
+namespace yomiwa {
+
+std::optional<QString> EncodeCodeList(QStringView text)
+{
+    const cp932::Encoded encoded = cp932::Encode(text);
+    if (!encoded.ok())
+        return std::nullopt;
+    const QByteArray& bytes = encoded.Bytes;
+    QString line;
+    line.reserve(bytes.size() * 7);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const uchar b = uchar(bytes[i]);
+        int code = b;
+        if (cp932::IsLeadByte(b) && i + 1 < bytes.size()) {
+            // A double-byte code read as a signed 16-bit number is always negative.
+            code = ((int(b) << 8) | uchar(bytes[++i])) - 0x10000;
+        }
+        line += QString::number(code + CodeOffset);
+        line += QLatin1Char(',');
+    }
+    return line;
+}
+
+namespace {
+// A decimal integer: an optional minus sign and at least one digit, nothing else.
+std::optional<int> ParseItem(QStringView item)
+{
+    qsizetype i = 0;
+    const bool negative = item.startsWith(QLatin1Char('-'));
+    if (negative)
+        i = 1;
+    if (i >= item.size())
+        return std::nullopt;
+    long long value = 0;
+    for (; i < item.size(); ++i) {
+        const char16_t c = item[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > 1'000'000)
+            return std::nullopt;
+    }
+    return int(negative ? -value : value);
+}
+} // namespace
+
+std::optional<QString> DecodeCodeList(QStringView line)
+{
+    QByteArray bytes;
+    qsizetype start = 0;
+    while (true) {
+        const qsizetype comma = line.indexOf(QLatin1Char(','), start);
+        if (comma <= start)
+            break; // no further comma, or an empty item: the rest is ignored
+        const std::optional<int> item = ParseItem(line.sliced(start, comma - start));
+        if (!item)
+            return std::nullopt;
+        const int v = *item - CodeOffset;
+        if (v >= 0 && v <= 0xFF) {
+            if (cp932::IsLeadByte(uchar(v)))
+                return std::nullopt;
+            bytes += char(v);
+        } else if (v >= -0x8000 && v < 0) {
+            const int code = v + 0x10000;
+            const uchar lead = uchar(code >> 8);
+            const uchar trail = uchar(code & 0xFF);
+            if (!cp932::IsLeadByte(lead) || !cp932::IsTrailByte(trail))
+                return std::nullopt;
+            bytes += char(lead);
+            bytes += char(trail);
+        } else {
+            return std::nullopt;
+        }
+        start = comma + 1;
+    }
+    // Every item is a whole character, so decoding them together equals decoding each.
+    return cp932::Decode(bytes);
+}
+
+} // namespace yomiwa

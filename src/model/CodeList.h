@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace yomiwa {
+
+// The password line and every verse line are kept as a "code list": for each character its
+// signed 16-bit Shift-JIS code plus CodeOffset, in decimal, each followed by ",".
+constexpr int CodeOffset = 73;
+
+// nullopt when a character has no Shift-JIS code.
+std::optional<QString> EncodeCodeList(QStringView text);
+
+// Stops at the first item that is missing or empty; text after the last "," is ignored.
+// nullopt when an item is not a decimal number or not the code of a Shift-JIS character.
+std::optional<QString> DecodeCodeList(QStringView line);
+
+} // namespace yomiwa

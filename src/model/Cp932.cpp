@@ -1,0 +1,72 @@
+#include "Cp932.h"
+
+#include <QStringDecoder>
+#include <QStringEncoder>
+
+namespace yomiwa::cp932 {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// ICU's name for Microsoft's table. The decoder must be stateless: a stateful one keeps a
+// truncated lead byte for the next call instead of reporting it.
+constexpr const char* CodecName = "windows-31j";
+
+qsizetype CharLength(QStringView text, qsizetype index)
+{
+    if (index + 1 < text.size() && text[index].isHighSurrogate() &&
+        text[index + 1].isLowSurrogate())
+        return 2;
+    return 1;
+}
+} // namespace
+
+std::optional<QString> Decode(QByteArrayView bytes)
+{
+    QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+Encoded Encode(QStringView text)
+{
+    Encoded result;
+    {
+        QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
+        result.Bytes = encoder.encode(text);
+        if (!encoder.hasError())
+            return result;
+    }
+    // The encoder only says that something failed; find the first character that did. A
+    // fresh encoder per character because the error flag of one never clears.
+    result.Bytes.clear();
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = CharLength(text, i);
+        QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
+        QByteArray one = encoder.encode(text.sliced(i, len));
+        if (encoder.hasError() || text[i].isSurrogate()) {
+            result.BadIndex = i;
+            return result;
+        }
+        result.Bytes += one;
+        i += len;
+    }
+    return result;
+}
+
+QString DescribeChar(QStringView text, qsizetype index)
+{
+    const qsizetype len = CharLength(text, index);
+    const char32_t code = len == 2 ? QChar::surrogateToUcs4(text[index], text[index + 1])
+                                   : char32_t(text[index].unicode());
+    const QString hex = QString::number(quint32(code), 16).toUpper().rightJustified(4, u'0');
+    const QChar first = text[index];
+    const bool printable = len == 2 || (!first.isSurrogate() && first.isPrint());
+    if (!printable)
+        return u"U+"_s + hex;
+    return u"「"_s + text.sliced(index, len).toString() + u"」(U+"_s + hex + u")"_s;
+}
+
+} // namespace yomiwa::cp932

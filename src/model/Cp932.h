@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace yomiwa::cp932 {
+
+// Shift-JIS as the original platform defines it (Microsoft's code page 932: NEC and IBM
+// extensions, 0x8160 <-> U+FF5E). Every collection and comments file is in it.
+
+inline bool IsLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+inline bool IsTrailByte(uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+
+// nullopt when the bytes hold a sequence that is not a character of the code page
+// (a stray lead byte, an unassigned code).
+std::optional<QString> Decode(QByteArrayView bytes);
+
+struct Encoded {
+    QByteArray Bytes;
+    qsizetype BadIndex = -1; // index of the first character without a code, or -1
+
+    bool ok() const { return BadIndex < 0; }
+};
+Encoded Encode(QStringView text);
+
+// The character at index (a surrogate pair counts as one) for a message: 「X」(U+XXXX).
+QString DescribeChar(QStringView text, qsizetype index);
+
+} // namespace yomiwa::cp932

@@ -1,0 +1,32 @@
+#include "FileNames.h"
+
+#include "Cp932.h"
+
+namespace yomiwa {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString KushuFileName(const QString& title, const QString& edition)
+{
+    return title + u"_"_s + edition + u".Ywk"_s;
+}
+
+QString KansoFileName(const QString& titleCaption, const QString& editionCaption)
+{
+    return titleCaption + u"_"_s + editionCaption.mid(1, 1) + u".kan"_s;
+}
+
+QString CheckFileNamePart(const QString& text, const QString& what)
+{
+    static constexpr char16_t Forbidden[] = u"\\/:*?\"<>|";
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < 0x20 || QStringView(Forbidden).contains(QChar(c))) {
+            return what + u"にファイル名に使えない文字"_s + cp932::DescribeChar(text, i) +
+                   u"が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s;
+        }
+    }
+    return {};
+}
+
+} // namespace yomiwa

@@ -1,0 +1,171 @@
+#include "KansoFile.h"
+
+#include "Cp932.h"
+#include "FileIo.h"
+#include "FileNames.h"
+#include "TextLines.h"
+
+#include <QFile>
+
+namespace yomiwa {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString StartMarker = u"KANSOSTART--"_s;
+const QString EndMarker = u"KANSOEND--"_s;
+
+QString NotFittingMessage(const QString& fileName)
+{
+    return u"感想ファイル「"_s + fileName + u"」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s;
+}
+
+int CountStartLines(QStringView text)
+{
+    int count = 0;
+    LineReader lines(text);
+    while (const std::optional<QStringView> line = lines.Next()) {
+        if (*line == StartMarker)
+            ++count;
+    }
+    return count;
+}
+
+// Reads `count` blocks; the start line of a block is not checked, the first line after it
+// always belongs to the comment.
+std::optional<QStringList> ReadBlocks(QStringView text, int count)
+{
+    QStringList comments;
+    comments.reserve(count);
+    LineReader lines(text);
+    for (int i = 0; i < count; ++i) {
+        if (!lines.Next())
+            return std::nullopt;
+        std::optional<QStringView> line = lines.Next();
+        if (!line)
+            return std::nullopt;
+        QString comment = line->toString();
+        while (true) {
+            line = lines.Next();
+            if (!line)
+                return std::nullopt;
+            if (*line == EndMarker)
+                break;
+            comment += u"\r\n"_s;
+            comment += *line;
+        }
+        comments.append(std::move(comment));
+    }
+    return comments;
+}
+} // namespace
+
+std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes)
+{
+    const std::optional<QString> text = cp932::Decode(bytes);
+    if (!text)
+        return std::nullopt;
+    return ReadBlocks(*text, CountStartLines(*text));
+}
+
+KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName)
+{
+    KansoReadResult result;
+    result.Status = KansoReadStatus::NotFitting;
+    result.Error = NotFittingMessage(fileName);
+    const std::optional<QString> text = cp932::Decode(bytes);
+    if (!text || CountStartLines(*text) != kuCount + 4)
+        return result;
+    std::optional<QStringList> comments = ReadBlocks(*text, kuCount + 4);
+    if (!comments)
+        return result;
+    result.Status = KansoReadStatus::Ok;
+    result.Error.clear();
+    result.Comments = std::move(*comments);
+    return result;
+}
+
+KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount)
+{
+    const QString path = appFolder + fileName;
+    KansoReadResult result;
+    // The name comes from the title inside a collection file; it must not lead elsewhere.
+    const QString unsafe = CheckFileNamePart(fileName, u"感想ファイル名"_s);
+    if (!unsafe.isEmpty()) {
+        result.Status = KansoReadStatus::NotFitting;
+        result.Error = u"感想を読み込めません。\r"_s + unsafe;
+        return result;
+    }
+    if (!QFile::exists(path))
+        return result;
+    const FileBytes file = ReadFileBytes(path);
+    if (!file.Opened || file.TooLarge) {
+        result.Status = KansoReadStatus::NotFitting;
+        result.Error = NotFittingMessage(fileName);
+        return result;
+    }
+    return ParseKanso(file.Bytes, kuCount, fileName);
+}
+
+SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& label)
+{
+    SerializedKanso result;
+    auto labelOf = [&](int index) {
+        return label ? label(index) : QString::number(index + 1) + u"番目のページ"_s;
+    };
+    const QString head = u"感想を保存できません。\r"_s;
+    qsizetype estimate = 0;
+    for (int i = 0; i < comments.size(); ++i) {
+        const QString& comment = comments.at(i);
+        estimate += comment.size() + 28;
+        // A start marker anywhere would be counted as a block; an end marker after the
+        // first line would end the block early.
+        if (FirstLineEqualTo(comment, StartMarker, 0) >= 0 ||
+            FirstLineEqualTo(comment, EndMarker, 1) >= 0) {
+            const QString& marker =
+                FirstLineEqualTo(comment, StartMarker, 0) >= 0 ? StartMarker : EndMarker;
+            result.Error = head + labelOf(i) + u"の感想に「"_s + marker +
+                           u"」だけの行があります。\rこの行があると、感想を正しく読み込めなくなります。"_s;
+            return result;
+        }
+    }
+    QString out;
+    out.reserve(estimate);
+    for (const QString& comment : comments) {
+        out += StartMarker;
+        out += u"\r\n"_s;
+        out += comment;
+        out += u"\r\n"_s;
+        out += EndMarker;
+        out += u"\r\n"_s;
+    }
+    cp932::Encoded encoded = cp932::Encode(out);
+    if (encoded.ok()) {
+        result.Bytes = std::move(encoded.Bytes);
+        return result;
+    }
+    for (int i = 0; i < comments.size(); ++i) {
+        const cp932::Encoded one = cp932::Encode(comments.at(i));
+        if (!one.ok()) {
+            result.Error = head + labelOf(i) + u"の感想に、Shift-JISで保存できない文字"_s +
+                           cp932::DescribeChar(comments.at(i), one.BadIndex) + u"があります。"_s;
+            return result;
+        }
+    }
+    result.Error = head + u"Shift-JISで保存できない文字があります。"_s;
+    return result;
+}
+
+QString WriteKansoFile(const QString& appFolder, const QString& fileName,
+                       const QStringList& comments, const EntryLabeler& label)
+{
+    const QString unsafe = CheckFileNamePart(fileName, u"感想ファイル名"_s);
+    if (!unsafe.isEmpty())
+        return u"感想を保存できません。\r"_s + unsafe;
+    const SerializedKanso file = SerializeKanso(comments, label);
+    if (!file.ok())
+        return file.Error;
+    return SaveFileBytes(appFolder + fileName, file.Bytes);
+}
+
+} // namespace yomiwa

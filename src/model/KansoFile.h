@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+namespace yomiwa {
+
+// The readers' comments of a collection: one block per entry, "KANSOSTART--", the comment,
+// "KANSOEND--", in entry order. Shift-JIS, CR LF, like the collection file.
+
+enum class KansoReadStatus {
+    Ok,         // Comments holds one text per entry
+    NoFile,     // there is no comments file yet: every comment is empty
+    NotFitting, // the file does not belong to the collection as it is; Error says so
+};
+
+struct KansoReadResult {
+    KansoReadStatus Status = KansoReadStatus::NoFile;
+    QStringList Comments;
+    QString Error;
+};
+
+// The blocks of a comments file, as many as it has "KANSOSTART--" lines. nullopt when a
+// block ends early (no "KANSOEND--") or the text is not Shift-JIS.
+std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes);
+
+// kuCount + 4 blocks, or NotFitting with the message naming fileName.
+KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName);
+KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount);
+
+// Names the entry at an index in messages; by default "N番目のページ".
+using EntryLabeler = std::function<QString(int index)>;
+
+struct SerializedKanso {
+    QByteArray Bytes;
+    QString Error;
+
+    bool ok() const { return Error.isEmpty(); }
+};
+// Refuses, naming the page, a comment line that would read back as a block marker and a
+// character without a Shift-JIS code.
+SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& label = {});
+
+// Writes one block per comment. Returns the message for the user, or the empty text.
+QString WriteKansoFile(const QString& appFolder, const QString& fileName,
+                       const QStringList& comments, const EntryLabeler& label = {});
+
+} // namespace yomiwa

@@ -1,0 +1,478 @@
+#include "KushuFile.h"
+
+#include "CodeList.h"
+#include "Cp932.h"
+#include "FileIo.h"
+#include "FileNames.h"
+#include "TextLines.h"
+
+namespace yomiwa {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString CannotOpen = u"句集を開けません。\r"_s;
+const QString CannotSave = u"句集を保存できません。\r"_s;
+
+struct BlockMarkers {
+    QString Start;
+    QString End;
+};
+
+BlockMarkers MarkersOf(EntryKind kind)
+{
+    switch (kind) {
+    case EntryKind::Jo:
+        return {u"JOSTART--"_s, u"JOEND--"_s};
+    case EntryKind::Ku:
+        return {u"KUSTART--"_s, u"KUEND--"_s};
+    case EntryKind::Batsu:
+        return {u"BATSUSTART--"_s, u"BATSUEND--"_s};
+    case EntryKind::Prof:
+        return {u"PROFSTART--"_s, u"PROFEND--"_s};
+    case EntryKind::Oku:
+        break;
+    }
+    return {u"OKUSTART--"_s, u"OKUEND--"_s};
+}
+
+// A colour line: the number with blanks around it, as " 12648447 " or "-2147483633 ".
+std::optional<ColourValue> ParseColourLine(QStringView line)
+{
+    qsizetype begin = 0;
+    qsizetype end = line.size();
+    while (begin < end && line[begin] == u' ')
+        ++begin;
+    while (end > begin && line[end - 1] == u' ')
+        --end;
+    bool negative = false;
+    if (begin < end && (line[begin] == u'-' || line[begin] == u'+')) {
+        negative = line[begin] == u'-';
+        ++begin;
+    }
+    if (begin == end)
+        return std::nullopt;
+    qint64 value = 0;
+    for (qsizetype i = begin; i < end; ++i) {
+        const char16_t c = line[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > qint64(1) << 31)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
+        return std::nullopt;
+    return ColourValue(value);
+}
+
+class Parser {
+public:
+    Parser(QStringView text, int badLine) : m_lines(text), m_badLine(badLine) {}
+
+    KushuReadResult Run();
+
+private:
+    std::optional<QStringView> Line();
+    bool Colours(ColourSet& colours);
+    bool Commentary(QString& commentary, const QString& endMarker);
+    bool Fail(const QString& reason);
+    QString LineLabel() const { return FullWidthNumber(m_lines.LineNumber()) + u"行目"_s; }
+
+    LineReader m_lines;
+    int m_badLine; // the first line that is not Shift-JIS, or 0
+    KushuReadResult m_result;
+};
+
+bool Parser::Fail(const QString& reason)
+{
+    if (m_result.Error.isEmpty())
+        m_result.Error = CannotOpen + reason;
+    return false;
+}
+
+std::optional<QStringView> Parser::Line()
+{
+    std::optional<QStringView> line = m_lines.Next();
+    if (!line) {
+        if (m_badLine > 0)
+            Fail(FullWidthNumber(m_badLine) + u"行目にShift-JISとして読めない文字があります。"_s);
+        else
+            Fail(u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s);
+    }
+    return line;
+}
+
+bool Parser::Colours(ColourSet& colours)
+{
+    for (int slot = 0; slot < ColourSlotCount; ++slot) {
+        const std::optional<QStringView> line = Line();
+        if (!line)
+            return false;
+        const std::optional<ColourValue> value = ParseColourLine(*line);
+        if (!value)
+            return Fail(LineLabel() + u"の色のデータが数値ではありません。"_s);
+        colours[slot] = *value;
+    }
+    return true;
+}
+
+bool Parser::Commentary(QString& commentary, const QString& endMarker)
+{
+    // The first line always belongs to the commentary, whatever it says.
+    std::optional<QStringView> line = Line();
+    if (!line)
+        return false;
+    commentary = line->toString();
+    while (true) {
+        line = Line();
+        if (!line)
+            return false;
+        if (*line == endMarker)
+            return true;
+        commentary += u"\r\n"_s;
+        commentary += *line;
+    }
+}
+
+KushuReadResult Parser::Run()
+{
+    Kushu& k = m_result.Collection;
+    std::optional<QStringView> line;
+    if (!(line = Line()))
+        return m_result;
+    k.Title = line->toString();
+    if (!(line = Line()))
+        return m_result;
+    k.Author = line->toString();
+    if (!(line = Line()))
+        return m_result;
+    k.Edition = line->toString();
+    if (!(line = Line()))
+        return m_result;
+    const std::optional<QString> password = DecodeCodeList(*line);
+    if (!password) {
+        Fail(LineLabel() + u"（パスワード）のデータが不正です。"_s);
+        return m_result;
+    }
+    k.Password = *password;
+
+    if (!(line = Line()))
+        return m_result;
+    if (*line != MarkersOf(EntryKind::Jo).Start) {
+        m_result.Error = CannotOpen + u"５行目のデータが不正です。"_s;
+        m_result.HeaderRead = true;
+        return m_result;
+    }
+
+    QList<KuEntry> entries;
+    entries.reserve(4);
+    KuEntry jo;
+    if (!Colours(jo.Colours) || !Commentary(jo.Commentary, MarkersOf(EntryKind::Jo).End))
+        return m_result;
+    entries.append(std::move(jo));
+
+    // Any line other than "BATSUSTART--" where a block may begin opens a haiku block.
+    const QString batsuStart = MarkersOf(EntryKind::Batsu).Start;
+    const QString kuEnd = MarkersOf(EntryKind::Ku).End;
+    while (true) {
+        if (!(line = Line()))
+            return m_result;
+        if (*line == batsuStart)
+            break;
+        if (entries.size() - 1 >= MaxKuCount) {
+            Fail(u"句の数が"_s + FullWidthNumber(MaxKuCount) + u"を超えています。"_s);
+            return m_result;
+        }
+        KuEntry ku;
+        if (!(line = Line()))
+            return m_result;
+        ku.Preface = line->toString();
+        if (!(line = Line()))
+            return m_result;
+        const std::optional<QString> verse = DecodeCodeList(*line);
+        if (!verse) {
+            Fail(LineLabel() + u"（句）のデータが不正です。"_s);
+            return m_result;
+        }
+        ku.Verse = *verse;
+        if (!(line = Line()))
+            return m_result;
+        ku.Postscript = line->toString();
+        if (!Colours(ku.Colours) || !Commentary(ku.Commentary, kuEnd))
+            return m_result;
+        entries.append(std::move(ku));
+    }
+
+    for (EntryKind kind : {EntryKind::Batsu, EntryKind::Prof, EntryKind::Oku}) {
+        // The start line of 跋 was read by the loop; those of the others are not checked.
+        if (kind != EntryKind::Batsu && !Line())
+            return m_result;
+        KuEntry page;
+        if (!Colours(page.Colours) || !Commentary(page.Commentary, MarkersOf(kind).End))
+            return m_result;
+        entries.append(std::move(page));
+    }
+    // Anything after "OKUEND--" is not read.
+    k.Entries = std::move(entries);
+    return m_result;
+}
+
+} // namespace
+
+KushuReadResult ParseKushu(QByteArrayView bytes)
+{
+    const DecodedText decoded = DecodeFileText(bytes);
+    KushuReadResult result = Parser(decoded.Text, decoded.BadLine).Run();
+    // A refused read delivers nothing, except the header of the line-5 fault.
+    if (!result.ok() && !result.HeaderRead)
+        result.Collection = Kushu();
+    return result;
+}
+
+KushuReadResult ReadKushuFile(const QString& path)
+{
+    const FileBytes file = ReadFileBytes(path);
+    KushuReadResult result;
+    if (!file.Opened)
+        result.Error = CannotOpen + u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
+    else if (file.TooLarge)
+        result.Error = CannotOpen + u"ファイルが大きすぎます。"_s;
+    else
+        result = ParseKushu(file.Bytes);
+    return result;
+}
+
+KushuHeader ReadKushuHeader(const QString& path, int lineCount)
+{
+    KushuHeader header;
+    // The header is at the start; most files need only the first piece.
+    FileBytes file = ReadFileBytes(path, 64 * 1024);
+    QList<QByteArrayView> lines;
+    if (file.Opened) {
+        const bool whole = file.Bytes.size() < 64 * 1024;
+        lines = FirstByteLines(file.Bytes, lineCount, whole);
+        if (lines.size() < lineCount && !whole) {
+            file = ReadFileBytes(path);
+            lines = FirstByteLines(file.Bytes, lineCount, true);
+        }
+    }
+    if (!file.Opened) {
+        header.Error = CannotOpen + u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
+        return header;
+    }
+    if (lines.size() < lineCount) {
+        header.Error = CannotOpen + u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s;
+        return header;
+    }
+    QString* fields[] = {&header.Title, &header.Author, &header.Edition};
+    for (int i = 0; i < lineCount; ++i) {
+        const std::optional<QString> text = cp932::Decode(lines[i]);
+        if (!text) {
+            header.Error = CannotOpen + FullWidthNumber(i + 1) +
+                           u"行目にShift-JISとして読めない文字があります。"_s;
+            return header;
+        }
+        if (i < 3) {
+            *fields[i] = *text;
+        } else {
+            const std::optional<QString> password = DecodeCodeList(*text);
+            if (!password) {
+                header.Error = CannotOpen + u"４行目（パスワード）のデータが不正です。"_s;
+                return header;
+            }
+            header.Password = *password;
+        }
+    }
+    return header;
+}
+
+namespace {
+
+enum class Field { Title, Author, Edition, Password, Preface, Verse, Postscript, Commentary };
+
+QString FieldName(Field field)
+{
+    switch (field) {
+    case Field::Title:
+        return u"句集名"_s;
+    case Field::Author:
+        return u"作者名"_s;
+    case Field::Edition:
+        return u"版数"_s;
+    case Field::Password:
+        return u"パスワード"_s;
+    case Field::Preface:
+        return u"前書"_s;
+    case Field::Verse:
+        return u"句"_s;
+    case Field::Postscript:
+        return u"後書"_s;
+    case Field::Commentary:
+        break;
+    }
+    return u"解説・注釈"_s;
+}
+
+// Visits every text that goes into the file, in file order; entry -1 is the header. Stops
+// when the visitor returns a message and returns it.
+template <typename Visitor> QString ForEachField(const Kushu& k, Visitor visit)
+{
+    const QString* header[] = {&k.Title, &k.Author, &k.Edition, &k.Password};
+    const Field headerFields[] = {Field::Title, Field::Author, Field::Edition, Field::Password};
+    for (int i = 0; i < 4; ++i) {
+        QString message = visit(-1, headerFields[i], *header[i]);
+        if (!message.isEmpty())
+            return message;
+    }
+    for (int index = 0; index < k.Entries.size(); ++index) {
+        const KuEntry& e = k.Entries.at(index);
+        if (KindOfIndex(index, k.KuCount()) == EntryKind::Ku) {
+            for (auto [field, text] : {std::pair{Field::Preface, &e.Preface},
+                                       std::pair{Field::Verse, &e.Verse},
+                                       std::pair{Field::Postscript, &e.Postscript}}) {
+                QString message = visit(index, field, *text);
+                if (!message.isEmpty())
+                    return message;
+            }
+        }
+        QString message = visit(index, Field::Commentary, e.Commentary);
+        if (!message.isEmpty())
+            return message;
+    }
+    return {};
+}
+
+QString Where(const Kushu& k, int index, Field field)
+{
+    return index < 0 ? FieldName(field) : EntryLabel(k, index) + u"の"_s + FieldName(field);
+}
+
+// Faults that change what the file means: line breaks in one-line fields, and commentary
+// lines that the reader would take for the end of the block.
+QString CheckLines(const Kushu& k)
+{
+    return ForEachField(k, [&](int index, Field field, const QString& text) -> QString {
+        if (field != Field::Commentary) {
+            if (text.contains(u'\r'))
+                return CannotSave + Where(k, index, field) + u"に改行が含まれています。"_s;
+            return {};
+        }
+        const QString end = MarkersOf(KindOfIndex(index, k.KuCount())).End;
+        const int line = FirstLineEqualTo(text, end, 1);
+        if (line >= 0) {
+            return CannotSave + Where(k, index, field) + u"に「"_s + end +
+                   u"」だけの行があります。\rこの行があると、句集を正しく読み込めなくなります。"_s;
+        }
+        return {};
+    });
+}
+
+// Called when the whole text did not encode: finds the first field that does not.
+QString FindUnencodable(const Kushu& k)
+{
+    return ForEachField(k, [&](int index, Field field, const QString& text) -> QString {
+        const cp932::Encoded encoded = cp932::Encode(text);
+        if (encoded.ok())
+            return {};
+        return CannotSave + Where(k, index, field) + u"に、Shift-JISで保存できない文字"_s +
+               cp932::DescribeChar(text, encoded.BadIndex) + u"があります。"_s;
+    });
+}
+
+void AppendLine(QString& out, QStringView line)
+{
+    out += line;
+    out += u"\r\n"_s;
+}
+
+void AppendColours(QString& out, const ColourSet& colours)
+{
+    for (ColourValue value : colours.Values) {
+        // " 12648447 " for a value of 0 or more, "-2147483633 " for a system colour.
+        if (value >= 0)
+            out += u' ';
+        out += QString::number(value);
+        out += u" \r\n"_s;
+    }
+}
+
+} // namespace
+
+SerializedFile SerializeKushu(const Kushu& k)
+{
+    SerializedFile result;
+    if (k.KuCount() < 0 || k.KuCount() > MaxKuCount) {
+        result.Error = CannotSave + u"句の数が"_s + FullWidthNumber(MaxKuCount) + u"を超えています。"_s;
+        return result;
+    }
+    result.Error = CheckLines(k);
+    if (!result.ok())
+        return result;
+
+    qsizetype estimate = 256;
+    for (const KuEntry& e : k.Entries)
+        estimate += e.Preface.size() + e.Verse.size() * 7 + e.Postscript.size() +
+                    e.Commentary.size() + 160;
+    QString out;
+    out.reserve(estimate);
+    bool encodable = true;
+    auto codeList = [&](const QString& text) {
+        const std::optional<QString> line = EncodeCodeList(text);
+        encodable = encodable && line.has_value();
+        return line.value_or(QString());
+    };
+
+    AppendLine(out, k.Title);
+    AppendLine(out, k.Author);
+    AppendLine(out, k.Edition);
+    AppendLine(out, codeList(k.Password));
+    const int kuCount = k.KuCount();
+    for (int index = 0; index < k.Entries.size(); ++index) {
+        const KuEntry& e = k.Entries.at(index);
+        const EntryKind kind = KindOfIndex(index, kuCount);
+        const BlockMarkers markers = MarkersOf(kind);
+        AppendLine(out, markers.Start);
+        if (kind == EntryKind::Ku) {
+            AppendLine(out, e.Preface);
+            AppendLine(out, codeList(e.Verse));
+            AppendLine(out, e.Postscript);
+        }
+        AppendColours(out, e.Colours);
+        AppendLine(out, e.Commentary);
+        AppendLine(out, markers.End);
+    }
+
+    if (encodable) {
+        cp932::Encoded encoded = cp932::Encode(out);
+        encodable = encoded.ok();
+        result.Bytes = std::move(encoded.Bytes);
+    }
+    if (!encodable) {
+        result.Bytes.clear();
+        result.Error = FindUnencodable(k);
+        if (result.Error.isEmpty())
+            result.Error = CannotSave + u"Shift-JISで保存できない文字があります。"_s;
+    }
+    return result;
+}
+
+QString WriteKushuFile(const QString& appFolder, const Kushu& kushu)
+{
+    // The title and the edition name the file; neither may lead it out of the folder.
+    for (auto [text, what] : {std::pair{&kushu.Title, u"句集名"_s},
+                              std::pair{&kushu.Edition, u"版数"_s}}) {
+        const QString problem = CheckFileNamePart(*text, what);
+        if (!problem.isEmpty())
+            return CannotSave + problem;
+    }
+    const SerializedFile file = SerializeKushu(kushu);
+    if (!file.ok())
+        return file.Error;
+    return SaveFileBytes(appFolder + KushuFileName(kushu.Title, kushu.Edition), file.Bytes);
+}
+
+} // namespace yomiwa

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "Kushu.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace yomiwa {
+
+// The collection file: title, author, edition, the password as a code list, then one
+// block per entry framed by its markers (JOSTART-- ... OKUEND--), Shift-JIS, CR LF.
+
+struct KushuReadResult {
+    Kushu Collection; // the whole collection when ok()
+    // The message for the user; empty on success.
+    QString Error;
+    // Only for the line-5 fault: Title, Author, Edition and Password of Collection hold the
+    // first four lines, as they were read before the fault.
+    bool HeaderRead = false;
+
+    bool ok() const { return Error.isEmpty(); }
+};
+
+KushuReadResult ParseKushu(QByteArrayView bytes);
+KushuReadResult ReadKushuFile(const QString& path);
+
+// The first lines only: 3 (title, author, edition) or 4 (with the password).
+struct KushuHeader {
+    QString Title;
+    QString Author;
+    QString Edition;
+    QString Password;
+    QString Error;
+
+    bool ok() const { return Error.isEmpty(); }
+};
+KushuHeader ReadKushuHeader(const QString& path, int lineCount);
+
+struct SerializedFile {
+    QByteArray Bytes;
+    QString Error; // why the text cannot be written so that it reads back the same
+
+    bool ok() const { return Error.isEmpty(); }
+};
+
+// Refuses, naming the entry and the field, whatever would not read back as it was given: a
+// CR in a one-line field, a commentary line that would end its block early, a character
+// without a Shift-JIS code, more haiku than the program holds.
+SerializedFile SerializeKushu(const Kushu& kushu);
+
+// Writes AppFolder & KushuFileName(...), replacing any file of that name. Returns the
+// message for the user, or the empty text on success; on failure nothing on disk changed.
+QString WriteKushuFile(const QString& appFolder, const Kushu& kushu);
+
+} // namespace yomiwa

@@ -1,0 +1,12 @@
+#include "StripText.h"
+
+namespace yomiwa {
+
+QString ToStripText(const QString& text)
+{
+    QString result = text;
+    result.replace(QChar(u'ー'), QChar(u'｜'));
+    return result;
+}
+
+} // namespace yomiwa

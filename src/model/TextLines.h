@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <optional>
+
+namespace yomiwa {
+
+// Reads a text line by line as the files are read: a line ends at CR LF or at a lone CR;
+// a lone LF is an ordinary character of the line. A last line without an ending counts.
+class LineReader {
+public:
+    explicit LineReader(QStringView text) : m_text(text) {}
+
+    bool AtEnd() const { return m_pos >= m_text.size(); }
+    std::optional<QStringView> Next();
+    // 1-based number of the line Next() returned last.
+    int LineNumber() const { return m_line; }
+
+private:
+    QStringView m_text;
+    qsizetype m_pos = 0;
+    int m_line = 0;
+};
+
+// The lines a multi-line text occupies in a file, split by the same rule.
+QList<QStringView> SplitLines(QStringView text);
+
+// 12 -> "１２": line numbers in messages are written in full-width digits.
+QString FullWidthNumber(qint64 n);
+
+} // namespace yomiwa
+
+namespace yomiwa {
+
+// A whole file decoded from Shift-JIS. When some line is not Shift-JIS, Text holds the
+// lines before it and BadLine its 1-based number, so that a reader meets the fault exactly
+// where it would have read that line (and not at all when it stops before it).
+struct DecodedText {
+    QString Text;
+    int BadLine = 0;
+};
+DecodedText DecodeFileText(QByteArrayView bytes);
+
+// The first `count` lines of raw file bytes, split by the same rule. When the bytes are
+// only the start of the file (`whole` false), a last piece without an ending is not a line.
+QList<QByteArrayView> FirstByteLines(QByteArrayView bytes, int count, bool whole);
+
+// The index of the first line of a multi-line text, from line `from` on, that equals
+// `line`; -1 when there is none.
+int FirstLineEqualTo(QStringView text, QStringView line, int from);
+
+} // namespace yomiwa

@@ -1,0 +1,94 @@
+#include "TestSupport.h"
+
+#include <QFile>
+#include <QStringEncoder>
+
+#include <gtest/gtest.h>
+
+namespace yomiwa::test {
+
+Folder::Folder() { EXPECT_TRUE(m_dir.isValid()); }
+
+QByteArray ReadBytes(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void WriteBytes(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    ASSERT_EQ(file.write(bytes), bytes.size());
+}
+
+QByteArray Sjis(const QString& text)
+{
+    QStringEncoder encoder("windows-31j");
+    QByteArray bytes = encoder.encode(text);
+    EXPECT_FALSE(encoder.hasError()) << text.toStdString();
+    return bytes;
+}
+
+ColourSet Colours(int seed)
+{
+    ColourSet c;
+    if (seed == 0) {
+        c.Values = {-2147483633, 12648447, -2147483640, 8388608,     16512,      -2147483630,
+                    -2147483643, -2147483640, -2147483643, -2147483640, -2147483630};
+        return c;
+    }
+    for (int slot = 0; slot < ColourSlotCount; ++slot)
+        c[slot] = ColourValue((quint32(seed) * 2654435761u + quint32(slot) * 40503u) & 0xFFFFFF);
+    return c;
+}
+
+Kushu MakeKushu(int kuCount, const QString& title, const QString& edition)
+{
+    Kushu k;
+    k.Title = title;
+    k.Author = QStringLiteral("芭蕉");
+    k.Edition = edition;
+    k.Entries = QList<KuEntry>(kuCount + 4);
+    for (int i = 0; i < k.Entries.size(); ++i) {
+        KuEntry& e = k.Entries[i];
+        e.Colours = Colours(i + 1);
+        e.Commentary = QStringLiteral("解説%1\r\n二行目").arg(i);
+        if (KindOfIndex(i, kuCount) == EntryKind::Ku) {
+            e.Preface = QStringLiteral("前書%1").arg(i);
+            e.Verse = QStringLiteral("古池や蛙飛びこむ水の音%1").arg(i);
+            e.Postscript = QStringLiteral("後書%1").arg(i);
+        }
+    }
+    return k;
+}
+
+std::uint32_t Random::Next()
+{
+    m_state ^= m_state << 13;
+    m_state ^= m_state >> 7;
+    m_state ^= m_state << 17;
+    return std::uint32_t(m_state >> 11);
+}
+
+QString Random::Text(int maxLength)
+{
+    static const QString pool = QStringLiteral(
+        "古池や蛙飛びこむ水の音閑かさや岩にしみ入る蝉の声あいうえおゃゅょっァィゥ"
+        "ーｰ｜～〜・、。「」『』（）〔〕…‥"
+        "ｱｲｳｴｵﾟﾞ①②Ⅰⅱ纊髙﨑№㈱≒∵￢"
+        "abcXYZ0129 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~\n\t");
+    const int length = Below(maxLength + 1);
+    QString text;
+    for (int i = 0; i < length; ++i) {
+        QChar c = pool.at(Below(int(pool.size())));
+        if (c == QChar(u'〜')) // U+301C has no code in this code page; use U+FF5E
+            c = QChar(u'～');
+        text += c;
+    }
+    return text;
+}
+
+} // namespace yomiwa::test

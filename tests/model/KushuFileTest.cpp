@@ -1,0 +1,410 @@
+#include "Cp932.h"
+#include "FileIo.h"
+#include "KushuFile.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace yomiwa;
+using namespace yomiwa::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+ColourSet Simple()
+{
+    ColourSet c;
+    c.Values.fill(255);
+    c[WholeBack] = -2147483633;
+    return c;
+}
+
+Kushu SmallKushu()
+{
+    Kushu k;
+    k.Title = u"春"_s;
+    k.Edition = u"一"_s;
+    k.Password = u"a"_s;
+    k.Entries = QList<KuEntry>(5);
+    for (KuEntry& e : k.Entries)
+        e.Colours = Simple();
+    k.Entries[0].Commentary = u"序文"_s;
+    k.Entries[1].Preface = u"前"_s;
+    k.Entries[1].Verse = u"古a"_s;
+    return k;
+}
+
+QString SimpleColourLines()
+{
+    QString lines = u"-2147483633 \r\n"_s;
+    for (int i = 1; i < 11; ++i)
+        lines += u" 255 \r\n"_s;
+    return lines;
+}
+
+QString SmallKushuText()
+{
+    const QString c = SimpleColourLines();
+    return u"春\r\n\r\n一\r\n170,\r\nJOSTART--\r\n"_s + c + u"序文\r\nJOEND--\r\n"_s +
+           u"KUSTART--\r\n前\r\n-29428,170,\r\n\r\n"_s + c + u"\r\nKUEND--\r\n"_s +
+           u"BATSUSTART--\r\n"_s + c + u"\r\nBATSUEND--\r\n"_s + u"PROFSTART--\r\n"_s + c +
+           u"\r\nPROFEND--\r\n"_s + u"OKUSTART--\r\n"_s + c + u"\r\nOKUEND--\r\n"_s;
+}
+
+KushuReadResult Parse(const QString& text) { return ParseKushu(Sjis(text)); }
+
+const QString CannotOpen = u"句集を開けません。\r"_s;
+
+} // namespace
+
+TEST(KushuFileLayout, WritesTheHandCheckedBytes)
+{
+    Folder folder;
+    ASSERT_EQ(WriteKushuFile(folder.Path(), SmallKushu()), QString());
+    const QByteArray bytes = ReadBytes(folder.File(u"春_一.Ywk"_s));
+    EXPECT_EQ(bytes, Sjis(SmallKushuText()));
+    EXPECT_TRUE(bytes.startsWith(QByteArray("\x8f\x74\r\n\r\n\x88\xea\r\n170,\r\nJOSTART--\r\n"
+                                            "-2147483633 \r\n 255 \r\n")));
+    EXPECT_TRUE(bytes.endsWith("\r\nOKUEND--\r\n"));
+
+    const KushuReadResult read = ReadKushuFile(folder.File(u"春_一.Ywk"_s));
+    ASSERT_TRUE(read.ok()) << read.Error.toStdString();
+    EXPECT_EQ(read.Collection, SmallKushu());
+}
+
+TEST(KushuFileLayout, EmptyCollectionHasFourBlocksAndNoPassword)
+{
+    Kushu k;
+    k.Title = u"無題"_s;
+    const SerializedFile file = SerializeKushu(k);
+    ASSERT_TRUE(file.ok());
+    const QString text = *cp932::Decode(file.Bytes);
+    EXPECT_TRUE(text.startsWith(u"無題\r\n\r\n\r\n\r\nJOSTART--\r\n 0 \r\n"_s));
+    EXPECT_TRUE(text.contains(u"\r\nJOEND--\r\nBATSUSTART--\r\n"_s));
+    const KushuReadResult read = ParseKushu(file.Bytes);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.Collection.KuCount(), 0);
+    EXPECT_EQ(read.Collection.Password, QString());
+    EXPECT_EQ(read.Collection, k);
+}
+
+TEST(KushuFileRoundTrip, RandomCollectionsReadBackAndRewriteByteForByte)
+{
+    Random random(2024);
+    for (int round = 0; round < 60; ++round) {
+        Kushu k;
+        k.Title = random.Text(8) + u"題"_s;
+        k.Author = random.Text(6);
+        k.Edition = random.Text(2);
+        k.Password = random.Text(6);
+        const int kuCount = random.Below(12);
+        k.Entries = QList<KuEntry>(kuCount + 4);
+        for (int i = 0; i < k.Entries.size(); ++i) {
+            KuEntry& e = k.Entries[i];
+            for (int slot = 0; slot < ColourSlotCount; ++slot)
+                e.Colours[slot] = ColourValue(random.Next());
+            const int lines = random.Below(4);
+            e.Commentary = random.Text(30);
+            for (int l = 0; l < lines; ++l)
+                e.Commentary += u"\r\n"_s + random.Text(30);
+            if (KindOfIndex(i, kuCount) == EntryKind::Ku) {
+                e.Preface = random.Text(10);
+                e.Verse = random.Text(17);
+                e.Postscript = random.Text(10);
+            }
+        }
+        const SerializedFile file = SerializeKushu(k);
+        ASSERT_TRUE(file.ok()) << file.Error.toStdString();
+        const KushuReadResult read = ParseKushu(file.Bytes);
+        ASSERT_TRUE(read.ok()) << read.Error.toStdString();
+        EXPECT_EQ(read.Collection, k) << "round " << round;
+        EXPECT_EQ(SerializeKushu(read.Collection).Bytes, file.Bytes);
+    }
+}
+
+TEST(KushuFileRoundTrip, LineBreaksInsideTexts)
+{
+    Kushu k = SmallKushu();
+    k.Entries[1].Preface = u"a\nb"_s;                 // a lone LF is an ordinary character
+    k.Entries[1].Commentary = u"一行目\r\n"_s;          // ends in CR LF: an extra empty line
+    k.Entries[2].Commentary = u"x\ny\r\n\r\nz"_s;
+    k.Entries[0].Commentary = u"KUEND--\r\nJOSTART--"_s; // other blocks' markers are text
+    KushuReadResult read = ParseKushu(SerializeKushu(k).Bytes);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.Collection, k);
+
+    // A lone CR is a line break and comes back as CR LF.
+    k.Entries[3].Commentary = u"上\r下"_s;
+    read = ParseKushu(SerializeKushu(k).Bytes);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.Collection.Entries[3].Commentary, u"上\r\n下"_s);
+
+    // The first commentary line always belongs to the commentary, even when it reads like
+    // the end marker, so such a commentary survives.
+    k.Entries[1].Commentary = u"KUEND--"_s;
+    k.Entries[4].Commentary = u"OKUEND--\r\n続き"_s;
+    const SerializedFile file = SerializeKushu(k);
+    ASSERT_TRUE(file.ok()) << file.Error.toStdString();
+    read = ParseKushu(file.Bytes);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.Collection.Entries[1].Commentary, u"KUEND--"_s);
+    EXPECT_EQ(read.Collection.Entries[4].Commentary, u"OKUEND--\r\n続き"_s);
+}
+
+TEST(KushuFileReader, ReadsAsTheOriginalReaderDoes)
+{
+    // Lines may end with a lone CR.
+    QString text = SmallKushuText();
+    text.replace(u"\r\n"_s, u"\r"_s);
+    KushuReadResult read = Parse(text);
+    ASSERT_TRUE(read.ok()) << read.Error.toStdString();
+    EXPECT_EQ(read.Collection, SmallKushu());
+
+    // Start lines other than 序's are not checked; anything after OKUEND-- is not read.
+    text = SmallKushuText();
+    text.replace(u"KUSTART--"_s, u"なにか"_s);
+    text.replace(u"PROFSTART--"_s, QString());
+    text.replace(u"OKUSTART--"_s, u"JOSTART--"_s);
+    read = ParseKushu(Sjis(text) + QByteArray("\x85\x40 garbage\r\n\x81"));
+    ASSERT_TRUE(read.ok()) << read.Error.toStdString();
+    EXPECT_EQ(read.Collection, SmallKushu());
+
+    // Colour lines are numbers with blanks around them.
+    text = SmallKushuText();
+    text.replace(u"-2147483633 \r\n"_s, u"  -2147483633\r\n"_s);
+    text.replace(u" 255 \r\n"_s, u"255\r\n"_s);
+    read = Parse(text);
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.Collection, SmallKushu());
+
+    // A file without its last CR LF is complete.
+    text = SmallKushuText();
+    text.chop(2);
+    EXPECT_TRUE(Parse(text).ok());
+}
+
+TEST(KushuFileReader, LineFiveFaultKeepsTheHeader)
+{
+    QString text = SmallKushuText();
+    text.replace(u"JOSTART--"_s, u"JOSTART-"_s);
+    const KushuReadResult read = Parse(text);
+    EXPECT_FALSE(read.ok());
+    EXPECT_EQ(read.Error, u"句集を開けません。\r５行目のデータが不正です。"_s);
+    EXPECT_TRUE(read.HeaderRead);
+    EXPECT_EQ(read.Collection.Title, u"春"_s);
+    EXPECT_EQ(read.Collection.Author, QString());
+    EXPECT_EQ(read.Collection.Edition, u"一"_s);
+    EXPECT_EQ(read.Collection.Password, u"a"_s);
+
+    // Only the fault of line 5 delivers the header.
+    const KushuReadResult refused = Parse(u"春\r\n\r\n一\r\n"_s);
+    EXPECT_FALSE(refused.ok());
+    EXPECT_FALSE(refused.HeaderRead);
+}
+
+TEST(KushuFileReader, RefusesBrokenFilesWithAMessage)
+{
+    struct Case {
+        QString from, to, message;
+    };
+    const QList<Case> cases = {
+        {u"170,\r\n"_s, u"17x,\r\n"_s, u"４行目（パスワード）のデータが不正です。"_s},
+        {u"-29428,170,"_s, u"-29428,99999,"_s, u"２１行目（句）のデータが不正です。"_s},
+        {u"序文\r\n"_s, u"序文\r\nJOEND-\r\n"_s, QString()}, // still well formed
+        {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\nred"_s,
+         u"６行目の色のデータが数値ではありません。"_s},
+        {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\n 2147483648"_s,
+         u"６行目の色のデータが数値ではありません。"_s},
+        {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\n"_s,
+         u"６行目の色のデータが数値ではありません。"_s},
+        {u"OKUEND--\r\n"_s, u"OKUEND-\r\n"_s,
+         u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s},
+        {u"KUEND--\r\n"_s, QString(),
+         u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s},
+    };
+    for (const Case& c : cases) {
+        QString text = SmallKushuText();
+        text.replace(c.from, c.to);
+        const KushuReadResult read = Parse(text);
+        if (c.message.isEmpty()) {
+            EXPECT_TRUE(read.ok()) << c.to.toStdString();
+        } else {
+            EXPECT_EQ(read.Error, CannotOpen + c.message) << c.to.toStdString();
+            EXPECT_FALSE(read.HeaderRead);
+        }
+    }
+
+    // A byte that is not Shift-JIS is named by its line.
+    QByteArray bytes = Sjis(SmallKushuText());
+    bytes.replace(QByteArray("\x8f\x98\x95\xb6"), QByteArray("\x85\x40")); // 序文
+    EXPECT_EQ(ParseKushu(bytes).Error,
+              CannotOpen + u"１７行目にShift-JISとして読めない文字があります。"_s);
+    // ... but a fault of line 5 that comes first is reported first.
+    bytes.replace("JOSTART--", "JOSTART");
+    EXPECT_EQ(ParseKushu(bytes).Error, CannotOpen + u"５行目のデータが不正です。"_s);
+
+    EXPECT_EQ(ReadKushuFile(u"/nonexistent/秋_一.Ywk"_s).Error,
+              CannotOpen + u"ファイル「秋_一.Ywk」を読み込めません。"_s);
+}
+
+TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes)
+{
+    Kushu k = MakeKushu(2);
+    const QByteArray bytes = SerializeKushu(k).Bytes;
+    const qsizetype complete = bytes.size() - qsizetype(strlen("\r\n"));
+    for (qsizetype n = 0; n < bytes.size(); ++n) {
+        const KushuReadResult read = ParseKushu(bytes.first(n));
+        if (n >= complete) {
+            EXPECT_TRUE(read.ok());
+            EXPECT_EQ(read.Collection, k);
+        } else {
+            EXPECT_FALSE(read.ok()) << n;
+            EXPECT_TRUE(read.Error.startsWith(CannotOpen));
+            if (!read.HeaderRead) {
+                EXPECT_EQ(read.Collection.Title, QString());
+            }
+        }
+    }
+}
+
+TEST(KushuFileReader, MoreHaikuThanTheProgramHoldsAreRefused)
+{
+    QString block = u"KUSTART--\r\n\r\n170,\r\n\r\n"_s;
+    for (int i = 0; i < 11; ++i)
+        block += u" 0 \r\n"_s;
+    block += u"\r\nKUEND--\r\n"_s;
+    const QString head = u"t\r\n\r\n\r\n\r\nJOSTART--\r\n"_s +
+                         QString(u" 0 \r\n"_s).repeated(11) + u"\r\nJOEND--\r\n"_s;
+    QString tail;
+    for (const char16_t* marker : {u"BATSU", u"PROF", u"OKU"})
+        tail += QString::fromUtf16(marker) + u"START--\r\n"_s +
+                QString(u" 0 \r\n"_s).repeated(11) + u"\r\n"_s + QString::fromUtf16(marker) +
+                u"END--\r\n"_s;
+
+    const KushuReadResult full = Parse(head + block.repeated(MaxKuCount) + tail);
+    ASSERT_TRUE(full.ok()) << full.Error.toStdString();
+    EXPECT_EQ(full.Collection.KuCount(), MaxKuCount);
+
+    const KushuReadResult over = Parse(head + block.repeated(MaxKuCount + 1) + tail);
+    EXPECT_EQ(over.Error, CannotOpen + u"句の数が２９９９７を超えています。"_s);
+    EXPECT_EQ(over.Collection.Title, QString());
+}
+
+TEST(KushuFileWriter, RefusesWhatWouldNotReadBackTheSame)
+{
+    const QString head = u"句集を保存できません。\r"_s;
+    auto refusal = [](auto change) {
+        Kushu k = SmallKushu();
+        change(k);
+        return SerializeKushu(k).Error;
+    };
+    EXPECT_EQ(refusal([](Kushu& k) { k.Title = u"春\r夏"_s; }),
+              head + u"句集名に改行が含まれています。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Author = u"a\r\nb"_s; }),
+              head + u"作者名に改行が含まれています。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Edition = u"\r"_s; }),
+              head + u"版数に改行が含まれています。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Password = u"pw\r"_s; }),
+              head + u"パスワードに改行が含まれています。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries[1].Preface = u"\r"_s; }),
+              head + u"句「古a」の前書に改行が含まれています。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries[1].Postscript = u"x\ry"_s; }),
+              head + u"句「古a」の後書に改行が含まれています。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries[1].Verse = u"古\r"_s; }),
+              head + u"句「古\r」の句に改行が含まれています。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries[1].Commentary = u"a\r\nKUEND--\r\nb"_s; }),
+              head + u"句「古a」の解説・注釈に「KUEND--」だけの行があります。\r"
+                     u"この行があると、句集を正しく読み込めなくなります。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries[4].Commentary = u"a\rOKUEND--"_s; }),
+              head + u"奥付の解説・注釈に「OKUEND--」だけの行があります。\r"
+                     u"この行があると、句集を正しく読み込めなくなります。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries[2].Commentary = u"〜"_s; }),
+              head + u"跋の解説・注釈に、Shift-JISで保存できない文字「〜」(U+301C)があります。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries[1].Verse = u"古池😀"_s; }),
+              head + u"句「古池😀」の句に、Shift-JISで保存できない文字「😀」(U+1F600)があります。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Password = u"—"_s; }),
+              head + u"パスワードに、Shift-JISで保存できない文字「—」(U+2014)があります。"_s);
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries = QList<KuEntry>(MaxKuCount + 5); }),
+              head + u"句の数が２９９９７を超えています。"_s);
+    // A line that is another block's marker, or a marker with more on its line, is text.
+    EXPECT_EQ(refusal([](Kushu& k) { k.Entries[1].Commentary = u"a\r\nJOEND--\r\nKUEND-- "_s; }),
+              QString());
+}
+
+TEST(KushuFileWriter, RefusalsWriteNothing)
+{
+    Folder folder;
+    Kushu k = SmallKushu();
+    k.Entries[1].Commentary = u"😀"_s;
+    EXPECT_FALSE(WriteKushuFile(folder.Path(), k).isEmpty());
+    EXPECT_TRUE(QDir(folder.Path()).isEmpty());
+
+    // Title and edition may not lead the file out of the folder.
+    k = SmallKushu();
+    k.Title = u"../春"_s;
+    EXPECT_TRUE(WriteKushuFile(folder.Path(), k).startsWith(u"句集を保存できません。\r句集名に"_s));
+    k = SmallKushu();
+    k.Edition = u"一/二"_s;
+    EXPECT_TRUE(WriteKushuFile(folder.Path(), k).startsWith(u"句集を保存できません。\r版数に"_s));
+    EXPECT_TRUE(QDir(folder.Path()).isEmpty());
+}
+
+TEST(KushuFileWriter, FailedWritesLeaveTheOldFileAlone)
+{
+    EXPECT_EQ(WriteKushuFile(u"/nonexistent/folder/"_s, SmallKushu()),
+              u"ファイル「春_一.Ywk」を保存できません。\r"
+              u"フォルダに書き込めないか、ファイル名が長すぎます。"_s);
+
+    // A full disk, as the file-size limit makes it: the write fails part way.
+    Folder folder;
+    const QString path = folder.File(u"春_一.Ywk"_s);
+    WriteBytes(path, "old contents");
+    const Kushu big = MakeKushu(200);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 4096;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString error = WriteKushuFile(folder.Path(), big);
+    setrlimit(RLIMIT_FSIZE, &old);
+    EXPECT_EQ(error, u"ファイル「春_一.Ywk」を保存できません。\r"
+                     u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s);
+    EXPECT_EQ(ReadBytes(path), QByteArray("old contents"));
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{u"春_一.Ywk"_s});
+}
+
+TEST(KushuFileHeader, ReadsOnlyTheFirstLines)
+{
+    Folder folder;
+    const QString path = folder.File(u"春_一.Ywk"_s);
+    WriteBytes(path, Sjis(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s));
+    KushuHeader header = ReadKushuHeader(path, 3);
+    ASSERT_TRUE(header.ok());
+    EXPECT_EQ(header.Author, u"芭蕉"_s);
+    EXPECT_EQ(header.Edition, u"二"_s);
+    header = ReadKushuHeader(path, 4);
+    ASSERT_TRUE(header.ok());
+    EXPECT_EQ(header.Password, u"ab"_s);
+
+    WriteBytes(path, Sjis(u"春\r\n芭蕉\r\n"_s));
+    EXPECT_EQ(ReadKushuHeader(path, 3).Error,
+              CannotOpen + u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s);
+    WriteBytes(path, Sjis(u"春\r\n芭蕉\r\n二\r\nx,\r\n"_s));
+    EXPECT_TRUE(ReadKushuHeader(path, 3).ok());
+    EXPECT_EQ(ReadKushuHeader(path, 4).Error,
+              CannotOpen + u"４行目（パスワード）のデータが不正です。"_s);
+    // The last line may lack its ending.
+    WriteBytes(path, Sjis(u"春\r\n芭蕉\r\n二"_s));
+    EXPECT_EQ(ReadKushuHeader(path, 3).Edition, u"二"_s);
+    // A title longer than the first piece read.
+    WriteBytes(path, Sjis(QString(u"長"_s).repeated(40000) + u"\r\n作者\r\n三\r\n"_s));
+    EXPECT_EQ(ReadKushuHeader(path, 3).Edition, u"三"_s);
+    EXPECT_FALSE(ReadKushuHeader(folder.File(u"無_一.Ywk"_s), 3).ok());
+}
