@@ -7,36 +7,34 @@
 
 namespace yomiwa::test {
 
-Folder::Folder() { EXPECT_TRUE(m_dir.isValid()); }
+Folder::Folder() {
+    EXPECT_TRUE(m_dir.isValid());
+}
 
-QByteArray ReadBytes(const QString& path)
-{
+QByteArray ReadBytes(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
     return file.readAll();
 }
 
-void WriteBytes(const QString& path, const QByteArray& bytes)
-{
+void WriteBytes(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
     ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
-QByteArray Sjis(const QString& text)
-{
+QByteArray Sjis(const QString& text) {
     QStringEncoder encoder("windows-31j");
     QByteArray bytes = encoder.encode(text);
     EXPECT_FALSE(encoder.hasError()) << text.toStdString();
     return bytes;
 }
 
-ColourSet Colours(int seed)
-{
+ColourSet Colours(int seed) {
     ColourSet c;
     if (seed == 0) {
-        c.Values = {-2147483633, 12648447, -2147483640, 8388608,     16512,      -2147483630,
+        c.Values = {-2147483633, 12648447,    -2147483640, 8388608,     16512,      -2147483630,
                     -2147483643, -2147483640, -2147483643, -2147483640, -2147483630};
         return c;
     }
@@ -45,8 +43,7 @@ ColourSet Colours(int seed)
     return c;
 }
 
-Kushu MakeKushu(int kuCount, const QString& title, const QString& edition)
-{
+Kushu MakeKushu(int kuCount, const QString& title, const QString& edition) {
     Kushu k;
     k.Title = title;
     k.Author = QStringLiteral("芭蕉");
@@ -65,21 +62,19 @@ Kushu MakeKushu(int kuCount, const QString& title, const QString& edition)
     return k;
 }
 
-std::uint32_t Random::Next()
-{
+std::uint32_t Random::Next() {
     m_state ^= m_state << 13;
     m_state ^= m_state >> 7;
     m_state ^= m_state << 17;
     return std::uint32_t(m_state >> 11);
 }
 
-QString Random::Text(int maxLength)
-{
-    static const QString pool = QStringLiteral(
-        "古池や蛙飛びこむ水の音閑かさや岩にしみ入る蝉の声あいうえおゃゅょっァィゥ"
-        "ーｰ｜～〜・、。「」『』（）〔〕…‥"
-        "ｱｲｳｴｵﾟﾞ①②Ⅰⅱ纊髙﨑№㈱≒∵￢"
-        "abcXYZ0129 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~\n\t");
+QString Random::Text(int maxLength) {
+    static const QString pool =
+        QStringLiteral("古池や蛙飛びこむ水の音閑かさや岩にしみ入る蝉の声あいうえおゃゅょっァィゥ"
+                       "ーｰ｜～〜・、。「」『』（）〔〕…‥"
+                       "ｱｲｳｴｵﾟﾞ①②Ⅰⅱ纊髙﨑№㈱≒∵￢"
+                       "abcXYZ0129 !\"#$%&'()*+,-./:;<=>?@[\\]^_`{|}~\n\t");
     const int length = Below(maxLength + 1);
     QString text;
     for (int i = 0; i < length; ++i) {

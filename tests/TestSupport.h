@@ -35,7 +35,8 @@ Kushu MakeKushu(int kuCount, const QString& title = QStringLiteral("春"),
 // Small deterministic generator for property-style tests.
 class Random {
 public:
-    explicit Random(std::uint64_t seed) : m_state(seed * 2654435761u + 1) {}
+    explicit Random(std::uint64_t seed)
+        : m_state(seed * 2654435761u + 1) {}
     std::uint32_t Next();
     int Below(int n) { return int(Next() % std::uint32_t(n)); }
     // A text of Shift-JIS characters: kanji, kana, half-width katakana, ASCII, symbols,

@@ -6,8 +6,7 @@
 
 namespace yomiwa {
 
-std::optional<QString> EncodeCodeList(QStringView text)
-{
+std::optional<QString> EncodeCodeList(QStringView text) {
     const cp932::Encoded encoded = cp932::Encode(text);
     if (!encoded.ok())
         return std::nullopt;
@@ -29,8 +28,7 @@ std::optional<QString> EncodeCodeList(QStringView text)
 
 namespace {
 // A decimal integer: an optional minus sign and at least one digit, nothing else.
-std::optional<int> ParseItem(QStringView item)
-{
+std::optional<int> ParseItem(QStringView item) {
     qsizetype i = 0;
     const bool negative = item.startsWith(QLatin1Char('-'));
     if (negative)
@@ -50,8 +48,7 @@ std::optional<int> ParseItem(QStringView item)
 }
 } // namespace
 
-std::optional<QString> DecodeCodeList(QStringView line)
-{
+std::optional<QString> DecodeCodeList(QStringView line) {
     QByteArray bytes;
     qsizetype start = 0;
     while (true) {

@@ -12,8 +12,7 @@ namespace {
 // truncated lead byte for the next call instead of reporting it.
 constexpr const char* CodecName = "windows-31j";
 
-qsizetype CharLength(QStringView text, qsizetype index)
-{
+qsizetype CharLength(QStringView text, qsizetype index) {
     if (index + 1 < text.size() && text[index].isHighSurrogate() &&
         text[index + 1].isLowSurrogate())
         return 2;
@@ -21,8 +20,7 @@ qsizetype CharLength(QStringView text, qsizetype index)
 }
 } // namespace
 
-std::optional<QString> Decode(QByteArrayView bytes)
-{
+std::optional<QString> Decode(QByteArrayView bytes) {
     QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
@@ -30,8 +28,7 @@ std::optional<QString> Decode(QByteArrayView bytes)
     return text;
 }
 
-Encoded Encode(QStringView text)
-{
+Encoded Encode(QStringView text) {
     Encoded result;
     {
         QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
@@ -56,8 +53,7 @@ Encoded Encode(QStringView text)
     return result;
 }
 
-QString DescribeChar(QStringView text, qsizetype index)
-{
+QString DescribeChar(QStringView text, qsizetype index) {
     const qsizetype len = CharLength(text, index);
     const char32_t code = len == 2 ? QChar::surrogateToUcs4(text[index], text[index + 1])
                                    : char32_t(text[index].unicode());

@@ -12,8 +12,12 @@ namespace yomiwa::cp932 {
 // Shift-JIS as the original platform defines it (Microsoft's code page 932: NEC and IBM
 // extensions, 0x8160 <-> U+FF5E). Every collection and comments file is in it.
 
-inline bool IsLeadByte(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-inline bool IsTrailByte(uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+inline bool IsLeadByte(uchar b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+inline bool IsTrailByte(uchar b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
 
 // nullopt when the bytes hold a sequence that is not a character of the code page
 // (a stray lead byte, an unassigned code).

@@ -8,8 +8,7 @@ namespace yomiwa {
 
 using namespace Qt::Literals::StringLiterals;
 
-FileBytes ReadFileBytes(const QString& path, qint64 limit)
-{
+FileBytes ReadFileBytes(const QString& path, qint64 limit) {
     FileBytes result;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -40,10 +39,11 @@ FileBytes ReadFileBytes(const QString& path, qint64 limit)
     return result;
 }
 
-QString DisplayName(const QString& path) { return QFileInfo(path).fileName(); }
+QString DisplayName(const QString& path) {
+    return QFileInfo(path).fileName();
+}
 
-QString SaveFileBytes(const QString& path, const QByteArray& bytes)
-{
+QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
     const QString head = u"ファイル「"_s + DisplayName(path) + u"」を保存できません。\r"_s;
     QSaveFile file(path);
     file.setDirectWriteFallback(false);

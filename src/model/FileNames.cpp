@@ -6,18 +6,15 @@ namespace yomiwa {
 
 using namespace Qt::Literals::StringLiterals;
 
-QString KushuFileName(const QString& title, const QString& edition)
-{
+QString KushuFileName(const QString& title, const QString& edition) {
     return title + u"_"_s + edition + u".Ywk"_s;
 }
 
-QString KansoFileName(const QString& titleCaption, const QString& editionCaption)
-{
+QString KansoFileName(const QString& titleCaption, const QString& editionCaption) {
     return titleCaption + u"_"_s + editionCaption.mid(1, 1) + u".kan"_s;
 }
 
-QString CheckFileNamePart(const QString& text, const QString& what)
-{
+QString CheckFileNamePart(const QString& text, const QString& what) {
     static constexpr char16_t Forbidden[] = u"\\/:*?\"<>|";
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();

@@ -15,13 +15,12 @@ namespace {
 const QString StartMarker = u"KANSOSTART--"_s;
 const QString EndMarker = u"KANSOEND--"_s;
 
-QString NotFittingMessage(const QString& fileName)
-{
-    return u"感想ファイル「"_s + fileName + u"」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s;
+QString NotFittingMessage(const QString& fileName) {
+    return u"感想ファイル「"_s + fileName +
+           u"」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s;
 }
 
-int CountStartLines(QStringView text)
-{
+int CountStartLines(QStringView text) {
     int count = 0;
     LineReader lines(text);
     while (const std::optional<QStringView> line = lines.Next()) {
@@ -33,8 +32,7 @@ int CountStartLines(QStringView text)
 
 // Reads `count` blocks; the start line of a block is not checked, the first line after it
 // always belongs to the comment.
-std::optional<QStringList> ReadBlocks(QStringView text, int count)
-{
+std::optional<QStringList> ReadBlocks(QStringView text, int count) {
     QStringList comments;
     comments.reserve(count);
     LineReader lines(text);
@@ -60,16 +58,14 @@ std::optional<QStringList> ReadBlocks(QStringView text, int count)
 }
 } // namespace
 
-std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes)
-{
+std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes) {
     const std::optional<QString> text = cp932::Decode(bytes);
     if (!text)
         return std::nullopt;
     return ReadBlocks(*text, CountStartLines(*text));
 }
 
-KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName)
-{
+KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName) {
     KansoReadResult result;
     result.Status = KansoReadStatus::NotFitting;
     result.Error = NotFittingMessage(fileName);
@@ -85,8 +81,7 @@ KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fil
     return result;
 }
 
-KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount)
-{
+KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount) {
     const QString path = appFolder + fileName;
     KansoReadResult result;
     // The name comes from the title inside a collection file; it must not lead elsewhere.
@@ -107,8 +102,7 @@ KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName,
     return ParseKanso(file.Bytes, kuCount, fileName);
 }
 
-SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& label)
-{
+SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& label) {
     SerializedKanso result;
     auto labelOf = [&](int index) {
         return label ? label(index) : QString::number(index + 1) + u"番目のページ"_s;
@@ -124,8 +118,9 @@ SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& 
             FirstLineEqualTo(comment, EndMarker, 1) >= 0) {
             const QString& marker =
                 FirstLineEqualTo(comment, StartMarker, 0) >= 0 ? StartMarker : EndMarker;
-            result.Error = head + labelOf(i) + u"の感想に「"_s + marker +
-                           u"」だけの行があります。\rこの行があると、感想を正しく読み込めなくなります。"_s;
+            result.Error =
+                head + labelOf(i) + u"の感想に「"_s + marker +
+                u"」だけの行があります。\rこの行があると、感想を正しく読み込めなくなります。"_s;
             return result;
         }
     }
@@ -157,8 +152,7 @@ SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& 
 }
 
 QString WriteKansoFile(const QString& appFolder, const QString& fileName,
-                       const QStringList& comments, const EntryLabeler& label)
-{
+                       const QStringList& comments, const EntryLabeler& label) {
     const QString unsafe = CheckFileNamePart(fileName, u"感想ファイル名"_s);
     if (!unsafe.isEmpty())
         return u"感想を保存できません。\r"_s + unsafe;

@@ -4,8 +4,7 @@ namespace yomiwa {
 
 using namespace Qt::Literals::StringLiterals;
 
-QString KindName(EntryKind kind)
-{
+QString KindName(EntryKind kind) {
     switch (kind) {
     case EntryKind::Jo:
         return u"序"_s;
@@ -21,8 +20,7 @@ QString KindName(EntryKind kind)
     return u"句"_s;
 }
 
-EntryKind KindOfIndex(int index, int kuCount)
-{
+EntryKind KindOfIndex(int index, int kuCount) {
     if (index <= 0)
         return EntryKind::Jo;
     if (index <= kuCount)
@@ -34,8 +32,7 @@ EntryKind KindOfIndex(int index, int kuCount)
     return EntryKind::Oku;
 }
 
-int IndexOfKind(EntryKind kind, int kuCount)
-{
+int IndexOfKind(EntryKind kind, int kuCount) {
     switch (kind) {
     case EntryKind::Jo:
         return 0;
@@ -51,8 +48,7 @@ int IndexOfKind(EntryKind kind, int kuCount)
     return 0;
 }
 
-EntryKind KindOfRowText(const QString& rowText)
-{
+EntryKind KindOfRowText(const QString& rowText) {
     for (EntryKind kind : {EntryKind::Jo, EntryKind::Batsu, EntryKind::Prof, EntryKind::Oku}) {
         if (rowText == KindName(kind))
             return kind;
@@ -60,20 +56,22 @@ EntryKind KindOfRowText(const QString& rowText)
     return EntryKind::Ku;
 }
 
-bool IsSpecialRowText(const QString& rowText) { return KindOfRowText(rowText) != EntryKind::Ku; }
+bool IsSpecialRowText(const QString& rowText) {
+    return KindOfRowText(rowText) != EntryKind::Ku;
+}
 
-bool IsListedInViewer(const QString& commentary) { return commentary.size() > 2; }
+bool IsListedInViewer(const QString& commentary) {
+    return commentary.size() > 2;
+}
 
-int RowToEntry(int row, const QString& rowText, const QString& firstRowText, int kuCount)
-{
+int RowToEntry(int row, const QString& rowText, const QString& firstRowText, int kuCount) {
     const EntryKind kind = KindOfRowText(rowText);
     if (kind != EntryKind::Ku)
         return IndexOfKind(kind, kuCount);
     return firstRowText == KindName(EntryKind::Jo) ? row : row + 1;
 }
 
-QString EntryLabel(const Kushu& kushu, int index)
-{
+QString EntryLabel(const Kushu& kushu, int index) {
     const EntryKind kind = KindOfIndex(index, kushu.KuCount());
     if (kind != EntryKind::Ku)
         return KindName(kind);

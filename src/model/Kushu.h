@@ -28,8 +28,12 @@ constexpr int ColourSlotCount = 11;
 // (negative as a signed number).
 using ColourValue = qint32;
 
-constexpr ColourValue SystemColour(int n) { return qint32(0x80000000u + quint32(n)); }
-constexpr bool IsSystemColour(ColourValue v) { return v < 0; }
+constexpr ColourValue SystemColour(int n) {
+    return qint32(0x80000000u + quint32(n));
+}
+constexpr bool IsSystemColour(ColourValue v) {
+    return v < 0;
+}
 
 struct ColourSet {
     std::array<ColourValue, ColourSlotCount> Values{};

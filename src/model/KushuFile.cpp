@@ -20,8 +20,7 @@ struct BlockMarkers {
     QString End;
 };
 
-BlockMarkers MarkersOf(EntryKind kind)
-{
+BlockMarkers MarkersOf(EntryKind kind) {
     switch (kind) {
     case EntryKind::Jo:
         return {u"JOSTART--"_s, u"JOEND--"_s};
@@ -38,8 +37,7 @@ BlockMarkers MarkersOf(EntryKind kind)
 }
 
 // A colour line: the number with blanks around it, as " 12648447 " or "-2147483633 ".
-std::optional<ColourValue> ParseColourLine(QStringView line)
-{
+std::optional<ColourValue> ParseColourLine(QStringView line) {
     qsizetype begin = 0;
     qsizetype end = line.size();
     while (begin < end && line[begin] == u' ')
@@ -71,7 +69,9 @@ std::optional<ColourValue> ParseColourLine(QStringView line)
 
 class Parser {
 public:
-    Parser(QStringView text, int badLine) : m_lines(text), m_badLine(badLine) {}
+    Parser(QStringView text, int badLine)
+        : m_lines(text)
+        , m_badLine(badLine) {}
 
     KushuReadResult Run();
 
@@ -87,15 +87,13 @@ private:
     KushuReadResult m_result;
 };
 
-bool Parser::Fail(const QString& reason)
-{
+bool Parser::Fail(const QString& reason) {
     if (m_result.Error.isEmpty())
         m_result.Error = CannotOpen + reason;
     return false;
 }
 
-std::optional<QStringView> Parser::Line()
-{
+std::optional<QStringView> Parser::Line() {
     std::optional<QStringView> line = m_lines.Next();
     if (!line) {
         if (m_badLine > 0)
@@ -106,8 +104,7 @@ std::optional<QStringView> Parser::Line()
     return line;
 }
 
-bool Parser::Colours(ColourSet& colours)
-{
+bool Parser::Colours(ColourSet& colours) {
     for (int slot = 0; slot < ColourSlotCount; ++slot) {
         const std::optional<QStringView> line = Line();
         if (!line)
@@ -120,8 +117,7 @@ bool Parser::Colours(ColourSet& colours)
     return true;
 }
 
-bool Parser::Commentary(QString& commentary, const QString& endMarker)
-{
+bool Parser::Commentary(QString& commentary, const QString& endMarker) {
     // The first line always belongs to the commentary, whatever it says.
     std::optional<QStringView> line = Line();
     if (!line)
@@ -138,8 +134,7 @@ bool Parser::Commentary(QString& commentary, const QString& endMarker)
     }
 }
 
-KushuReadResult Parser::Run()
-{
+KushuReadResult Parser::Run() {
     Kushu& k = m_result.Collection;
     std::optional<QStringView> line;
     if (!(line = Line()))
@@ -223,8 +218,7 @@ KushuReadResult Parser::Run()
 
 } // namespace
 
-KushuReadResult ParseKushu(QByteArrayView bytes)
-{
+KushuReadResult ParseKushu(QByteArrayView bytes) {
     const DecodedText decoded = DecodeFileText(bytes);
     KushuReadResult result = Parser(decoded.Text, decoded.BadLine).Run();
     // A refused read delivers nothing, except the header of the line-5 fault.
@@ -233,8 +227,7 @@ KushuReadResult ParseKushu(QByteArrayView bytes)
     return result;
 }
 
-KushuReadResult ReadKushuFile(const QString& path)
-{
+KushuReadResult ReadKushuFile(const QString& path) {
     const FileBytes file = ReadFileBytes(path);
     KushuReadResult result;
     if (!file.Opened)
@@ -246,8 +239,7 @@ KushuReadResult ReadKushuFile(const QString& path)
     return result;
 }
 
-KushuHeader ReadKushuHeader(const QString& path, int lineCount)
-{
+KushuHeader ReadKushuHeader(const QString& path, int lineCount) {
     KushuHeader header;
     // The header is at the start; most files need only the first piece.
     FileBytes file = ReadFileBytes(path, 64 * 1024);
@@ -265,7 +257,8 @@ KushuHeader ReadKushuHeader(const QString& path, int lineCount)
         return header;
     }
     if (lines.size() < lineCount) {
-        header.Error = CannotOpen + u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s;
+        header.Error =
+            CannotOpen + u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s;
         return header;
     }
     QString* fields[] = {&header.Title, &header.Author, &header.Edition};
@@ -294,8 +287,7 @@ namespace {
 
 enum class Field { Title, Author, Edition, Password, Preface, Verse, Postscript, Commentary };
 
-QString FieldName(Field field)
-{
+QString FieldName(Field field) {
     switch (field) {
     case Field::Title:
         return u"句集名"_s;
@@ -319,8 +311,7 @@ QString FieldName(Field field)
 
 // Visits every text that goes into the file, in file order; entry -1 is the header. Stops
 // when the visitor returns a message and returns it.
-template <typename Visitor> QString ForEachField(const Kushu& k, Visitor visit)
-{
+template <typename Visitor> QString ForEachField(const Kushu& k, Visitor visit) {
     const QString* header[] = {&k.Title, &k.Author, &k.Edition, &k.Password};
     const Field headerFields[] = {Field::Title, Field::Author, Field::Edition, Field::Password};
     for (int i = 0; i < 4; ++i) {
@@ -331,9 +322,9 @@ template <typename Visitor> QString ForEachField(const Kushu& k, Visitor visit)
     for (int index = 0; index < k.Entries.size(); ++index) {
         const KuEntry& e = k.Entries.at(index);
         if (KindOfIndex(index, k.KuCount()) == EntryKind::Ku) {
-            for (auto [field, text] : {std::pair{Field::Preface, &e.Preface},
-                                       std::pair{Field::Verse, &e.Verse},
-                                       std::pair{Field::Postscript, &e.Postscript}}) {
+            for (auto [field, text] :
+                 {std::pair{Field::Preface, &e.Preface}, std::pair{Field::Verse, &e.Verse},
+                  std::pair{Field::Postscript, &e.Postscript}}) {
                 QString message = visit(index, field, *text);
                 if (!message.isEmpty())
                     return message;
@@ -346,15 +337,13 @@ template <typename Visitor> QString ForEachField(const Kushu& k, Visitor visit)
     return {};
 }
 
-QString Where(const Kushu& k, int index, Field field)
-{
+QString Where(const Kushu& k, int index, Field field) {
     return index < 0 ? FieldName(field) : EntryLabel(k, index) + u"の"_s + FieldName(field);
 }
 
 // Faults that change what the file means: line breaks in one-line fields, and commentary
 // lines that the reader would take for the end of the block.
-QString CheckLines(const Kushu& k)
-{
+QString CheckLines(const Kushu& k) {
     return ForEachField(k, [&](int index, Field field, const QString& text) -> QString {
         if (field != Field::Commentary) {
             if (text.contains(u'\r'))
@@ -372,8 +361,7 @@ QString CheckLines(const Kushu& k)
 }
 
 // Called when the whole text did not encode: finds the first field that does not.
-QString FindUnencodable(const Kushu& k)
-{
+QString FindUnencodable(const Kushu& k) {
     return ForEachField(k, [&](int index, Field field, const QString& text) -> QString {
         const cp932::Encoded encoded = cp932::Encode(text);
         if (encoded.ok())
@@ -383,14 +371,12 @@ QString FindUnencodable(const Kushu& k)
     });
 }
 
-void AppendLine(QString& out, QStringView line)
-{
+void AppendLine(QString& out, QStringView line) {
     out += line;
     out += u"\r\n"_s;
 }
 
-void AppendColours(QString& out, const ColourSet& colours)
-{
+void AppendColours(QString& out, const ColourSet& colours) {
     for (ColourValue value : colours.Values) {
         // " 12648447 " for a value of 0 or more, "-2147483633 " for a system colour.
         if (value >= 0)
@@ -402,11 +388,11 @@ void AppendColours(QString& out, const ColourSet& colours)
 
 } // namespace
 
-SerializedFile SerializeKushu(const Kushu& k)
-{
+SerializedFile SerializeKushu(const Kushu& k) {
     SerializedFile result;
     if (k.KuCount() < 0 || k.KuCount() > MaxKuCount) {
-        result.Error = CannotSave + u"句の数が"_s + FullWidthNumber(MaxKuCount) + u"を超えています。"_s;
+        result.Error =
+            CannotSave + u"句の数が"_s + FullWidthNumber(MaxKuCount) + u"を超えています。"_s;
         return result;
     }
     result.Error = CheckLines(k);
@@ -415,8 +401,8 @@ SerializedFile SerializeKushu(const Kushu& k)
 
     qsizetype estimate = 256;
     for (const KuEntry& e : k.Entries)
-        estimate += e.Preface.size() + e.Verse.size() * 7 + e.Postscript.size() +
-                    e.Commentary.size() + 160;
+        estimate +=
+            e.Preface.size() + e.Verse.size() * 7 + e.Postscript.size() + e.Commentary.size() + 160;
     QString out;
     out.reserve(estimate);
     bool encodable = true;
@@ -460,11 +446,10 @@ SerializedFile SerializeKushu(const Kushu& k)
     return result;
 }
 
-QString WriteKushuFile(const QString& appFolder, const Kushu& kushu)
-{
+QString WriteKushuFile(const QString& appFolder, const Kushu& kushu) {
     // The title and the edition name the file; neither may lead it out of the folder.
-    for (auto [text, what] : {std::pair{&kushu.Title, u"句集名"_s},
-                              std::pair{&kushu.Edition, u"版数"_s}}) {
+    for (auto [text, what] :
+         {std::pair{&kushu.Title, u"句集名"_s}, std::pair{&kushu.Edition, u"版数"_s}}) {
         const QString problem = CheckFileNamePart(*text, what);
         if (!problem.isEmpty())
             return CannotSave + problem;

@@ -2,8 +2,7 @@
 
 namespace yomiwa {
 
-QString ToStripText(const QString& text)
-{
+QString ToStripText(const QString& text) {
     QString result = text;
     result.replace(QChar(u'ー'), QChar(u'｜'));
     return result;

@@ -4,8 +4,7 @@
 
 namespace yomiwa {
 
-std::optional<QStringView> LineReader::Next()
-{
+std::optional<QStringView> LineReader::Next() {
     if (AtEnd())
         return std::nullopt;
     const qsizetype cr = m_text.indexOf(QLatin1Char('\r'), m_pos);
@@ -23,8 +22,7 @@ std::optional<QStringView> LineReader::Next()
     return line;
 }
 
-QList<QStringView> SplitLines(QStringView text)
-{
+QList<QStringView> SplitLines(QStringView text) {
     // Unlike reading a file, a text always has at least one line, and a break at its end
     // leaves an empty last line ("a\r\n" is "a" and "").
     QList<QStringView> lines;
@@ -42,8 +40,7 @@ QList<QStringView> SplitLines(QStringView text)
     }
 }
 
-QString FullWidthNumber(qint64 n)
-{
+QString FullWidthNumber(qint64 n) {
     QString digits = QString::number(n);
     for (QChar& c : digits) {
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
@@ -60,8 +57,7 @@ QString FullWidthNumber(qint64 n)
 
 namespace yomiwa {
 
-QList<QByteArrayView> FirstByteLines(QByteArrayView bytes, int count, bool whole)
-{
+QList<QByteArrayView> FirstByteLines(QByteArrayView bytes, int count, bool whole) {
     QList<QByteArrayView> lines;
     qsizetype pos = 0;
     while (lines.size() < count && pos < bytes.size()) {
@@ -79,8 +75,7 @@ QList<QByteArrayView> FirstByteLines(QByteArrayView bytes, int count, bool whole
     return lines;
 }
 
-DecodedText DecodeFileText(QByteArrayView bytes)
-{
+DecodedText DecodeFileText(QByteArrayView bytes) {
     DecodedText result;
     if (std::optional<QString> text = cp932::Decode(bytes)) {
         result.Text = std::move(*text);
@@ -113,8 +108,7 @@ DecodedText DecodeFileText(QByteArrayView bytes)
     return result;
 }
 
-int FirstLineEqualTo(QStringView text, QStringView line, int from)
-{
+int FirstLineEqualTo(QStringView text, QStringView line, int from) {
     if (!text.contains(line))
         return -1;
     const QList<QStringView> lines = SplitLines(text);

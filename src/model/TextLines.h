@@ -13,7 +13,8 @@ namespace yomiwa {
 // a lone LF is an ordinary character of the line. A last line without an ending counts.
 class LineReader {
 public:
-    explicit LineReader(QStringView text) : m_text(text) {}
+    explicit LineReader(QStringView text)
+        : m_text(text) {}
 
     bool AtEnd() const { return m_pos >= m_text.size(); }
     std::optional<QStringView> Next();

@@ -10,8 +10,7 @@ using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-QString Blocks(const QStringList& comments)
-{
+QString Blocks(const QStringList& comments) {
     QString text;
     for (const QString& c : comments)
         text += u"KANSOSTART--\r\n"_s + c + u"\r\nKANSOEND--\r\n"_s;
@@ -22,11 +21,10 @@ const QString NotFitting = u"感想ファイル「春_一.kan」の内容が句�
                            u"感想を読み込めません。"_s;
 } // namespace
 
-TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack)
-{
+TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack) {
     Folder folder;
-    const QStringList comments = {QString(), u"よい句\r\n二行目"_s, QString(), u"a\nb"_s,
-                                  u"KANSOEND--"_s, u"末尾\r\n"_s};
+    const QStringList comments = {QString(), u"よい句\r\n二行目"_s, QString(),
+                                  u"a\nb"_s, u"KANSOEND--"_s,       u"末尾\r\n"_s};
     ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_一.kan"_s, comments), QString());
     EXPECT_EQ(ReadBytes(folder.File(u"春_一.kan"_s)), Sjis(Blocks(comments)));
     EXPECT_TRUE(ReadBytes(folder.File(u"春_一.kan"_s))
@@ -37,26 +35,23 @@ TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack)
     EXPECT_EQ(read.Comments, comments);
 }
 
-TEST(KansoFile, MissingFileIsNoComments)
-{
+TEST(KansoFile, MissingFileIsNoComments) {
     Folder folder;
     const KansoReadResult read = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
     EXPECT_EQ(read.Status, KansoReadStatus::NoFile);
     EXPECT_TRUE(read.Error.isEmpty());
 }
 
-TEST(KansoFile, FilesThatDoNotFitTheCollection)
-{
+TEST(KansoFile, FilesThatDoNotFitTheCollection) {
     const QStringList six = {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s};
     EXPECT_EQ(ParseKanso(Sjis(Blocks(six)), 2, u"春_一.kan"_s).Status, KansoReadStatus::Ok);
-    for (const QString& text :
-         {Blocks(six.mid(0, 5)), Blocks(six + QStringList{u"g"_s}),
-          // a comment line that is a start marker is counted as a block
-          Blocks({u"a"_s, u"b\r\nKANSOSTART--"_s, u"c"_s, u"d"_s, u"e"_s}),
-          // the right count, but the last block has no end
-          Blocks(six).chopped(strlen("KANSOEND--\r\n")),
-          // the right count, but the file ends right after a start line
-          Blocks(six.mid(0, 5)) + u"KANSOSTART--"_s}) {
+    for (const QString& text : {Blocks(six.mid(0, 5)), Blocks(six + QStringList{u"g"_s}),
+                                // a comment line that is a start marker is counted as a block
+                                Blocks({u"a"_s, u"b\r\nKANSOSTART--"_s, u"c"_s, u"d"_s, u"e"_s}),
+                                // the right count, but the last block has no end
+                                Blocks(six).chopped(strlen("KANSOEND--\r\n")),
+                                // the right count, but the file ends right after a start line
+                                Blocks(six.mid(0, 5)) + u"KANSOSTART--"_s}) {
         const KansoReadResult read = ParseKanso(Sjis(text), 2, u"春_一.kan"_s);
         EXPECT_EQ(read.Status, KansoReadStatus::NotFitting) << text.toStdString();
         EXPECT_EQ(read.Error, NotFitting);
@@ -67,8 +62,7 @@ TEST(KansoFile, FilesThatDoNotFitTheCollection)
               KansoReadStatus::NotFitting);
 }
 
-TEST(KansoFile, ReaderKeepsTheOriginalLineRules)
-{
+TEST(KansoFile, ReaderKeepsTheOriginalLineRules) {
     // Lone CR endings, an unchecked start line, a first line that reads like the end marker.
     const QString text = u"KANSOSTART--\rKANSOEND--\rx\rKANSOEND--\r"_s
                          u"KANSOSTART--\r\n\r\nKANSOEND--\r\n"_s
@@ -82,15 +76,16 @@ TEST(KansoFile, ReaderKeepsTheOriginalLineRules)
     EXPECT_EQ(ParseKanso(Sjis(text), 0, u"春_一.kan"_s).Status, KansoReadStatus::Ok);
 }
 
-TEST(KansoFile, WriterRefusesCommentsThatWouldNotReadBack)
-{
+TEST(KansoFile, WriterRefusesCommentsThatWouldNotReadBack) {
     const QString head = u"感想を保存できません。\r"_s;
     EXPECT_EQ(SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).Error,
               head + u"2番目のページの感想に「KANSOSTART--」だけの行があります。\r"
                      u"この行があると、感想を正しく読み込めなくなります。"_s);
     EXPECT_EQ(SerializeKanso({u"KANSOSTART--"_s}).Error.section(u'\r', 1, 1),
               u"1番目のページの感想に「KANSOSTART--」だけの行があります。"_s);
-    const EntryLabeler label = [](int i) { return i == 1 ? u"句「古池や」"_s : u"序"_s; };
+    const EntryLabeler label = [](int i) {
+        return i == 1 ? u"句「古池や」"_s : u"序"_s;
+    };
     EXPECT_EQ(SerializeKanso({u"a"_s, u"b\rKANSOEND--"_s}, label).Error,
               head + u"句「古池や」の感想に「KANSOEND--」だけの行があります。\r"
                      u"この行があると、感想を正しく読み込めなくなります。"_s);
@@ -105,8 +100,7 @@ TEST(KansoFile, WriterRefusesCommentsThatWouldNotReadBack)
     EXPECT_EQ(ParseKansoBlocks(file.Bytes), QStringList{u"上\r\n下"_s});
 }
 
-TEST(KansoFile, WriteFailuresAndUnsafeNames)
-{
+TEST(KansoFile, WriteFailuresAndUnsafeNames) {
     Folder folder;
     EXPECT_EQ(WriteKansoFile(folder.Path() + u"missing/"_s, u"春_一.kan"_s, {u"a"_s}),
               u"ファイル「春_一.kan」を保存できません。\r"

@@ -1,6 +1,6 @@
+#include "KushuFile.h"
 #include "Cp932.h"
 #include "FileIo.h"
-#include "KushuFile.h"
 #include "TestSupport.h"
 
 #include <QDir>
@@ -17,16 +17,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-ColourSet Simple()
-{
+ColourSet Simple() {
     ColourSet c;
     c.Values.fill(255);
     c[WholeBack] = -2147483633;
     return c;
 }
 
-Kushu SmallKushu()
-{
+Kushu SmallKushu() {
     Kushu k;
     k.Title = u"春"_s;
     k.Edition = u"一"_s;
@@ -40,16 +38,14 @@ Kushu SmallKushu()
     return k;
 }
 
-QString SimpleColourLines()
-{
+QString SimpleColourLines() {
     QString lines = u"-2147483633 \r\n"_s;
     for (int i = 1; i < 11; ++i)
         lines += u" 255 \r\n"_s;
     return lines;
 }
 
-QString SmallKushuText()
-{
+QString SmallKushuText() {
     const QString c = SimpleColourLines();
     return u"春\r\n\r\n一\r\n170,\r\nJOSTART--\r\n"_s + c + u"序文\r\nJOEND--\r\n"_s +
            u"KUSTART--\r\n前\r\n-29428,170,\r\n\r\n"_s + c + u"\r\nKUEND--\r\n"_s +
@@ -57,14 +53,15 @@ QString SmallKushuText()
            u"\r\nPROFEND--\r\n"_s + u"OKUSTART--\r\n"_s + c + u"\r\nOKUEND--\r\n"_s;
 }
 
-KushuReadResult Parse(const QString& text) { return ParseKushu(Sjis(text)); }
+KushuReadResult Parse(const QString& text) {
+    return ParseKushu(Sjis(text));
+}
 
 const QString CannotOpen = u"句集を開けません。\r"_s;
 
 } // namespace
 
-TEST(KushuFileLayout, WritesTheHandCheckedBytes)
-{
+TEST(KushuFileLayout, WritesTheHandCheckedBytes) {
     Folder folder;
     ASSERT_EQ(WriteKushuFile(folder.Path(), SmallKushu()), QString());
     const QByteArray bytes = ReadBytes(folder.File(u"春_一.Ywk"_s));
@@ -78,8 +75,7 @@ TEST(KushuFileLayout, WritesTheHandCheckedBytes)
     EXPECT_EQ(read.Collection, SmallKushu());
 }
 
-TEST(KushuFileLayout, EmptyCollectionHasFourBlocksAndNoPassword)
-{
+TEST(KushuFileLayout, EmptyCollectionHasFourBlocksAndNoPassword) {
     Kushu k;
     k.Title = u"無題"_s;
     const SerializedFile file = SerializeKushu(k);
@@ -94,8 +90,7 @@ TEST(KushuFileLayout, EmptyCollectionHasFourBlocksAndNoPassword)
     EXPECT_EQ(read.Collection, k);
 }
 
-TEST(KushuFileRoundTrip, RandomCollectionsReadBackAndRewriteByteForByte)
-{
+TEST(KushuFileRoundTrip, RandomCollectionsReadBackAndRewriteByteForByte) {
     Random random(2024);
     for (int round = 0; round < 60; ++round) {
         Kushu k;
@@ -128,11 +123,10 @@ TEST(KushuFileRoundTrip, RandomCollectionsReadBackAndRewriteByteForByte)
     }
 }
 
-TEST(KushuFileRoundTrip, LineBreaksInsideTexts)
-{
+TEST(KushuFileRoundTrip, LineBreaksInsideTexts) {
     Kushu k = SmallKushu();
-    k.Entries[1].Preface = u"a\nb"_s;                 // a lone LF is an ordinary character
-    k.Entries[1].Commentary = u"一行目\r\n"_s;          // ends in CR LF: an extra empty line
+    k.Entries[1].Preface = u"a\nb"_s;          // a lone LF is an ordinary character
+    k.Entries[1].Commentary = u"一行目\r\n"_s; // ends in CR LF: an extra empty line
     k.Entries[2].Commentary = u"x\ny\r\n\r\nz"_s;
     k.Entries[0].Commentary = u"KUEND--\r\nJOSTART--"_s; // other blocks' markers are text
     KushuReadResult read = ParseKushu(SerializeKushu(k).Bytes);
@@ -157,8 +151,7 @@ TEST(KushuFileRoundTrip, LineBreaksInsideTexts)
     EXPECT_EQ(read.Collection.Entries[4].Commentary, u"OKUEND--\r\n続き"_s);
 }
 
-TEST(KushuFileReader, ReadsAsTheOriginalReaderDoes)
-{
+TEST(KushuFileReader, ReadsAsTheOriginalReaderDoes) {
     // Lines may end with a lone CR.
     QString text = SmallKushuText();
     text.replace(u"\r\n"_s, u"\r"_s);
@@ -189,8 +182,7 @@ TEST(KushuFileReader, ReadsAsTheOriginalReaderDoes)
     EXPECT_TRUE(Parse(text).ok());
 }
 
-TEST(KushuFileReader, LineFiveFaultKeepsTheHeader)
-{
+TEST(KushuFileReader, LineFiveFaultKeepsTheHeader) {
     QString text = SmallKushuText();
     text.replace(u"JOSTART--"_s, u"JOSTART-"_s);
     const KushuReadResult read = Parse(text);
@@ -208,8 +200,7 @@ TEST(KushuFileReader, LineFiveFaultKeepsTheHeader)
     EXPECT_FALSE(refused.HeaderRead);
 }
 
-TEST(KushuFileReader, RefusesBrokenFilesWithAMessage)
-{
+TEST(KushuFileReader, RefusesBrokenFilesWithAMessage) {
     struct Case {
         QString from, to, message;
     };
@@ -253,8 +244,7 @@ TEST(KushuFileReader, RefusesBrokenFilesWithAMessage)
               CannotOpen + u"ファイル「秋_一.Ywk」を読み込めません。"_s);
 }
 
-TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes)
-{
+TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes) {
     Kushu k = MakeKushu(2);
     const QByteArray bytes = SerializeKushu(k).Bytes;
     const qsizetype complete = bytes.size() - qsizetype(strlen("\r\n"));
@@ -273,19 +263,17 @@ TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes)
     }
 }
 
-TEST(KushuFileReader, MoreHaikuThanTheProgramHoldsAreRefused)
-{
+TEST(KushuFileReader, MoreHaikuThanTheProgramHoldsAreRefused) {
     QString block = u"KUSTART--\r\n\r\n170,\r\n\r\n"_s;
     for (int i = 0; i < 11; ++i)
         block += u" 0 \r\n"_s;
     block += u"\r\nKUEND--\r\n"_s;
-    const QString head = u"t\r\n\r\n\r\n\r\nJOSTART--\r\n"_s +
-                         QString(u" 0 \r\n"_s).repeated(11) + u"\r\nJOEND--\r\n"_s;
+    const QString head = u"t\r\n\r\n\r\n\r\nJOSTART--\r\n"_s + QString(u" 0 \r\n"_s).repeated(11) +
+                         u"\r\nJOEND--\r\n"_s;
     QString tail;
     for (const char16_t* marker : {u"BATSU", u"PROF", u"OKU"})
-        tail += QString::fromUtf16(marker) + u"START--\r\n"_s +
-                QString(u" 0 \r\n"_s).repeated(11) + u"\r\n"_s + QString::fromUtf16(marker) +
-                u"END--\r\n"_s;
+        tail += QString::fromUtf16(marker) + u"START--\r\n"_s + QString(u" 0 \r\n"_s).repeated(11) +
+                u"\r\n"_s + QString::fromUtf16(marker) + u"END--\r\n"_s;
 
     const KushuReadResult full = Parse(head + block.repeated(MaxKuCount) + tail);
     ASSERT_TRUE(full.ok()) << full.Error.toStdString();
@@ -296,8 +284,7 @@ TEST(KushuFileReader, MoreHaikuThanTheProgramHoldsAreRefused)
     EXPECT_EQ(over.Collection.Title, QString());
 }
 
-TEST(KushuFileWriter, RefusesWhatWouldNotReadBackTheSame)
-{
+TEST(KushuFileWriter, RefusesWhatWouldNotReadBackTheSame) {
     const QString head = u"句集を保存できません。\r"_s;
     auto refusal = [](auto change) {
         Kushu k = SmallKushu();
@@ -337,8 +324,7 @@ TEST(KushuFileWriter, RefusesWhatWouldNotReadBackTheSame)
               QString());
 }
 
-TEST(KushuFileWriter, RefusalsWriteNothing)
-{
+TEST(KushuFileWriter, RefusalsWriteNothing) {
     Folder folder;
     Kushu k = SmallKushu();
     k.Entries[1].Commentary = u"😀"_s;
@@ -355,8 +341,7 @@ TEST(KushuFileWriter, RefusalsWriteNothing)
     EXPECT_TRUE(QDir(folder.Path()).isEmpty());
 }
 
-TEST(KushuFileWriter, FailedWritesLeaveTheOldFileAlone)
-{
+TEST(KushuFileWriter, FailedWritesLeaveTheOldFileAlone) {
     EXPECT_EQ(WriteKushuFile(u"/nonexistent/folder/"_s, SmallKushu()),
               u"ファイル「春_一.Ywk」を保存できません。\r"
               u"フォルダに書き込めないか、ファイル名が長すぎます。"_s);
@@ -380,8 +365,7 @@ TEST(KushuFileWriter, FailedWritesLeaveTheOldFileAlone)
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{u"春_一.Ywk"_s});
 }
 
-TEST(KushuFileHeader, ReadsOnlyTheFirstLines)
-{
+TEST(KushuFileHeader, ReadsOnlyTheFirstLines) {
     Folder folder;
     const QString path = folder.File(u"春_一.Ywk"_s);
     WriteBytes(path, Sjis(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s));

@@ -1,5 +1,5 @@
-#include "FileNames.h"
 #include "Kushu.h"
+#include "FileNames.h"
 #include "StripText.h"
 
 #include <gtest/gtest.h>
@@ -7,8 +7,7 @@
 using namespace yomiwa;
 using namespace Qt::Literals::StringLiterals;
 
-TEST(KushuModel, KindsFollowFromIndexAndCount)
-{
+TEST(KushuModel, KindsFollowFromIndexAndCount) {
     Kushu empty;
     EXPECT_EQ(empty.KuCount(), 0);
     EXPECT_EQ(empty.Entries.size(), 4);
@@ -26,8 +25,7 @@ TEST(KushuModel, KindsFollowFromIndexAndCount)
     EXPECT_TRUE(IsSystemColour(SystemColour(15)));
 }
 
-TEST(KushuModel, SpecialPagesAreListedOnlyWithMoreThanTwoCharacters)
-{
+TEST(KushuModel, SpecialPagesAreListedOnlyWithMoreThanTwoCharacters) {
     EXPECT_FALSE(IsListedInViewer(u""_s));
     EXPECT_FALSE(IsListedInViewer(u"ab"_s));
     EXPECT_FALSE(IsListedInViewer(u"\r\n"_s));
@@ -35,8 +33,7 @@ TEST(KushuModel, SpecialPagesAreListedOnlyWithMoreThanTwoCharacters)
     EXPECT_TRUE(IsListedInViewer(u"\r\n\r"_s));
 }
 
-TEST(KushuModel, RowTextDecidesTheKindExactly)
-{
+TEST(KushuModel, RowTextDecidesTheKindExactly) {
     EXPECT_EQ(KindOfRowText(u"序"_s), EntryKind::Jo);
     EXPECT_EQ(KindOfRowText(u"跋"_s), EntryKind::Batsu);
     EXPECT_EQ(KindOfRowText(u"プロフィール"_s), EntryKind::Prof);
@@ -46,8 +43,7 @@ TEST(KushuModel, RowTextDecidesTheKindExactly)
     EXPECT_EQ(KindOfRowText(QString()), EntryKind::Ku);
 }
 
-TEST(KushuModel, RowToEntryWithAndWithoutJo)
-{
+TEST(KushuModel, RowToEntryWithAndWithoutJo) {
     const int k = 3; // 序 0, haiku 1-3, 跋 4, プロフィール 5, 奥付 6
     // 序 listed: rows are 序, h1, h2, h3, ...
     EXPECT_EQ(RowToEntry(0, u"序"_s, u"序"_s, k), 0);
@@ -64,8 +60,7 @@ TEST(KushuModel, RowToEntryWithAndWithoutJo)
     EXPECT_EQ(RowToEntry(2, u"跋"_s, u"序"_s, k), 4);
 }
 
-TEST(KushuModel, EntryLabelsNameThePage)
-{
+TEST(KushuModel, EntryLabelsNameThePage) {
     Kushu k;
     k.Entries = QList<KuEntry>(5);
     k.Entries[1].Verse = u"古池や"_s;
@@ -75,8 +70,7 @@ TEST(KushuModel, EntryLabelsNameThePage)
     EXPECT_EQ(EntryLabel(k, 4), u"奥付"_s);
 }
 
-TEST(StripText, ReplacesEveryLongVowelMarkAndNothingElse)
-{
+TEST(StripText, ReplacesEveryLongVowelMarkAndNothingElse) {
     EXPECT_EQ(ToStripText(QString()), QString());
     EXPECT_EQ(ToStripText(u"古池や"_s), u"古池や"_s);
     EXPECT_EQ(ToStripText(u"ー"_s), u"｜"_s);
@@ -86,8 +80,7 @@ TEST(StripText, ReplacesEveryLongVowelMarkAndNothingElse)
     EXPECT_EQ(ToStripText(mixed).size(), mixed.size());
 }
 
-TEST(FileNames, CollectionAndCommentsNames)
-{
+TEST(FileNames, CollectionAndCommentsNames) {
     EXPECT_EQ(KushuFileName(u"春_夏"_s, u"一"_s), u"春_夏_一.Ywk"_s);
     EXPECT_EQ(KushuFileName(u"春"_s, QString()), u"春_.Ywk"_s);
     EXPECT_EQ(KansoFileName(u"春"_s, u"第一版"_s), u"春_一.kan"_s);
@@ -95,8 +88,7 @@ TEST(FileNames, CollectionAndCommentsNames)
     EXPECT_EQ(KansoFileName(u"春"_s, u"第版"_s), u"春_版.kan"_s);
 }
 
-TEST(FileNames, PartsThatCannotBeFileNamesAreRefused)
-{
+TEST(FileNames, PartsThatCannotBeFileNamesAreRefused) {
     EXPECT_TRUE(CheckFileNamePart(u"春の句集 (改) ＊？"_s, u"句集名"_s).isEmpty());
     EXPECT_TRUE(CheckFileNamePart(QString(), u"版数"_s).isEmpty());
     for (const QString& bad : {u"a/b"_s, u"..\\x"_s, u"c:"_s, u"*"_s, u"?"_s, u"\""_s, u"<"_s,

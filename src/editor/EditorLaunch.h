@@ -1,0 +1,23 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "SharedState.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace yomiwa::editor {
+
+// The two ways the reading window starts the editor. Both show their windows modally and
+// return when they have closed.
+
+// "新しい句集を作る": the editor for a new collection.
+void LaunchNewCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* parent);
+
+// "句集を編集する": the password window for the collection whose list text (title, "_",
+// edition) is `selected`, then the editor on it.
+void LaunchChangeCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* parent,
+                            const QString& selected);
+
+} // namespace yomiwa::editor

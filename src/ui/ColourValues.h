@@ -1,0 +1,26 @@
+#pragma once
+
+#include "Kushu.h"
+
+#include <QColor>
+
+class QWidget;
+
+namespace yomiwa::ui {
+
+// A colour value as the files keep it (0x00BBGGRR, or 0x80000000 + n for system colour n)
+// turned into a colour to paint. System colours come from the platform palette through
+// one table of the platform's system colour numbers.
+QColor ToQColor(ColourValue value);
+ColourValue FromQColor(const QColor& colour);
+
+// Every colourable control keeps its colour value as the truth and paints the resolved
+// colour, so reading a colour back gives the value that was set (a system colour stays a
+// system colour). Back colour: the background of a window, a label or a text box. Fore
+// colour: the text of a label, a text box or a strip column.
+void SetBackColour(QWidget* widget, ColourValue value);
+void SetForeColour(QWidget* widget, ColourValue value);
+ColourValue BackColour(const QWidget* widget);
+ColourValue ForeColour(const QWidget* widget);
+
+} // namespace yomiwa::ui

@@ -1,0 +1,30 @@
+#include "Faces.h"
+
+#include <QStringList>
+
+namespace yomiwa::ui {
+
+using namespace Qt::Literals::StringLiterals;
+
+QFont MakeFont(Face face, qreal points, bool bold) {
+    QStringList families;
+    switch (face) {
+    case Face::Mincho:
+        families = {u"IPAMincho"_s, u"IPAexMincho"_s, u"Noto Serif CJK JP"_s, u"MS Mincho"_s};
+        break;
+    case Face::Gothic:
+        families = {u"IPAGothic"_s, u"IPAexGothic"_s, u"Noto Sans Mono CJK JP"_s, u"MS Gothic"_s};
+        break;
+    case Face::PGothic:
+        families = {u"IPAPGothic"_s, u"IPAexGothic"_s, u"Noto Sans CJK JP"_s, u"MS PGothic"_s};
+        break;
+    }
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(face == Face::Mincho ? QFont::Serif : QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace yomiwa::ui

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+
+namespace yomiwa::ui {
+
+// The faces the windows are laid out for, and the stand-ins this system has for them:
+// Mincho-style and Gothic-style faces from the IPA fonts.
+enum class Face {
+    Mincho,  // "ＭＳ 明朝"
+    Gothic,  // "ＭＳ ゴシック"
+    PGothic, // "ＭＳ Ｐゴシック" (proportional)
+};
+
+QFont MakeFont(Face face, qreal points, bool bold = false);
+
+} // namespace yomiwa::ui

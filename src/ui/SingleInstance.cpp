@@ -1,0 +1,14 @@
+#include "SingleInstance.h"
+
+namespace yomiwa::ui {
+
+SingleInstanceLock::SingleInstanceLock(const QString& appFolder)
+    : m_lock(appFolder + QStringLiteral("yomiwa.lock")) {
+    m_lock.setStaleLockTime(0);
+}
+
+bool SingleInstanceLock::TryLock() {
+    return m_lock.isLocked() || m_lock.tryLock(0);
+}
+
+} // namespace yomiwa::ui

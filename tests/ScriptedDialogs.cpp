@@ -1,0 +1,58 @@
+#include "ScriptedDialogs.h"
+
+#include <QDialog>
+
+#include <gtest/gtest.h>
+
+namespace yomiwa::test {
+
+ui::Dialogs::Answer ScriptedDialogs::MsgBox(QWidget*, const QString& prompt, int style,
+                                            const QString& title) {
+    Messages.append({prompt, style, title});
+    if (style != StyleYesNo)
+        return Answer::Ok;
+    if (m_answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << prompt.toStdString();
+        return Answer::No;
+    }
+    const Answer answer = m_answers.front();
+    m_answers.pop_front();
+    return answer;
+}
+
+std::optional<QColor> ScriptedDialogs::PickColour(QWidget*, const QColor& initial) {
+    ColourDialogInitials.append(initial);
+    if (m_colours.empty()) {
+        ADD_FAILURE() << "unexpected colour dialog";
+        return std::nullopt;
+    }
+    const std::optional<QColor> colour = m_colours.front();
+    m_colours.pop_front();
+    return colour;
+}
+
+void ScriptedDialogs::ShowModal(QDialog* window) {
+    ModalWindows.append(window->objectName());
+    if (m_modals.empty()) {
+        ADD_FAILURE() << "unexpected modal window " << window->objectName().toStdString();
+        window->reject();
+        return;
+    }
+    const std::function<void(QDialog*)> drive = std::move(m_modals.front());
+    m_modals.pop_front();
+    window->show();
+    drive(window);
+    if (window->isVisible()) {
+        ADD_FAILURE() << "modal window " << window->objectName().toStdString() << " was left open";
+        window->reject();
+    }
+}
+
+QStringList ScriptedDialogs::Prompts() const {
+    QStringList prompts;
+    for (const Message& m : Messages)
+        prompts.append(m.Prompt);
+    return prompts;
+}
+
+} // namespace yomiwa::test

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "Dialogs.h"
+
+#include <QList>
+#include <QString>
+
+#include <deque>
+#include <functional>
+
+namespace yomiwa::test {
+
+// A Dialogs service for tests: records every message box, answers from a queue, and
+// "shows a window modally" by running a queued callback that drives the window through
+// its controls until it closes. Nothing ever blocks: an unexpected question or window is a
+// test failure, answered with No (or the window rejected).
+class ScriptedDialogs : public ui::Dialogs {
+public:
+    struct Message {
+        QString Prompt;
+        int Style = 0;
+        QString Title;
+    };
+
+    Answer MsgBox(QWidget* parent, const QString& prompt, int style = StyleOk,
+                  const QString& title = {}) override;
+    std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
+    void ShowModal(QDialog* window) override;
+
+    // Answers to Yes/No questions, in order.
+    void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
+    // Colour dialog results, in order; nullopt is a cancel.
+    void QueueColour(std::optional<QColor> colour) { m_colours.push_back(colour); }
+    // What to do with the next modal window; the callback must close it.
+    void QueueModal(std::function<void(QDialog*)> drive) { m_modals.push_back(std::move(drive)); }
+
+    QList<Message> Messages;
+    QList<QColor> ColourDialogInitials;
+    QList<QString> ModalWindows; // objectName of every window shown modally
+
+    // The prompts only, for short assertions.
+    QStringList Prompts() const;
+    bool Idle() const { return m_answers.empty() && m_colours.empty() && m_modals.empty(); }
+
+private:
+    std::deque<Answer> m_answers;
+    std::deque<std::optional<QColor>> m_colours;
+    std::deque<std::function<void(QDialog*)>> m_modals;
+};
+
+} // namespace yomiwa::test
