@@ -1,6 +1,7 @@
 #include "StripColumn.h"
 
-#include <QFontMetrics>
+#include "VerticalShaper.h"
+
 #include <QPainter>
 #include <QStringList>
 
@@ -12,46 +13,48 @@ StripColumn::StripColumn(QWidget* parent)
     setAutoFillBackground(false);
 }
 
+StripColumn::~StripColumn() = default;
+
 void StripColumn::SetCaption(const QString& caption) {
     if (caption == m_caption)
         return;
     m_caption = caption;
+    m_layout.reset();
     update();
 }
 
 QStringList StripColumn::Cells() const {
     QStringList cells;
-    for (qsizetype i = 0; i < m_caption.size(); ++i) {
-        if (m_caption[i].isHighSurrogate() && i + 1 < m_caption.size() &&
-            m_caption[i + 1].isLowSurrogate()) {
-            cells.append(m_caption.sliced(i, 2));
-            ++i;
-        } else {
-            cells.append(QString(m_caption[i]));
-        }
-    }
+    for (const ColumnCell& cell : Layout().cells)
+        cells.append(cell.text);
     return cells;
 }
 
 int StripColumn::LineHeight() const {
-    return QFontMetrics(font()).height();
+    return qRound(Layout().fullCell);
+}
+
+const ColumnLayout& StripColumn::Layout() const {
+    // Keyed on the font and width themselves: a hidden widget gets its resize event only
+    // when it is shown.
+    if (!m_shaper || m_shaperFont != font()) {
+        m_shaper = std::make_unique<VerticalShaper>(font());
+        m_shaperFont = font();
+        m_layout.reset();
+    }
+    if (!m_layout || m_layoutWidth != width()) {
+        m_layout = LayOutColumn(m_caption, *m_shaper, font(), width());
+        m_layoutWidth = width();
+    }
+    return *m_layout;
 }
 
 void StripColumn::paintEvent(QPaintEvent*) {
     if (m_caption.isEmpty())
         return;
     QPainter painter(this);
-    painter.setFont(font());
     painter.setPen(palette().color(QPalette::WindowText));
-    const QFontMetrics metrics(font());
-    const int lineHeight = metrics.height();
-    int top = 0;
-    for (const QString& cell : Cells()) {
-        if (top >= height())
-            break; // the rest is cut off at the bottom edge
-        painter.drawText(0, top + metrics.ascent(), cell);
-        top += lineHeight;
-    }
+    DrawColumn(painter, Layout(), height());
 }
 
 } // namespace yomiwa::ui
