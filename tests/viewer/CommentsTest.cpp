@@ -4,6 +4,7 @@
 #include "KansoFile.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -42,18 +43,6 @@ TEST_F(Quitting, ShownCommentReachesItsBlockAndReadsBackUnchanged) {
     const QByteArray bytes = ReadBytes(Path(u"春_一.kan"_s));
     Button(2)->click();
     EXPECT_EQ(ReadBytes(Path(u"春_一.kan"_s)), bytes);
-}
-
-TEST_F(Quitting, FirstRowWithoutPrefacePageIsTheFirstVerse) {
-    Kushu k = MakeKushu(2);
-    k.Entries[0].Commentary.clear();
-    Write(k);
-    Start();
-    Open(u"春_一"_s);
-    Type(u"一句目"_s);
-    form->close(); // the close box
-    EXPECT_FALSE(form->isVisible());
-    EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s), (QStringList{{}, u"一句目"_s, {}, {}, {}, {}}));
 }
 
 TEST_F(Quitting, CloseBoxKeepsEveryCommentLikeTheQuitButton) {
@@ -190,6 +179,30 @@ TEST_F(CommentSafety, MismatchedCommentsFileIsKeptOnceBeforeItIsReplaced) {
     Button(2)->click();
     EXPECT_TRUE(TakeMessages().isEmpty());
     EXPECT_FALSE(QFile::exists(Path(u"春_一.kan.bak3"_s)));
+}
+
+TEST_F(CommentSafety, MismatchedFileThatCannotBeKeptIsNotReplaced) {
+    Write(MakeKushu(1));
+    // Cannot be read, so it does not fit; cannot be copied, so it cannot be kept.
+    ASSERT_TRUE(QDir(folder.Path()).mkdir(u"春_一.kan"_s));
+    Start();
+    Open(u"春_一"_s);
+    ASSERT_EQ(TakeMessages().size(), 1);
+    Type(u"書いた"_s);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::No);
+    Button(2)->click();
+    const QList<ScriptedDialogs::Message> messages = TakeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_EQ(
+        messages[0].Prompt,
+        u"感想を保存できません。\r句集ファイルと整合しなかった感想ファイル「春_一.kan」を別の名前で残せませんでした。\r"_s
+        u"このまま保存すると、そのファイルの感想が失われます。\r\r"_s
+        u"感想を保存せずに終了しますか？"_s);
+    EXPECT_EQ(messages[0].Style, 4);
+    EXPECT_EQ(messages[0].Title, ConfirmTitle);
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_TRUE(QFileInfo(Path(u"春_一.kan"_s)).isDir());
+    EXPECT_EQ(state.KansoList.value(0), u"書いた"_s);
 }
 
 TEST_F(CommentSafety, MismatchedFileIsKeptWhenQuittingToo) {
