@@ -88,7 +88,6 @@ private:
     // replaced.
     bool m_keepMismatched = false;
     bool m_quitting = false;
-    int m_failedPreviewRow = -1;
 
     ui::RoundedShape* m_shape1 = nullptr;
     ui::StripColumn* m_label1 = nullptr;
