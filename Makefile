@@ -34,6 +34,7 @@ bench: deps
 	@cmake -S . -B build-release -DCMAKE_BUILD_TYPE=Release -DYOMIWA_TESTS=OFF >/dev/null
 	@cmake --build build-release -j$(JOBS)
 	@for b in build-release/bench/bench_*; do \
+	  [ -f "$$b" ] && [ -x "$$b" ] || continue; \
 	  echo "== $$b"; QT_QPA_PLATFORM=offscreen $$b --benchmark_min_time=0.5 || exit 1; \
 	done
 

@@ -11,4 +11,8 @@ bool SingleInstanceLock::TryLock() {
     return m_lock.isLocked() || m_lock.tryLock(0);
 }
 
+bool SingleInstanceLock::HeldByAnother() const {
+    return m_lock.error() == QLockFile::LockFailedError;
+}
+
 } // namespace yomiwa::ui

@@ -13,6 +13,10 @@ public:
     explicit SingleInstanceLock(const QString& appFolder);
     // False when another running instance holds the lock.
     bool TryLock();
+    // After a refused TryLock: true when another process holds the lock; false when the
+    // lock could not be made at all (a folder that cannot be written), where no other
+    // instance can be told.
+    bool HeldByAnother() const;
 
 private:
     QLockFile m_lock;

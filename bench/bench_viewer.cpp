@@ -1,0 +1,138 @@
+// The reading window with a collection of the largest size: opening it through the
+// "句集を開く" button against reading the file alone, and turning a page near the start
+// against turning one in the middle.
+
+#include "Dialogs.h"
+#include "KushuFile.h"
+#include "MainForm.h"
+#include "SharedState.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace yomiwa;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Nothing is asked in these runs; a question would be answered No.
+class SilentDialogs : public ui::Dialogs {
+public:
+    Answer MsgBox(QWidget*, const QString&, int, const QString&) override { return Answer::No; }
+    std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }
+    void ShowModal(QDialog* window) override { window->reject(); }
+};
+
+Kushu LargestKushu() {
+    Kushu k;
+    k.Title = u"大句集"_s;
+    k.Author = u"作者"_s;
+    k.Edition = u"一"_s;
+    k.Entries = QList<KuEntry>(MaxKuCount + 4);
+    for (int i = 0; i < k.Entries.size(); ++i) {
+        KuEntry& e = k.Entries[i];
+        e.Commentary = u"解説の一行目%1\r\n二行目は少し長めに書いておく。"_s.arg(i);
+        for (int slot = 0; slot < ColourSlotCount; ++slot)
+            e.Colours[slot] = ColourValue((quint32(i) * 2654435761u + quint32(slot)) & 0xFFFFFF);
+        if (i >= 1 && i <= MaxKuCount) {
+            e.Preface = u"前書%1"_s.arg(i);
+            e.Verse = u"古池や蛙飛びこむ水の音%1"_s.arg(i);
+            e.Postscript = u"後書ーその%1"_s.arg(i);
+        }
+    }
+    return k;
+}
+
+// A window started on the folder, shown offscreen, with the collection chosen in the list.
+struct Reader {
+    SharedState State;
+    SilentDialogs Dialogs;
+    viewer::MainForm Form{State, Dialogs};
+
+    explicit Reader(const QString& folder) {
+        Form.Form_Load(folder);
+        Form.show();
+        Form.findChild<QListWidget*>(u"List2"_s)->setCurrentRow(0);
+        QApplication::processEvents();
+    }
+    QPushButton* Button(const QString& name) { return Form.findChild<QPushButton*>(name); }
+};
+
+void ReadFile(benchmark::State& state, const QString& path) {
+    for (auto _ : state) {
+        KushuReadResult read = ReadKushuFile(path);
+        benchmark::DoNotOptimize(read);
+    }
+}
+
+// From the click to the first page on screen.
+void OpenThroughButton(benchmark::State& state, const QString& folder) {
+    for (auto _ : state) {
+        state.PauseTiming();
+        auto reader = std::make_unique<Reader>(folder);
+        state.ResumeTiming();
+        reader->Button(u"Command1"_s)->click();
+        QApplication::processEvents();
+        state.PauseTiming();
+        if (reader->Form.findChild<QListWidget*>(u"List1"_s)->count() != MaxKuCount + 4)
+            state.SkipWithError("the collection did not open");
+        reader.reset();
+        state.ResumeTiming();
+    }
+}
+
+// "次のページ" from the given row, the page drawn.
+void NextPage(benchmark::State& state, const QString& folder) {
+    Reader reader(folder);
+    reader.Button(u"Command1"_s)->click();
+    auto* pages = reader.Form.findChild<QListWidget*>(u"List1"_s);
+    QPushButton* next = reader.Button(u"Command4"_s);
+    const int row = int(state.range(0));
+    for (auto _ : state) {
+        state.PauseTiming();
+        pages->setCurrentRow(row);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        next->click();
+        QApplication::processEvents();
+    }
+    if (pages->currentRow() != row + 1)
+        state.SkipWithError("the page did not turn");
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+
+    QTemporaryDir dir;
+    const QString folder = dir.path() + u'/';
+    const QString failure = WriteKushuFile(folder, LargestKushu());
+    if (!failure.isEmpty()) {
+        qCritical("%s", qPrintable(failure));
+        return 1;
+    }
+    const QString path = folder + u"大句集_一.Ywk"_s;
+
+    benchmark::RegisterBenchmark("ReadKushuFile/29997", ReadFile, path)
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("OpenThroughCommand1/29997", OpenThroughButton, dir.path())
+        ->Unit(benchmark::kMillisecond);
+    benchmark::RegisterBenchmark("NextPageAtRow", NextPage, dir.path())
+        ->Arg(1)
+        ->Arg(15000)
+        ->Unit(benchmark::kMicrosecond);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

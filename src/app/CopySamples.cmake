@@ -1,0 +1,10 @@
+# Copies every file of SOURCE_DIR into TARGET_DIR where TARGET_DIR has no file of that name.
+file(MAKE_DIRECTORY "${TARGET_DIR}")
+file(GLOB samples LIST_DIRECTORIES false "${SOURCE_DIR}/*")
+foreach(sample ${samples})
+  get_filename_component(name "${sample}" NAME)
+  if(NOT EXISTS "${TARGET_DIR}/${name}")
+    file(COPY "${sample}" DESTINATION "${TARGET_DIR}")
+    message(STATUS "Placed ${name}")
+  endif()
+endforeach()

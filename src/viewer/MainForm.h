@@ -1,0 +1,119 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "Kushu.h"
+#include "SharedState.h"
+#include "SingleInstance.h"
+
+#include <QString>
+#include <QWidget>
+
+#include <memory>
+
+class QLabel;
+class QListWidget;
+class QListWidgetItem;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace yomiwa::ui {
+class PanelShape;
+class RoundedShape;
+class StripColumn;
+} // namespace yomiwa::ui
+
+namespace yomiwa::viewer {
+
+// The reading window (閲覧モード): the collections in the program's folder, the open
+// collection page by page on the tanzaku strip, the author's commentary and the reader's
+// comments. It is the program's first window and lives for the whole run.
+class MainForm : public QWidget {
+    Q_OBJECT
+public:
+    MainForm(SharedState& state, ui::Dialogs& dialogs, QWidget* parent = nullptr);
+    ~MainForm() override;
+
+    // The colours of the window before any page sets its own.
+    static ColourSet DesignColours();
+
+    // Start-up. False when another Yomiwa already runs on this folder: the user has been
+    // told, and the program ends without showing the window.
+    bool Form_Load(const QString& executableFolder);
+    // Adds the collection files of AppFolder to the collection list.
+    void ListCollections();
+
+    void List2_Click();
+    void List2_DblClick();
+    void Command1_Click();
+    void List1_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command2_Click();
+    void Command5_Click();
+    void Command6_Click();
+
+    // Keeps the comment box of the page on display in KansoList.
+    void StoreShownComment();
+
+    bool IsCollectionOpen() const { return m_collectionOpen; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    QListWidgetItem* ChosenCollection() const;
+    QString ChosenText() const;
+    QString ChosenPath() const;
+
+    void ShowCollection(Kushu kushu);
+    void ReadComments();
+    void ShowPage(int row);
+    void ShowNoPage();
+    void ApplyColours(const ColourSet& colours);
+
+    // Writes the comments of the open collection; the message for the user on failure.
+    QString WriteComments();
+    QString KeepMismatchedComments(const QString& fileName);
+    // Stores and writes the comments before the program ends; false when the user chose
+    // to stay because they could not be written.
+    bool LeaveWithComments();
+
+    SharedState& m_state;
+    ui::Dialogs& m_dialogs;
+    std::unique_ptr<ui::SingleInstanceLock> m_lock;
+
+    bool m_collectionOpen = false;
+    // A comments file that did not fit its collection waits to be kept before it is
+    // replaced.
+    bool m_keepMismatched = false;
+    bool m_quitting = false;
+
+    ui::RoundedShape* m_shape1 = nullptr;
+    ui::StripColumn* m_label1 = nullptr;
+    ui::StripColumn* m_label2 = nullptr;
+    ui::StripColumn* m_label3 = nullptr;
+    QLabel* m_label4 = nullptr;
+    QLabel* m_label5 = nullptr;
+    QLabel* m_label6 = nullptr;
+    QLabel* m_label7 = nullptr;
+    QLabel* m_label8 = nullptr;
+    QLabel* m_label9 = nullptr;
+    QLabel* m_label10 = nullptr;
+    QLabel* m_label11 = nullptr;
+    QLabel* m_label12 = nullptr;
+    QLabel* m_label13 = nullptr;
+    QLabel* m_label14 = nullptr;
+    QPlainTextEdit* m_text1 = nullptr;
+    QPlainTextEdit* m_text2 = nullptr;
+    QListWidget* m_list1 = nullptr;
+    QListWidget* m_list2 = nullptr;
+    QPushButton* m_command1 = nullptr;
+    QPushButton* m_command2 = nullptr;
+    QPushButton* m_command3 = nullptr;
+    QPushButton* m_command4 = nullptr;
+    QPushButton* m_command5 = nullptr;
+    QPushButton* m_command6 = nullptr;
+};
+
+} // namespace yomiwa::viewer

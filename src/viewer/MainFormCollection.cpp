@@ -1,0 +1,154 @@
+#include "MainForm.h"
+
+#include "FileIo.h"
+#include "FileNames.h"
+#include "KansoFile.h"
+#include "KushuFile.h"
+#include "PageList.h"
+#include "ViewerFiles.h"
+
+#include <QCloseEvent>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace yomiwa::viewer {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString ConfirmTitle = u"【Yomiwa】Ver.1.1"_s;
+}
+
+void MainForm::Command1_Click() {
+    if (!ChosenCollection()) {
+        m_dialogs.MsgBox(this, u"上のリストから、開きたい句集を選択してください。"_s);
+        return;
+    }
+    if (m_collectionOpen) {
+        StoreShownComment();
+        const QString failure = WriteComments();
+        if (!failure.isEmpty()) {
+            // Opening would empty the comments held in memory: they are the only copy.
+            m_dialogs.MsgBox(this, failure + u"\r\r感想が失われないよう、句集「"_s + ChosenText() +
+                                       u"」を開くのを取りやめました。"_s);
+            return;
+        }
+    }
+    // Read in full before anything is replaced: a file that cannot be read leaves the open
+    // collection, its page and its comments as they were.
+    KushuReadResult read = ReadKushuFile(ChosenPath());
+    if (!read.ok()) {
+        m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
+        return;
+    }
+    ShowCollection(std::move(read.Collection));
+}
+
+void MainForm::ShowCollection(Kushu kushu) {
+    m_state.ViewerKushu = std::move(kushu);
+    const Kushu& k = m_state.ViewerKushu;
+    m_state.EditPassword = k.Password;
+    m_label5->setText(k.Title);
+    m_label7->setText(k.Author);
+    m_label8->setText(u"第"_s + k.Edition + u"版"_s);
+    m_label14->setText(m_label5->text() + u"　"_s + m_label8->text());
+    m_collectionOpen = true;
+
+    // One batch: a list of thirty thousand verses fills without a repaint per row.
+    m_list1->setUpdatesEnabled(false);
+    m_list1->clear();
+    m_list1->addItems(PageRows(k));
+    m_list1->setUpdatesEnabled(true);
+
+    ReadComments();
+
+    m_state.OpeningFlag = u"ON"_s;
+    if (m_list1->count() > 0)
+        m_list1->setCurrentRow(0);
+    else
+        ShowNoPage();
+    m_state.OpeningFlag = u"OFF"_s;
+    m_state.ShownPageIndex = 0;
+    m_text2->setFocus();
+}
+
+void MainForm::ReadComments() {
+    const int kuCount = m_state.ViewerKushu.KuCount();
+    const QString fileName = KansoFileName(m_label5->text(), m_label8->text());
+    KansoReadResult read = ReadKansoFile(m_state.AppFolder, fileName, kuCount);
+    m_keepMismatched = false;
+    if (read.Status == KansoReadStatus::Ok) {
+        m_state.KansoList = std::move(read.Comments);
+        return;
+    }
+    m_state.KansoList = QStringList(kuCount + 4);
+    if (read.Status == KansoReadStatus::NotFitting) {
+        m_keepMismatched = CheckFileNamePart(fileName, {}).isEmpty() &&
+                           QFile::exists(m_state.AppFolder + fileName);
+        m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
+    }
+}
+
+QString MainForm::WriteComments() {
+    const QString fileName = KansoFileName(m_label5->text(), m_label8->text());
+    if (m_keepMismatched) {
+        const QString failure = KeepMismatchedComments(fileName);
+        if (!failure.isEmpty())
+            return failure;
+    }
+    const Kushu& kushu = m_state.ViewerKushu;
+    return WriteKansoFile(m_state.AppFolder, fileName, m_state.KansoList,
+                          [&kushu](int index) { return EntryLabel(kushu, index); });
+}
+
+QString MainForm::KeepMismatchedComments(const QString& fileName) {
+    const QString path = m_state.AppFolder + fileName;
+    if (!QFile::exists(path)) {
+        m_keepMismatched = false; // gone meanwhile: nothing left to keep
+        return {};
+    }
+    const QString keptPath = FreeKeepingPath(path);
+    if (keptPath.isEmpty() || !QFile::copy(path, keptPath)) {
+        return u"感想を保存できません。\r句集ファイルと整合しなかった感想ファイル「"_s + fileName +
+               u"」を別の名前で残せませんでした。\r"_s +
+               u"このまま保存すると、そのファイルの感想が失われます。"_s;
+    }
+    m_keepMismatched = false;
+    m_dialogs.MsgBox(this, u"感想ファイル「"_s + fileName +
+                               u"」は句集ファイルと整合しなかったため、元のファイルを「"_s +
+                               DisplayName(keptPath) + u"」という名前で残しました。\r"_s +
+                               u"これからの感想は「"_s + fileName + u"」に保存します。"_s);
+    return {};
+}
+
+bool MainForm::LeaveWithComments() {
+    if (!m_collectionOpen)
+        return true;
+    StoreShownComment();
+    const QString failure = WriteComments();
+    if (failure.isEmpty())
+        return true;
+    return m_dialogs.MsgBox(this, failure + u"\r\r感想を保存せずに終了しますか？"_s,
+                            ui::Dialogs::StyleYesNo, ConfirmTitle) == ui::Dialogs::Answer::Yes;
+}
+
+void MainForm::Command2_Click() {
+    if (!LeaveWithComments())
+        return;
+    m_quitting = true;
+    close();
+}
+
+void MainForm::closeEvent(QCloseEvent* event) {
+    // The close box ends the program like "Yomiwa終了": no comment is lost by closing.
+    if (!m_quitting && !LeaveWithComments()) {
+        event->ignore();
+        return;
+    }
+    m_quitting = true;
+    event->accept();
+}
+
+} // namespace yomiwa::viewer

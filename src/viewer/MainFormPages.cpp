@@ -1,0 +1,104 @@
+#include "MainForm.h"
+
+#include "BoxText.h"
+#include "ColourValues.h"
+#include "PageList.h"
+#include "Shapes.h"
+#include "StripColumn.h"
+#include "StripText.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+
+namespace yomiwa::viewer {
+
+using namespace Qt::Literals::StringLiterals;
+
+void MainForm::StoreShownComment() {
+    const int row = m_state.ShownPageIndex;
+    if (row < 0 || row >= m_list1->count())
+        return; // no page on display: the box holds no page's comment
+    const int entry = RowToEntry(row, m_list1->item(row)->text(), m_list1->item(0)->text(),
+                                 m_state.ViewerKushu.KuCount());
+    m_state.KansoList[entry] = ui::BoxText(m_text2);
+}
+
+void MainForm::List1_Click() {
+    const int row = m_list1->currentRow();
+    if (row < 0)
+        return;
+    // While a collection opens, the box still holds the previous collection's comment,
+    // which has been dealt with already.
+    if (m_state.OpeningFlag != u"ON"_s) {
+        StoreShownComment();
+        m_state.ShownPageIndex = row;
+    }
+    ShowPage(row);
+}
+
+void MainForm::ShowPage(int row) {
+    const Kushu& kushu = m_state.ViewerKushu;
+    const QString rowText = m_list1->item(row)->text();
+    const EntryKind kind = KindOfRowText(rowText);
+    const int entry = RowToEntry(row, rowText, m_list1->item(0)->text(), kushu.KuCount());
+    const KuEntry& page = kushu.Entries.at(entry);
+
+    if (kind != EntryKind::Ku) {
+        ui::SetBoxText(m_text1, page.Commentary);
+        m_label1->SetCaption(PageWord(kind));
+        m_label2->SetCaption({});
+        m_label3->SetCaption({});
+    } else {
+        m_label2->SetCaption(ToStripText(page.Preface));
+        m_label1->SetCaption(ToStripText(page.Verse));
+        m_label3->SetCaption(ToStripText(page.Postscript));
+        ui::SetBoxText(m_text1, page.Commentary);
+    }
+    ApplyColours(page.Colours);
+    m_text2->setReadOnly(false);
+    ui::SetBoxText(m_text2, m_state.KansoList.at(entry));
+    // On a verse the reader can write at once; a special page leaves the focus alone.
+    if (kind == EntryKind::Ku)
+        m_text2->setFocus();
+}
+
+void MainForm::ShowNoPage() {
+    for (ui::StripColumn* strip : {m_label1, m_label2, m_label3})
+        strip->SetCaption({});
+    m_text1->clear();
+    m_text2->clear();
+    m_text2->setReadOnly(true);
+    ApplyColours(DesignColours());
+}
+
+void MainForm::ApplyColours(const ColourSet& colours) {
+    ui::SetBackColour(this, colours[WholeBack]);
+    m_shape1->SetFillColour(colours[StripFill]);
+    m_shape1->SetBorderColour(colours[StripBorder]);
+    ui::SetForeColour(m_label2, colours[PrefaceFore]);
+    ui::SetForeColour(m_label3, colours[PostscriptFore]);
+    ui::SetForeColour(m_label1, colours[VerseFore]);
+    ui::SetBackColour(m_text1, colours[NoteBack]);
+    ui::SetForeColour(m_text1, colours[NoteFore]);
+    for (QLabel* label : {m_label5, m_label7}) {
+        ui::SetBackColour(label, colours[TitleBack]);
+        ui::SetForeColour(label, colours[TitleFore]);
+    }
+    for (QLabel* label : {m_label4, m_label6, m_label8, m_label12, m_label13})
+        ui::SetForeColour(label, colours[CaptionFore]);
+}
+
+void MainForm::Command3_Click() {
+    const int row = m_list1->currentRow();
+    if (row > 0)
+        m_list1->setCurrentRow(row - 1);
+}
+
+void MainForm::Command4_Click() {
+    const int row = m_list1->currentRow();
+    if (row < m_list1->count() - 1)
+        m_list1->setCurrentRow(row + 1);
+}
+
+} // namespace yomiwa::viewer

@@ -1,0 +1,26 @@
+#include "PageList.h"
+
+#include "StripText.h"
+
+namespace yomiwa::viewer {
+
+QStringList PageRows(const Kushu& kushu) {
+    const int kuCount = kushu.KuCount();
+    QStringList rows;
+    rows.reserve(kuCount + 4);
+    if (IsListedInViewer(kushu.Entries.at(0).Commentary))
+        rows.append(KindName(EntryKind::Jo));
+    for (int i = 1; i <= kuCount; ++i)
+        rows.append(kushu.Entries.at(i).Verse);
+    for (EntryKind kind : {EntryKind::Batsu, EntryKind::Prof, EntryKind::Oku}) {
+        if (IsListedInViewer(kushu.Entries.at(IndexOfKind(kind, kuCount)).Commentary))
+            rows.append(KindName(kind));
+    }
+    return rows;
+}
+
+QString PageWord(EntryKind kind) {
+    return ToStripText(KindName(kind));
+}
+
+} // namespace yomiwa::viewer

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "Kushu.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace yomiwa::viewer {
+
+// The rows of the reading window's page list: "序" when its page has content, every verse
+// in order, then "跋", "プロフィール" and "奥付" under the same rule.
+QStringList PageRows(const Kushu& kushu);
+
+// The word a special page shows in the verse column, already upright for a column
+// ("プロフィ｜ル").
+QString PageWord(EntryKind kind);
+
+} // namespace yomiwa::viewer

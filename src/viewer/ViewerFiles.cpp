@@ -1,0 +1,37 @@
+#include "ViewerFiles.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace yomiwa::viewer {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString AppFolderOf(const QString& executableFolder) {
+    if (executableFolder.endsWith(u'/'))
+        return executableFolder;
+    return executableFolder + u'/';
+}
+
+QStringList CollectionFileNames(const QString& appFolder) {
+    // Name filters of QDir ignore letter case unless told otherwise.
+    QStringList names = QDir(appFolder).entryList({u"*.Ywk"_s}, QDir::Files, QDir::Unsorted);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        const int byUpper = a.toUpper().compare(b.toUpper());
+        return byUpper != 0 ? byUpper < 0 : a < b;
+    });
+    return names;
+}
+
+QString FreeKeepingPath(const QString& path) {
+    for (int n = 1; n <= 999; ++n) {
+        const QString candidate = path + u".bak"_s + (n == 1 ? QString() : QString::number(n));
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return {};
+}
+
+} // namespace yomiwa::viewer

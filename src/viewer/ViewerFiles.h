@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace yomiwa::viewer {
+
+// The program's folder as every file path is built from it: the executable's folder with
+// exactly one separator at its end (a root folder already has it).
+QString AppFolderOf(const QString& executableFolder);
+
+// The collection files of a folder: every name ending in ".Ywk" in any letter case, in the
+// order a case-insensitive file system lists them (by the upper-cased name), so the list is
+// the same on every run.
+QStringList CollectionFileNames(const QString& appFolder);
+
+// A free name beside `path` ("path.bak", then "path.bak2", ...) for keeping a file that
+// would otherwise be replaced; empty when none is free.
+QString FreeKeepingPath(const QString& path);
+
+} // namespace yomiwa::viewer
