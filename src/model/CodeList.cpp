@@ -1,6 +1,7 @@
 #include "CodeList.h"
 
 #include "Cp932.h"
+#include "TextLines.h"
 
 #include <QByteArray>
 
@@ -10,9 +11,16 @@ std::optional<QString> EncodeCodeList(QStringView text) {
     const cp932::Encoded encoded = cp932::Encode(text);
     if (!encoded.ok())
         return std::nullopt;
-    const QByteArray& bytes = encoded.Bytes;
-    QString line;
-    line.reserve(bytes.size() * 7);
+    QByteArray line;
+    AppendCodeList(line, encoded.Bytes);
+    return QString::fromLatin1(line);
+}
+
+void AppendCodeList(QByteArray& out, QByteArrayView bytes) {
+    // An item takes at most 7 characters ("-32695,") for at least one byte.
+    const qsizetype start = out.size();
+    out.resize(start + bytes.size() * 7);
+    char* to = out.data() + start;
     for (qsizetype i = 0; i < bytes.size(); ++i) {
         const uchar b = uchar(bytes[i]);
         int code = b;
@@ -20,10 +28,10 @@ std::optional<QString> EncodeCodeList(QStringView text) {
             // A double-byte code read as a signed 16-bit number is always negative.
             code = ((int(b) << 8) | uchar(bytes[++i])) - 0x10000;
         }
-        line += QString::number(code + CodeOffset);
-        line += QLatin1Char(',');
+        to = WriteDecimal(to, code + CodeOffset);
+        *to++ = ',';
     }
-    return line;
+    out.truncate(to - out.constData());
 }
 
 namespace {
@@ -50,9 +58,11 @@ std::optional<int> ParseItem(QStringView item) {
 
 std::optional<QString> DecodeCodeList(QStringView line) {
     QByteArray bytes;
+    // Every item takes at least two characters ("5,") and gives at most two bytes.
+    bytes.reserve(line.size());
     qsizetype start = 0;
     while (true) {
-        const qsizetype comma = line.indexOf(QLatin1Char(','), start);
+        const qsizetype comma = IndexOfChar(line, QLatin1Char(','), start);
         if (comma <= start)
             break; // no further comma, or an empty item: the rest is ignored
         const std::optional<int> item = ParseItem(line.sliced(start, comma - start));

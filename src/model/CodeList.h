@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -13,6 +15,10 @@ constexpr int CodeOffset = 73;
 
 // nullopt when a character has no Shift-JIS code.
 std::optional<QString> EncodeCodeList(QStringView text);
+
+// Appends the code list of a text already in Shift-JIS, in ASCII: what EncodeCodeList gives
+// for the text these bytes encode.
+void AppendCodeList(QByteArray& out, QByteArrayView sjis);
 
 // Stops at the first item that is missing or empty; text after the last "," is ignored.
 // nullopt when an item is not a decimal number or not the code of a Shift-JIS character.

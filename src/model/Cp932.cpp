@@ -3,6 +3,8 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <optional>
+
 namespace yomiwa::cp932 {
 
 using namespace Qt::Literals::StringLiterals;
@@ -11,6 +13,27 @@ namespace {
 // ICU's name for Microsoft's table. The decoder must be stateless: a stateful one keeps a
 // truncated lead byte for the next call instead of reporting it.
 constexpr const char* CodecName = "windows-31j";
+
+// Opening a converter looks the code page up by name, which costs far more than converting
+// one verse, and a collection file has thousands. Each thread keeps one decoder and one
+// encoder. A converter's error flag never clears, so one that has failed is replaced.
+template <typename Converter> Converter& Reused(std::optional<Converter>& converter) {
+    if (!converter || converter->hasError())
+        converter.emplace(CodecName, QStringConverter::Flag::Stateless);
+    else
+        converter->resetState();
+    return *converter;
+}
+
+QStringDecoder& Decoder() {
+    thread_local std::optional<QStringDecoder> decoder;
+    return Reused(decoder);
+}
+
+QStringEncoder& Encoder() {
+    thread_local std::optional<QStringEncoder> encoder;
+    return Reused(encoder);
+}
 
 qsizetype CharLength(QStringView text, qsizetype index) {
     if (index + 1 < text.size() && text[index].isHighSurrogate() &&
@@ -21,7 +44,7 @@ qsizetype CharLength(QStringView text, qsizetype index) {
 } // namespace
 
 std::optional<QString> Decode(QByteArrayView bytes) {
-    QStringDecoder decoder(CodecName, QStringConverter::Flag::Stateless);
+    QStringDecoder& decoder = Decoder();
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
@@ -31,7 +54,7 @@ std::optional<QString> Decode(QByteArrayView bytes) {
 Encoded Encode(QStringView text) {
     Encoded result;
     {
-        QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
+        QStringEncoder& encoder = Encoder();
         result.Bytes = encoder.encode(text);
         if (!encoder.hasError())
             return result;

@@ -371,20 +371,57 @@ QString FindUnencodable(const Kushu& k) {
     });
 }
 
-void AppendLine(QString& out, QStringView line) {
-    out += line;
-    out += u"\r\n"_s;
-}
+// The file is built as bytes: markers, colour lines and code lists are ASCII and are written
+// directly; only the texts go through the code page. Encoding is per character, so the
+// texts encoded one by one give the same bytes as the whole file encoded at once.
+class FileBuilder {
+public:
+    explicit FileBuilder(qsizetype estimate) { m_out.reserve(estimate); }
 
-void AppendColours(QString& out, const ColourSet& colours) {
-    for (ColourValue value : colours.Values) {
-        // " 12648447 " for a value of 0 or more, "-2147483633 " for a system colour.
-        if (value >= 0)
-            out += u' ';
-        out += QString::number(value);
-        out += u" \r\n"_s;
+    void AsciiLine(QByteArrayView line) {
+        m_out += line;
+        m_out += "\r\n";
     }
-}
+    // False when a character has no Shift-JIS code.
+    bool TextLine(QStringView text) {
+        if (!text.isEmpty()) {
+            const cp932::Encoded encoded = cp932::Encode(text);
+            if (!encoded.ok())
+                return false;
+            m_out += encoded.Bytes;
+        }
+        m_out += "\r\n";
+        return true;
+    }
+    bool CodeListLine(QStringView text) {
+        const cp932::Encoded encoded = cp932::Encode(text);
+        if (!encoded.ok())
+            return false;
+        AppendCodeList(m_out, encoded.Bytes);
+        m_out += "\r\n";
+        return true;
+    }
+    void Colours(const ColourSet& colours) {
+        // " 12648447 " for a value of 0 or more, "-2147483633 " for a system colour: at
+        // most 14 bytes a line.
+        const qsizetype start = m_out.size();
+        m_out.resize(start + ColourSlotCount * 14);
+        char* to = m_out.data() + start;
+        for (ColourValue value : colours.Values) {
+            if (value >= 0)
+                *to++ = ' ';
+            to = WriteDecimal(to, value);
+            *to++ = ' ';
+            *to++ = '\r';
+            *to++ = '\n';
+        }
+        m_out.truncate(to - m_out.constData());
+    }
+    QByteArray Take() { return std::move(m_out); }
+
+private:
+    QByteArray m_out;
+};
 
 } // namespace
 
@@ -400,45 +437,39 @@ SerializedFile SerializeKushu(const Kushu& k) {
         return result;
 
     qsizetype estimate = 256;
-    for (const KuEntry& e : k.Entries)
-        estimate +=
-            e.Preface.size() + e.Verse.size() * 7 + e.Postscript.size() + e.Commentary.size() + 160;
-    QString out;
-    out.reserve(estimate);
-    bool encodable = true;
-    auto codeList = [&](const QString& text) {
-        const std::optional<QString> line = EncodeCodeList(text);
-        encodable = encodable && line.has_value();
-        return line.value_or(QString());
-    };
+    for (const KuEntry& e : k.Entries) {
+        estimate += (e.Preface.size() + e.Postscript.size() + e.Commentary.size()) * 2 +
+                    e.Verse.size() * 7 + 220;
+    }
+    FileBuilder out(estimate);
+    // The marker lines, in ASCII.
+    QByteArray starts[5];
+    QByteArray ends[5];
+    for (EntryKind kind :
+         {EntryKind::Jo, EntryKind::Ku, EntryKind::Batsu, EntryKind::Prof, EntryKind::Oku}) {
+        starts[int(kind)] = MarkersOf(kind).Start.toLatin1();
+        ends[int(kind)] = MarkersOf(kind).End.toLatin1();
+    }
 
-    AppendLine(out, k.Title);
-    AppendLine(out, k.Author);
-    AppendLine(out, k.Edition);
-    AppendLine(out, codeList(k.Password));
+    bool encodable = out.TextLine(k.Title) && out.TextLine(k.Author) && out.TextLine(k.Edition) &&
+                     out.CodeListLine(k.Password);
     const int kuCount = k.KuCount();
-    for (int index = 0; index < k.Entries.size(); ++index) {
+    for (int index = 0; encodable && index < k.Entries.size(); ++index) {
         const KuEntry& e = k.Entries.at(index);
         const EntryKind kind = KindOfIndex(index, kuCount);
-        const BlockMarkers markers = MarkersOf(kind);
-        AppendLine(out, markers.Start);
+        out.AsciiLine(starts[int(kind)]);
         if (kind == EntryKind::Ku) {
-            AppendLine(out, e.Preface);
-            AppendLine(out, codeList(e.Verse));
-            AppendLine(out, e.Postscript);
+            encodable =
+                out.TextLine(e.Preface) && out.CodeListLine(e.Verse) && out.TextLine(e.Postscript);
         }
-        AppendColours(out, e.Colours);
-        AppendLine(out, e.Commentary);
-        AppendLine(out, markers.End);
+        out.Colours(e.Colours);
+        encodable = encodable && out.TextLine(e.Commentary);
+        out.AsciiLine(ends[int(kind)]);
     }
 
     if (encodable) {
-        cp932::Encoded encoded = cp932::Encode(out);
-        encodable = encoded.ok();
-        result.Bytes = std::move(encoded.Bytes);
-    }
-    if (!encodable) {
-        result.Bytes.clear();
+        result.Bytes = out.Take();
+    } else {
         result.Error = FindUnencodable(k);
         if (result.Error.isEmpty())
             result.Error = CannotSave + u"Shift-JISで保存できない文字があります。"_s;

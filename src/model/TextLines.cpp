@@ -2,12 +2,16 @@
 
 #include <QList>
 
+#include <algorithm>
+#include <cstring>
+#include <iterator>
+
 namespace yomiwa {
 
 std::optional<QStringView> LineReader::Next() {
     if (AtEnd())
         return std::nullopt;
-    const qsizetype cr = m_text.indexOf(QLatin1Char('\r'), m_pos);
+    const qsizetype cr = IndexOfChar(m_text, QLatin1Char('\r'), m_pos);
     QStringView line;
     if (cr < 0) {
         line = m_text.sliced(m_pos);
@@ -38,6 +42,28 @@ QList<QStringView> SplitLines(QStringView text) {
         if (pos < text.size() && text[pos] == QLatin1Char('\n'))
             ++pos;
     }
+}
+
+char* WriteDecimal(char* to, qint64 n) {
+    char digits[20];
+    qsizetype first = qsizetype(std::size(digits));
+    quint64 rest = n < 0 ? 0 - quint64(n) : quint64(n);
+    do {
+        digits[--first] = char('0' + rest % 10);
+        rest /= 10;
+    } while (rest != 0);
+    if (n < 0)
+        *to++ = '-';
+    const qsizetype count = qsizetype(std::size(digits)) - first;
+    std::memcpy(to, digits + first, std::size_t(count));
+    return to + count;
+}
+
+qsizetype IndexOfChar(QStringView text, QChar c, qsizetype from) {
+    const QChar* begin = text.data();
+    const QChar* end = begin + text.size();
+    const QChar* found = std::find(begin + qMin(from, text.size()), end, c);
+    return found == end ? -1 : found - begin;
 }
 
 QString FullWidthNumber(qint64 n) {

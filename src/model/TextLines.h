@@ -33,6 +33,15 @@ QList<QStringView> SplitLines(QStringView text);
 // 12 -> "１２": line numbers in messages are written in full-width digits.
 QString FullWidthNumber(qint64 n);
 
+// Writes n in decimal at `to`, as QString::number writes it, and returns the end: at most
+// 20 characters. A collection file holds hundreds of thousands of numbers.
+char* WriteDecimal(char* to, qint64 n);
+
+// The index of the first c in text from `from` on, or -1. QStringView::indexOf takes the
+// general substring search even for one character, which costs more than the short lines
+// of a file.
+qsizetype IndexOfChar(QStringView text, QChar c, qsizetype from);
+
 } // namespace yomiwa
 
 namespace yomiwa {

@@ -81,3 +81,20 @@ TEST(Cp932, MicrosoftTableAndItsEdges) {
     EXPECT_EQ(cp932::DescribeChar(u"〜"_s, 0), u"「〜」(U+301C)"_s);
     EXPECT_EQ(cp932::DescribeChar(QString(QChar(0xD800)), 0), u"U+D800"_s);
 }
+
+TEST(Cp932, AFailedConversionNeverSpoilsTheNextOne) {
+    // The converters are kept between calls; a failure must not stick to them.
+    for (int round = 0; round < 3; ++round) {
+        EXPECT_FALSE(cp932::Decode(QByteArray("\x82", 1)));
+        EXPECT_EQ(cp932::Decode(QByteArray("\x82\xa0", 2)), u"あ"_s);
+        EXPECT_FALSE(cp932::Encode(u"é"_s).ok());
+        const cp932::Encoded good = cp932::Encode(u"あa"_s);
+        EXPECT_TRUE(good.ok());
+        EXPECT_EQ(good.Bytes, QByteArray("\x82\xa0"
+                                         "a"));
+        EXPECT_FALSE(EncodeCodeList(u"😀"_s));
+        EXPECT_EQ(EncodeCodeList(u"a"_s), u"170,"_s);
+        EXPECT_FALSE(DecodeCodeList(u"-31351,"_s)); // 0x8540: no character there
+        EXPECT_EQ(DecodeCodeList(u"-32023,"_s), u"あ"_s);
+    }
+}

@@ -75,6 +75,30 @@ TEST(KushuFileLayout, WritesTheHandCheckedBytes) {
     EXPECT_EQ(read.Collection, SmallKushu());
 }
 
+TEST(KushuFileLayout, ColourLinesAtTheEndsOfTheRange) {
+    Kushu k;
+    k.Title = u"色"_s;
+    k.Entries[0].Colours.Values = {std::numeric_limits<qint32>::min(),
+                                   2147483647,
+                                   0,
+                                   -1,
+                                   9,
+                                   10,
+                                   16777215,
+                                   -2147483633,
+                                   1,
+                                   100,
+                                   12648447};
+    const SerializedFile file = SerializeKushu(k);
+    ASSERT_TRUE(file.ok());
+    EXPECT_TRUE(file.Bytes.contains("JOSTART--\r\n-2147483648 \r\n 2147483647 \r\n 0 \r\n-1 \r\n"
+                                    " 9 \r\n 10 \r\n 16777215 \r\n-2147483633 \r\n 1 \r\n 100 \r\n"
+                                    " 12648447 \r\n\r\nJOEND--\r\n"));
+    const KushuReadResult read = ParseKushu(file.Bytes);
+    ASSERT_TRUE(read.ok()) << read.Error.toStdString();
+    EXPECT_EQ(read.Collection, k);
+}
+
 TEST(KushuFileLayout, EmptyCollectionHasFourBlocksAndNoPassword) {
     Kushu k;
     k.Title = u"無題"_s;

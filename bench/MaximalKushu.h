@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Kushu.h"
+
+namespace yomiwa::bench {
+
+// The largest collection the program holds, with realistic Japanese texts: 29997 haiku,
+// preface and postscript of about 10 characters, a verse of 17, a commentary of two lines of
+// about 40; the four special pages with a few lines each.
+Kushu MaximalKushu();
+
+// Peak and current resident memory of this process in bytes, from /proc/self/status.
+struct Memory {
+    qint64 PeakRss = 0;
+    qint64 Rss = 0;
+};
+Memory ProcessMemory();
+// Starts measuring the peak anew from the current resident memory (Linux clear_refs).
+bool ResetPeakRss();
+
+} // namespace yomiwa::bench

@@ -1,0 +1,125 @@
+// The collection file's reader and writer against the work no reader or writer can avoid:
+// decoding (or encoding) the whole file in one call, and reading (or saving) its bytes.
+#include "FileNames.h"
+#include "KushuFile.h"
+#include "MaximalKushu.h"
+#include "RatioReporter.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <memory>
+
+using namespace yomiwa;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Made once for the whole run: the collection in memory and its file on disk.
+struct Setup {
+    QTemporaryDir Dir;
+    QString Folder;
+    QString Path;
+    Kushu Collection;
+    QString FileText; // the file decoded, for the write baseline
+
+    Setup()
+        : Folder(Dir.path() + u"/"_s)
+        , Collection(bench::MaximalKushu()) {
+        const QString error = WriteKushuFile(Folder, Collection);
+        if (!error.isEmpty()) {
+            std::fprintf(stderr, "%s\n", error.toUtf8().constData());
+            std::abort();
+        }
+        Path = Folder + KushuFileName(Collection.Title, Collection.Edition);
+        FileText = DecodeWholeFile(Path);
+        // The first reads of a process take fresh pages from the system, the reader's and
+        // the baseline's alike; a user's first read is measured like that by bench_memory.
+        // Here both sides are compared warm, so that one cold iteration does not decide.
+        for (int i = 0; i < 2; ++i) {
+            benchmark::DoNotOptimize(ReadKushuFile(Path));
+            benchmark::DoNotOptimize(DecodeWholeFile(Path));
+        }
+    }
+
+    // The baseline of a read: the file's bytes decoded in one call.
+    static QString DecodeWholeFile(const QString& path) {
+        QFile file(path);
+        file.open(QIODevice::ReadOnly);
+        QStringDecoder decoder("windows-31j", QStringConverter::Flag::Stateless);
+        return decoder.decode(file.readAll());
+    }
+};
+
+Setup& Shared() {
+    static Setup setup;
+    return setup;
+}
+
+void BM_ReadKushuFile(benchmark::State& state) {
+    const Setup& s = Shared();
+    for (auto _ : state) {
+        KushuReadResult read = ReadKushuFile(s.Path);
+        if (!read.ok() || read.Collection.KuCount() != MaxKuCount)
+            state.SkipWithError("the maximal collection did not read back");
+        benchmark::DoNotOptimize(read);
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
+}
+
+void BM_ReadBaseline(benchmark::State& state) {
+    const Setup& s = Shared();
+    for (auto _ : state) {
+        QString text = Setup::DecodeWholeFile(s.Path);
+        benchmark::DoNotOptimize(text);
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
+}
+
+void BM_WriteKushuFile(benchmark::State& state) {
+    const Setup& s = Shared();
+    for (auto _ : state) {
+        const QString error = WriteKushuFile(s.Folder, s.Collection);
+        if (!error.isEmpty())
+            state.SkipWithError("the maximal collection could not be written");
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
+}
+
+void BM_WriteBaseline(benchmark::State& state) {
+    const Setup& s = Shared();
+    const QString path = s.Folder + u"baseline.Ywk"_s;
+    for (auto _ : state) {
+        QStringEncoder encoder("windows-31j", QStringConverter::Flag::Stateless);
+        const QByteArray bytes = encoder.encode(s.FileText);
+        QSaveFile file(path);
+        file.setDirectWriteFallback(false);
+        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+            state.SkipWithError("the baseline could not be written");
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
+}
+
+BENCHMARK(BM_ReadKushuFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_ReadBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WriteKushuFile)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_WriteBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    bench::RatioReporter reporter(
+        {{"BM_ReadKushuFile", "BM_ReadBaseline"}, {"BM_WriteKushuFile", "BM_WriteBaseline"}});
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,86 @@
+#include "JsonFields.h"
+
+#include <cmath>
+#include <limits>
+
+namespace yomiwa::tool {
+
+using namespace Qt::Literals::StringLiterals;
+
+QString JsonFields::Place(const QString& key) const {
+    return m_place.isEmpty() ? key : m_place + u"."_s + key;
+}
+
+bool JsonFields::Fail(const QString& message) {
+    if (m_error.isEmpty())
+        m_error = message;
+    return false;
+}
+
+bool JsonFields::OnlyKnown(const QStringList& known) {
+    for (auto it = m_object.begin(); it != m_object.end(); ++it) {
+        if (!known.contains(it.key())) {
+            return Fail(u"「"_s + Place(it.key()) + u"」は使えない項目です（使える項目："_s +
+                        known.join(u", "_s) + u"）。"_s);
+        }
+    }
+    return true;
+}
+
+std::optional<QString> JsonFields::Text(const QString& key, bool required) {
+    const auto it = m_object.find(key);
+    if (it == m_object.end()) {
+        if (!required)
+            return QString();
+        Fail(u"「"_s + Place(key) + u"」がありません。"_s);
+        return std::nullopt;
+    }
+    if (!it->isString()) {
+        Fail(u"「"_s + Place(key) + u"」は文字列でなければなりません。"_s);
+        return std::nullopt;
+    }
+    return it->toString();
+}
+
+std::optional<QJsonArray> JsonFields::Array(const QString& key) {
+    const auto it = m_object.find(key);
+    if (it == m_object.end()) {
+        Fail(u"「"_s + Place(key) + u"」がありません。"_s);
+        return std::nullopt;
+    }
+    if (!it->isArray()) {
+        Fail(u"「"_s + Place(key) + u"」は配列でなければなりません。"_s);
+        return std::nullopt;
+    }
+    return it->toArray();
+}
+
+std::optional<QList<qint32>> JsonFields::Integers(const QString& key, int count) {
+    const std::optional<QJsonArray> array = Array(key);
+    if (!array)
+        return std::nullopt;
+    if (array->size() != count) {
+        Fail(u"「"_s + Place(key) + u"」は"_s + QString::number(count) +
+             u"個の整数の配列でなければなりません（"_s + QString::number(array->size()) +
+             u"個あります）。"_s);
+        return std::nullopt;
+    }
+    QList<qint32> values;
+    values.reserve(count);
+    for (qsizetype i = 0; i < array->size(); ++i) {
+        const QJsonValue item = array->at(i);
+        const double d = item.toDouble(0.5);
+        // A colour is a signed 32-bit value; 1.0 is accepted as 1, 1.5 and "1" are not.
+        if (!item.isDouble() || std::floor(d) != d ||
+            d < double(std::numeric_limits<qint32>::min()) ||
+            d > double(std::numeric_limits<qint32>::max())) {
+            Fail(u"「"_s + Place(key) + u"["_s + QString::number(i) +
+                 u"]」は-2147483648から2147483647までの整数でなければなりません。"_s);
+            return std::nullopt;
+        }
+        values.append(qint32(d));
+    }
+    return values;
+}
+
+} // namespace yomiwa::tool

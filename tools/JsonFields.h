@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+namespace yomiwa::tool {
+
+// Reads the fields of one JSON object, keeping the first fault as a message that names the
+// place ("entries[3].verse").
+class JsonFields {
+public:
+    JsonFields(const QJsonObject& object, const QString& place, QString& error)
+        : m_object(object)
+        , m_place(place)
+        , m_error(error) {}
+
+    // Refuses any key not in `known`: a misspelt key would otherwise be dropped silently.
+    bool OnlyKnown(const QStringList& known);
+    std::optional<QString> Text(const QString& key, bool required = true);
+    std::optional<QJsonArray> Array(const QString& key);
+    std::optional<QList<qint32>> Integers(const QString& key, int count);
+
+    QString Place(const QString& key) const;
+    bool Fail(const QString& message);
+    bool Has(const QString& key) const { return m_object.contains(key); }
+
+private:
+    const QJsonObject& m_object;
+    QString m_place;
+    QString& m_error;
+};
+
+} // namespace yomiwa::tool

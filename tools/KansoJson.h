@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+
+namespace yomiwa::tool {
+
+// Readers' comments as JSON: {"comments": [...]}, one text per block of the comments file.
+
+QJsonObject CommentsToJson(const QStringList& comments);
+
+struct CommentsFromJsonResult {
+    QStringList Comments;
+    QString Error; // what is wrong with the JSON; empty when ok
+
+    bool ok() const { return Error.isEmpty(); }
+};
+CommentsFromJsonResult CommentsFromJson(const QJsonValue& root);
+
+} // namespace yomiwa::tool

@@ -1,0 +1,217 @@
+#include "KushuJson.h"
+
+#include "JsonFields.h"
+
+#include <QJsonArray>
+
+namespace yomiwa::tool {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString TitleKey = u"title"_s;
+const QString AuthorKey = u"author"_s;
+const QString EditionKey = u"edition"_s;
+const QString PasswordKey = u"password"_s;
+const QString EntriesKey = u"entries"_s;
+const QString KindField = u"kind"_s;
+const QString PrefaceKey = u"preface"_s;
+const QString VerseKey = u"verse"_s;
+const QString PostscriptKey = u"postscript"_s;
+const QString CommentaryKey = u"commentary"_s;
+const QString ColoursKey = u"colours"_s;
+
+constexpr EntryKind AllKinds[] = {EntryKind::Jo, EntryKind::Ku, EntryKind::Batsu, EntryKind::Prof,
+                                  EntryKind::Oku};
+
+struct ReadEntry {
+    EntryKind Kind = EntryKind::Ku;
+    KuEntry Entry;
+};
+
+std::optional<ReadEntry> EntryFromJson(const QJsonValue& value, int index, QString& error) {
+    const QString place = EntriesKey + u"["_s + QString::number(index) + u"]"_s;
+    if (!value.isObject()) {
+        error = u"「"_s + place + u"」はオブジェクトでなければなりません。"_s;
+        return std::nullopt;
+    }
+    const QJsonObject object = value.toObject();
+    JsonFields fields(object, place, error);
+    if (!fields.OnlyKnown(
+            {KindField, PrefaceKey, VerseKey, PostscriptKey, CommentaryKey, ColoursKey}))
+        return std::nullopt;
+    const std::optional<QString> kindKey = fields.Text(KindField);
+    if (!kindKey)
+        return std::nullopt;
+    const std::optional<EntryKind> kind = KindFromKey(*kindKey);
+    if (!kind) {
+        fields.Fail(u"「"_s + fields.Place(KindField) + u"」の「"_s + *kindKey +
+                    u"」は種類ではありません（Jo, Ku, Batsu, Prof, Oku のいずれかです）。"_s);
+        return std::nullopt;
+    }
+    ReadEntry read;
+    read.Kind = *kind;
+    // A special page has no preface, verse or postscript in the file; one given here would
+    // be lost on the way.
+    const bool ku = *kind == EntryKind::Ku;
+    for (auto [key, field] :
+         {std::pair{&PrefaceKey, &read.Entry.Preface}, std::pair{&VerseKey, &read.Entry.Verse},
+          std::pair{&PostscriptKey, &read.Entry.Postscript}}) {
+        const std::optional<QString> text = fields.Text(*key, ku);
+        if (!text)
+            return std::nullopt;
+        if (!ku && !text->isEmpty()) {
+            fields.Fail(u"「"_s + fields.Place(*key) + u"」は空でなければなりません（"_s +
+                        *kindKey + u" のページには前書・句・後書がありません）。"_s);
+            return std::nullopt;
+        }
+        *field = *text;
+    }
+    const std::optional<QString> commentary = fields.Text(CommentaryKey);
+    if (!commentary)
+        return std::nullopt;
+    read.Entry.Commentary = *commentary;
+    const std::optional<QList<qint32>> colours = fields.Integers(ColoursKey, ColourSlotCount);
+    if (!colours)
+        return std::nullopt;
+    for (int slot = 0; slot < ColourSlotCount; ++slot)
+        read.Entry.Colours[slot] = colours->at(slot);
+    return read;
+}
+
+// One Jo, any number of Ku, then Batsu, Prof, Oku and nothing after. Returns the message for
+// the first entry out of place.
+QString CheckLayout(const QList<EntryKind>& kinds) {
+    const QString rule = u"並びは Jo が1つ、Ku が0個以上、そして Batsu、Prof、Oku です。"_s;
+    const EntryKind tail[] = {EntryKind::Batsu, EntryKind::Prof, EntryKind::Oku};
+    qsizetype i = 0;
+    auto expect = [&](EntryKind kind) -> QString {
+        if (i >= kinds.size()) {
+            return u"entries の種類の並びが正しくありません：「"_s + KindKey(kind) +
+                   u"」の前で終わっています。"_s + rule;
+        }
+        if (kinds.at(i) != kind) {
+            return u"entries の種類の並びが正しくありません：entries["_s + QString::number(i) +
+                   u"] が「"_s + KindKey(kinds.at(i)) + u"」です（ここは「"_s + KindKey(kind) +
+                   u"」です）。"_s + rule;
+        }
+        ++i;
+        return {};
+    };
+    QString message = expect(EntryKind::Jo);
+    if (!message.isEmpty())
+        return message;
+    while (i < kinds.size() && kinds.at(i) == EntryKind::Ku)
+        ++i;
+    for (EntryKind kind : tail) {
+        message = expect(kind);
+        if (!message.isEmpty())
+            return message;
+    }
+    if (i < kinds.size()) {
+        return u"entries の種類の並びが正しくありません：「Oku」のあとに entries["_s +
+               QString::number(i) + u"] があります。"_s + rule;
+    }
+    return {};
+}
+
+} // namespace
+
+QString KindKey(EntryKind kind) {
+    switch (kind) {
+    case EntryKind::Jo:
+        return u"Jo"_s;
+    case EntryKind::Ku:
+        return u"Ku"_s;
+    case EntryKind::Batsu:
+        return u"Batsu"_s;
+    case EntryKind::Prof:
+        return u"Prof"_s;
+    case EntryKind::Oku:
+        break;
+    }
+    return u"Oku"_s;
+}
+
+std::optional<EntryKind> KindFromKey(const QString& key) {
+    for (EntryKind kind : AllKinds) {
+        if (KindKey(kind) == key)
+            return kind;
+    }
+    return std::nullopt;
+}
+
+QJsonObject KushuToJson(const Kushu& kushu) {
+    QJsonArray entries;
+    const int kuCount = kushu.KuCount();
+    for (int index = 0; index < kushu.Entries.size(); ++index) {
+        const KuEntry& e = kushu.Entries.at(index);
+        const EntryKind kind = KindOfIndex(index, kuCount);
+        const bool ku = kind == EntryKind::Ku;
+        QJsonArray colours;
+        for (ColourValue value : e.Colours.Values)
+            colours.append(qint64(value));
+        entries.append(QJsonObject{
+            {KindField, KindKey(kind)},
+            {PrefaceKey, ku ? e.Preface : QString()},
+            {VerseKey, ku ? e.Verse : QString()},
+            {PostscriptKey, ku ? e.Postscript : QString()},
+            {CommentaryKey, e.Commentary},
+            {ColoursKey, colours},
+        });
+    }
+    return QJsonObject{
+        {TitleKey, kushu.Title},       {AuthorKey, kushu.Author}, {EditionKey, kushu.Edition},
+        {PasswordKey, kushu.Password}, {EntriesKey, entries},
+    };
+}
+
+namespace {
+void FillFromJson(const QJsonValue& root, KushuFromJsonResult& result) {
+    if (!root.isObject()) {
+        result.Error = u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s;
+        return;
+    }
+    const QJsonObject object = root.toObject();
+    JsonFields fields(object, QString(), result.Error);
+    if (!fields.OnlyKnown({TitleKey, AuthorKey, EditionKey, PasswordKey, EntriesKey}))
+        return;
+    Kushu& k = result.Collection;
+    for (auto [key, field] :
+         {std::pair{&TitleKey, &k.Title}, std::pair{&AuthorKey, &k.Author},
+          std::pair{&EditionKey, &k.Edition}, std::pair{&PasswordKey, &k.Password}}) {
+        const std::optional<QString> text = fields.Text(*key);
+        if (!text)
+            return;
+        *field = *text;
+    }
+    const std::optional<QJsonArray> array = fields.Array(EntriesKey);
+    if (!array)
+        return;
+    QList<KuEntry> entries;
+    QList<EntryKind> kinds;
+    entries.reserve(array->size());
+    kinds.reserve(array->size());
+    for (qsizetype i = 0; i < array->size(); ++i) {
+        std::optional<ReadEntry> read = EntryFromJson(array->at(i), int(i), result.Error);
+        if (!read)
+            return;
+        kinds.append(read->Kind);
+        entries.append(std::move(read->Entry));
+    }
+    result.Error = CheckLayout(kinds);
+    k.Entries = std::move(entries);
+}
+} // namespace
+
+KushuFromJsonResult KushuFromJson(const QJsonValue& root) {
+    KushuFromJsonResult result;
+    FillFromJson(root, result);
+    // A refused JSON gives nothing half-read.
+    if (!result.ok())
+        result.Collection = Kushu();
+    return result;
+}
+
+} // namespace yomiwa::tool

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "Kushu.h"
+
+#include <QJsonObject>
+#include <QJsonValue>
+#include <QString>
+
+#include <optional>
+
+namespace yomiwa::tool {
+
+// A collection as JSON: {"title", "author", "edition", "password", "entries": [{"kind",
+// "preface", "verse", "postscript", "commentary", "colours"}]}, every entry in index order.
+
+// "Jo", "Ku", "Batsu", "Prof", "Oku".
+QString KindKey(EntryKind kind);
+std::optional<EntryKind> KindFromKey(const QString& key);
+
+QJsonObject KushuToJson(const Kushu& kushu);
+
+struct KushuFromJsonResult {
+    Kushu Collection;
+    QString Error; // what is wrong with the JSON, naming the place; empty when ok
+
+    bool ok() const { return Error.isEmpty(); }
+};
+
+// Takes the entries in order; their kinds must be one Jo, any number of Ku, then Batsu,
+// Prof and Oku. Special entries may leave out preface, verse and postscript, but may not
+// fill them: the file has no place for them.
+KushuFromJsonResult KushuFromJson(const QJsonValue& root);
+
+} // namespace yomiwa::tool

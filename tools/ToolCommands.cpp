@@ -1,0 +1,210 @@
+#include "ToolCommands.h"
+
+#include "FileIo.h"
+#include "FileNames.h"
+#include "KansoFile.h"
+#include "KansoJson.h"
+#include "KushuFile.h"
+#include "KushuJson.h"
+#include "TextLines.h"
+
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonParseError>
+
+#include <functional>
+#include <optional>
+
+namespace yomiwa::tool {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+ToolResult Usage(const QString& message) {
+    return {ExitUsage, {}, message + u"\n\n"_s + UsageText()};
+}
+
+ToolResult Refused(const QString& message) {
+    return {ExitRefused, {}, message};
+}
+
+ToolResult Printed(const QByteArray& out) {
+    return {ExitOk, out, {}};
+}
+
+QByteArray JsonText(const QJsonObject& object) {
+    return QJsonDocument(object).toJson(QJsonDocument::Indented);
+}
+
+// The JSON given to a build command; a fault in it is a usage error.
+struct JsonInput {
+    QJsonValue Root;
+    QString Error;
+};
+
+JsonInput ReadJson(const QString& path) {
+    JsonInput input;
+    const FileBytes file = ReadFileBytes(path);
+    if (!file.Opened) {
+        input.Error = u"JSON ファイル「"_s + path + u"」を読み込めません。"_s;
+        return input;
+    }
+    if (file.TooLarge) {
+        input.Error = u"JSON ファイル「"_s + path + u"」が大きすぎます。"_s;
+        return input;
+    }
+    QJsonParseError parse;
+    const QJsonDocument document = QJsonDocument::fromJson(file.Bytes, &parse);
+    if (parse.error != QJsonParseError::NoError) {
+        input.Error = u"JSON ファイル「"_s + path + u"」を JSON として読めません（"_s +
+                      QString::number(parse.offset) + u"バイト目："_s + parse.errorString() +
+                      u"）。"_s;
+        return input;
+    }
+    input.Root = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+    return input;
+}
+
+// The folder a file is written into, ending in the separator as the writers expect.
+std::optional<QString> ExistingFolder(const QString& folder) {
+    if (!QFileInfo(folder).isDir())
+        return std::nullopt;
+    return folder.endsWith(u'/') ? folder : folder + u'/';
+}
+
+ToolResult Dump(const QString& path) {
+    const KushuReadResult read = ReadKushuFile(path);
+    if (!read.ok())
+        return Refused(read.Error);
+    return Printed(JsonText(KushuToJson(read.Collection)));
+}
+
+ToolResult Build(const QString& jsonPath, const QString& folderArgument) {
+    const JsonInput input = ReadJson(jsonPath);
+    if (!input.Error.isEmpty())
+        return Usage(input.Error);
+    const KushuFromJsonResult json = KushuFromJson(input.Root);
+    if (!json.ok())
+        return Usage(json.Error);
+    const std::optional<QString> folder = ExistingFolder(folderArgument);
+    if (!folder)
+        return Usage(u"フォルダ「"_s + folderArgument + u"」がありません。"_s);
+    const QString message = WriteKushuFile(*folder, json.Collection);
+    if (!message.isEmpty())
+        return Refused(message);
+    const QString written = *folder + KushuFileName(json.Collection.Title, json.Collection.Edition);
+    return Printed(written.toUtf8() + '\n');
+}
+
+ToolResult DumpComments(const QString& path) {
+    const QString head = u"感想を読み込めません。\r"_s;
+    const FileBytes file = ReadFileBytes(path);
+    if (!file.Opened)
+        return Refused(head + u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s);
+    if (file.TooLarge)
+        return Refused(head + u"ファイルが大きすぎます。"_s);
+    const std::optional<QStringList> comments = ParseKansoBlocks(file.Bytes);
+    if (comments)
+        return Printed(JsonText(CommentsToJson(*comments)));
+    const int badLine = DecodeFileText(file.Bytes).BadLine;
+    if (badLine > 0) {
+        return Refused(head + FullWidthNumber(badLine) +
+                       u"行目にShift-JISとして読めない文字があります。"_s);
+    }
+    return Refused(head + u"ファイルが途中で終わっています（「KANSOEND--」がありません）。"_s);
+}
+
+ToolResult BuildComments(const QString& jsonPath, const QString& kanPath) {
+    const JsonInput input = ReadJson(jsonPath);
+    if (!input.Error.isEmpty())
+        return Usage(input.Error);
+    const CommentsFromJsonResult json = CommentsFromJson(input.Root);
+    if (!json.ok())
+        return Usage(json.Error);
+    const QFileInfo target(kanPath);
+    if (target.fileName().isEmpty())
+        return Usage(u"「"_s + kanPath + u"」はファイル名で終わっていません。"_s);
+    const std::optional<QString> folder = ExistingFolder(target.path());
+    if (!folder)
+        return Usage(u"フォルダ「"_s + target.path() + u"」がありません。"_s);
+    const QString message = WriteKansoFile(*folder, target.fileName(), json.Comments);
+    if (!message.isEmpty())
+        return Refused(message);
+    return Printed({});
+}
+
+struct Command {
+    QString Name;
+    QString Arguments;
+    std::function<ToolResult(const QStringList&)> Run;
+};
+
+QList<Command> Commands() {
+    return {
+        {u"dump"_s, u"FILE.Ywk"_s,
+         [](const QStringList& a) {
+             return Dump(a[0]);
+         }},
+        {u"build"_s, u"FILE.json FOLDER"_s,
+         [](const QStringList& a) {
+             return Build(a[0], a[1]);
+         }},
+        {u"dump-comments"_s, u"FILE.kan"_s,
+         [](const QStringList& a) {
+             return DumpComments(a[0]);
+         }},
+        {u"build-comments"_s, u"FILE.json FILE.kan"_s,
+         [](const QStringList& a) {
+             return BuildComments(a[0], a[1]);
+         }},
+    };
+}
+
+} // namespace
+
+QString UsageText() {
+    return u"使い方:\n"
+           "  yomiwa-tool dump FILE.Ywk\n"
+           "      句集ファイルを JSON にして表示します。\n"
+           "  yomiwa-tool build FILE.json FOLDER\n"
+           "      JSON の句集を FOLDER に句集ファイル（句集名_版数.Ywk）として書き、\n"
+           "      書いたファイルのパスを表示します。\n"
+           "  yomiwa-tool dump-comments FILE.kan\n"
+           "      感想ファイルを JSON にして表示します。\n"
+           "  yomiwa-tool build-comments FILE.json FILE.kan\n"
+           "      JSON の感想を感想ファイル FILE.kan に書きます。\n"
+           "終了コード: 0 成功、1 ファイルを読めない・書けない、2 使い方の誤り\n"_s;
+}
+
+ToolResult RunTool(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return Usage(u"コマンドがありません。"_s);
+    const QString& name = arguments.first();
+    if (name == u"--help"_s || name == u"-h"_s || name == u"help"_s)
+        return Printed(UsageText().toUtf8());
+    const QStringList rest = arguments.mid(1);
+    for (const Command& command : Commands()) {
+        if (command.Name != name)
+            continue;
+        const qsizetype wanted = command.Arguments.count(u' ') + 1;
+        if (rest.size() != wanted) {
+            return Usage(u"「"_s + name + u"」には引数が"_s + QString::number(wanted) +
+                         u"つ必要です（"_s + command.Arguments + u"）。"_s);
+        }
+        return command.Run(rest);
+    }
+    return Usage(u"「"_s + name + u"」というコマンドはありません。"_s);
+}
+
+QByteArray ConsoleText(const QString& message) {
+    QString text = message;
+    text.replace(u"\r\n"_s, u"\n"_s);
+    text.replace(u'\r', u'\n');
+    if (!text.endsWith(u'\n'))
+        text += u'\n';
+    return text.toUtf8();
+}
+
+} // namespace yomiwa::tool
