@@ -57,6 +57,11 @@ std::optional<int> ParseItem(QStringView item) {
 } // namespace
 
 std::optional<QString> DecodeCodeList(QStringView line) {
+    cp932::Codec codec;
+    return DecodeCodeList(line, codec);
+}
+
+std::optional<QString> DecodeCodeList(QStringView line, cp932::Codec& codec) {
     QByteArray bytes;
     // Every item takes at least two characters ("5,") and gives at most two bytes.
     bytes.reserve(line.size());
@@ -87,7 +92,7 @@ std::optional<QString> DecodeCodeList(QStringView line) {
         start = comma + 1;
     }
     // Every item is a whole character, so decoding them together equals decoding each.
-    return cp932::Decode(bytes);
+    return codec.Decode(bytes);
 }
 
 } // namespace yomiwa

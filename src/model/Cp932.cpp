@@ -14,25 +14,14 @@ namespace {
 // truncated lead byte for the next call instead of reporting it.
 constexpr const char* CodecName = "windows-31j";
 
-// Opening a converter looks the code page up by name, which costs far more than converting
-// one verse, and a collection file has thousands. Each thread keeps one decoder and one
-// encoder. A converter's error flag never clears, so one that has failed is replaced.
+// A converter's error flag never clears, so one that has failed is replaced; a stateless
+// one needs no other reset between texts.
 template <typename Converter> Converter& Reused(std::optional<Converter>& converter) {
     if (!converter || converter->hasError())
         converter.emplace(CodecName, QStringConverter::Flag::Stateless);
     else
         converter->resetState();
     return *converter;
-}
-
-QStringDecoder& Decoder() {
-    thread_local std::optional<QStringDecoder> decoder;
-    return Reused(decoder);
-}
-
-QStringEncoder& Encoder() {
-    thread_local std::optional<QStringEncoder> encoder;
-    return Reused(encoder);
 }
 
 qsizetype CharLength(QStringView text, qsizetype index) {
@@ -43,18 +32,18 @@ qsizetype CharLength(QStringView text, qsizetype index) {
 }
 } // namespace
 
-std::optional<QString> Decode(QByteArrayView bytes) {
-    QStringDecoder& decoder = Decoder();
+std::optional<QString> Codec::Decode(QByteArrayView bytes) {
+    QStringDecoder& decoder = Reused(m_decoder);
     QString text = decoder.decode(bytes);
     if (decoder.hasError())
         return std::nullopt;
     return text;
 }
 
-Encoded Encode(QStringView text) {
+Encoded Codec::Encode(QStringView text) {
     Encoded result;
     {
-        QStringEncoder& encoder = Encoder();
+        QStringEncoder& encoder = Reused(m_encoder);
         result.Bytes = encoder.encode(text);
         if (!encoder.hasError())
             return result;
@@ -74,6 +63,14 @@ Encoded Encode(QStringView text) {
         i += len;
     }
     return result;
+}
+
+std::optional<QString> Decode(QByteArrayView bytes) {
+    return Codec().Decode(bytes);
+}
+
+Encoded Encode(QStringView text) {
+    return Codec().Encode(text);
 }
 
 QString DescribeChar(QStringView text, qsizetype index) {

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringDecoder>
+#include <QStringEncoder>
 #include <QStringView>
 
 #include <optional>
@@ -19,16 +21,30 @@ inline bool IsTrailByte(uchar b) {
     return b >= 0x40 && b <= 0xFC && b != 0x7F;
 }
 
-// nullopt when the bytes hold a sequence that is not a character of the code page
-// (a stray lead byte, an unassigned code).
-std::optional<QString> Decode(QByteArrayView bytes);
-
 struct Encoded {
     QByteArray Bytes;
     qsizetype BadIndex = -1; // index of the first character without a code, or -1
 
     bool ok() const { return BadIndex < 0; }
 };
+
+// The converters of one file operation. Opening a converter looks the code page up by
+// name, which costs far more than converting one line, and a file has thousands of lines:
+// a reader or writer keeps one Codec for the whole file.
+class Codec {
+public:
+    // nullopt when the bytes hold a sequence that is not a character of the code page
+    // (a stray lead byte, an unassigned code).
+    std::optional<QString> Decode(QByteArrayView bytes);
+    Encoded Encode(QStringView text);
+
+private:
+    std::optional<QStringDecoder> m_decoder;
+    std::optional<QStringEncoder> m_encoder;
+};
+
+// One conversion with converters of its own.
+std::optional<QString> Decode(QByteArrayView bytes);
 Encoded Encode(QStringView text);
 
 // The character at index (a surrogate pair counts as one) for a message: 「X」(U+XXXX).

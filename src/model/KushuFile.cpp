@@ -84,6 +84,7 @@ private:
 
     LineReader m_lines;
     int m_badLine; // the first line that is not Shift-JIS, or 0
+    cp932::Codec m_codec;
     KushuReadResult m_result;
 };
 
@@ -148,7 +149,7 @@ KushuReadResult Parser::Run() {
     k.Edition = line->toString();
     if (!(line = Line()))
         return m_result;
-    const std::optional<QString> password = DecodeCodeList(*line);
+    const std::optional<QString> password = DecodeCodeList(*line, m_codec);
     if (!password) {
         Fail(LineLabel() + u"（パスワード）のデータが不正です。"_s);
         return m_result;
@@ -188,7 +189,7 @@ KushuReadResult Parser::Run() {
         ku.Preface = line->toString();
         if (!(line = Line()))
             return m_result;
-        const std::optional<QString> verse = DecodeCodeList(*line);
+        const std::optional<QString> verse = DecodeCodeList(*line, m_codec);
         if (!verse) {
             Fail(LineLabel() + u"（句）のデータが不正です。"_s);
             return m_result;
@@ -385,7 +386,7 @@ public:
     // False when a character has no Shift-JIS code.
     bool TextLine(QStringView text) {
         if (!text.isEmpty()) {
-            const cp932::Encoded encoded = cp932::Encode(text);
+            const cp932::Encoded encoded = m_codec.Encode(text);
             if (!encoded.ok())
                 return false;
             m_out += encoded.Bytes;
@@ -394,7 +395,7 @@ public:
         return true;
     }
     bool CodeListLine(QStringView text) {
-        const cp932::Encoded encoded = cp932::Encode(text);
+        const cp932::Encoded encoded = m_codec.Encode(text);
         if (!encoded.ok())
             return false;
         AppendCodeList(m_out, encoded.Bytes);
@@ -421,6 +422,7 @@ public:
 
 private:
     QByteArray m_out;
+    cp932::Codec m_codec;
 };
 
 } // namespace
