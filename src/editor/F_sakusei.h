@@ -1,0 +1,108 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "SharedState.h"
+#include "ShownColours.h"
+
+#include <QDialog>
+
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace yomiwa::ui {
+class RoundedShape;
+class StripColumn;
+} // namespace yomiwa::ui
+
+namespace yomiwa::editor {
+
+// The editor window (作成・編集モード): makes a new collection or changes the one whose
+// list text (title, "_", edition) it is given, in SharedState::EditorKushu.
+class F_sakusei : public QDialog {
+    Q_OBJECT
+public:
+    F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& selectedCollection,
+              QWidget* parent = nullptr);
+    ~F_sakusei() override;
+
+    // False when the collection to change could not be read at all: the window must not be
+    // shown, there is nothing in it to edit.
+    bool Loaded() const { return m_loaded; }
+
+    void Form_Load();
+    void List1_Click();
+    void Text5_Change();
+    void Text6_Change();
+    void Text7_Change();
+
+    // The colours the window shows, through the one table of shown colours.
+    ColourSet ReadShownColours() const { return m_shown.Read(); }
+    void ApplyShownColours(const ColourSet& colours) { m_shown.Apply(colours); }
+
+protected:
+    // Esc and the close box leave as "保存せず終了" does: only after the question.
+    void reject() override;
+
+private:
+    void BuildControls();
+    void BuildColourFrame();
+    void SetTabOrder();
+    void LoadNew();
+    void LoadChange();
+    bool ConfirmLeaveWithoutSaving();
+    int ListIndex() const;
+    QString ListText() const;
+    void SelectRow(int row);
+    // The controls a colour slot is painted on: the shown colour's control and, for the
+    // title and caption colours, their companions.
+    QList<ColourTarget> PaintedBy(int slot) const;
+
+    SharedState& m_state;
+    ui::Dialogs& m_dialogs;
+    QString m_selectedCollection;
+    bool m_loaded = true;
+    // Set while rows are removed in code: the list's own choice of a new row is no selection.
+    bool m_quietList = false;
+    ShownColours m_shown;
+
+    ui::RoundedShape* Shape1 = nullptr;
+    QLabel* Label12 = nullptr;
+    ui::StripColumn* Label8 = nullptr;
+    ui::StripColumn* Label9 = nullptr;
+    ui::StripColumn* Label10 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QLabel* Label6 = nullptr;
+    QLabel* Label7 = nullptr;
+    QLabel* Label11 = nullptr;
+    QLineEdit* Text2 = nullptr;
+    QLineEdit* Text3 = nullptr;
+    QLineEdit* Text4 = nullptr;
+    QLineEdit* Text5 = nullptr;
+    QLineEdit* Text6 = nullptr;
+    QLineEdit* Text7 = nullptr;
+    QLineEdit* Text9 = nullptr;
+    QPlainTextEdit* Text1 = nullptr;
+    QPlainTextEdit* Text8 = nullptr;
+    QListWidget* List1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command3 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command17 = nullptr;
+    QPushButton* Command18 = nullptr;
+    QGroupBox* Frame1 = nullptr;
+    std::array<QPushButton*, ColourSlotCount> m_colourButtons{};
+    QPushButton* Command19 = nullptr;
+    QPushButton* Command20 = nullptr;
+};
+
+} // namespace yomiwa::editor
