@@ -12,6 +12,8 @@
 #include "Twips.h"
 
 #include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,6 +30,9 @@ using ui::Tw;
 namespace {
 const QString NewMode = u"新規"_s;
 
+bool IsLineBreakOrTab(QChar c) {
+    return c == u'\r' || c == u'\t';
+}
 } // namespace
 
 F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& selectedCollection,
@@ -143,6 +148,8 @@ void F_sakusei::BuildControls() {
     connect(Text5, &QLineEdit::textChanged, this, &F_sakusei::Text5_Change);
     connect(Text6, &QLineEdit::textChanged, this, &F_sakusei::Text6_Change);
     connect(Text7, &QLineEdit::textChanged, this, &F_sakusei::Text7_Change);
+    for (QLineEdit* field : {Text5, Text6, Text7, Text9})
+        field->installEventFilter(this);
 }
 
 void F_sakusei::BuildColourFrame() {
@@ -332,6 +339,38 @@ void F_sakusei::Text6_Change() {
 
 void F_sakusei::Text7_Change() {
     Label10->SetCaption(ToStripText(Text7->text()));
+}
+
+bool F_sakusei::OneLineField_KeyPress(const QKeyEvent* event) {
+    // Enter and a tab character never enter a one-line field. The Tab key itself still
+    // moves the focus, as everywhere.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        return true;
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;
+    const QString text = event->text();
+    return text.size() == 1 && IsLineBreakOrTab(text.at(0));
+}
+
+bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (watched == Text5 || watched == Text6 || watched == Text7 || watched == Text9)
+            return OneLineField_KeyPress(static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::InputMethod:
+        if (watched == Text5 || watched == Text6 || watched == Text7 || watched == Text9) {
+            auto* input = static_cast<QInputMethodEvent*>(event);
+            QString commit = input->commitString();
+            if (commit.removeIf(IsLineBreakOrTab).size() != input->commitString().size())
+                input->setCommitString(commit, input->replacementStart(),
+                                       input->replacementLength());
+        }
+        break;
+    default:
+        break;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 bool F_sakusei::ConfirmLeaveWithoutSaving() {

@@ -7,6 +7,7 @@
 #include <QDialog>
 
 class QGroupBox;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -44,6 +45,7 @@ public:
     void ApplyShownColours(const ColourSet& colours) { m_shown.Apply(colours); }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     // Esc and the close box leave as "保存せず終了" does: only after the question.
     void reject() override;
 
@@ -53,6 +55,8 @@ private:
     void SetTabOrder();
     void LoadNew();
     void LoadChange();
+    // Text5, Text6, Text7 and Text9 share one key filter: true when the key is dropped.
+    bool OneLineField_KeyPress(const QKeyEvent* event);
     bool ConfirmLeaveWithoutSaving();
     int ListIndex() const;
     QString ListText() const;

@@ -3,7 +3,10 @@
 #include "EditorFixture.h"
 #include "StripColumn.h"
 
+#include <QApplication>
+#include <QInputMethodEvent>
 #include <QLabel>
+#include <QTest>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -121,4 +124,32 @@ TEST_F(EditorSelection, TheStripMirrorsTheFieldsWithUprightLongVowels) {
     Line("Text5")->clear();
     EXPECT_EQ(Column("Label9"), QString());
     EXPECT_EQ(Get<ui::StripColumn>("Label9")->Cells(), QStringList());
+}
+
+TEST_F(EditorSelection, EnterAndTabNeverEnterTheOneLineFields) {
+    OpenNew();
+    for (const char* name : {"Text5", "Text6", "Text7", "Text9"}) {
+        QLineEdit* field = Line(name);
+        field->setText(u"古池"_s);
+        field->setCursorPosition(1);
+        QTest::keyClick(field, Qt::Key_Return);
+        QTest::keyClick(field, Qt::Key_Enter);
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, u"\r"_s, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, u"\t"_s, Qt::NoModifier);
+        QInputMethodEvent commit;
+        commit.setCommitString(u"や\r\t"_s);
+        QApplication::sendEvent(field, &commit);
+        EXPECT_EQ(field->text(), u"古や池"_s) << name;
+    }
+    // Enter did nothing else either: no button ran, nothing was asked.
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+    EXPECT_EQ(state.EditorKushu.KuCount(), 0);
+    EXPECT_EQ(Column("Label9"), u"古や池"_s);
+
+    // The commentary keeps Enter for its lines.
+    auto* text1 = Get<QPlainTextEdit>("Text1");
+    Type(text1, u"一"_s);
+    QTest::keyClick(text1, Qt::Key_Return);
+    Type(text1, u"二"_s);
+    EXPECT_EQ(Text1(), u"一\r\n二"_s);
 }
