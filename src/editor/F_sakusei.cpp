@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "EditorTexts.h"
 #include "Faces.h"
+#include "HelpTexts.h"
 #include "KushuFile.h"
 #include "Shapes.h"
 #include "StripColumn.h"
@@ -17,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -44,6 +46,7 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     setObjectName(u"F_sakusei"_s);
     BuildControls();
     SetTabOrder();
+    WatchHelp();
     Form_Load();
 }
 
@@ -109,6 +112,7 @@ void F_sakusei::BuildControls() {
     Text8->setFocusPolicy(Qt::NoFocus);
     ui::SetBackColour(Text8, 0x00FFFFC0);
     ui::SetForeColour(Text8, 0x00FF0000);
+    ui::SetBoxText(Text8, InitialHelpText());
 
     Text1 = ui::AddTextBox(this, "Text1", Tw(60, 4500, 5115, 3435), mincho12);
     // Tab moves on to the next control; Enter starts a new line of the commentary.
@@ -227,6 +231,30 @@ void F_sakusei::SetTabOrder() {
     for (QWidget* w : {static_cast<QWidget*>(Command19), static_cast<QWidget*>(Command20),
                        static_cast<QWidget*>(Command17), static_cast<QWidget*>(Command4)})
         chain(w);
+}
+
+void F_sakusei::WatchHelp() {
+    // Controls without a help text get no mouse tracking: a move over them reaches no one,
+    // and the help box keeps what it showed.
+    auto watch = [this](QWidget* control) {
+        const QString text = HelpText(control->objectName());
+        QList<QWidget*> targets = {control};
+        if (auto* area = qobject_cast<QAbstractScrollArea*>(control))
+            targets.append(area->viewport());
+        for (QWidget* target : targets) {
+            // A move over a control is its own; it never reaches the frame or window below.
+            target->setMouseTracking(true);
+            target->setAttribute(Qt::WA_NoMousePropagation);
+            target->installEventFilter(this);
+            m_help.insert(target, text);
+        }
+    };
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             Command5,  Command18, Command3, Command1, Command2, Command19, Command20, Command4,
+             Command17, Frame1,    List1,    Text1,    Text2,    Text3,     Text4,     Text5,
+             Text6,     Text7,     Text9,    Label8,   Label9,   Label10,   Label12,   Text8})
+        watch(control);
+    setMouseTracking(true);
 }
 
 void F_sakusei::Form_Load() {
@@ -352,8 +380,29 @@ bool F_sakusei::OneLineField_KeyPress(const QKeyEvent* event) {
     return text.size() == 1 && IsLineBreakOrTab(text.at(0));
 }
 
+void F_sakusei::ShowHelp(const QString& text) {
+    ui::SetBoxText(Text8, text);
+}
+
+void F_sakusei::Form_MouseMove() {
+    ShowHelp(DefaultHelpText());
+}
+
+void F_sakusei::mouseMoveEvent(QMouseEvent* event) {
+    // Moves that a control passed on to the window are not over the bare window.
+    if (childAt(event->position().toPoint()) == nullptr)
+        Form_MouseMove();
+    QDialog::mouseMoveEvent(event);
+}
+
 bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
+    case QEvent::MouseMove: {
+        const auto help = m_help.constFind(watched);
+        if (help != m_help.constEnd())
+            ShowHelp(*help);
+        break;
+    }
     case QEvent::KeyPress:
         if (watched == Text5 || watched == Text6 || watched == Text7 || watched == Text9)
             return OneLineField_KeyPress(static_cast<QKeyEvent*>(event));

@@ -5,6 +5,7 @@
 #include "ShownColours.h"
 
 #include <QDialog>
+#include <QHash>
 
 class QGroupBox;
 class QKeyEvent;
@@ -39,6 +40,7 @@ public:
     void Text5_Change();
     void Text6_Change();
     void Text7_Change();
+    void Form_MouseMove();
 
     // The colours the window shows, through the one table of shown colours.
     ColourSet ReadShownColours() const { return m_shown.Read(); }
@@ -46,6 +48,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     // Esc and the close box leave as "保存せず終了" does: only after the question.
     void reject() override;
 
@@ -53,8 +56,10 @@ private:
     void BuildControls();
     void BuildColourFrame();
     void SetTabOrder();
+    void WatchHelp();
     void LoadNew();
     void LoadChange();
+    void ShowHelp(const QString& text);
     // Text5, Text6, Text7 and Text9 share one key filter: true when the key is dropped.
     bool OneLineField_KeyPress(const QKeyEvent* event);
     bool ConfirmLeaveWithoutSaving();
@@ -72,6 +77,8 @@ private:
     // Set while rows are removed in code: the list's own choice of a new row is no selection.
     bool m_quietList = false;
     ShownColours m_shown;
+    // Every control with a help text (and the viewports that stand for them) to its text.
+    QHash<const QObject*, QString> m_help;
 
     ui::RoundedShape* Shape1 = nullptr;
     QLabel* Label12 = nullptr;

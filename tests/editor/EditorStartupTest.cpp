@@ -195,6 +195,8 @@ TEST_F(EditorStartup, NewModeStartsFourEmptyPagesInTheDefaultColours) {
     EXPECT_EQ(ui::BackColour(Line("Text3")), -2147483643);
     EXPECT_EQ(ui::ForeColour(Line("Text4")), -2147483640);
     EXPECT_EQ(ui::ForeColour(Get<QWidget>("Label11")), -2147483630);
+    EXPECT_EQ(Help(),
+              u"ボタンや各記入欄にマウスをあてると、そ\r\nの説明がここに表示されます。\r\n"_s);
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 }
 
