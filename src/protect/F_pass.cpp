@@ -31,6 +31,10 @@ F_pass::F_pass(SharedState& state, ui::Dialogs& dialogs, std::function<void()> o
         this, "Label1",
         u"句集の作者以外の人の改変を防止するため、句集を編集するにはパスワードの入力が必要です。"_s,
         Tw(120, 180, 4815, 675), gothic);
+    // The explanation takes three lines; a stand-in face with a taller line than the one
+    // the window was drawn for grows the label downwards into the free space below it.
+    Label1->resize(Label1->width(),
+                   qMax(Label1->height(), Label1->heightForWidth(Label1->width())));
     Label2 = ui::AddLabel(this, "Label2", u"パスワード"_s, Tw(360, 1200, 1200, 225), gothic);
     Text9 =
         ui::AddLineEdit(this, "Text9", Tw(1740, 1140, 2475, 315), MakeFont(Face::Mincho, 11.25));
