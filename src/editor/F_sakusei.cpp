@@ -47,6 +47,7 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     BuildControls();
     SetTabOrder();
     WatchHelp();
+    ConnectEditing();
     Form_Load();
 }
 
@@ -407,6 +408,13 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
         if (watched == Text5 || watched == Text6 || watched == Text7 || watched == Text9)
             return OneLineField_KeyPress(static_cast<QKeyEvent*>(event));
         break;
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        if (watched == Command18) {
+            const auto* press = static_cast<QMouseEvent*>(event);
+            Command18_MouseDown(press->button(), ModifierBits(press->modifiers()));
+        }
+        break;
     case QEvent::InputMethod:
         if (watched == Text5 || watched == Text6 || watched == Text7 || watched == Text9) {
             auto* input = static_cast<QInputMethodEvent*>(event);
@@ -428,8 +436,7 @@ bool F_sakusei::ConfirmLeaveWithoutSaving() {
 }
 
 void F_sakusei::reject() {
-    if (ConfirmLeaveWithoutSaving())
-        QDialog::reject();
+    Command17_Click();
 }
 
 } // namespace yomiwa::editor

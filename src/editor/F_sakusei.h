@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Dialogs.h"
+#include "EntryOperations.h"
 #include "SharedState.h"
 #include "ShownColours.h"
 
@@ -42,6 +43,17 @@ public:
     void Text7_Change();
     void Form_MouseMove();
 
+    // The entry list operations.
+    void Command5_Click();
+    // 句の変更 runs when any mouse button goes down on it; `shift` holds the modifier bits.
+    void Command18_MouseDown(Qt::MouseButton button, int shift);
+    void Command3_Click();
+    void Command1_Click();
+    void Command2_Click();
+
+    // Leaving without saving: 保存せず終了.
+    void Command17_Click();
+
     // The colours the window shows, through the one table of shown colours.
     ColourSet ReadShownColours() const { return m_shown.Read(); }
     void ApplyShownColours(const ColourSet& colours) { m_shown.Apply(colours); }
@@ -66,6 +78,13 @@ private:
     int ListIndex() const;
     QString ListText() const;
     void SelectRow(int row);
+    Selection CurrentSelection() const;
+    EntryFields Fields() const;
+    QWidget* FieldControl(Field field) const;
+    // Carries out what an operation decided: rows, selection, message, focus, fields.
+    void Apply(const Outcome& outcome);
+    void Tell(const QString& text, int style = ui::Dialogs::StyleOk, const QString& title = {});
+    void ConnectEditing();
     // The controls a colour slot is painted on: the shown colour's control and, for the
     // title and caption colours, their companions.
     QList<ColourTarget> PaintedBy(int slot) const;

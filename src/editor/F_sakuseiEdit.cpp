@@ -1,0 +1,121 @@
+// The editor's buttons: the entry list operations and leaving.
+#include "BoxText.h"
+#include "F_sakusei.h"
+
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace yomiwa::editor {
+
+using namespace Qt::Literals::StringLiterals;
+
+void F_sakusei::ConnectEditing() {
+    connect(Command5, &QPushButton::clicked, this, &F_sakusei::Command5_Click);
+    connect(Command3, &QPushButton::clicked, this, &F_sakusei::Command3_Click);
+    connect(Command1, &QPushButton::clicked, this, &F_sakusei::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &F_sakusei::Command2_Click);
+    // 句の変更 has no click: it acts on the mouse press alone (see eventFilter).
+    Command18->installEventFilter(this);
+    connect(Command17, &QPushButton::clicked, this, &F_sakusei::Command17_Click);
+}
+
+Selection F_sakusei::CurrentSelection() const {
+    return {ListIndex(), ListText()};
+}
+
+EntryFields F_sakusei::Fields() const {
+    return {Text6->text(), Text5->text(), Text7->text(), ui::BoxText(Text1)};
+}
+
+QWidget* F_sakusei::FieldControl(Field field) const {
+    switch (field) {
+    case Field::Preface:
+        return Text6;
+    case Field::Verse:
+        return Text5;
+    case Field::Postscript:
+        return Text7;
+    case Field::Commentary:
+        return Text1;
+    case Field::None:
+        break;
+    }
+    return nullptr;
+}
+
+void F_sakusei::Tell(const QString& text, int style, const QString& title) {
+    m_dialogs.MsgBox(this, text, style, title);
+}
+
+void F_sakusei::Apply(const Outcome& outcome) {
+    // The list follows the array row for row; the rows' own choice of a new current row
+    // while they change is no selection.
+    m_quietList = true;
+    for (const RowChange& change : outcome.Rows) {
+        switch (change.What) {
+        case RowChange::Kind::Insert:
+            List1->insertItem(change.Row, change.Text);
+            break;
+        case RowChange::Kind::SetText:
+            List1->item(change.Row)->setText(change.Text);
+            break;
+        case RowChange::Kind::Remove:
+            delete List1->takeItem(change.Row);
+            break;
+        }
+    }
+    if (outcome.ClearSelection)
+        List1->setCurrentRow(-1);
+    m_quietList = false;
+    if (outcome.Select)
+        SelectRow(*outcome.Select);
+    if (outcome.Message)
+        Tell(outcome.Message->Text, outcome.Message->Style, outcome.Message->Title);
+    if (QWidget* focus = FieldControl(outcome.Focus))
+        focus->setFocus();
+    if (outcome.ClearFields) {
+        ui::SetBoxText(Text1, QString());
+        Text5->clear();
+        Text6->clear();
+        Text7->clear();
+    }
+}
+
+void F_sakusei::Command5_Click() {
+    Apply(AddEntry(m_state.EditorKushu, CurrentSelection(), Fields(), ReadShownColours()));
+}
+
+void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
+    Apply(
+        ChangeEntry(m_state.EditorKushu, CurrentSelection(), Fields(), ReadShownColours(), shift));
+}
+
+void F_sakusei::Command3_Click() {
+    const Selection selection = CurrentSelection();
+    Outcome outcome = DeleteEntry(m_state.EditorKushu, selection, false);
+    if (outcome.Question) {
+        const Prompt& q = *outcome.Question;
+        if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title) != ui::Dialogs::Answer::Yes)
+            return;
+        outcome = DeleteEntry(m_state.EditorKushu, selection, true);
+    }
+    Apply(outcome);
+}
+
+void F_sakusei::Command1_Click() {
+    Apply(MoveEntryUp(m_state.EditorKushu, CurrentSelection()));
+}
+
+void F_sakusei::Command2_Click() {
+    Apply(MoveEntryDown(m_state.EditorKushu, CurrentSelection()));
+}
+
+void F_sakusei::Command17_Click() {
+    if (ConfirmLeaveWithoutSaving())
+        QDialog::reject();
+}
+
+} // namespace yomiwa::editor
