@@ -42,7 +42,8 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     : QDialog(parent)
     , m_state(state)
     , m_dialogs(dialogs)
-    , m_selectedCollection(selectedCollection) {
+    , m_selectedCollection(selectedCollection)
+    , CMD1(dialogs) {
     setObjectName(u"F_sakusei"_s);
     BuildControls();
     SetTabOrder();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ColourDialog.h"
 #include "Dialogs.h"
 #include "EntryOperations.h"
 #include "SharedState.h"
@@ -51,6 +52,11 @@ public:
     void Command1_Click();
     void Command2_Click();
 
+    // The colour buttons Command6 to Command16, by their place in the frame.
+    void ColourButton_Click(int index);
+    void Command19_Click();
+    void Command20_Click();
+
     // Leaving without saving: 保存せず終了.
     void Command17_Click();
 
@@ -96,6 +102,7 @@ private:
     // Set while rows are removed in code: the list's own choice of a new row is no selection.
     bool m_quietList = false;
     ShownColours m_shown;
+    ColourDialog CMD1;
     // Every control with a help text (and the viewports that stand for them) to its text.
     QHash<const QObject*, QString> m_help;
 

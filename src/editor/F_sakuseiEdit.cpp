@@ -1,4 +1,4 @@
-// The editor's buttons: the entry list operations and leaving.
+// The editor's buttons: the entry list operations, the colours, and leaving.
 #include "BoxText.h"
 #include "F_sakusei.h"
 
@@ -19,6 +19,12 @@ void F_sakusei::ConnectEditing() {
     connect(Command2, &QPushButton::clicked, this, &F_sakusei::Command2_Click);
     // 句の変更 has no click: it acts on the mouse press alone (see eventFilter).
     Command18->installEventFilter(this);
+    for (int i = 0; i < ColourSlotCount; ++i) {
+        connect(m_colourButtons[std::size_t(i)], &QPushButton::clicked, this,
+                [this, i] { ColourButton_Click(i); });
+    }
+    connect(Command19, &QPushButton::clicked, this, &F_sakusei::Command19_Click);
+    connect(Command20, &QPushButton::clicked, this, &F_sakusei::Command20_Click);
     connect(Command17, &QPushButton::clicked, this, &F_sakusei::Command17_Click);
 }
 
@@ -111,6 +117,30 @@ void F_sakusei::Command1_Click() {
 
 void F_sakusei::Command2_Click() {
     Apply(MoveEntryDown(m_state.EditorKushu, CurrentSelection()));
+}
+
+void F_sakusei::ColourButton_Click(int index) {
+    const int slot = ColourButtons()[std::size_t(index)].Slot;
+    const QList<ColourTarget> targets = PaintedBy(slot);
+    const std::optional<ColourValue> colour = CMD1.Show(this, ReadColour(targets.first()));
+    if (!colour)
+        return;
+    for (const ColourTarget& target : targets)
+        PaintColour(target, *colour);
+}
+
+void F_sakusei::Command19_Click() {
+    m_state.SavedColours = ReadShownColours();
+    Tell(u"現在の色を保存しました。\r\n"_s
+         u"[保存した色の貼付け]ボタンで、保存した色を他の句に貼り付けることができます。"_s);
+}
+
+void F_sakusei::Command20_Click() {
+    // Every control the colour buttons paint, in the buttons' order.
+    for (const ColourButtonInfo& button : ColourButtons()) {
+        for (const ColourTarget& target : PaintedBy(button.Slot))
+            PaintColour(target, m_state.SavedColours[button.Slot]);
+    }
 }
 
 void F_sakusei::Command17_Click() {
