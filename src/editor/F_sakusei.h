@@ -57,7 +57,8 @@ public:
     void Command19_Click();
     void Command20_Click();
 
-    // Leaving without saving: 保存せず終了.
+    // Leaving: 保存して終了 and 保存せず終了.
+    void Command4_Click();
     void Command17_Click();
 
     // The colours the window shows, through the one table of shown colours.

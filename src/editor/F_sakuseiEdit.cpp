@@ -1,7 +1,11 @@
 // The editor's buttons: the entry list operations, the colours, and leaving.
 #include "BoxText.h"
+#include "EditorTexts.h"
 #include "F_sakusei.h"
+#include "FileNames.h"
+#include "KushuFile.h"
 
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -25,6 +29,7 @@ void F_sakusei::ConnectEditing() {
     }
     connect(Command19, &QPushButton::clicked, this, &F_sakusei::Command19_Click);
     connect(Command20, &QPushButton::clicked, this, &F_sakusei::Command20_Click);
+    connect(Command4, &QPushButton::clicked, this, &F_sakusei::Command4_Click);
     connect(Command17, &QPushButton::clicked, this, &F_sakusei::Command17_Click);
 }
 
@@ -141,6 +146,63 @@ void F_sakusei::Command20_Click() {
         for (const ColourTarget& target : PaintedBy(button.Slot))
             PaintColour(target, m_state.SavedColours[button.Slot]);
     }
+}
+
+void F_sakusei::Command4_Click() {
+    const QString password = Text9->text();
+    if (password.contains(u'\r')) {
+        Tell(u"パスワードが２行以上になっています。\r"_s
+             u"クリップボードを使って文字を貼り付ける場合は、\r"_s
+             u"改行が含まれないように注意してください。"_s,
+             ui::Dialogs::StyleOk, u"パスワードは１行にしてください"_s);
+        Text9->setFocus();
+        return;
+    }
+    const QString title = Text2->text();
+    if (title.isEmpty()) {
+        Tell(u"句集名が入力されていないと保存することができません。"_s);
+        Text2->setFocus();
+        return;
+    }
+    const QString edition = Text4->text();
+    // Title and edition name the file: neither may lead it out of the program's folder.
+    for (auto [text, what, field] :
+         {std::tuple{&title, u"句集名"_s, Text2}, std::tuple{&edition, u"版数"_s, Text4}}) {
+        const QString problem = CheckFileNamePart(*text, what);
+        if (!problem.isEmpty()) {
+            Tell(problem);
+            field->setFocus();
+            return;
+        }
+    }
+    Kushu kushu = m_state.EditorKushu;
+    // After a read that stopped at line 5 the list is empty: there is no collection to
+    // save, and saving would put four empty pages in place of the file.
+    if (List1->count() != kushu.KuCount() + 4) {
+        Tell(u"句集の内容が読み込まれていないため、保存できません。\r"_s
+             u"「保存せず終了」で編集を終了してください。"_s);
+        return;
+    }
+    if (QFileInfo::exists(m_state.AppFolder + KushuFileName(title, edition))) {
+        const ui::Dialogs::Answer answer = m_dialogs.MsgBox(
+            this, title + u"の第"_s + edition + u"版はすでに存在します。上書きしますか？"_s,
+            ui::Dialogs::StyleYesNo, ProgramTitle());
+        if (answer != ui::Dialogs::Answer::Yes)
+            return;
+    }
+    kushu.Title = title;
+    kushu.Author = Text3->text();
+    kushu.Edition = edition;
+    kushu.Password = password;
+    // A refused or failed write leaves the file and the editor as they were.
+    const QString error = WriteKushuFile(m_state.AppFolder, kushu);
+    if (!error.isEmpty()) {
+        Tell(error, ui::Dialogs::StyleNotice);
+        return;
+    }
+    if (m_state.RefreshCollectionList)
+        m_state.RefreshCollectionList();
+    QDialog::accept();
 }
 
 void F_sakusei::Command17_Click() {
