@@ -1,13 +1,47 @@
 #include "EditorLaunch.h"
 
+#include "F_pass.h"
+#include "F_sakusei.h"
+#include "KushuFile.h"
+
 namespace yomiwa::editor {
 
-void LaunchNewCollection(SharedState& state, ui::Dialogs&, QWidget*) {
-    state.EditMode = QStringLiteral("新規");
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+// The editor is built afresh for every showing and destroyed when it closes. A collection
+// that could not be read at all is never shown.
+void ShowEditor(SharedState& state, ui::Dialogs& dialogs, QWidget* parent,
+                const QString& selected) {
+    F_sakusei editor(state, dialogs, selected, parent);
+    if (editor.Loaded())
+        dialogs.ShowModal(&editor);
+}
+} // namespace
+
+void LaunchNewCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* parent) {
+    state.EditMode = u"新規"_s;
+    ShowEditor(state, dialogs, parent, QString());
 }
 
-void LaunchChangeCollection(SharedState& state, ui::Dialogs&, QWidget*, const QString&) {
-    state.EditMode = QStringLiteral("変更");
+void LaunchChangeCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* parent,
+                            const QString& selected) {
+    if (selected.isEmpty()) {
+        dialogs.MsgBox(parent, u"上のリストから、編集したい句集を選択してください。"_s,
+                       ui::Dialogs::StyleOk);
+        return;
+    }
+    // Only the header is needed here: the password on line 4.
+    const KushuHeader header = ReadKushuHeader(state.AppFolder + selected + u".Ywk"_s, 4);
+    if (!header.ok()) {
+        dialogs.MsgBox(parent, header.Error, ui::Dialogs::StyleNotice);
+        return;
+    }
+    state.EditPassword = header.Password;
+    state.EditMode = u"変更"_s;
+    protect::F_pass pass(
+        state, dialogs, [&] { ShowEditor(state, dialogs, parent, selected); }, parent);
+    dialogs.ShowModal(&pass);
 }
 
 } // namespace yomiwa::editor

@@ -1,0 +1,231 @@
+// The editor's list operations on a full collection, and saving it, as the user meets them:
+// the handler and the event processing that follows it (list layout, repaint), offscreen.
+#include "F_sakusei.h"
+#include "KushuFile.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QDir>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include <memory>
+
+using namespace yomiwa;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Says Yes to every question and shows nothing.
+class YesDialogs : public ui::Dialogs {
+public:
+    Answer MsgBox(QWidget*, const QString&, int style, const QString&) override {
+        return style == StyleYesNo ? Answer::Yes : Answer::Ok;
+    }
+    std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }
+    void ShowModal(QDialog*) override {}
+};
+
+Kushu MakeCollection(int kuCount) {
+    Kushu k;
+    k.Title = u"大句集"_s;
+    k.Author = u"作者"_s;
+    k.Edition = u"一"_s;
+    k.Password = u"pw"_s;
+    k.Entries = QList<KuEntry>(kuCount + 4);
+    for (int i = 0; i < k.Entries.size(); ++i) {
+        KuEntry& e = k.Entries[i];
+        for (int slot = 0; slot < ColourSlotCount; ++slot)
+            e.Colours[slot] = ColourValue((i * 7919 + slot * 104729) & 0xFFFFFF);
+        e.Commentary = u"解説の一行目%1\r\n二行目"_s.arg(i);
+        if (i >= 1 && i <= kuCount) {
+            e.Preface = u"前書%1"_s.arg(i);
+            e.Verse = u"古池や蛙飛びこむ水の音%1"_s.arg(i);
+            e.Postscript = u"後書%1"_s.arg(i);
+        }
+    }
+    return k;
+}
+
+struct Bench {
+    explicit Bench(int kuCount) {
+        state.AppFolder = dir.path() + u"/"_s;
+        state.RefreshCollectionList = [this] {
+            // What the reading window does: list the collection files again.
+            benchmark::DoNotOptimize(QDir(state.AppFolder).entryList({u"*.Ywk"_s}, QDir::Files));
+        };
+        kushu = MakeCollection(kuCount);
+        WriteKushuFile(state.AppFolder, kushu);
+    }
+    editor::F_sakusei& Open() {
+        window.reset();
+        state.EditMode = u"変更"_s;
+        window = std::make_unique<editor::F_sakusei>(state, dialogs, u"大句集_一"_s);
+        window->show();
+        QCoreApplication::processEvents();
+        return *window;
+    }
+    void Select(int row) {
+        window->findChild<QListWidget*>(u"List1"_s)->setCurrentRow(row);
+        window->findChild<QLineEdit*>(u"Text5"_s)->setText(u"新しい句"_s);
+        QCoreApplication::processEvents();
+    }
+
+    QTemporaryDir dir;
+    SharedState state;
+    YesDialogs dialogs;
+    Kushu kushu;
+    std::unique_ptr<editor::F_sakusei> window;
+};
+
+constexpr int Haiku = 29996;
+
+Bench& Shared() {
+    static Bench bench(Haiku);
+    static bool opened = false;
+    if (!opened) {
+        bench.Open();
+        opened = true;
+    }
+    return bench;
+}
+
+void BM_AddAtRow(benchmark::State& s) {
+    Bench& b = Shared();
+    const int row = int(s.range(0));
+    for (auto _ : s) {
+        s.PauseTiming();
+        b.Select(row);
+        s.ResumeTiming();
+        b.window->Command5_Click();
+        QCoreApplication::processEvents();
+        s.PauseTiming();
+        b.window->Command3_Click(); // the new row is selected: take it out again
+        QCoreApplication::processEvents();
+        s.ResumeTiming();
+    }
+    if (b.state.EditorKushu.KuCount() != Haiku)
+        s.SkipWithError("the collection changed size");
+}
+
+void BM_DeleteAtRow(benchmark::State& s) {
+    Bench& b = Shared();
+    const int row = int(s.range(0));
+    for (auto _ : s) {
+        s.PauseTiming();
+        b.Select(row);
+        s.ResumeTiming();
+        b.window->Command3_Click();
+        QCoreApplication::processEvents();
+        s.PauseTiming();
+        b.Select(row - 1);
+        b.window->Command5_Click(); // put a haiku back where it was
+        QCoreApplication::processEvents();
+        s.ResumeTiming();
+    }
+    if (b.state.EditorKushu.KuCount() != Haiku)
+        s.SkipWithError("the collection changed size");
+}
+
+void BM_MoveUpAtRow(benchmark::State& s) {
+    Bench& b = Shared();
+    const int row = int(s.range(0));
+    for (auto _ : s) {
+        s.PauseTiming();
+        b.Select(row);
+        s.ResumeTiming();
+        b.window->Command1_Click();
+        QCoreApplication::processEvents();
+    }
+}
+
+// 保存して終了 on the largest collection, replacing its file, against the writer alone.
+void BM_SaveAndLeave(benchmark::State& s) {
+    static Bench b(MaxKuCount);
+    // One save before timing: both this and the writer alone start from a heap that has
+    // already held a collection of this size.
+    b.Open().Command4_Click();
+    for (auto _ : s) {
+        s.PauseTiming();
+        b.Open();
+        s.ResumeTiming();
+        b.window->Command4_Click();
+        QCoreApplication::processEvents();
+        s.PauseTiming();
+        if (b.window->isVisible())
+            s.SkipWithError("the editor did not save and close");
+        b.window.reset();
+        s.ResumeTiming();
+    }
+}
+
+// The same collection written straight from the editor's working copy, with an editor
+// opened before each write as above, so that both start from the same memory state.
+void BM_WriteKushuFileAlone(benchmark::State& s) {
+    static Bench b(MaxKuCount);
+    b.Open();
+    WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+    for (auto _ : s) {
+        s.PauseTiming();
+        b.Open();
+        s.ResumeTiming();
+        const QString error = WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+        s.PauseTiming();
+        if (!error.isEmpty())
+            s.SkipWithError("the write failed");
+        b.window.reset();
+        s.ResumeTiming();
+    }
+}
+
+// Both in turn on one collection, so that a busy machine slows both alike: the ratio of
+// 保存して終了 to the writer alone.
+void BM_SaveOverWriteRatio(benchmark::State& s) {
+    static Bench b(MaxKuCount);
+    using Clock = std::chrono::steady_clock;
+    double save = 0;
+    double write = 0;
+    for (auto _ : s) {
+        b.Open();
+        Clock::time_point start = Clock::now();
+        WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+        write += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        b.Open();
+        start = Clock::now();
+        b.window->Command4_Click();
+        QCoreApplication::processEvents();
+        save += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+        b.window.reset();
+    }
+    s.counters["save_ms"] = save / double(s.iterations());
+    s.counters["write_ms"] = write / double(s.iterations());
+    s.counters["ratio"] = save / write;
+}
+
+void Options(benchmark::internal::Benchmark* bm) {
+    bm->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
+}
+
+} // namespace
+
+BENCHMARK(BM_AddAtRow)->Arg(1)->Arg(Haiku)->Apply(Options);
+BENCHMARK(BM_DeleteAtRow)->Arg(1)->Arg(Haiku)->Apply(Options);
+BENCHMARK(BM_MoveUpAtRow)->Arg(2)->Arg(15000)->Arg(Haiku)->Apply(Options);
+BENCHMARK(BM_SaveAndLeave)->Iterations(5)->Apply(Options);
+BENCHMARK(BM_WriteKushuFileAlone)->Iterations(5)->Apply(Options);
+BENCHMARK(BM_SaveOverWriteRatio)->Iterations(4)->Apply(Options);
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "Kushu.h"
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace yomiwa::editor {
+
+// The five buttons that change the entry array and the entry list together, without a
+// window: each takes what the window shows and says what the window must do afterwards.
+// Row i of the list is entry i; the layout 序, haiku, 跋, プロフィール, 奥付 always holds.
+
+struct Selection {
+    int Row = -1;    // the selected row; -1 when none is selected
+    QString RowText; // its text
+};
+
+// The four fields of the entry being edited.
+struct EntryFields {
+    QString Preface;    // Text6
+    QString Verse;      // Text5
+    QString Postscript; // Text7
+    QString Commentary; // Text1, CR LF between lines
+};
+
+enum class Field { None, Preface, Verse, Postscript, Commentary };
+
+struct Prompt {
+    QString Text;
+    int Style = 0; // 0 OK, 4 Yes and No
+    QString Title; // empty: the program's own
+};
+
+struct RowChange {
+    enum class Kind { Insert, SetText, Remove };
+    Kind What = Kind::SetText;
+    int Row = 0;
+    QString Text;
+};
+
+struct Outcome {
+    QList<RowChange> Rows; // in the order they apply
+    std::optional<int> Select;
+    bool ClearSelection = false;
+    // Shown after the rows changed; or the refusal, when nothing changed.
+    std::optional<Prompt> Message;
+    // Delete asks before it changes anything: answer Yes by calling it again, confirmed.
+    std::optional<Prompt> Question;
+    Field Focus = Field::None;
+    bool ClearFields = false; // empties Text1, Text5, Text6 and Text7, in this order
+};
+
+// Modifier bits of a mouse event: 1 Shift, 2 Ctrl, 4 Alt.
+int ModifierBits(Qt::KeyboardModifiers modifiers);
+
+// 句の追加: a new haiku after the selected row, made of the fields and the shown colours.
+Outcome AddEntry(Kushu& kushu, const Selection& selection, const EntryFields& fields,
+                 const ColourSet& shown);
+// 句の変更: the fields and colours into the selected entry; with any modifier bit, the
+// shown colours into every entry and no text anywhere.
+Outcome ChangeEntry(Kushu& kushu, const Selection& selection, const EntryFields& fields,
+                    const ColourSet& shown, int modifiers);
+// 句の削除: unconfirmed, a refusal or the question; confirmed, the deletion.
+Outcome DeleteEntry(Kushu& kushu, const Selection& selection, bool confirmed);
+// 上に移動 and 下に移動: within the haiku rows only, silently nothing otherwise.
+Outcome MoveEntryUp(Kushu& kushu, const Selection& selection);
+Outcome MoveEntryDown(Kushu& kushu, const Selection& selection);
+
+} // namespace yomiwa::editor

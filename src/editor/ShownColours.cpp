@@ -1,0 +1,100 @@
+#include "ShownColours.h"
+
+#include "ColourValues.h"
+#include "Shapes.h"
+
+#include <QApplication>
+#include <QLabel>
+
+namespace yomiwa::editor {
+
+using namespace Qt::Literals::StringLiterals;
+
+ColourValue ReadColour(const ColourTarget& target) {
+    switch (target.Property) {
+    case ColourProperty::Back:
+        return ui::BackColour(target.Control);
+    case ColourProperty::Fore:
+        return ui::ForeColour(target.Control);
+    case ColourProperty::Fill:
+        return static_cast<const ui::RoundedShape*>(target.Control)->FillColour();
+    case ColourProperty::Border:
+        break;
+    }
+    return static_cast<const ui::RoundedShape*>(target.Control)->BorderColour();
+}
+
+void PaintColour(const ColourTarget& target, ColourValue value) {
+    // Repainting a colour that is already shown would only repropagate palettes.
+    if (ReadColour(target) == value)
+        return;
+    switch (target.Property) {
+    case ColourProperty::Back:
+        ui::SetBackColour(target.Control, value);
+        return;
+    case ColourProperty::Fore:
+        ui::SetForeColour(target.Control, value);
+        if (qobject_cast<QLabel*>(target.Control)) {
+            // A disabled caption still looks disabled, whatever its colour.
+            QPalette palette = target.Control->palette();
+            palette.setColor(
+                QPalette::Disabled, QPalette::WindowText,
+                QApplication::palette().color(QPalette::Disabled, QPalette::WindowText));
+            target.Control->setPalette(palette);
+        }
+        return;
+    case ColourProperty::Fill:
+        static_cast<ui::RoundedShape*>(target.Control)->SetFillColour(value);
+        return;
+    case ColourProperty::Border:
+        static_cast<ui::RoundedShape*>(target.Control)->SetBorderColour(value);
+        return;
+    }
+}
+
+ColourSet ShownColours::Read() const {
+    ColourSet colours;
+    for (int slot = 0; slot < ColourSlotCount; ++slot)
+        colours[slot] = ReadColour(Targets[std::size_t(slot)]);
+    return colours;
+}
+
+void ShownColours::Apply(const ColourSet& colours) const {
+    for (int slot = 0; slot < ColourSlotCount; ++slot)
+        PaintColour(Targets[std::size_t(slot)], colours[slot]);
+}
+
+ColourSet DefaultColours() {
+    ColourSet c;
+    c[WholeBack] = SystemColour(15);  // button face
+    c[StripFill] = 0x00C0FFFF;        // light yellow
+    c[StripBorder] = SystemColour(8); // window text
+    c[PrefaceFore] = 0x00800000;      // dark blue
+    c[PostscriptFore] = 0x00004080;   // brown
+    c[VerseFore] = SystemColour(18);  // button text
+    c[NoteBack] = SystemColour(5);    // window background
+    c[NoteFore] = SystemColour(8);
+    c[TitleBack] = SystemColour(5);
+    c[TitleFore] = SystemColour(8);
+    c[CaptionFore] = SystemColour(18);
+    return c;
+}
+
+const std::array<ColourButtonInfo, ColourSlotCount>& ColourButtons() {
+    static const std::array<ColourButtonInfo, ColourSlotCount> buttons = {{
+        {"Command6", u"全体の背景"_s, WholeBack},
+        {"Command7", u"短冊"_s, StripFill},
+        {"Command8", u"短冊の縁"_s, StripBorder},
+        {"Command9", u"前書"_s, PrefaceFore},
+        {"Command10", u"句"_s, VerseFore},
+        {"Command11", u"後書"_s, PostscriptFore},
+        {"Command12", u"解説・注釈欄の背景"_s, NoteBack},
+        {"Command13", u"解説・注釈欄の文字"_s, NoteFore},
+        {"Command14", u"句集名･作者名の背景"_s, TitleBack},
+        {"Command15", u"句集名・作者名の文字"_s, TitleFore},
+        {"Command16", u"句集・作者・版数の文字"_s, CaptionFore},
+    }};
+    return buttons;
+}
+
+} // namespace yomiwa::editor

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "Dialogs.h"
+#include "SharedState.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace yomiwa::protect {
+
+// The password window: asks for the edit password of the collection about to be changed
+// and lets the editor open only when it matches EditPassword exactly.
+class F_pass : public QDialog {
+    Q_OBJECT
+public:
+    // `openEditor` runs once the right password has closed this window; the window's
+    // handler returns only after it has.
+    F_pass(SharedState& state, ui::Dialogs& dialogs, std::function<void()> openEditor,
+           QWidget* parent = nullptr);
+
+    void Form_Load();
+    void Command1_Click();
+    void Command2_Click();
+
+protected:
+    // Esc and the close box cancel, as "キャンセル" does.
+    void reject() override;
+
+private:
+    SharedState& m_state;
+    ui::Dialogs& m_dialogs;
+    std::function<void()> m_openEditor;
+
+    QLabel* Label1;
+    QLabel* Label2;
+    QLineEdit* Text9;
+    QPushButton* Command1;
+    QPushButton* Command2;
+};
+
+} // namespace yomiwa::protect
