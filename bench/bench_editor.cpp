@@ -85,18 +85,27 @@ struct Bench {
 
 constexpr int Haiku = 29996;
 
-Bench& Shared() {
-    static Bench bench(Haiku);
-    static bool opened = false;
-    if (!opened) {
-        bench.Open();
-        opened = true;
+// The collections the benchmarks work on, made on first use. main() owns them, so their
+// windows close before the application does.
+struct Collections {
+    Bench& Shared() {
+        if (!shared) {
+            shared = std::make_unique<Bench>(Haiku);
+            shared->Open();
+        }
+        return *shared;
     }
-    return bench;
-}
+    Bench& Maximal() {
+        if (!maximal)
+            maximal = std::make_unique<Bench>(MaxKuCount);
+        return *maximal;
+    }
+    std::unique_ptr<Bench> shared;
+    std::unique_ptr<Bench> maximal;
+};
 
-void BM_AddAtRow(benchmark::State& s) {
-    Bench& b = Shared();
+void BM_AddAtRow(benchmark::State& s, Collections& c) {
+    Bench& b = c.Shared();
     const int row = int(s.range(0));
     for (auto _ : s) {
         s.PauseTiming();
@@ -113,8 +122,8 @@ void BM_AddAtRow(benchmark::State& s) {
         s.SkipWithError("the collection changed size");
 }
 
-void BM_DeleteAtRow(benchmark::State& s) {
-    Bench& b = Shared();
+void BM_DeleteAtRow(benchmark::State& s, Collections& c) {
+    Bench& b = c.Shared();
     const int row = int(s.range(0));
     for (auto _ : s) {
         s.PauseTiming();
@@ -132,8 +141,8 @@ void BM_DeleteAtRow(benchmark::State& s) {
         s.SkipWithError("the collection changed size");
 }
 
-void BM_MoveUpAtRow(benchmark::State& s) {
-    Bench& b = Shared();
+void BM_MoveUpAtRow(benchmark::State& s, Collections& c) {
+    Bench& b = c.Shared();
     const int row = int(s.range(0));
     for (auto _ : s) {
         s.PauseTiming();
@@ -145,8 +154,8 @@ void BM_MoveUpAtRow(benchmark::State& s) {
 }
 
 // 保存して終了 on the largest collection, replacing its file, against the writer alone.
-void BM_SaveAndLeave(benchmark::State& s) {
-    static Bench b(MaxKuCount);
+void BM_SaveAndLeave(benchmark::State& s, Collections& c) {
+    Bench& b = c.Maximal();
     // One save before timing: both this and the writer alone start from a heap that has
     // already held a collection of this size.
     b.Open().Command4_Click();
@@ -166,8 +175,8 @@ void BM_SaveAndLeave(benchmark::State& s) {
 
 // The same collection written straight from the editor's working copy, with an editor
 // opened before each write as above, so that both start from the same memory state.
-void BM_WriteKushuFileAlone(benchmark::State& s) {
-    static Bench b(MaxKuCount);
+void BM_WriteKushuFileAlone(benchmark::State& s, Collections& c) {
+    Bench& b = c.Maximal();
     b.Open();
     WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
     for (auto _ : s) {
@@ -185,8 +194,8 @@ void BM_WriteKushuFileAlone(benchmark::State& s) {
 
 // Both in turn on one collection, so that a busy machine slows both alike: the ratio of
 // 保存して終了 to the writer alone.
-void BM_SaveOverWriteRatio(benchmark::State& s) {
-    static Bench b(MaxKuCount);
+void BM_SaveOverWriteRatio(benchmark::State& s, Collections& c) {
+    Bench& b = c.Maximal();
     using Clock = std::chrono::steady_clock;
     double save = 0;
     double write = 0;
@@ -213,17 +222,21 @@ void Options(benchmark::internal::Benchmark* bm) {
 
 } // namespace
 
-BENCHMARK(BM_AddAtRow)->Arg(1)->Arg(Haiku)->Apply(Options);
-BENCHMARK(BM_DeleteAtRow)->Arg(1)->Arg(Haiku)->Apply(Options);
-BENCHMARK(BM_MoveUpAtRow)->Arg(2)->Arg(15000)->Arg(Haiku)->Apply(Options);
-BENCHMARK(BM_SaveAndLeave)->Iterations(5)->Apply(Options);
-BENCHMARK(BM_WriteKushuFileAlone)->Iterations(5)->Apply(Options);
-BENCHMARK(BM_SaveOverWriteRatio)->Iterations(4)->Apply(Options);
-
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    Collections collections;
+    auto add = [&collections](const char* name, void (*bench)(benchmark::State&, Collections&)) {
+        return benchmark::RegisterBenchmark(
+            name, [bench, &collections](benchmark::State& s) { bench(s, collections); });
+    };
+    add("BM_AddAtRow", BM_AddAtRow)->Arg(1)->Arg(Haiku)->Apply(Options);
+    add("BM_DeleteAtRow", BM_DeleteAtRow)->Arg(1)->Arg(Haiku)->Apply(Options);
+    add("BM_MoveUpAtRow", BM_MoveUpAtRow)->Arg(2)->Arg(15000)->Arg(Haiku)->Apply(Options);
+    add("BM_SaveAndLeave", BM_SaveAndLeave)->Iterations(5)->Apply(Options);
+    add("BM_WriteKushuFileAlone", BM_WriteKushuFileAlone)->Iterations(5)->Apply(Options);
+    add("BM_SaveOverWriteRatio", BM_SaveOverWriteRatio)->Iterations(4)->Apply(Options);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
