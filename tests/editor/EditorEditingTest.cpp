@@ -1,10 +1,7 @@
-#include "BoxText.h"
 #include "ColourValues.h"
 #include "EditorFixture.h"
+#include "Shapes.h"
 #include "StripColumn.h"
-
-#include <QPushButton>
-#include <QTest>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -12,192 +9,215 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+const QString Title = u"【Yomiwa】Ver.1.1"_s;
+
 class EditorEditing : public EditorFixture {
 protected:
-    QPushButton* Button(const char* name) const { return Get<QPushButton>(name); }
-    void Fill(const QString& preface, const QString& verse, const QString& postscript,
-              const QString& commentary) {
-        Line("Text6")->setText(preface);
-        Line("Text5")->setText(verse);
-        Line("Text7")->setText(postscript);
-        ui::SetBoxText(Get<QPlainTextEdit>("Text1"), commentary);
-    }
     // The list and the array say the same, row for row.
     void ExpectListMatchesArray() const {
         const Kushu& k = state.EditorKushu;
-        ASSERT_EQ(List1()->count(), k.Entries.size());
+        QStringList rows = {u"序"_s};
         for (int i = 1; i <= k.KuCount(); ++i)
-            EXPECT_EQ(List1()->item(i)->text(), k.Entries[i].Verse) << i;
-        EXPECT_EQ(List1()->item(0)->text(), u"序"_s);
-        EXPECT_EQ(Rows().mid(k.KuCount() + 1),
-                  (QStringList{u"跋"_s, u"プロフィール"_s, u"奥付"_s}));
+            rows.append(k.Entries[i].Verse);
+        EXPECT_EQ(Rows(), rows << u"跋"_s << u"プロフィール"_s << u"奥付"_s);
     }
-    void PressChange(Qt::MouseButton button = Qt::LeftButton,
-                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::mousePress(Button("Command18"), button, modifiers);
-        QTest::mouseRelease(Button("Command18"), button, modifiers);
+    void Pick(const char* button, std::optional<QColor> colour) {
+        dialogs.QueueColour(colour);
+        Click(button);
     }
+    ColourValue Fore(const char* name) const { return ui::ForeColour(Get(name)); }
+    ColourValue Back(const char* name) const { return ui::BackColour(Get(name)); }
 };
+using EditorColours = EditorEditing;
 
 } // namespace
 
-TEST_F(EditorEditing, AddingFillsANewCollection) {
+TEST_F(EditorEditing, AddingFillsANewCollectionAndARefusalKeepsEverything) {
     OpenNew();
     Fill(u"旅にて"_s, u"古池や"_s, u"深川"_s, u"一行目\r\n二行目"_s);
-    Button("Command5")->click();
-    EXPECT_EQ(Rows(), (QStringList{u"序"_s, u"古池や"_s, u"跋"_s, u"プロフィール"_s, u"奥付"_s}));
+    Click("Command5");
+    EXPECT_EQ(state.EditorKushu.Entries[1],
+              (KuEntry{u"旅にて"_s, u"古池や"_s, u"深川"_s, u"一行目\r\n二行目"_s, Colours(0)}));
     EXPECT_EQ(List1()->currentRow(), 1);
     EXPECT_EQ(window->focusWidget(), Line("Text6"));
     // The fields are empty for the next haiku, and so is the strip.
-    EXPECT_EQ(Line("Text5")->text(), QString());
-    EXPECT_EQ(Line("Text6")->text(), QString());
-    EXPECT_EQ(Text1(), QString());
-    EXPECT_EQ(Get<ui::StripColumn>("Label9")->Caption(), QString());
-    const KuEntry& added = state.EditorKushu.Entries[1];
-    EXPECT_EQ(added,
-              (KuEntry{u"旅にて"_s, u"古池や"_s, u"深川"_s, u"一行目\r\n二行目"_s, Colours(0)}));
-
-    // The next add goes after the new row, in the same colours.
-    Fill(QString(), u"蛙飛びこむ"_s, QString(), QString());
-    Button("Command5")->click();
+    EXPECT_EQ(Text1() + Line("Text5")->text() + Line("Text6")->text() + Line("Text7")->text() +
+                  Get<ui::StripColumn>("Label9")->Caption(),
+              QString());
+    Fill({}, u"蛙飛びこむ"_s);
+    Click("Command5");
     EXPECT_EQ(List1()->currentRow(), 2);
-    EXPECT_EQ(state.EditorKushu.Entries[2].Colours, state.EditorKushu.Entries[1].Colours);
     ExpectListMatchesArray();
     EXPECT_TRUE(dialogs.Messages.isEmpty());
-}
 
-TEST_F(EditorEditing, ARefusedAddShowsItsMessageAndKeepsEverything) {
-    OpenNew();
-    List1()->setCurrentRow(1); // 跋
-    Fill(QString(), u"句"_s, QString(), QString());
-    Button("Command5")->click();
-    List1()->setCurrentRow(0);
+    // Refused: the message with its title, the focus on the field, nothing changed.
+    const Kushu before = state.EditorKushu;
+    Select(0);
     Line("Text5")->setText(u"二行\r目"_s);
-    Button("Command5")->click();
-    ASSERT_EQ(dialogs.Messages.size(), 2);
-    EXPECT_EQ(dialogs.Messages[0].Prompt, u"跋より後には句を追加できません。"_s);
-    EXPECT_EQ(dialogs.Messages[1].Title, u"句は１行にしてください"_s);
+    Click("Command5");
+    EXPECT_EQ(Said(),
+              QStringList{Box(u"句が２行以上になっています。\rクリップボードを使って文字"
+                              u"を貼り付ける場合は、\r改行が含まれないように注意してください。"_s,
+                              0, u"句は１行にしてください"_s)});
     EXPECT_EQ(window->focusWidget(), Line("Text5"));
-    EXPECT_EQ(state.EditorKushu.KuCount(), 0);
-    EXPECT_EQ(Rows().size(), 4);
+    EXPECT_EQ(state.EditorKushu, before);
+    ExpectListMatchesArray();
 }
 
 TEST_F(EditorEditing, ChangeRunsOnAnyMouseButtonButNotFromTheKeyboard) {
     const Kushu k = MakeKushu(2);
     OpenChange(Store(k));
-    List1()->setCurrentRow(2);
+    Select(2);
     Line("Text5")->setText(u"直した句"_s);
-    // Space or a click signal does nothing: the button acts on the mouse press alone.
-    QTest::keyClick(Button("Command18"), Qt::Key_Space);
-    Button("Command18")->click();
-    EXPECT_TRUE(dialogs.Messages.isEmpty());
+    // Space, Enter or a click signal do nothing: the button acts on the mouse press alone.
+    QTest::keyClick(Get("Command18"), Qt::Key_Space);
+    QTest::keyClick(Get("Command18"), Qt::Key_Return);
+    Click("Command18");
     EXPECT_EQ(state.EditorKushu, k);
-
-    PressChange(Qt::RightButton);
-    EXPECT_EQ(dialogs.Prompts(), QStringList{u"句（序､跋､プロフィール､奥付）が変更されました。"_s});
+    // The press alone changes the entry; the release adds nothing.
+    QTest::mousePress(Get("Command18"), Qt::RightButton);
     EXPECT_EQ(state.EditorKushu.Entries[2].Verse, u"直した句"_s);
-    EXPECT_EQ(List1()->item(2)->text(), u"直した句"_s);
+    QTest::mouseRelease(Get("Command18"), Qt::RightButton);
     EXPECT_EQ(List1()->currentRow(), 2);
-
     PressChange(Qt::MiddleButton);
-    EXPECT_EQ(dialogs.Messages.size(), 2);
     ExpectListMatchesArray();
-}
 
-TEST_F(EditorEditing, ChangingAPageKeepsItsRowName) {
-    const Kushu k = MakeKushu(1);
-    OpenChange(Store(k));
-    List1()->setCurrentRow(2); // 跋
-    EXPECT_EQ(Line("Text5")->text(), u"跋"_s);
-    ui::SetBoxText(Get<QPlainTextEdit>("Text1"), u"新しいあとがき"_s);
-    PressChange();
-    EXPECT_EQ(state.EditorKushu.Entries[2].Commentary, u"新しいあとがき"_s);
-    EXPECT_EQ(state.EditorKushu.Entries[2].Verse, u"跋"_s);
-    EXPECT_EQ(List1()->item(2)->text(), u"跋"_s);
-}
-
-TEST_F(EditorEditing, ShiftChangeGivesTheShownColoursToEveryPage) {
-    const Kushu k = MakeKushu(2);
-    OpenChange(Store(k));
-    List1()->setCurrentRow(1);
+    // With Shift, Ctrl or Alt: the shown colours to every entry, and no text anywhere.
+    Select(1);
     window->ApplyShownColours(Colours(42));
     Line("Text5")->setText(u"保存されない"_s);
-    PressChange(Qt::LeftButton, Qt::ShiftModifier);
-    EXPECT_EQ(dialogs.Prompts(),
-              QStringList{u"すべての句（序､跋､プロフィール､奥付）が現在の色に変更されました。"_s});
-    for (int i = 0; i < 6; ++i) {
-        EXPECT_EQ(state.EditorKushu.Entries[i].Colours, Colours(42)) << i;
-        EXPECT_EQ(state.EditorKushu.Entries[i].Verse, k.Entries[i].Verse) << i;
-    }
-    PressChange(Qt::LeftButton, Qt::ControlModifier | Qt::AltModifier);
-    EXPECT_EQ(dialogs.Messages.size(), 2);
-    EXPECT_EQ(List1()->item(1)->text(), k.Entries[1].Verse);
+    for (Qt::KeyboardModifier modifier : {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier})
+        PressChange(Qt::LeftButton, modifier);
+    const QString all = u"すべての句（序､跋､プロフィール､奥付）が現在の色に変更されました。"_s;
+    const QString one = u"句（序､跋､プロフィール､奥付）が変更されました。"_s;
+    EXPECT_EQ(dialogs.Prompts(), (QStringList{one, one, all, all, all}));
+    Kushu expected = k;
+    expected.Entries[2].Verse = u"直した句"_s;
+    for (KuEntry& e : expected.Entries)
+        e.Colours = Colours(42);
+    EXPECT_EQ(state.EditorKushu, expected);
+    ExpectListMatchesArray();
 }
 
 TEST_F(EditorEditing, DeleteAsksAndLeavesNoRowSelected) {
     const Kushu k = MakeKushu(3);
     OpenChange(Store(k));
-    List1()->setCurrentRow(2);
+    Select(2);
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
-    Button("Command3")->click();
+    Click("Command3");
     EXPECT_EQ(state.EditorKushu, k);
     EXPECT_EQ(List1()->currentRow(), 2);
-
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
-    Button("Command3")->click();
-    ASSERT_EQ(dialogs.Messages.size(), 2);
-    EXPECT_EQ(dialogs.Messages[1].Prompt,
-              u"「"_s + k.Entries[2].Verse + u"」を削除して良いですか?"_s);
-    EXPECT_EQ(dialogs.Messages[1].Style, 4);
-    EXPECT_EQ(dialogs.Messages[1].Title, u"【Yomiwa】Ver.1.1"_s);
+    Click("Command3");
+    EXPECT_EQ(
+        Said(),
+        QStringList(2, Box(u"「"_s + k.Entries[2].Verse + u"」を削除して良いですか?"_s, 4, Title)));
     EXPECT_EQ(state.EditorKushu.KuCount(), 2);
     ExpectListMatchesArray();
     EXPECT_EQ(List1()->currentRow(), -1);
     EXPECT_TRUE(List1()->selectedItems().isEmpty());
-    // The fields still show the deleted entry.
-    EXPECT_EQ(Line("Text5")->text(), k.Entries[2].Verse);
-
-    // With no row selected, nothing can be added, changed or deleted.
-    Button("Command5")->click();
-    PressChange();
-    Button("Command3")->click();
-    Button("Command1")->click();
-    EXPECT_EQ(dialogs.Prompts().mid(2),
-              (QStringList{u"句を追加する位置を、リストから選択して下さい。"_s,
-                           u"変更する句を、リストから選択して下さい。"_s,
-                           u"リストから削除する句を選択して下さい。"_s}));
+    EXPECT_EQ(Line("Text5")->text(), k.Entries[2].Verse); // the fields keep what they showed
+    // A page is refused without a question.
+    Select(0);
+    Click("Command3");
+    EXPECT_EQ(Said(-1), Box(u"序は削除できません。"_s));
     EXPECT_EQ(state.EditorKushu.KuCount(), 2);
-    ExpectListMatchesArray();
-
-    // A page is refused before any question.
-    List1()->setCurrentRow(0);
-    Button("Command3")->click();
-    EXPECT_EQ(dialogs.Prompts().last(), u"序は削除できません。"_s);
 }
 
 TEST_F(EditorEditing, MovesSelectTheMovedEntry) {
     const Kushu k = MakeKushu(3);
     OpenChange(Store(k));
-    List1()->setCurrentRow(3);
-    Button("Command1")->click();
+    Select(3);
+    Click("Command1");
     EXPECT_EQ(List1()->currentRow(), 2);
     EXPECT_EQ(Line("Text5")->text(), k.Entries[3].Verse);
-    Button("Command1")->click();
-    Button("Command1")->click(); // the first haiku stays below 序
-    EXPECT_EQ(List1()->currentRow(), 1);
-    EXPECT_EQ(state.EditorKushu.Entries[1], k.Entries[3]);
+    Select(1);
+    Click("Command2");
+    EXPECT_EQ(List1()->currentRow(), 2);
+    EXPECT_EQ(Line("Text5")->text(), k.Entries[1].Verse);
+    EXPECT_EQ(state.EditorKushu.Entries.mid(1, 3),
+              (QList<KuEntry>{k.Entries[3], k.Entries[1], k.Entries[2]}));
     ExpectListMatchesArray();
-
-    List1()->setCurrentRow(2);
-    Button("Command2")->click();
-    Button("Command2")->click(); // the last haiku stays above 跋
-    EXPECT_EQ(List1()->currentRow(), 3);
-    EXPECT_EQ(Rows().mid(1, 3),
-              (QStringList{k.Entries[3].Verse, k.Entries[2].Verse, k.Entries[1].Verse}));
-    List1()->setCurrentRow(4);
-    Button("Command1")->click();
-    Button("Command2")->click();
-    EXPECT_EQ(List1()->currentRow(), 4);
     EXPECT_TRUE(dialogs.Messages.isEmpty());
-    ExpectListMatchesArray();
+}
+
+TEST_F(EditorColours, EachButtonPaintsItsControls) {
+    OpenNew();
+    // Button n picks RGB(n, 0, 0), the colour value n.
+    for (int n = 6; n <= 16; ++n)
+        Pick(("Command" + QByteArray::number(n)).constData(), QColor(n, 0, 0));
+    auto* shape = Get<ui::RoundedShape>("Shape1");
+    QList<ColourValue> painted = {ui::BackColour(window.get()), shape->FillColour(),
+                                  shape->BorderColour()};
+    for (const char* column : {"Label8", "Label9", "Label10"})
+        painted << Fore(column);
+    for (const char* box : {"Text1", "Text2", "Text3", "Text4"})
+        painted << Back(box) << Fore(box);
+    for (const char* label :
+         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label11"})
+        painted << Fore(label);
+    EXPECT_EQ(painted, (QList<ColourValue>{6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 14,
+                                           15, 14, 15, 16, 16, 16, 16, 16, 16, 16, 16}));
+    // Read back in slot order, 後書 before 句; no entry changed.
+    EXPECT_EQ(window->ReadShownColours().Values,
+              (std::array<ColourValue, 11>{6, 7, 8, 9, 11, 10, 12, 13, 14, 15, 16}));
+    EXPECT_EQ(state.EditorKushu.Entries[0].Colours, Colours(0));
+}
+
+TEST_F(EditorColours, ACancelReappliesTheLastConfirmedColour) {
+    OpenNew();
+    // Before any confirmed choice a cancel leaves everything, system colours included.
+    Pick("Command6", std::nullopt);
+    Pick("Command14", std::nullopt);
+    EXPECT_EQ(window->ReadShownColours(), Colours(0));
+    EXPECT_EQ(Back("Text3"), -2147483643);
+    EXPECT_EQ(dialogs.ColourDialogInitials[0], ui::ToQColor(SystemColour(15)));
+    // The dialog starts from its last confirmed colour and gives it again on a cancel.
+    Pick("Command7", Qt::red);
+    Pick("Command12", std::nullopt);
+    EXPECT_EQ(dialogs.ColourDialogInitials.last(), QColor(Qt::red));
+    EXPECT_EQ(Back("Text1"), 0x000000FF);
+    Pick("Command16", std::nullopt);
+    EXPECT_EQ(Fore("Label11"), 0x000000FF);
+    // A new window has a new dialog that remembers nothing.
+    OpenNew();
+    Pick("Command12", std::nullopt);
+    EXPECT_EQ(Back("Text1"), -2147483643);
+}
+
+TEST_F(EditorColours, EntriesKeepOnlyTheTitleFieldAndFirstCaption) {
+    OpenNew();
+    Pick("Command14", Qt::red);
+    Pick("Command16", Qt::green);
+    Fill({}, u"句"_s);
+    Click("Command5");
+    EXPECT_EQ(state.EditorKushu.Entries[1].Colours[TitleBack], 0x000000FF);
+    EXPECT_EQ(state.EditorKushu.Entries[1].Colours[CaptionFore], 0x0000FF00);
+    // Selecting 序 recolours the title field and 句集, and none of their companions.
+    Select(0);
+    EXPECT_EQ(QList<ColourValue>({Back("Text2"), Fore("Label1"), Back("Text3"), Fore("Label2")}),
+              (QList<ColourValue>{-2147483643, -2147483630, 0x000000FF, 0x0000FF00}));
+}
+
+TEST_F(EditorColours, SavedColoursOutliveTheEditorWindow) {
+    OpenNew();
+    // Nothing saved yet: pasting paints everything black.
+    Click("Command20");
+    EXPECT_EQ(window->ReadShownColours(), ColourSet());
+    EXPECT_EQ(Back("Text4"), 0);
+    EXPECT_EQ(Fore("Label7"), 0);
+
+    OpenChange(Store(MakeKushu(2)));
+    Select(2);
+    Click("Command19");
+    EXPECT_EQ(state.SavedColours, Colours(3));
+    EXPECT_EQ(Said(), QStringList{Box(u"現在の色を保存しました。\r\n[保存した色の貼付け]ボタンで、"
+                                      u"保存した色を他の句に貼り付けることができます。"_s)});
+    OpenNew();
+    Click("Command20");
+    EXPECT_EQ(window->ReadShownColours(), Colours(3));
+    EXPECT_EQ(Back("Text3"), Colours(3)[TitleBack]);
+    EXPECT_EQ(Fore("Label5"), Colours(3)[CaptionFore]);
+    // Pasted colours reach an entry only through 句の変更.
+    EXPECT_EQ(state.EditorKushu.Entries[0].Colours, Colours(0));
 }

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "BoxText.h"
 #include "F_sakusei.h"
+#include "KushuFile.h"
 #include "ScriptedDialogs.h"
-#include "SharedState.h"
 #include "TestSupport.h"
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QStringList>
+#include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -19,28 +23,78 @@ namespace yomiwa::test {
 // An editor window over a private AppFolder, with scripted message boxes.
 class EditorFixture : public ::testing::Test {
 protected:
-    EditorFixture();
+    EditorFixture() { state.AppFolder = folder.Path(); }
 
     // Writes the collection into the folder; returns its list text (title, "_", edition).
-    QString Store(const Kushu& kushu);
-    editor::F_sakusei& OpenNew();
-    editor::F_sakusei& OpenChange(const QString& selected,
-                                  const QString& mode = QStringLiteral("変更"));
+    QString Store(const Kushu& kushu) {
+        EXPECT_EQ(WriteKushuFile(folder.Path(), kushu), QString());
+        return kushu.Title + u'_' + kushu.Edition;
+    }
+    void OpenChange(const QString& selected, const QString& mode = QStringLiteral("変更")) {
+        window.reset();
+        state.EditMode = mode;
+        window = std::make_unique<editor::F_sakusei>(state, dialogs, selected);
+        window->show();
+    }
+    void OpenNew() { OpenChange(QString(), QStringLiteral("新規")); }
 
-    template <typename T> T* Get(const char* name) const {
+    template <typename T = QWidget> T* Get(const char* name) const {
         T* control = window->findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(control, nullptr) << name;
         return control;
     }
     QLineEdit* Line(const char* name) const { return Get<QLineEdit>(name); }
     QListWidget* List1() const { return Get<QListWidget>("List1"); }
-    QString Text1() const;
-    QString Help() const;
-    QStringList Rows() const;
+    void Click(const char* button) const { Get<QPushButton>(button)->click(); }
+    void Select(int row) const { List1()->setCurrentRow(row); }
+    QString Text1() const { return ui::BoxText(Get<QPlainTextEdit>("Text1")); }
+    void SetText1(const QString& text) const { ui::SetBoxText(Get<QPlainTextEdit>("Text1"), text); }
+    QString Help() const { return ui::BoxText(Get<QPlainTextEdit>("Text8")); }
+    QStringList Rows() const {
+        QStringList rows;
+        for (int i = 0; i < List1()->count(); ++i)
+            rows.append(List1()->item(i)->text());
+        return rows;
+    }
+    // The preface, verse, postscript and commentary fields.
+    void Fill(const QString& preface, const QString& verse, const QString& postscript = {},
+              const QString& commentary = {}) const {
+        Line("Text6")->setText(preface);
+        Line("Text5")->setText(verse);
+        Line("Text7")->setText(postscript);
+        SetText1(commentary);
+    }
+    // 句の変更 acts on the mouse press alone.
+    void PressChange(Qt::MouseButton button = Qt::LeftButton,
+                     Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
+        QTest::mouseClick(Get<QPushButton>("Command18"), button, modifiers);
+    }
     // Types as a keyboard would, one character at a time.
-    static void Type(QWidget* field, const QString& text);
+    static void Type(QWidget* field, const QString& text) {
+        for (QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
     // A mouse move with no button held, at a point inside the control.
-    static void MoveOver(QWidget* control, QPoint at = QPoint(2, 2));
+    static void MoveOver(QWidget* control, QPoint at = QPoint(2, 2)) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(control->mapToGlobal(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(control, &move);
+    }
+    // A message box as one text, prompt, style and title, so that one comparison checks all.
+    static QString Box(const QString& prompt, int style = 0, const QString& title = {}) {
+        return prompt + QStringLiteral(" |%1| ").arg(style) + title;
+    }
+    QStringList Said() const {
+        QStringList all;
+        for (const ScriptedDialogs::Message& m : dialogs.Messages)
+            all.append(Box(m.Prompt, m.Style, m.Title));
+        return all;
+    }
+    // One of them, counted from the end when negative; empty when there is none.
+    QString Said(int i) const {
+        const QStringList all = Said();
+        return all.value(i < 0 ? all.size() + i : i);
+    }
 
     Folder folder;
     SharedState state;

@@ -1,10 +1,6 @@
 #include "EditorLaunch.h"
 #include "CodeList.h"
 #include "EditorFixture.h"
-#include "KushuFile.h"
-
-#include <QDialog>
-#include <QPushButton>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -12,162 +8,111 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+const QString CannotOpen = u"句集を開けません。\r"_s;
+
 class EditorLaunch : public EditorFixture {
 protected:
-    // Drives the password window: types the password and confirms it.
-    void QueuePassword(const QString& typed) {
-        dialogs.QueueModal([typed](QDialog* pass) {
-            EXPECT_EQ(pass->objectName(), u"F_pass"_s);
-            pass->findChild<QLineEdit*>(u"Text9"_s)->setText(typed);
-            pass->findChild<QPushButton*>(u"Command1"_s)->click();
+    // Drives the password window: types each text in turn and confirms it.
+    void QueuePassword(const QStringList& tries) {
+        dialogs.QueueModal([tries](QDialog* pass) {
+            for (const QString& typed : tries) {
+                pass->findChild<QLineEdit*>(u"Text9"_s)->setText(typed);
+                pass->findChild<QPushButton*>(u"Command1"_s)->click();
+            }
         });
     }
-    // Looks at the editor when it shows, then leaves it through the close box.
-    void QueueEditor(std::function<void(QDialog*)> look) {
-        dialogs.QueueModal([this, look](QDialog* editor) {
-            EXPECT_EQ(editor->objectName(), u"F_sakusei"_s);
-            look(editor);
+    // Notes the title and row count the editor shows, then leaves through the close box.
+    void QueueEditor() {
+        dialogs.QueueModal([this](QDialog* editor) {
+            ASSERT_EQ(editor->objectName(), u"F_sakusei"_s);
+            shown = editor->findChild<QLineEdit*>(u"Text2"_s)->text() + u" "_s +
+                    QString::number(editor->findChild<QListWidget*>()->count());
             dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
             editor->close();
         });
     }
-    static QStringList RowsOf(QDialog* editor) {
-        QStringList rows;
-        auto* list = editor->findChild<QListWidget*>(u"List1"_s);
-        for (int i = 0; i < list->count(); ++i)
-            rows.append(list->item(i)->text());
-        return rows;
-    }
     void Launch(const QString& selected) {
         editor::LaunchChangeCollection(state, dialogs, nullptr, selected);
     }
+
+    QString shown;
 };
 
 } // namespace
 
 TEST_F(EditorLaunch, NewCollectionOpensTheEditorWithoutAPassword) {
     state.EditPassword = u"前の句集"_s;
-    QStringList rows;
-    QueueEditor([&](QDialog* editor) { rows = RowsOf(editor); });
+    QueueEditor();
     editor::LaunchNewCollection(state, dialogs, nullptr);
     EXPECT_EQ(state.EditMode, u"新規"_s);
     EXPECT_EQ(dialogs.ModalWindows, QStringList{u"F_sakusei"_s});
-    EXPECT_EQ(rows, (QStringList{u"序"_s, u"跋"_s, u"プロフィール"_s, u"奥付"_s}));
+    EXPECT_EQ(shown, u" 4"_s);
     EXPECT_EQ(state.EditPassword, u"前の句集"_s);
     // The close box asked before leaving.
-    EXPECT_EQ(dialogs.Prompts(),
-              QStringList{u"編集結果を保存せずに句集の編集を終了して良いですか?"_s});
-    EXPECT_TRUE(dialogs.Idle());
+    EXPECT_EQ(Said(), QStringList{Box(u"編集結果を保存せずに句集の編集を終了して良いですか?"_s, 4,
+                                      u"【Yomiwa】Ver.1.1"_s)});
 }
 
-TEST_F(EditorLaunch, ChangeNeedsASelectedCollection) {
-    state.EditMode = u"新規"_s;
-    state.EditPassword = u"x"_s;
-    Launch(QString());
-    ASSERT_EQ(dialogs.Messages.size(), 1);
-    EXPECT_EQ(dialogs.Messages[0].Prompt, u"上のリストから、編集したい句集を選択してください。"_s);
-    EXPECT_EQ(dialogs.Messages[0].Style, 0);
-    EXPECT_EQ(dialogs.Messages[0].Title, QString());
-    EXPECT_TRUE(dialogs.ModalWindows.isEmpty());
-    EXPECT_EQ(state.EditMode, u"新規"_s);
-    EXPECT_EQ(state.EditPassword, u"x"_s);
-}
-
-TEST_F(EditorLaunch, TheRightPasswordOpensTheCollectionInTheEditor) {
+TEST_F(EditorLaunch, OnlyTheRightPasswordOpensTheCollection) {
     Kushu k = MakeKushu(2, u"春"_s, u"一"_s);
     k.Password = u"秘密Pw"_s;
     const QString selected = Store(k);
-
-    dialogs.QueueModal([&](QDialog* pass) {
-        // The password was read before the window opened.
-        EXPECT_EQ(state.EditPassword, u"秘密Pw"_s);
-        EXPECT_EQ(state.EditMode, u"変更"_s);
-        auto* text9 = pass->findChild<QLineEdit*>(u"Text9"_s);
-        auto* ok = pass->findChild<QPushButton*>(u"Command1"_s);
-        text9->setText(u"秘密pw"_s);
-        ok->click();
-        EXPECT_TRUE(pass->isVisible());
-        text9->setText(u"秘密Pw"_s);
-        ok->click();
-        EXPECT_FALSE(pass->isVisible());
-    });
-    QStringList rows;
-    QString title;
-    QueueEditor([&](QDialog* editor) {
-        rows = RowsOf(editor);
-        title = editor->findChild<QLineEdit*>(u"Text2"_s)->text();
-        EXPECT_EQ(editor->findChild<QLineEdit*>(u"Text9"_s)->text(), u"秘密Pw"_s);
-    });
-    Launch(selected);
-    EXPECT_EQ(dialogs.ModalWindows, (QStringList{u"F_pass"_s, u"F_sakusei"_s}));
-    EXPECT_EQ(rows, (QStringList{u"序"_s, k.Entries[1].Verse, k.Entries[2].Verse, u"跋"_s,
-                                 u"プロフィール"_s, u"奥付"_s}));
-    EXPECT_EQ(title, u"春"_s);
-    EXPECT_EQ(dialogs.Prompts().first(), u"パスワードが間違っています。"_s);
-    EXPECT_TRUE(dialogs.Idle());
-}
-
-TEST_F(EditorLaunch, CancellingThePasswordOpensNothing) {
-    const QString selected = Store(MakeKushu(1));
     dialogs.QueueModal([](QDialog* pass) { pass->reject(); });
     Launch(selected);
     EXPECT_EQ(dialogs.ModalWindows, QStringList{u"F_pass"_s});
     EXPECT_TRUE(dialogs.Messages.isEmpty());
+    // The password was read before the window opened; a wrong one leaves it open.
+    EXPECT_EQ(state.EditPassword, u"秘密Pw"_s);
+    EXPECT_EQ(state.EditMode, u"変更"_s);
+    QueuePassword({u"秘密pw"_s, u"秘密Pw"_s});
+    QueueEditor();
+    Launch(selected);
+    EXPECT_EQ(dialogs.ModalWindows, (QStringList{u"F_pass"_s, u"F_pass"_s, u"F_sakusei"_s}));
+    EXPECT_EQ(shown, u"春 6"_s);
+    EXPECT_EQ(Said(0), Box(u"パスワードが間違っています。"_s, 8));
+    EXPECT_TRUE(dialogs.Idle());
 }
 
-TEST_F(EditorLaunch, AFileThatCannotGiveItsPasswordIsReportedWithoutAPasswordWindow) {
+TEST_F(EditorLaunch, WhatCannotGiveItsPasswordOpensNoWindowAndChangesNothing) {
     WriteBytes(folder.File(u"三行_一.Ywk"_s), Sjis(u"三行\r\n作者\r\n一\r\n"_s));
     WriteBytes(folder.File(u"記号_一.Ywk"_s),
                Sjis(u"記号\r\n作者\r\n一\r\n120,abc,\r\nJOSTART--\r\n"_s));
     state.EditPassword = u"元のまま"_s;
     state.EditMode = u"新規"_s;
-    Launch(u"無い_一"_s);
-    Launch(u"三行_一"_s);
-    Launch(u"記号_一"_s);
+    for (const QString& selected : {QString(), u"無い_一"_s, u"三行_一"_s, u"記号_一"_s})
+        Launch(selected);
     EXPECT_TRUE(dialogs.ModalWindows.isEmpty());
-    ASSERT_EQ(dialogs.Messages.size(), 3);
-    EXPECT_EQ(dialogs.Messages[0].Prompt,
-              u"句集を開けません。\rファイル「無い_一.Ywk」を読み込めません。"_s);
-    EXPECT_TRUE(dialogs.Messages[1].Prompt.startsWith(u"句集を開けません。\r"_s));
-    EXPECT_EQ(dialogs.Messages[2].Prompt,
-              u"句集を開けません。\r４行目（パスワード）のデータが不正です。"_s);
-    for (const ScriptedDialogs::Message& m : dialogs.Messages)
-        EXPECT_EQ(m.Style, 8);
+    EXPECT_EQ(
+        Said(),
+        (QStringList{
+            Box(u"上のリストから、編集したい句集を選択してください。"_s),
+            Box(CannotOpen + u"ファイル「無い_一.Ywk」を読み込めません。"_s, 8),
+            Box(CannotOpen + u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s, 8),
+            Box(CannotOpen + u"４行目（パスワード）のデータが不正です。"_s, 8),
+        }));
     EXPECT_EQ(state.EditPassword, u"元のまま"_s);
     EXPECT_EQ(state.EditMode, u"新規"_s);
 }
 
-TEST_F(EditorLaunch, OnlyTheFirstFourLinesAreReadForThePassword) {
-    // Line 5 is broken: the password window still opens, and the editor shows the header.
-    const QString pw = *EncodeCodeList(u"ab"_s);
-    WriteBytes(folder.File(u"壊れ_二.Ywk"_s),
-               Sjis(u"壊れ\r\n一茶\r\n二\r\n"_s + pw + u"\r\nJOSTART-\r\n"_s));
-    QueuePassword(u"ab"_s);
-    QString author;
-    QueueEditor([&](QDialog* editor) {
-        author = editor->findChild<QLineEdit*>(u"Text3"_s)->text();
-        EXPECT_TRUE(RowsOf(editor).isEmpty());
-    });
+TEST_F(EditorLaunch, AFaultAtLine5StillOpensTheHeaderAndOneBeyondNothing) {
+    // Only the first four lines are read for the password.
+    WriteBytes(
+        folder.File(u"壊れ_二.Ywk"_s),
+        Sjis(u"壊れ\r\n一茶\r\n二\r\n"_s + *EncodeCodeList(u"ab"_s) + u"\r\nJOSTART-\r\n"_s));
+    QueuePassword({u"ab"_s});
+    QueueEditor();
     Launch(u"壊れ_二"_s);
-    EXPECT_EQ(author, u"一茶"_s);
-    EXPECT_EQ(dialogs.Prompts().first(), u"句集を開けません。\r５行目のデータが不正です。"_s);
-    EXPECT_TRUE(dialogs.Idle());
-}
+    EXPECT_EQ(shown, u"壊れ 0"_s);
+    EXPECT_EQ(Said(0), Box(CannotOpen + u"５行目のデータが不正です。"_s, 8));
 
-TEST_F(EditorLaunch, ACollectionBrokenBeyondItsHeaderIsNeverShownHalfRead) {
-    const SerializedFile good = SerializeKushu(MakeKushu(2, u"秋"_s, u"一"_s));
-    ASSERT_TRUE(good.ok());
-    QByteArray bytes = good.Bytes;
-    const qsizetype firstColour = bytes.indexOf("JOSTART--\r\n") + 11;
-    bytes.insert(firstColour, "x");
+    // Broken beyond the header: the editor is never shown half read.
+    QByteArray bytes = SerializeKushu(MakeKushu(2, u"秋"_s, u"一"_s)).Bytes;
+    bytes.insert(bytes.indexOf("JOSTART--\r\n") + 11, "x");
     WriteBytes(folder.File(u"秋_一.Ywk"_s), bytes);
-
-    QueuePassword(QString());
+    QueuePassword({QString()});
     Launch(u"秋_一"_s);
-    EXPECT_EQ(dialogs.ModalWindows, QStringList{u"F_pass"_s});
-    ASSERT_EQ(dialogs.Messages.size(), 1);
-    EXPECT_EQ(dialogs.Messages[0].Prompt,
-              u"句集を開けません。\r６行目の色のデータが数値ではありません。"_s);
-    EXPECT_EQ(dialogs.Messages[0].Style, 8);
+    EXPECT_EQ(dialogs.ModalWindows, (QStringList{u"F_pass"_s, u"F_sakusei"_s, u"F_pass"_s}));
+    EXPECT_EQ(Said(-1), Box(CannotOpen + u"６行目の色のデータが数値ではありません。"_s, 8));
     EXPECT_EQ(state.EditorKushu, Kushu());
+    EXPECT_TRUE(dialogs.Idle());
 }
