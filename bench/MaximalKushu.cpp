@@ -33,17 +33,17 @@ ColourSet DefaultColours(int seed) {
 
 } // namespace
 
-Kushu MaximalKushu() {
+Kushu MaximalKushu(int kuCount) {
     Kushu k;
     k.Title = u"奥の細道"_s;
     k.Author = u"松尾芭蕉"_s;
     k.Edition = u"一"_s;
     k.Password = u"ふるいけ"_s;
-    k.Entries = QList<KuEntry>(MaxKuCount + 4);
+    k.Entries = QList<KuEntry>(kuCount + 4);
     for (int i = 0; i < k.Entries.size(); ++i) {
         KuEntry& e = k.Entries[i];
         e.Colours = DefaultColours(i);
-        if (KindOfIndex(i, MaxKuCount) == EntryKind::Ku) {
+        if (KindOfIndex(i, kuCount) == EntryKind::Ku) {
             e.Preface = Cut(i, 9 + i % 3);
             e.Verse = Cut(i + 1, 17);
             e.Postscript = Cut(i + 2, 9 + i % 3);

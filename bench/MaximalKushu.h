@@ -4,10 +4,12 @@
 
 namespace yomiwa::bench {
 
-// The largest collection the program holds, with realistic Japanese texts: 29997 haiku,
-// preface and postscript of about 10 characters, a verse of 17, a commentary of two lines of
-// about 40; the four special pages with a few lines each.
-Kushu MaximalKushu();
+// The largest collection the program holds, with realistic Japanese texts: 29997 haiku (or
+// kuCount), preface and postscript of about 10 characters, a verse of 17, a commentary of two
+// lines of about 40; the four special pages with a few lines each. Its list text is
+// MaximalKushuName.
+Kushu MaximalKushu(int kuCount = MaxKuCount);
+inline constexpr char16_t MaximalKushuName[] = u"奥の細道_一";
 
 // Peak and current resident memory of this process in bytes, from /proc/self/status.
 struct Memory {

@@ -2,6 +2,7 @@
 // the handler and the event processing that follows it (list layout, repaint), offscreen.
 #include "F_sakusei.h"
 #include "KushuFile.h"
+#include "MaximalKushu.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -31,27 +32,6 @@ public:
     void ShowModal(QDialog*) override {}
 };
 
-Kushu MakeCollection(int kuCount) {
-    Kushu k;
-    k.Title = u"大句集"_s;
-    k.Author = u"作者"_s;
-    k.Edition = u"一"_s;
-    k.Password = u"pw"_s;
-    k.Entries = QList<KuEntry>(kuCount + 4);
-    for (int i = 0; i < k.Entries.size(); ++i) {
-        KuEntry& e = k.Entries[i];
-        for (int slot = 0; slot < ColourSlotCount; ++slot)
-            e.Colours[slot] = ColourValue((i * 7919 + slot * 104729) & 0xFFFFFF);
-        e.Commentary = u"解説の一行目%1\r\n二行目"_s.arg(i);
-        if (i >= 1 && i <= kuCount) {
-            e.Preface = u"前書%1"_s.arg(i);
-            e.Verse = u"古池や蛙飛びこむ水の音%1"_s.arg(i);
-            e.Postscript = u"後書%1"_s.arg(i);
-        }
-    }
-    return k;
-}
-
 struct Bench {
     explicit Bench(int kuCount) {
         state.AppFolder = dir.path() + u"/"_s;
@@ -59,13 +39,14 @@ struct Bench {
             // What the reading window does: list the collection files again.
             benchmark::DoNotOptimize(QDir(state.AppFolder).entryList({u"*.Ywk"_s}, QDir::Files));
         };
-        kushu = MakeCollection(kuCount);
+        kushu = bench::MaximalKushu(kuCount);
         WriteKushuFile(state.AppFolder, kushu);
     }
     editor::F_sakusei& Open() {
         window.reset();
         state.EditMode = u"変更"_s;
-        window = std::make_unique<editor::F_sakusei>(state, dialogs, u"大句集_一"_s);
+        window = std::make_unique<editor::F_sakusei>(state, dialogs,
+                                                     QString::fromUtf16(bench::MaximalKushuName));
         window->show();
         QCoreApplication::processEvents();
         return *window;

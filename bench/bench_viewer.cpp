@@ -5,6 +5,7 @@
 #include "Dialogs.h"
 #include "KushuFile.h"
 #include "MainForm.h"
+#include "MaximalKushu.h"
 #include "SharedState.h"
 
 #include <QApplication>
@@ -29,26 +30,6 @@ public:
     std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }
     void ShowModal(QDialog* window) override { window->reject(); }
 };
-
-Kushu LargestKushu() {
-    Kushu k;
-    k.Title = u"大句集"_s;
-    k.Author = u"作者"_s;
-    k.Edition = u"一"_s;
-    k.Entries = QList<KuEntry>(MaxKuCount + 4);
-    for (int i = 0; i < k.Entries.size(); ++i) {
-        KuEntry& e = k.Entries[i];
-        e.Commentary = u"解説の一行目%1\r\n二行目は少し長めに書いておく。"_s.arg(i);
-        for (int slot = 0; slot < ColourSlotCount; ++slot)
-            e.Colours[slot] = ColourValue((quint32(i) * 2654435761u + quint32(slot)) & 0xFFFFFF);
-        if (i >= 1 && i <= MaxKuCount) {
-            e.Preface = u"前書%1"_s.arg(i);
-            e.Verse = u"古池や蛙飛びこむ水の音%1"_s.arg(i);
-            e.Postscript = u"後書ーその%1"_s.arg(i);
-        }
-    }
-    return k;
-}
 
 // A window started on the folder, shown offscreen, with the collection chosen in the list.
 struct Reader {
@@ -117,12 +98,12 @@ int main(int argc, char** argv) {
 
     QTemporaryDir dir;
     const QString folder = dir.path() + u'/';
-    const QString failure = WriteKushuFile(folder, LargestKushu());
+    const QString failure = WriteKushuFile(folder, bench::MaximalKushu());
     if (!failure.isEmpty()) {
         qCritical("%s", qPrintable(failure));
         return 1;
     }
-    const QString path = folder + u"大句集_一.Ywk"_s;
+    const QString path = folder + QString::fromUtf16(bench::MaximalKushuName) + u".Ywk"_s;
 
     benchmark::RegisterBenchmark("ReadKushuFile/29997", ReadFile, path)
         ->Unit(benchmark::kMillisecond);
