@@ -1,6 +1,7 @@
 #include "EditorLaunch.h"
 
 #include "F_pass.h"
+#include "FileNames.h"
 #include "F_sakusei.h"
 #include "KushuFile.h"
 
@@ -32,7 +33,7 @@ void LaunchChangeCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* p
         return;
     }
     // Only the header is needed here: the password on line 4.
-    const KushuHeader header = ReadKushuHeader(state.AppFolder + selected + u".Ywk"_s, 4);
+    const KushuHeader header = ReadKushuHeader(CollectionFilePath(state.AppFolder, selected), 4);
     if (!header.ok()) {
         dialogs.MsgBox(parent, header.Error, ui::Dialogs::StyleNotice);
         return;

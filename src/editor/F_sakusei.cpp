@@ -5,6 +5,7 @@
 #include "Controls.h"
 #include "EditorTexts.h"
 #include "Faces.h"
+#include "FileNames.h"
 #include "HelpTexts.h"
 #include "KushuFile.h"
 #include "Shapes.h"
@@ -287,7 +288,8 @@ void F_sakusei::LoadNew() {
 
 void F_sakusei::LoadChange() {
     m_state.EditorKushu = Kushu();
-    KushuReadResult read = ReadKushuFile(m_state.AppFolder + m_selectedCollection + u".Ywk"_s);
+    KushuReadResult read =
+        ReadKushuFile(CollectionFilePath(m_state.AppFolder, m_selectedCollection));
     if (!read.ok()) {
         if (read.HeaderRead) {
             // The header was read before line 5 failed: it stays in the window, with an

@@ -2,12 +2,27 @@
 
 #include "Cp932.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace yomiwa {
 
 using namespace Qt::Literals::StringLiterals;
 
 QString KushuFileName(const QString& title, const QString& edition) {
     return title + u"_"_s + edition + u".Ywk"_s;
+}
+
+QString CollectionFilePath(const QString& appFolder, const QString& listText) {
+    const QString exact = appFolder + listText + u".Ywk"_s;
+    if (QFileInfo::exists(exact))
+        return exact;
+    const QDir folder(appFolder);
+    for (const QString& name : folder.entryList({u"*.Ywk"_s}, QDir::Files)) {
+        if (name.chopped(4) == listText)
+            return appFolder + name;
+    }
+    return exact;
 }
 
 QString KansoFileName(const QString& titleCaption, const QString& editionCaption) {

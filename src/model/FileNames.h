@@ -7,6 +7,11 @@ namespace yomiwa {
 // AppFolder & title & "_" & edition & ".Ywk". Nothing is escaped; see CheckFileNamePart.
 QString KushuFileName(const QString& title, const QString& edition);
 
+// The collection file a list text (title, "_", edition) names: AppFolder & text & ".Ywk", or,
+// where the file system tells letter case apart, the file whose extension differs from
+// ".Ywk" only in case, as the collection list shows it.
+QString CollectionFilePath(const QString& appFolder, const QString& listText);
+
 // The comments file of the collection shown with these captions: the title, "_", the
 // second character of the edition caption ("第" & edition & "版"), ".kan".
 QString KansoFileName(const QString& titleCaption, const QString& editionCaption);
