@@ -86,4 +86,21 @@ QString Random::Text(int maxLength) {
     return text;
 }
 
+Kushu RandomKushu(Random& random) {
+    const int kuCount = random.Below(12);
+    Kushu k{random.Text(8) + QStringLiteral("題"), random.Text(6), random.Text(2), random.Text(6),
+            QList<KuEntry>(kuCount + 4)};
+    for (int i = 0; i < k.Entries.size(); ++i) {
+        KuEntry& e = k.Entries[i];
+        for (ColourValue& value : e.Colours.Values)
+            value = ColourValue(random.Next());
+        e.Commentary = random.Text(30);
+        for (int lines = random.Below(4); lines > 0; --lines)
+            e.Commentary += QStringLiteral("\r\n") + random.Text(30);
+        if (KindOfIndex(i, kuCount) == EntryKind::Ku)
+            e = {random.Text(10), random.Text(17), random.Text(10), e.Commentary, e.Colours};
+    }
+    return k;
+}
+
 } // namespace yomiwa::test

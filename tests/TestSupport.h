@@ -47,4 +47,7 @@ private:
     std::uint64_t m_state;
 };
 
+// A collection with random texts (never a CR, always a title) and colours in every field.
+Kushu RandomKushu(Random& random);
+
 } // namespace yomiwa::test

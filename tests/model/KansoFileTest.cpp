@@ -23,23 +23,19 @@ const QString NotFitting = u"感想ファイル「春_一.kan」の内容が句�
 
 TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack) {
     Folder folder;
+    const KansoReadResult none = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
+    EXPECT_EQ(none.Status, KansoReadStatus::NoFile); // no file: no comments, no message
+    EXPECT_TRUE(none.Error.isEmpty());
+
     const QStringList comments = {QString(), u"よい句\r\n二行目"_s, QString(),
                                   u"a\nb"_s, u"KANSOEND--"_s,       u"末尾\r\n"_s};
     ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_一.kan"_s, comments), QString());
-    EXPECT_EQ(ReadBytes(folder.File(u"春_一.kan"_s)), Sjis(Blocks(comments)));
-    EXPECT_TRUE(ReadBytes(folder.File(u"春_一.kan"_s))
-                    .startsWith("KANSOSTART--\r\n\r\nKANSOEND--\r\nKANSOSTART--\r\n"));
-
+    const QByteArray bytes = ReadBytes(folder.File(u"春_一.kan"_s));
+    EXPECT_EQ(bytes, Sjis(Blocks(comments)));
+    EXPECT_TRUE(bytes.startsWith("KANSOSTART--\r\n\r\nKANSOEND--\r\nKANSOSTART--\r\n"));
     const KansoReadResult read = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
     EXPECT_EQ(read.Status, KansoReadStatus::Ok);
     EXPECT_EQ(read.Comments, comments);
-}
-
-TEST(KansoFile, MissingFileIsNoComments) {
-    Folder folder;
-    const KansoReadResult read = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
-    EXPECT_EQ(read.Status, KansoReadStatus::NoFile);
-    EXPECT_TRUE(read.Error.isEmpty());
 }
 
 TEST(KansoFile, FilesThatDoNotFitTheCollection) {

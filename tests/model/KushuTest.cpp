@@ -1,46 +1,35 @@
 #include "Kushu.h"
 #include "FileNames.h"
 #include "StripText.h"
+#include "TestSupport.h"
 
 #include <gtest/gtest.h>
 
 using namespace yomiwa;
+using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
 
-TEST(KushuModel, KindsFollowFromIndexAndCount) {
-    Kushu empty;
-    EXPECT_EQ(empty.KuCount(), 0);
-    EXPECT_EQ(empty.Entries.size(), 4);
-    EXPECT_EQ(KindOfIndex(0, 0), EntryKind::Jo);
-    EXPECT_EQ(KindOfIndex(1, 0), EntryKind::Batsu);
-    EXPECT_EQ(KindOfIndex(2, 0), EntryKind::Prof);
-    EXPECT_EQ(KindOfIndex(3, 0), EntryKind::Oku);
-    EXPECT_EQ(KindOfIndex(1, 2), EntryKind::Ku);
-    EXPECT_EQ(KindOfIndex(2, 2), EntryKind::Ku);
-    EXPECT_EQ(KindOfIndex(3, 2), EntryKind::Batsu);
-    EXPECT_EQ(KindOfIndex(5, 2), EntryKind::Oku);
-    EXPECT_EQ(EntryCapacity, 30001);
-    EXPECT_EQ(MaxKuCount, 29997);
-    EXPECT_EQ(SystemColour(15), -2147483633);
-    EXPECT_TRUE(IsSystemColour(SystemColour(15)));
-}
-
-TEST(KushuModel, SpecialPagesAreListedOnlyWithMoreThanTwoCharacters) {
-    EXPECT_FALSE(IsListedInViewer(u""_s));
-    EXPECT_FALSE(IsListedInViewer(u"ab"_s));
-    EXPECT_FALSE(IsListedInViewer(u"\r\n"_s));
-    EXPECT_TRUE(IsListedInViewer(u"abc"_s));
-    EXPECT_TRUE(IsListedInViewer(u"\r\n\r"_s));
-}
-
-TEST(KushuModel, RowTextDecidesTheKindExactly) {
-    EXPECT_EQ(KindOfRowText(u"序"_s), EntryKind::Jo);
-    EXPECT_EQ(KindOfRowText(u"跋"_s), EntryKind::Batsu);
-    EXPECT_EQ(KindOfRowText(u"プロフィール"_s), EntryKind::Prof);
-    EXPECT_EQ(KindOfRowText(u"奥付"_s), EntryKind::Oku);
-    EXPECT_EQ(KindOfRowText(u"跋 "_s), EntryKind::Ku);
-    EXPECT_EQ(KindOfRowText(u"プロフィ｜ル"_s), EntryKind::Ku);
-    EXPECT_EQ(KindOfRowText(QString()), EntryKind::Ku);
+TEST(KushuModel, KindsFollowFromIndexOrRowText) {
+    using enum EntryKind;
+    auto kinds = [](int kuCount) {
+        QList<EntryKind> kinds;
+        for (int i = 0; i < kuCount + 4; ++i)
+            kinds.append(KindOfIndex(i, kuCount));
+        return kinds;
+    };
+    EXPECT_EQ(kinds(Kushu().KuCount()), (QList<EntryKind>{Jo, Batsu, Prof, Oku}));
+    EXPECT_EQ(kinds(2), (QList<EntryKind>{Jo, Ku, Ku, Batsu, Prof, Oku}));
+    // A row's text decides its kind exactly.
+    QList<EntryKind> rows;
+    for (const QString& row :
+         {u"序"_s, u"跋"_s, u"プロフィール"_s, u"奥付"_s, u"跋 "_s, u"プロフィ｜ル"_s, QString()})
+        rows.append(KindOfRowText(row));
+    EXPECT_EQ(rows, (QList<EntryKind>{Jo, Batsu, Prof, Oku, Ku, Ku, Ku}));
+    // Special pages are listed only with more than two characters.
+    QList<bool> listed;
+    for (const QString& text : {QString(), u"ab"_s, u"\r\n"_s, u"abc"_s, u"\r\n\r"_s})
+        listed.append(IsListedInViewer(text));
+    EXPECT_EQ(listed, (QList<bool>{false, false, false, true, true}));
 }
 
 TEST(KushuModel, RowToEntryWithAndWithoutJo) {

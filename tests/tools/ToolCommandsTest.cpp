@@ -23,17 +23,10 @@ QByteArray JsonOf(const Kushu& k) {
     return QJsonDocument(KushuToJson(k)).toJson();
 }
 
-struct ProgramRun {
-    int Exit = -1;
-    QByteArray Out;
-    QByteArray Err;
-};
-
-ProgramRun RunProgram(const QStringList& arguments) {
-    QProcess process;
-    process.start(QStringLiteral(YOMIWA_TOOL_PATH), arguments);
-    EXPECT_TRUE(process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit);
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+// A result as one text, so that one comparison checks the exit code and both streams.
+std::string Text(const ToolResult& r) {
+    return std::to_string(r.Exit) + " out: " + r.Out.toStdString() +
+           " error: " + r.Error.toStdString();
 }
 
 } // namespace
@@ -46,18 +39,15 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     k.Entries[4].Colours[WholeBack] = SystemColour(15);
     WriteBytes(folder.File(u"in.json"_s), JsonOf(k));
     ASSERT_TRUE(QDir(folder.Path()).mkdir(u"out"_s));
+    const QString ywk = folder.File(u"out/春_夏_二.Ywk"_s);
     // The folder may be given with or without its separator.
     for (const QString& out : {folder.File(u"out"_s), folder.File(u"out/"_s)}) {
-        const ToolResult built = RunTool({u"build"_s, folder.File(u"in.json"_s), out});
-        EXPECT_EQ(built.Exit, ExitOk) << built.Error.toStdString();
-        EXPECT_EQ(built.Out, folder.File(u"out/春_夏_二.Ywk"_s).toUtf8() + '\n');
+        EXPECT_EQ(Text(RunTool({u"build"_s, folder.File(u"in.json"_s), out})),
+                  Text({ExitOk, ywk.toUtf8() + '\n', {}}));
     }
     ASSERT_EQ(WriteKushuFile(folder.Path(), k), QString());
-    EXPECT_EQ(ReadBytes(folder.File(u"out/春_夏_二.Ywk"_s)),
-              ReadBytes(folder.File(u"春_夏_二.Ywk"_s)));
-    const ToolResult dumped = RunTool({u"dump"_s, folder.File(u"out/春_夏_二.Ywk"_s)});
-    EXPECT_EQ(dumped.Exit, ExitOk) << dumped.Error.toStdString();
-    EXPECT_EQ(dumped.Out, JsonOf(k));
+    EXPECT_EQ(ReadBytes(ywk), ReadBytes(folder.File(u"春_夏_二.Ywk"_s)));
+    EXPECT_EQ(Text(RunTool({u"dump"_s, ywk})), Text({ExitOk, JsonOf(k), {}}));
 
     // Comments the same way: every block, whatever collection the file belongs to.
     const QStringList comments = {
@@ -65,23 +55,21 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     const QByteArray json = QJsonDocument(CommentsToJson(comments)).toJson();
     WriteBytes(folder.File(u"c.json"_s), json);
     const QString kan = folder.File(u"春_一.kan"_s);
-    const ToolResult built = RunTool({u"build-comments"_s, folder.File(u"c.json"_s), kan});
-    EXPECT_EQ(built.Exit, ExitOk) << built.Error.toStdString();
-    EXPECT_TRUE(built.Out.isEmpty());
+    EXPECT_EQ(Text(RunTool({u"build-comments"_s, folder.File(u"c.json"_s), kan})), Text({}));
     EXPECT_EQ(ReadBytes(kan), SerializeKanso(comments).Bytes);
-    const ToolResult dumpedComments = RunTool({u"dump-comments"_s, kan});
-    EXPECT_EQ(dumpedComments.Exit, ExitOk);
-    EXPECT_EQ(dumpedComments.Out, json);
+    EXPECT_EQ(Text(RunTool({u"dump-comments"_s, kan})), Text({ExitOk, json, {}}));
 }
 
 TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
     Folder folder;
     const QString ywk = folder.File(u"壊_一.Ywk"_s);
     const QString kan = folder.File(u"壊.kan"_s);
+    const QString cut = folder.File(u"切.kan"_s);
     const QString json = folder.File(u"in.json"_s);
     const QString comments = folder.File(u"c.json"_s);
     WriteBytes(ywk, Sjis(u"題\r\n作者\r\n一\r\n\r\nKUSTART--\r\n"_s));
     WriteBytes(kan, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\n\x82\r\nKANSOEND--\r\n");
+    WriteBytes(cut, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\nb\r\n");
     WriteBytes(json, JsonOf(MakeKushu(1, u"春/夏"_s)));
     WriteBytes(comments, R"({"comments": ["a", "x\r\nKANSOSTART--"]})");
     const QString cannotOpen = u"句集を開けません。\r"_s;
@@ -92,6 +80,8 @@ TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
          cannotOpen + u"ファイル「無い.Ywk」を読み込めません。"_s},
         {{u"dump-comments"_s, kan},
          cannotRead + u"５行目にShift-JISとして読めない文字があります。"_s},
+        {{u"dump-comments"_s, cut},
+         cannotRead + u"ファイルが途中で終わっています（「KANSOEND--」がありません）。"_s},
         {{u"dump-comments"_s, folder.File(u"無い.kan"_s)},
          cannotRead + u"ファイル「無い.kan」を読み込めません。"_s},
         {{u"build"_s, json, folder.Path()},
@@ -100,17 +90,11 @@ TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
          SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).Error},
     };
     for (const auto& [arguments, message] : cases) {
-        const ToolResult result = RunTool(arguments);
-        EXPECT_EQ(result.Exit, ExitRefused) << arguments.join(u' ').toStdString();
-        EXPECT_EQ(result.Error, message);
         EXPECT_FALSE(message.isEmpty());
-        EXPECT_TRUE(result.Out.isEmpty());
+        EXPECT_EQ(Text(RunTool(arguments)), Text({ExitRefused, {}, message}));
     }
-    WriteBytes(kan, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\nb\r\n");
-    EXPECT_EQ(RunTool({u"dump-comments"_s, kan}).Error,
-              cannotRead + u"ファイルが途中で終わっています（「KANSOEND--」がありません）。"_s);
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files),
-              (QStringList{u"c.json"_s, u"in.json"_s, u"壊.kan"_s, u"壊_一.Ywk"_s}));
+              (QStringList{u"c.json"_s, u"in.json"_s, u"切.kan"_s, u"壊.kan"_s, u"壊_一.Ywk"_s}));
 }
 
 TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
@@ -133,10 +117,8 @@ TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
          u"「"_s + folder.Path() + u"」はファイル名で終わっていません。"_s},
     };
     for (const auto& [arguments, message] : cases) {
-        const ToolResult result = RunTool(arguments);
-        EXPECT_EQ(result.Exit, ExitUsage) << arguments.join(u' ').toStdString();
-        EXPECT_EQ(result.Error, message + u"\n\n"_s + UsageText());
-        EXPECT_TRUE(result.Out.isEmpty());
+        EXPECT_EQ(Text(RunTool(arguments)),
+                  Text({ExitUsage, {}, message + u"\n\n"_s + UsageText()}));
     }
     const QString broken = folder.File(u"broken.json"_s);
     WriteBytes(broken, R"({"title": "a",)");
@@ -147,29 +129,30 @@ TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
         << syntax.Error.toStdString();
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files),
               (QStringList{u"broken.json"_s, u"c.json"_s, u"good.json"_s}));
-    EXPECT_EQ(RunTool({u"--help"_s}).Out, UsageText().toUtf8());
+    EXPECT_EQ(Text(RunTool({u"--help"_s})), Text({ExitOk, UsageText().toUtf8(), {}}));
     EXPECT_EQ(ConsoleText(u"a\r\n\r\nb\rc"_s), QByteArray("a\n\nb\nc\n"));
 }
 
 TEST(ToolCommands, TheProgramGivesExitCodesAndStreams) {
     Folder folder;
     ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)), QString());
-    const ProgramRun dumped = RunProgram({u"dump"_s, folder.File(u"春_一.Ywk"_s)});
-    EXPECT_EQ(dumped.Exit, 0);
-    EXPECT_EQ(dumped.Out, JsonOf(MakeKushu(2)));
-    EXPECT_TRUE(dumped.Err.isEmpty());
-
-    // A refused file: exit 1, the program's message on stderr, its CR a newline.
     WriteBytes(folder.File(u"壊_一.Ywk"_s), Sjis(u"題\r\n\r\n一\r\n\r\nJOSTART\r\n"_s));
-    const ProgramRun refused = RunProgram({u"dump"_s, folder.File(u"壊_一.Ywk"_s)});
-    EXPECT_EQ(refused.Exit, 1);
-    EXPECT_TRUE(refused.Out.isEmpty());
-    EXPECT_EQ(refused.Err, u"句集を開けません。\n５行目のデータが不正です。\n"_s.toUtf8());
-
-    // A usage error: exit 2, the reason and the usage on stderr.
-    const ProgramRun usage = RunProgram({u"build"_s, folder.File(u"春_一.Ywk"_s), folder.Path()});
-    EXPECT_EQ(usage.Exit, 2);
-    EXPECT_TRUE(usage.Out.isEmpty());
-    EXPECT_TRUE(usage.Err.startsWith("JSON "));
-    EXPECT_TRUE(usage.Err.endsWith("\n\n" + ConsoleText(UsageText()))) << usage.Err.toStdString();
+    // 0 and the JSON on stdout; 1 and the program's message on stderr, its CR a newline; 2 and
+    // the reason and the usage.
+    const std::tuple<QStringList, int, QByteArray, QString> runs[] = {
+        {{u"dump"_s, folder.File(u"春_一.Ywk"_s)}, 0, JsonOf(MakeKushu(2)), {}},
+        {{u"dump"_s, folder.File(u"壊_一.Ywk"_s)},
+         1,
+         {},
+         u"句集を開けません。\n５行目のデータが不正です。\n"_s},
+        {{u"dump"_s}, 2, {}, u"「dump」には引数が1つ必要です（FILE.Ywk）。\n\n"_s + UsageText()},
+    };
+    for (const auto& [arguments, exit, out, err] : runs) {
+        QProcess process;
+        process.start(QStringLiteral(YOMIWA_TOOL_PATH), arguments);
+        ASSERT_TRUE(process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), exit);
+        EXPECT_EQ(process.readAllStandardOutput(), out);
+        EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), err);
+    }
 }

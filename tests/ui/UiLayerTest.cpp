@@ -17,9 +17,7 @@ using namespace Qt::Literals::StringLiterals;
 
 TEST(Twips, FifteenTwipsToAPixelRounded) {
     EXPECT_EQ(TwipsRect(120, 60, 2715, 7995), QRect(8, 4, 181, 533));
-    EXPECT_EQ(Px(8115), 541);
-    EXPECT_EQ(Px(7), 0);
-    EXPECT_EQ(Px(8), 1);
+    EXPECT_EQ(QList<int>({Px(8115), Px(7), Px(8)}), QList<int>({541, 0, 1}));
 }
 
 TEST(ColourValues, ControlsKeepTheValueTheyWereGivenAndPaintItsColour) {
@@ -40,12 +38,10 @@ TEST(ColourValues, ControlsKeepTheValueTheyWereGivenAndPaintItsColour) {
     SetBackColour(box, 0x00C0FFFF);
     SetForeColour(box, SystemColour(8));
     shape.SetBorderColour(SystemColour(8));
-    EXPECT_EQ(BackColour(&window), -2147483633);
-    EXPECT_EQ(ForeColour(label), -2147483630);
-    EXPECT_EQ(BackColour(box), 12648447);
-    EXPECT_EQ(ForeColour(box), -2147483640);
-    EXPECT_EQ(shape.FillColour(), 12648447);
-    EXPECT_EQ(shape.BorderColour(), -2147483640);
+    EXPECT_EQ((QList<ColourValue>{BackColour(&window), ForeColour(label), BackColour(box),
+                                  ForeColour(box), shape.FillColour(), shape.BorderColour()}),
+              (QList<ColourValue>{-2147483633, -2147483630, 12648447, -2147483640, 12648447,
+                                  -2147483640}));
     EXPECT_EQ(window.palette().color(QPalette::Window), palette.color(QPalette::Button));
     EXPECT_EQ(label->palette().color(QPalette::WindowText), palette.color(QPalette::ButtonText));
     EXPECT_EQ(box->palette().color(QPalette::Base), QColor(0xFF, 0xFF, 0xC0));
