@@ -77,6 +77,17 @@ TEST(FileNames, CollectionAndCommentsNames) {
     EXPECT_EQ(KansoFileName(u"春"_s, u"第版"_s), u"春_版.kan"_s);
 }
 
+TEST(FileNames, ListedCollectionIsFoundWhateverTheCaseOfItsExtension) {
+    Folder folder;
+    const QString app = folder.Path();
+    WriteBytes(app + u"古池_一.YWK"_s, "x");
+    WriteBytes(app + u"夏_二.Ywk"_s, "x");
+    EXPECT_EQ(CollectionFilePath(app, u"古池_一"_s), app + u"古池_一.YWK"_s);
+    EXPECT_EQ(CollectionFilePath(app, u"夏_二"_s), app + u"夏_二.Ywk"_s);
+    // A name that is not there keeps the program's own extension, for a new file.
+    EXPECT_EQ(CollectionFilePath(app, u"古池"_s), app + u"古池.Ywk"_s);
+}
+
 TEST(FileNames, PartsThatCannotBeFileNamesAreRefused) {
     EXPECT_TRUE(CheckFileNamePart(u"春の句集 (改) ＊？"_s, u"句集名"_s).isEmpty());
     EXPECT_TRUE(CheckFileNamePart(QString(), u"版数"_s).isEmpty());
