@@ -6,6 +6,7 @@
 #include "InstanceChannel.h"
 #include "ViewerFixture.h"
 
+#include <QDialog>
 #include <QDir>
 #include <QTest>
 
@@ -68,6 +69,17 @@ TEST_F(HandOverTest, RefusesLikeTheListWhenTheCommentsCannotBeWritten) {
         u"\r\r感想が失われないよう、句集「秋_一」を開くのを取りやめました。"_s));
     EXPECT_EQ(Label(5)->text(), u"春"_s);
     EXPECT_EQ(ui::BoxText(Text2()), u"残す"_s);
+}
+
+TEST_F(HandOverTest, WaitsForAModalWindowToClose) {
+    QDialog modal; // the editor or the password window, which work on the shared state
+    modal.setModal(true);
+    modal.show();
+    ASSERT_TRUE(HandOver(elsewhere.File(u"秋_一.Ywk"_s)));
+    QTest::qWait(400);
+    EXPECT_FALSE(form->IsCollectionOpen());
+    modal.close();
+    QTRY_COMPARE(Label(5)->text(), u"秋"_s);
 }
 
 TEST_F(HandOverTest, AFileThatCannotBeReadLeavesNothingOpen) {
