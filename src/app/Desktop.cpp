@@ -12,7 +12,8 @@ namespace yomiwa::app {
 using namespace Qt::Literals::StringLiterals;
 
 QString DesktopId() {
-    return u"jp.yomiwa.Yomiwa"_s;
+    // Set once, in the top CMakeLists.txt, for the installed files too.
+    return QStringLiteral(YOMIWA_DESKTOP_ID);
 }
 
 QIcon AppIcon() {
