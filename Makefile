@@ -1,4 +1,5 @@
-# Yomiwa: `make run` builds and starts the program, `make test` builds and runs the tests.
+# Yomiwa: `make run` builds and starts the program, `make test` builds and runs the tests,
+# `make package` builds the Debian package build/yomiwa_VERSION_ARCH.deb.
 # Both install the Debian packages they need first (scripts/install-deps).
 
 SHELL := /bin/bash
@@ -8,7 +9,7 @@ JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := fuzz_read_kushu fuzz_read_kanso fuzz_decode_code_list
 
-.PHONY: all deps build run test bench fuzz clean
+.PHONY: all deps build run test package bench fuzz clean
 
 all: build
 
@@ -21,6 +22,9 @@ build: deps
 
 test: build
 	ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+package: build
+	@cmake --build $(BUILD) --target package
 
 run: build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ]; then \

@@ -8,3 +8,8 @@ foreach(sample ${samples})
     message(STATUS "Placed ${name}")
   endif()
 endforeach()
+
+if(NOT EXISTS "${TARGET_DIR}/portable")
+  file(WRITE "${TARGET_DIR}/portable"
+    "Yomiwa keeps its collections and comments in the folder that holds this file.\n")
+endif()

@@ -1,17 +1,76 @@
+#include "AppFolderChoice.h"
+#include "CommandLine.h"
+#include "Desktop.h"
 #include "Dialogs.h"
+#include "HandOver.h"
+#include "InstanceChannel.h"
 #include "MainForm.h"
 #include "SharedState.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+using namespace yomiwa;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// A second start gives up on the running Yomiwa after this long and starts as usual.
+constexpr int HandOverTimeoutMs = 1500;
+
+int Print(const app::CommandLine& line) {
+    const QByteArray text = line.Output.toLocal8Bit();
+    std::fputs(text.constData(), line.ExitCode() == 0 ? stdout : stderr);
+    return line.ExitCode();
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    yomiwa::SharedState state;
-    yomiwa::ui::QtDialogs dialogs;
-    yomiwa::viewer::MainForm form(state, dialogs);
-    // The collections live beside the program, wherever it was put.
-    if (!form.Form_Load(QCoreApplication::applicationDirPath()))
+    // --help, --version and a wrong file name are answered without a display. An unknown
+    // option may be one of Qt's own (-platform, -style): QApplication takes those out first.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    app::CommandLine line = app::ParseCommandLine(arguments, QStringLiteral(YOMIWA_VERSION));
+    if (line.What != app::CommandLine::Action::Run && !line.UnknownOption)
+        return Print(line);
+
+    QApplication application(argc, argv);
+    if (line.UnknownOption) {
+        line = app::ParseCommandLine(QCoreApplication::arguments(), QStringLiteral(YOMIWA_VERSION));
+        if (line.What != app::CommandLine::Action::Run)
+            return Print(line);
+    }
+    // The data folder is ~/.local/share/yomiwa, with no organisation folder above it.
+    QCoreApplication::setOrganizationName({});
+    QCoreApplication::setApplicationName(u"yomiwa"_s);
+    QCoreApplication::setApplicationVersion(QStringLiteral(YOMIWA_VERSION));
+    QGuiApplication::setDesktopFileName(app::DesktopId());
+    QApplication::setWindowIcon(app::AppIcon());
+    app::InstallQtTranslations(application);
+
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    const app::FolderChoice folder =
+        app::ChooseAppFolder(executableFolder, app::InstalledSamplesFolder(executableFolder));
+    const QString channel = app::ChannelName(folder.Folder);
+    if (!line.File.isEmpty() && app::HandOver(channel, line.File, HandOverTimeoutMs))
         return 0;
+
+    SharedState state;
+    ui::QtDialogs dialogs;
+    viewer::MainForm form(state, dialogs);
+    if (!form.Form_Load(folder.Folder))
+        return 0;
+    app::InstanceServer server;
+    server.Listen(channel);
+    QObject::connect(&server, &app::InstanceServer::FileRequested, &form,
+                     [&form](const QString& path) { app::OpenHandedOver(form, path); });
     form.show();
-    return app.exec();
+    if (!folder.Problem.isEmpty())
+        dialogs.MsgBox(&form, folder.Problem, ui::Dialogs::StyleNotice);
+    if (!line.File.isEmpty())
+        form.OpenCollectionFile(line.File);
+    return application.exec();
 }

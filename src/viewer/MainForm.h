@@ -45,6 +45,10 @@ public:
     void List2_Click();
     void List2_DblClick();
     void Command1_Click();
+    // Opens a collection file, in AppFolder or anywhere else, as "句集を開く" does: the
+    // comments of the open collection are stored and written first. False when it was not
+    // opened; the user has been told why.
+    bool OpenCollectionFile(const QString& path);
     void List1_Click();
     void Command3_Click();
     void Command4_Click();

@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -26,24 +27,30 @@ void MainForm::Command1_Click() {
         m_dialogs.MsgBox(this, u"上のリストから、開きたい句集を選択してください。"_s);
         return;
     }
+    OpenCollectionFile(ChosenPath());
+}
+
+bool MainForm::OpenCollectionFile(const QString& path) {
     if (m_collectionOpen) {
         StoreShownComment();
         const QString failure = WriteComments();
         if (!failure.isEmpty()) {
             // Opening would empty the comments held in memory: they are the only copy.
-            m_dialogs.MsgBox(this, failure + u"\r\r感想が失われないよう、句集「"_s + ChosenText() +
+            const QString shownName = QFileInfo(path).fileName().chopped(4);
+            m_dialogs.MsgBox(this, failure + u"\r\r感想が失われないよう、句集「"_s + shownName +
                                        u"」を開くのを取りやめました。"_s);
-            return;
+            return false;
         }
     }
     // Read in full before anything is replaced: a file that cannot be read leaves the open
     // collection, its page and its comments as they were.
-    KushuReadResult read = ReadKushuFile(ChosenPath());
+    KushuReadResult read = ReadKushuFile(path);
     if (!read.ok()) {
         m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
-        return;
+        return false;
     }
     ShowCollection(std::move(read.Collection));
+    return true;
 }
 
 void MainForm::ShowCollection(Kushu kushu) {

@@ -1,0 +1,81 @@
+// `cmake --install` into a fresh prefix puts exactly the installed program's files in place,
+// each accepted by its validator, and the file types map once the MIME database is built.
+
+#include <QDirIterator>
+#include <QMimeDatabase>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Exit status (-1 when it did not end) and what the program said on stdout and stderr.
+std::tuple<int, QString, QString> Execute(const QString& program, const QStringList& args) {
+    QProcess process;
+    process.start(program, args);
+    const bool ended =
+        process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
+    return {ended ? process.exitCode() : -1, QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+TEST(InstallTree, InstallsEveryFileValidAndMapsTheFileTypes) {
+    QTemporaryDir prefix;
+    const QString root = prefix.path() + u'/', id = QStringLiteral(YOMIWA_DESKTOP_ID);
+    auto [exit, out, err] =
+        Execute(QStringLiteral(YOMIWA_CMAKE),
+                {u"--install"_s, QStringLiteral(YOMIWA_BUILD_DIR), u"--prefix"_s, root});
+    ASSERT_EQ(exit, 0) << err.toStdString();
+
+    QStringList files;
+    for (QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
+        files << it.next().mid(root.size());
+    files.sort();
+    const QStringList expected =
+        u"bin/yomiwa bin/yomiwa-tool share/applications/%1.desktop "
+        "share/icons/hicolor/scalable/apps/%1.svg share/man/man1/yomiwa-tool.1.gz "
+        "share/man/man1/yomiwa.1.gz share/metainfo/%1.metainfo.xml share/mime/packages/%1.xml "
+        "share/yomiwa/samples/四季の名句_一.Ywk"_s.arg(id)
+            .split(u' ');
+    EXPECT_EQ(files, expected); // no "portable" marker: installed means the data folder
+    EXPECT_EQ(Execute(root + u"bin/yomiwa"_s, {u"--version"_s}),
+              std::tuple(0, u"yomiwa 1.1\n"_s, QString()));
+    EXPECT_EQ(std::get<0>(Execute(root + u"bin/yomiwa"_s, {u"a.Ywk"_s, u"b.Ywk"_s})), 2);
+
+    // The prefix is searched like /usr/share, by the tools and by QMimeDatabase alike. Each
+    // tool must accept its file and say nothing but the rendered man page or a summary.
+    qputenv("XDG_DATA_DIRS", (root + u"share:/usr/share"_s).toUtf8());
+    const QStringList man = {u"man"_s, u"--warnings"_s, u"-E"_s, u"UTF-8"_s, u"-l"_s};
+    const QList<QStringList> checks = {
+        {u"desktop-file-validate"_s, root + expected[2]},
+        {u"appstreamcli"_s, u"validate"_s, u"--no-net"_s, root + expected[6]},
+        {u"update-mime-database"_s, root + u"share/mime"_s},
+        man + QStringList{root + expected[4]},
+        man + QStringList{root + expected[5]},
+    };
+    QStringList missing;
+    for (const QStringList& check : checks) {
+        if (QStandardPaths::findExecutable(check[0]).isEmpty()) {
+            missing << check[0];
+            continue;
+        }
+        std::tie(exit, out, err) = Execute(check[0], check.mid(1));
+        const bool quiet = check[0] != u"man"_s && check[0] != u"appstreamcli"_s;
+        EXPECT_TRUE(exit == 0 && err.isEmpty() && (!quiet || out.isEmpty()))
+            << (check.join(u' ') + u": "_s + out + err).toStdString();
+    }
+    QMimeDatabase mime;
+    for (const QString& name : {u"a.Ywk"_s, u"a.YWK"_s, u"a.ywk"_s, u"a.kan"_s})
+        EXPECT_EQ(mime.mimeTypeForFile(name, QMimeDatabase::MatchExtension).name(),
+                  name.endsWith(u"kan"_s) ? u"application/x-yomiwa-comments"_s
+                                          : u"application/x-yomiwa-collection"_s);
+    if (!missing.isEmpty())
+        GTEST_SKIP() << "not installed (see scripts/install-deps): "
+                     << missing.join(u", "_s).toStdString();
+}
+
+} // namespace

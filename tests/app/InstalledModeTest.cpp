@@ -1,0 +1,127 @@
+// Where an installed or portable Yomiwa keeps its files, and what its command line asks for.
+
+#include "AppFolderChoice.h"
+#include "CommandLine.h"
+#include "Desktop.h"
+#include "TestSupport.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+using namespace yomiwa;
+using namespace yomiwa::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// An installed program named "yomiwa" under a private HOME: its data folder is Data().
+class DataFolder : public ::testing::Test {
+protected:
+    void SetUp() override {
+        qputenv("HOME", home.Path().toUtf8());
+        QStandardPaths::setTestModeEnabled(true);
+        QCoreApplication::setOrganizationName({});
+        QCoreApplication::setApplicationName(u"yomiwa"_s);
+        WriteBytes(samples.File(u"春_一.Ywk"_s), "spring");
+        WriteBytes(samples.File(u"秋_一.Ywk"_s), "autumn");
+    }
+    void TearDown() override { qputenv("HOME", m_home); }
+    app::FolderChoice Choose() const {
+        return app::ChooseAppFolder(exe.Path().chopped(1), samples.Path().chopped(1));
+    }
+    QString Data(const QString& name = {}) const {
+        return home.File(u".qttest/share/yomiwa/"_s + name);
+    }
+    static QStringList Files(const QString& folder) {
+        return QDir(folder).entryList(QDir::Files | QDir::Hidden, QDir::Name);
+    }
+
+    Folder home, exe, samples;
+    const QByteArray m_home = qgetenv("HOME");
+};
+
+TEST_F(DataFolder, PortableMarkerKeepsTheExecutablesFolderAndMakesNoDataFolder) {
+    WriteBytes(exe.File(u"portable"_s), {});
+    const app::FolderChoice choice = Choose();
+    EXPECT_TRUE(choice.Portable && choice.Problem.isEmpty());
+    EXPECT_EQ(choice.Folder, exe.Path());
+    EXPECT_EQ(Files(exe.Path()), QStringList{u"portable"_s});
+    EXPECT_FALSE(QFileInfo::exists(Data()));
+}
+
+TEST_F(DataFolder, InstalledOffersEachSampleOnceAndNeverOverAUsersFile) {
+    QFile::setPermissions(samples.File(u"春_一.Ywk"_s), QFile::ReadOwner); // as installed
+    app::FolderChoice choice = Choose();
+    EXPECT_TRUE(!choice.Portable && choice.Problem.isEmpty());
+    EXPECT_EQ(choice.Folder, Data());
+    EXPECT_EQ(Files(exe.Path()), QStringList()); // nothing beside the executable
+    EXPECT_EQ(Files(Data()), (QStringList{u".samples-offered"_s, u"春_一.Ywk"_s, u"秋_一.Ywk"_s}));
+    EXPECT_TRUE(QFileInfo(Data(u"春_一.Ywk"_s)).isWritable());
+
+    // The user changes one sample and deletes the other; an update brings two more, one
+    // under the name of a file the user made.
+    WriteBytes(Data(u"春_一.Ywk"_s), "mine");
+    QFile::remove(Data(u"秋_一.Ywk"_s));
+    WriteBytes(Data(u"冬_一.Ywk"_s), "also mine");
+    WriteBytes(samples.File(u"冬_一.Ywk"_s), "winter");
+    WriteBytes(samples.File(u"夏_一.Ywk"_s), "summer");
+    EXPECT_EQ(Choose().Problem, QString());
+    EXPECT_EQ(Files(Data()),
+              (QStringList{u".samples-offered"_s, u"冬_一.Ywk"_s, u"夏_一.Ywk"_s, u"春_一.Ywk"_s}));
+    EXPECT_EQ(ReadBytes(Data(u"春_一.Ywk"_s)) + ReadBytes(Data(u"冬_一.Ywk"_s)), "minealso mine");
+}
+
+TEST_F(DataFolder, AFolderThatCannotBeMadeIsNamed) {
+    WriteBytes(home.File(u".qttest"_s), {}); // a file where the folder would go
+    EXPECT_EQ(Choose().Problem,
+              u"データフォルダ「"_s + Data() +
+                  u"」を作成できません。\r句集や感想を保存することはできません。"_s);
+}
+
+TEST(CommandLine, FileHelpVersionAndEveryUsageFault) {
+    using A = app::CommandLine::Action;
+    const QString here = QDir::currentPath() + u'/',
+                  usage = u"使い方: yomiwa [句集ファイル.Ywk]\n"_s;
+    const struct {
+        QStringList Args;
+        A What;
+        QString File, Output;
+    } cases[] = {
+        {{}, A::Run, {}, {}},
+        {{u"sub/春_一.Ywk"_s}, A::Run, here + u"sub/春_一.Ywk"_s, {}},
+        {{u"/x/A.YWK"_s}, A::Run, u"/x/A.YWK"_s, {}},
+        {{u"--"_s, u"-a.ywk"_s}, A::Run, here + u"-a.ywk"_s, {}},
+        {{u"--help"_s}, A::Help, {}, usage},
+        {{u"--version"_s}, A::Version, {}, u"yomiwa 1.1\n"_s},
+        {{u"a.txt"_s},
+         A::Usage,
+         {},
+         u"yomiwa: 句集ファイル（.Ywk）ではありません: a.txt\n"_s + usage},
+        {{u"a.Ywk"_s, u"b.Ywk"_s},
+         A::Usage,
+         {},
+         u"yomiwa: 開ける句集ファイルは一つだけです。\n"_s + usage},
+        {{u"--bogus"_s}, A::Usage, {}, u"yomiwa: 不明なオプションです: bogus\n"_s + usage},
+    };
+    for (const auto& c : cases) {
+        const app::CommandLine line =
+            app::ParseCommandLine(QStringList{u"yomiwa"_s} + c.Args, u"1.1"_s);
+        EXPECT_EQ(line.What, c.What) << c.Args.join(u' ').toStdString();
+        EXPECT_EQ(line.File, c.File);
+        EXPECT_TRUE(line.Output.startsWith(c.Output)) << line.Output.toStdString();
+        EXPECT_EQ(line.ExitCode(), c.What == A::Usage ? 2 : 0);
+    }
+    EXPECT_TRUE(app::ParseCommandLine({u"yomiwa"_s, u"-platform"_s}, {}).UnknownOption);
+}
+
+TEST(Desktop, QtsOwnTextsAreJapaneseAndTheIconDraws) {
+    ASSERT_TRUE(app::InstallQtTranslations(*QCoreApplication::instance()));
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
+    EXPECT_NE(app::AppIcon().pixmap(48).toImage().pixelColor(24, 24).alpha(), 0);
+}
+
+} // namespace
