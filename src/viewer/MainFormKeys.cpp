@@ -42,21 +42,18 @@ Turn TurnOf(const QKeyEvent& key) {
     }
 }
 
-// Watches the keys of every control but the comment box, which keeps its editing keys.
+// Watches the keys of every control but the comment box, which keeps its editing keys. The
+// window itself is not watched: a key the box lets pass (← at its start) goes on to it.
 class PageKeys : public QObject {
 public:
-    PageKeys(MainForm* form, QListWidget* pages, QWidget* commentBox)
+    PageKeys(MainForm* form, QListWidget* pages)
         : QObject(form)
         , m_form(form)
-        , m_pages(pages)
-        , m_commentBox(commentBox) {}
+        , m_pages(pages) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
-            return false;
-        // A key the comment box let pass (← at its start) reaches the window: still the box's.
-        if (m_commentBox->hasFocus())
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
         const Turn turn = TurnOf(*key);
@@ -89,7 +86,6 @@ protected:
 private:
     MainForm* m_form;
     QListWidget* m_pages;
-    QWidget* m_commentBox;
 };
 
 } // namespace
@@ -111,8 +107,7 @@ void MainForm::SetUpKeysAndNames() {
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    auto* keys = new PageKeys(this, m_list1, m_text2);
-    installEventFilter(keys);
+    auto* keys = new PageKeys(this, m_list1);
     for (QWidget* control : order)
         if (control != m_text2)
             control->installEventFilter(keys);
