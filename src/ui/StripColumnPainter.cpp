@@ -4,9 +4,11 @@
 #include "StripText.h"
 #include "VerticalShaper.h"
 
+#include <QFontDatabase>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace yomiwa::ui {
@@ -56,7 +58,16 @@ QFont Scaled(QFont font, qreal size) {
 
 ColumnLayout EmptyLike(const ColumnLayout& layout, qreal size) {
     ColumnLayout empty{Scaled(layout.font, size), layout.face, layout.fullCell * size, {}, {}, {}};
-    if (empty.face.isValid() && size != 1)
+    if (!empty.face.isValid() || size == 1)
+        return empty;
+    // The face at that size as Qt keeps it for the font, so that its rasterised glyphs are
+    // kept too; a face resized on its own would be drawn afresh after every layout.
+    const QRawFont face = QRawFont::fromFont(empty.font, QFontDatabase::Japanese);
+    if (face.isValid() && face.familyName() == layout.face.familyName() &&
+        face.styleName() == layout.face.styleName() &&
+        qFuzzyCompare(face.pixelSize(), layout.face.pixelSize() * size))
+        empty.face = face;
+    else
         empty.face.setPixelSize(layout.face.pixelSize() * size);
     return empty;
 }
@@ -66,7 +77,9 @@ class Placer {
 public:
     Placer(const ColumnLayout& base, const QList<ColumnLayout>& readings, const QList<Unit>& units,
            const ColumnLayout& ellipsis, StripLayout& out)
-        : m_base(base)
+        : m_pixels(base.face.isValid() ? base.face.pixelSize() : 0)
+        , m_emptyLine{base.font, base.face, -1, {}, {}, {}}
+        , m_base(base)
         , m_readings(readings)
         , m_units(units)
         , m_ellipsis(ellipsis)
@@ -75,9 +88,24 @@ public:
     void Line(qsizetype from, qsizetype to, bool ellipsis, qreal centre, qreal top) {
         const qreal size = m_out.size;
         top += size * m_base.fullCell * (1 - m_out.pitch) / 2;
-        const qreal rubyCentre = centre + (1 + RubySize) * size * m_base.fullCell / 2;
-        ColumnLayout line = EmptyLike(m_base, size);
-        ColumnLayout ruby = EmptyLike(m_base, size * RubySize);
+        const qreal rubySize = WholePixels(size * RubySize, [](qreal x) { return std::round(x); });
+        const qreal rubyCentre = centre + (size + rubySize) * m_base.fullCell / 2;
+        if (m_emptyLine.fullCell != m_base.fullCell * size) {
+            m_emptyLine = EmptyLike(m_base, size);
+            if (!m_readings.isEmpty())
+                m_emptyRuby = EmptyLike(m_base, rubySize);
+        }
+        ColumnLayout line = m_emptyLine;
+        ColumnLayout ruby = m_emptyRuby;
+        if (from < to) {
+            const qsizetype firstCell = m_units[from].firstCell;
+            const ColumnCell& last = m_base.cells[m_units[to - 1].endCell - 1];
+            const qsizetype glyphs =
+                last.firstGlyph + last.glyphCount - m_base.cells[firstCell].firstGlyph + 2;
+            line.cells.reserve(m_units[to - 1].endCell - firstCell + 1);
+            line.glyphs.reserve(glyphs);
+            line.positions.reserve(glyphs);
+        }
         line.centre = centre;
         ruby.centre = rubyCentre;
         for (qsizetype u = from; u < to; ++u) {
@@ -87,7 +115,6 @@ public:
             if (unit.reading < 0)
                 continue;
             const ColumnLayout& reading = m_readings[unit.reading];
-            const qreal rubySize = size * RubySize;
             const qreal height = HeightOf(reading) * rubySize * m_out.pitch;
             Cells(ruby, reading, 0, reading.cells.size(), rubySize, 0, rubyCentre,
                   unitTop + (top - unitTop - height) / 2);
@@ -98,6 +125,13 @@ public:
         if (!ruby.cells.isEmpty())
             m_out.pieces.append(ruby);
         ++m_out.lines;
+    }
+
+    // The scale nearest `scale` (rounded by `round`) at which the face is a whole number of
+    // pixels: Qt sets a font's face in whole pixels, and keeps its glyphs only for a face
+    // it set.
+    template <typename Round> qreal WholePixels(qreal scale, Round round) const {
+        return m_pixels > 0 && scale != 1 ? round(m_pixels * scale) / m_pixels : scale;
     }
 
 private:
@@ -131,6 +165,10 @@ private:
         return top;
     }
 
+    qreal m_pixels;
+    // The faces of the lines and of their readings, found once for all lines.
+    ColumnLayout m_emptyLine;
+    ColumnLayout m_emptyRuby;
     const ColumnLayout& m_base;
     const QList<ColumnLayout>& m_readings;
     const QList<Unit>& m_units;
@@ -191,7 +229,7 @@ StripLayout LayOutStripColumn(const QString& fieldText, const VerticalShaper& sh
     for (const RubyText::Ruby& r : ruby.rubies)
         readings.append(LayOutColumn(r.reading, shaper, font, column.width()));
     const QList<Unit> units = UnitsOf(base, ruby.base, ruby, readings);
-    const ColumnLayout ellipsis = LayOutColumn(u"…"_s, shaper, font, column.width());
+    ColumnLayout ellipsis; // laid out only when needed
 
     QList<qreal> heights(units.size() + 1, 0); // heights[i]: the first i units
     for (qsizetype u = 0; u < units.size(); ++u)
@@ -209,17 +247,20 @@ StripLayout LayOutStripColumn(const QString& fieldText, const VerticalShaper& sh
         placer.Line(0, units.size(), false, base.centre, 0);
         return out;
     }
-    if (span(total, SmallestSize, TightestPitch) <= room) {
+    const qreal smallest = placer.WholePixels(SmallestSize, [](qreal x) { return std::ceil(x); });
+    if (span(total, smallest, TightestPitch) <= room) {
         // One line: tighter, then smaller, uniformly.
         out.pitch = std::max(TightestPitch, (room - fullCell) / (total - fullCell));
         if (span(total, 1, out.pitch) > room)
-            out.size = room / span(total, 1, out.pitch);
+            out.size =
+                std::max(smallest, placer.WholePixels(room / span(total, 1, out.pitch),
+                                                      [](qreal x) { return std::floor(x); }));
         placer.Line(0, units.size(), false, base.centre, 0);
         return out;
     }
 
     // Two lines at the smallest size, as even as the line-break rules allow.
-    out.size = SmallestSize;
+    out.size = smallest;
     out.pitch = TightestPitch;
     const qreal capacity = (room / out.size - fullCell * (1 - out.pitch)) / out.pitch;
     auto mayBreak = [&](qsizetype b) {
@@ -250,6 +291,7 @@ StripLayout LayOutStripColumn(const QString& fieldText, const VerticalShaper& sh
     for (qsizetype b = 1; b < units.size() && heights[b] <= capacity; ++b)
         if (mayBreak(b) || first == 0)
             first = b;
+    ellipsis = LayOutColumn(u"…"_s, shaper, font, column.width());
     const qreal ellipsisHeight = HeightOf(ellipsis);
     qsizetype second = first;
     while (second < units.size() &&
@@ -267,11 +309,12 @@ void DrawStripColumn(QPainter& painter, const StripLayout& layout) {
 
 Reach StripColumnReach(qreal fullCell, qreal width) {
     const qreal centre = std::floor((width - fullCell) / 2) + fullCell / 2;
+    const qreal smallest = std::ceil(fullCell * SmallestSize) / fullCell;
     // The left line's left edge; the readings of the only or the right line. A pixel more
     // for synthetic bold.
-    const qreal left = centre - (LineDistance / 2 + 0.5) * SmallestSize * fullCell - 2;
+    const qreal left = centre - (LineDistance / 2 + 0.5) * smallest * fullCell - 2;
     const qreal right =
-        centre + std::max(1.0, (LineDistance / 2 + 0.5 + RubySize) * SmallestSize) * fullCell + 2;
+        centre + std::max(1.0, (LineDistance / 2 + 0.5 + RubySize) * smallest) * fullCell + 2;
     return {std::max(0.0, -left), std::max(0.0, right - width)};
 }
 
