@@ -88,9 +88,29 @@ const StripLayout& StripColumn::Fitted() const {
     return *m_fitted;
 }
 
+namespace {
+
+// A tooltip shows plain text on one line: a long text is broken into lines of its own.
+QString InLines(const QString& text) {
+    constexpr qsizetype LineLength = 25;
+    QString lines;
+    qsizetype inLine = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (inLine >= LineLength && !text[i].isLowSurrogate()) {
+            lines += u'\n';
+            inLine = 0;
+        }
+        lines += text[i];
+        ++inLine;
+    }
+    return lines;
+}
+
+} // namespace
+
 void StripColumn::Refit() {
     // What the column cannot show is there for the pointer to read.
-    setToolTip(!m_text.isEmpty() && Fitted().elided ? m_text : QString());
+    setToolTip(!m_text.isEmpty() && Fitted().elided ? InLines(m_text) : QString());
 }
 
 void StripColumn::changeEvent(QEvent* event) {

@@ -188,6 +188,9 @@ QList<Unit> UnitsOf(const ColumnLayout& base, const QString& text, const RubyTex
         unit.first = text[position];
         qsizetype end = position + base.cells[c].text.size();
         ++c;
+        // A base that lies within one cell (after a combining mark) has no cell to stand by.
+        while (next < ruby.rubies.size() && ruby.rubies[next].end <= position)
+            ++next;
         if (next < ruby.rubies.size() && position >= ruby.rubies[next].begin) {
             while (c < base.cells.size() && end < ruby.rubies[next].end)
                 end += base.cells[c++].text.size();

@@ -178,7 +178,7 @@ TEST(StripFit, WhatTwoLinesCannotHoldEndsInAnEllipsisWithTheWholeTextAsTooltip) 
     ASSERT_EQ(layout.lines, 2);
     EXPECT_EQ(Line(layout, 1).last(), u"…"_s);
     EXPECT_TRUE(text.startsWith((Line(layout, 0) + Line(layout, 1)).join(QString()).chopped(1)));
-    EXPECT_EQ(column.toolTip(), text);
+    EXPECT_EQ(column.toolTip().remove(u'\n'), text);
     column.SetText(text.left(20));
     EXPECT_TRUE(column.toolTip().isEmpty());
 }
