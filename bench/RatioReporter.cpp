@@ -14,7 +14,9 @@ RatioReporter::RatioReporter(std::vector<std::pair<std::string, std::string>> pa
 void RatioReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
         if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-            m_times[run.run_name.function_name] = run.GetAdjustedRealTime();
+            m_times[run.run_name.args.empty() ? run.run_name.function_name
+                                              : run.run_name.function_name + '/' +
+                                                    run.run_name.args] = run.GetAdjustedRealTime();
     }
     ConsoleReporter::ReportRuns(runs);
 }

@@ -13,7 +13,8 @@ namespace yomiwa::bench {
 // baseline from the same run.
 class RatioReporter : public benchmark::ConsoleReporter {
 public:
-    // Pairs of (measured, baseline) benchmark names.
+    // Pairs of (measured, baseline) benchmark names; a benchmark with arguments is named
+    // with them ("BM_Paint/2").
     explicit RatioReporter(std::vector<std::pair<std::string, std::string>> pairs);
 
     void ReportRuns(const std::vector<Run>& runs) override;

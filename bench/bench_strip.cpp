@@ -1,8 +1,11 @@
 // Painting one full verse column of the viewer's strip: the vertical typesetting against
-// the plain per-character drawing the column used before, in the same run.
+// the plain per-character drawing the column used before, in the same run; and a verse
+// with readings and a 60-character verse, fitted to the column, against the fitting verse.
 
 #include "ColumnLayout.h"
 #include "Faces.h"
+#include "RatioReporter.h"
+#include "StripColumnPainter.h"
 #include "StripText.h"
 #include "Twips.h"
 #include "VerticalShaper.h"
@@ -110,6 +113,53 @@ void BM_NewFontShaperAndLayout(benchmark::State& state) {
 }
 BENCHMARK(BM_NewFontShaperAndLayout)->Unit(benchmark::kMicrosecond);
 
+// The verses a column is fitted to: one that fits as it stands, one with readings, and one
+// that takes two lines.
+QString FittedVerse(int which) {
+    const QString haiku =
+        u"古池や蛙飛びこむ水の音閑かさや岩にしみ入る蝉の声五月雨をあつめて早し最上川"_s;
+    switch (which) {
+    case 0:
+        return u"「古池や蛙飛びこむ水の音」ーゃ、。12月AB"_s;
+    case 1:
+        return u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ｜水面《みなも》かな"_s;
+    default:
+        return (haiku + haiku).left(60);
+    }
+}
+
+// A repaint of a fitted column: the column keeps its fitted layout between paints.
+void BM_FittedColumnPaint(benchmark::State& state) {
+    QImage image = ColumnImage();
+    const QFont font = VerseFont();
+    const VerticalShaper shaper(font);
+    const StripLayout layout = LayOutStripColumn(FittedVerse(int(state.range(0))), shaper, font,
+                                                 QSizeF(ColumnWidth, ColumnHeight));
+    state.counters["lines"] = layout.lines;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        DrawStripColumn(painter, layout);
+    }
+}
+BENCHMARK(BM_FittedColumnPaint)->Arg(0)->Arg(1)->Arg(2);
+
+// A paint after the text changed: reading the marks, shaping, fitting, painting.
+void BM_FittedColumnLayOutAndPaint(benchmark::State& state) {
+    QImage image = ColumnImage();
+    const QString text = FittedVerse(int(state.range(0)));
+    const QFont font = VerseFont();
+    const VerticalShaper shaper(font);
+    for (auto _ : state) {
+        const StripLayout layout =
+            LayOutStripColumn(text, shaper, font, QSizeF(ColumnWidth, ColumnHeight));
+        QPainter painter(&image);
+        painter.setPen(Qt::black);
+        DrawStripColumn(painter, layout);
+    }
+}
+BENCHMARK(BM_FittedColumnLayOutAndPaint)->Arg(0)->Arg(1)->Arg(2);
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -119,7 +169,14 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    benchmark::RunSpecifiedBenchmarks();
+    // Readings and a long verse against the fitting verse, as the column paints them.
+    yomiwa::bench::RatioReporter reporter({
+        {"BM_FittedColumnPaint/1", "BM_VerticalColumnPaint"},
+        {"BM_FittedColumnPaint/2", "BM_VerticalColumnPaint"},
+        {"BM_FittedColumnLayOutAndPaint/1", "BM_VerticalColumnLayOutAndPaint"},
+        {"BM_FittedColumnLayOutAndPaint/2", "BM_VerticalColumnLayOutAndPaint"},
+    });
+    benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;
 }

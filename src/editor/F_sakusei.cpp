@@ -10,7 +10,6 @@
 #include "KushuFile.h"
 #include "Shapes.h"
 #include "StripColumn.h"
-#include "StripText.h"
 #include "Twips.h"
 
 #include <QGroupBox>
@@ -48,6 +47,7 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     setObjectName(u"F_sakusei"_s);
     BuildControls();
     SetTabOrder();
+    NameControls();
     WatchHelp();
     ConnectEditing();
     Form_Load();
@@ -70,10 +70,13 @@ void F_sakusei::BuildControls() {
     Label12->setAttribute(Qt::WA_TranslucentBackground);
     Label8 = ui::AddControl<ui::StripColumn>(this, "Label8", 1200, 120, 135, 3375);
     Label8->setFont(MakeFont(Face::Gothic, 8.25));
+    Label8->SetColumnGeometry(ui::TwipsRect(1200, 120, 135, 3375));
     Label9 = ui::AddControl<ui::StripColumn>(this, "Label9", 660, 120, 255, 4335);
     Label9->setFont(MakeFont(Face::Mincho, 11.25));
+    Label9->SetColumnGeometry(ui::TwipsRect(660, 120, 255, 4335));
     Label10 = ui::AddControl<ui::StripColumn>(this, "Label10", 180, 1680, 135, 1875);
     Label10->setFont(MakeFont(Face::Gothic, 8.25));
+    Label10->SetColumnGeometry(ui::TwipsRect(180, 1680, 135, 1875));
 
     const QFont caption = MakeFont(Face::Gothic, 12);
     const QFont mincho12 = MakeFont(Face::Mincho, 12);
@@ -362,15 +365,15 @@ void F_sakusei::List1_Click() {
 }
 
 void F_sakusei::Text5_Change() {
-    Label9->SetCaption(ToStripText(Text5->text()));
+    Label9->SetText(Text5->text());
 }
 
 void F_sakusei::Text6_Change() {
-    Label8->SetCaption(ToStripText(Text6->text()));
+    Label8->SetText(Text6->text());
 }
 
 void F_sakusei::Text7_Change() {
-    Label10->SetCaption(ToStripText(Text7->text()));
+    Label10->SetText(Text7->text());
 }
 
 bool F_sakusei::OneLineField_KeyPress(const QKeyEvent* event) {

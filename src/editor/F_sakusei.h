@@ -75,6 +75,8 @@ private:
     void BuildControls();
     void BuildColourFrame();
     void SetTabOrder();
+    // Names for screen readers: the caption beside each control.
+    void NameControls();
     void WatchHelp();
     void LoadNew();
     void LoadChange();

@@ -83,6 +83,7 @@ ColumnLayout LayOutWithoutFace(const QString& text, const QFont& font, qreal wid
     ColumnLayout layout{font, QRawFont(), 0, {}, {}, {}};
     const QFontMetricsF metrics(font);
     layout.fullCell = metrics.height();
+    layout.centre = width / 2;
     qreal top = 0;
     for (qsizetype i = 0; i < text.size(); ++i) {
         const qsizetype length =
@@ -111,6 +112,8 @@ public:
         // The full-width cells sit on whole pixels from the column's left edge, as even
         // as the width allows.
         , m_centre(std::floor((width - layout.fullCell) / 2) + layout.fullCell / 2) {}
+
+    qreal Centre() const { return m_centre; }
 
     void Vertical(ColumnCell cell, const QList<Glyph>& shaped, const Cluster& cluster) {
         QPointF pen(m_centre, cell.top);
@@ -198,6 +201,7 @@ ColumnLayout LayOutColumn(const QString& text, const VerticalShaper& shaper, con
     layout.positions.reserve(shaped.size());
 
     CellBuilder builder(shaper, layout, width);
+    layout.centre = builder.Centre();
     qreal top = 0;
     for (qsizetype c = 0; c < clusters.size(); ++c) {
         const Cluster& cluster = clusters[c];

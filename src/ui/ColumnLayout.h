@@ -38,6 +38,7 @@ struct ColumnLayout {
     QList<ColumnCell> cells;
     QList<quint32> glyphs;
     QList<QPointF> positions;
+    qreal centre = 0; // the column's centre line, that full-width cells are centred on
 
     QList<quint32> GlyphsOf(const ColumnCell& cell) const;
     QList<QPointF> PositionsOf(const ColumnCell& cell) const;

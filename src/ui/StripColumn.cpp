@@ -1,7 +1,10 @@
 #include "StripColumn.h"
 
+#include "RubyText.h"
+#include "StripText.h"
 #include "VerticalShaper.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStringList>
 
@@ -15,12 +18,31 @@ StripColumn::StripColumn(QWidget* parent)
 
 StripColumn::~StripColumn() = default;
 
-void StripColumn::SetCaption(const QString& caption) {
-    if (caption == m_caption)
+void StripColumn::SetText(const QString& fieldText) {
+    if (fieldText == m_text)
         return;
-    m_caption = caption;
+    m_text = fieldText;
     m_layout.reset();
+    m_fitted.reset();
+    setAccessibleName(m_text);
+    Refit();
     update();
+}
+
+QString StripColumn::Caption() const {
+    return ToStripText(m_text);
+}
+
+void StripColumn::SetColumnGeometry(const QRect& column) {
+    m_column = column;
+    const Reach reach = StripColumnReach(Shaper().FullCell(), column.width());
+    setGeometry(column.adjusted(-qCeil(reach.left), 0, qCeil(reach.right), 0));
+}
+
+QRect StripColumn::ColumnRect() const {
+    if (m_column.isEmpty())
+        return rect();
+    return QRect(m_column.topLeft() - pos(), m_column.size());
 }
 
 QStringList StripColumn::Cells() const {
@@ -34,27 +56,84 @@ int StripColumn::LineHeight() const {
     return qRound(Layout().fullCell);
 }
 
-const ColumnLayout& StripColumn::Layout() const {
-    // Keyed on the font and width themselves: a hidden widget gets its resize event only
-    // when it is shown.
+const VerticalShaper& StripColumn::Shaper() const {
     if (!m_shaper || m_shaperFont != font()) {
         m_shaper = std::make_unique<VerticalShaper>(font());
         m_shaperFont = font();
         m_layout.reset();
+        m_fitted.reset();
     }
-    if (!m_layout || m_layoutWidth != width()) {
-        m_layout = LayOutColumn(m_caption, *m_shaper, font(), width());
-        m_layoutWidth = width();
+    return *m_shaper;
+}
+
+const ColumnLayout& StripColumn::Layout() const {
+    // Keyed on the font and size themselves: a hidden widget gets its resize event only
+    // when it is shown.
+    const VerticalShaper& shaper = Shaper();
+    const int width = ColumnRect().width();
+    if (!m_layout || m_layoutWidth != width) {
+        m_layout = LayOutColumn(ToStripText(ParseRuby(m_text).base), shaper, font(), width);
+        m_layoutWidth = width;
     }
     return *m_layout;
 }
 
+const StripLayout& StripColumn::Fitted() const {
+    const VerticalShaper& shaper = Shaper();
+    const QSize size = ColumnRect().size();
+    if (!m_fitted || m_fittedSize != size) {
+        m_fitted = LayOutStripColumn(m_text, shaper, font(), size);
+        m_fittedSize = size;
+    }
+    return *m_fitted;
+}
+
+namespace {
+
+// A tooltip shows plain text on one line: a long text is broken into lines of its own.
+QString InLines(const QString& text) {
+    constexpr qsizetype LineLength = 25;
+    QString lines;
+    qsizetype inLine = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (inLine >= LineLength && !text[i].isLowSurrogate()) {
+            lines += u'\n';
+            inLine = 0;
+        }
+        lines += text[i];
+        ++inLine;
+    }
+    return lines;
+}
+
+} // namespace
+
+void StripColumn::Refit() {
+    // What the column cannot show is there for the pointer to read.
+    setToolTip(!m_text.isEmpty() && Fitted().elided ? InLines(m_text) : QString());
+}
+
+void StripColumn::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::FontChange) {
+        if (!m_column.isEmpty())
+            SetColumnGeometry(m_column);
+        Refit();
+    }
+    QWidget::changeEvent(event);
+}
+
+void StripColumn::resizeEvent(QResizeEvent* event) {
+    Refit();
+    QWidget::resizeEvent(event);
+}
+
 void StripColumn::paintEvent(QPaintEvent*) {
-    if (m_caption.isEmpty())
+    if (m_text.isEmpty())
         return;
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
-    DrawColumn(painter, Layout(), height());
+    painter.translate(ColumnRect().topLeft());
+    DrawStripColumn(painter, Fitted());
 }
 
 } // namespace yomiwa::ui

@@ -47,6 +47,7 @@ MainForm::MainForm(SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     BuildControls();
     ApplyColours(DesignColours());
     m_text2->setReadOnly(true); // until a page is shown, a comment would belong to nothing
+    SetUpKeysAndNames();
 
     connect(m_list2, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
@@ -117,6 +118,8 @@ void MainForm::BuildControls() {
         auto* strip = ui::AddControl<ui::StripColumn>(this, name, twips.x(), twips.y(),
                                                       twips.width(), twips.height());
         strip->setFont(font);
+        strip->SetColumnGeometry(
+            ui::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
         return strip;
     };
     m_label2 = column("Label2", Tw(2160, 180, 255, 7815), gothic12);

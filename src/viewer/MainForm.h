@@ -66,6 +66,8 @@ protected:
 
 private:
     void BuildControls();
+    // Names for screen readers, the tab order, and the keys that turn pages.
+    void SetUpKeysAndNames();
     QListWidgetItem* ChosenCollection() const;
     QString ChosenText() const;
     QString ChosenPath() const;

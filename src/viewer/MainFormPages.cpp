@@ -5,7 +5,6 @@
 #include "PageList.h"
 #include "Shapes.h"
 #include "StripColumn.h"
-#include "StripText.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -46,13 +45,13 @@ void MainForm::ShowPage(int row) {
 
     if (kind != EntryKind::Ku) {
         ui::SetBoxText(m_text1, page.Commentary);
-        m_label1->SetCaption(PageWord(kind));
+        m_label1->SetText(KindName(kind));
         m_label2->SetCaption({});
         m_label3->SetCaption({});
     } else {
-        m_label2->SetCaption(ToStripText(page.Preface));
-        m_label1->SetCaption(ToStripText(page.Verse));
-        m_label3->SetCaption(ToStripText(page.Postscript));
+        m_label2->SetText(page.Preface);
+        m_label1->SetText(page.Verse);
+        m_label3->SetText(page.Postscript);
         ui::SetBoxText(m_text1, page.Commentary);
     }
     ApplyColours(page.Colours);

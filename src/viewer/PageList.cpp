@@ -1,7 +1,5 @@
 #include "PageList.h"
 
-#include "StripText.h"
-
 namespace yomiwa::viewer {
 
 QStringList PageRows(const Kushu& kushu) {
@@ -17,10 +15,6 @@ QStringList PageRows(const Kushu& kushu) {
             rows.append(KindName(kind));
     }
     return rows;
-}
-
-QString PageWord(EntryKind kind) {
-    return ToStripText(KindName(kind));
 }
 
 } // namespace yomiwa::viewer

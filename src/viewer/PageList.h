@@ -11,8 +11,4 @@ namespace yomiwa::viewer {
 // in order, then "跋", "プロフィール" and "奥付" under the same rule.
 QStringList PageRows(const Kushu& kushu);
 
-// The word a special page shows in the verse column, already upright for a column
-// ("プロフィ｜ル").
-QString PageWord(EntryKind kind);
-
 } // namespace yomiwa::viewer

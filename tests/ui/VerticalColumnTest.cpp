@@ -223,7 +223,7 @@ INSTANTIATE_TEST_SUITE_P(IpaFaces, VerticalColumn,
                                            FaceCase{"IPAGothic", Face::Gothic, 12, false, 255}),
                          [](const auto& test) { return std::string(test.param.family); });
 
-TEST(StripColumnPainting, NoBackgroundInkInTheForeColourCutAtTheBottom) {
+TEST(StripColumnPainting, NoBackgroundInkInTheForeColour) {
     QWidget window; // a dark window with the strip on it, and the column on the strip
     window.resize(60, 200);
     SetBackColour(&window, 0x00000080);
@@ -233,9 +233,8 @@ TEST(StripColumnPainting, NoBackgroundInkInTheForeColourCutAtTheBottom) {
     column->setGeometry(Px(300), 0, Px(375), 100);
     column->setFont(MakeFont(Face::Mincho, 18, true));
     SetForeColour(column, 0x000000FF);
-    column->SetCaption(u"｜｜｜｜｜｜｜｜"_s);
-    // The strip shows wherever the column has no ink; the ink is red, inside the column and
-    // cut at its bottom edge.
+    column->SetCaption(u"｜｜｜｜"_s);
+    // The strip shows wherever the column has no ink; the ink is red, inside the column.
     const QImage image = window.grab().toImage();
     EXPECT_TRUE(column->geometry().contains(InkBox(image, Paper)));
     EXPECT_EQ(image.pixelColor(column->geometry().topLeft()), Paper);

@@ -1,0 +1,116 @@
+#include "MainForm.h"
+
+#include "Shapes.h"
+#include "StripColumn.h"
+
+#include <QAbstractButton>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+namespace yomiwa::viewer {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+enum class Turn { None, Next, Previous, First, Last };
+
+// Vertical text is read from right to left, so ← goes on and → goes back.
+Turn TurnOf(const QKeyEvent& key) {
+    const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (key.key() == Qt::Key_Space && modifiers == Qt::ShiftModifier)
+        return Turn::Previous;
+    if (modifiers != Qt::NoModifier)
+        return Turn::None;
+    switch (key.key()) {
+    case Qt::Key_PageDown:
+    case Qt::Key_Space:
+    case Qt::Key_Left:
+        return Turn::Next;
+    case Qt::Key_PageUp:
+    case Qt::Key_Right:
+        return Turn::Previous;
+    case Qt::Key_Home:
+        return Turn::First;
+    case Qt::Key_End:
+        return Turn::Last;
+    default:
+        return Turn::None;
+    }
+}
+
+// Watches the keys of every control but the comment box, which keeps its editing keys. The
+// window itself is not watched: a key the box lets pass (← at its start) goes on to it.
+class PageKeys : public QObject {
+public:
+    PageKeys(MainForm* form, QListWidget* pages)
+        : QObject(form)
+        , m_form(form)
+        , m_pages(pages) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const Turn turn = TurnOf(*key);
+        // Space still presses the button that has the focus.
+        if (turn == Turn::None ||
+            (key->key() == Qt::Key_Space && qobject_cast<QAbstractButton*>(watched)))
+            return false;
+        const int last = m_pages->count() - 1;
+        switch (turn) {
+        case Turn::Next:
+            m_form->Command4_Click();
+            break;
+        case Turn::Previous:
+            m_form->Command3_Click();
+            break;
+        case Turn::First:
+            if (last >= 0 && m_pages->currentRow() != 0)
+                m_pages->setCurrentRow(0);
+            break;
+        case Turn::Last:
+            if (last >= 0 && m_pages->currentRow() != last)
+                m_pages->setCurrentRow(last);
+            break;
+        case Turn::None:
+            break;
+        }
+        return true;
+    }
+
+private:
+    MainForm* m_form;
+    QListWidget* m_pages;
+};
+
+} // namespace
+
+void MainForm::SetUpKeysAndNames() {
+    // Each box and list is named by the caption beside it; buttons by their own text.
+    m_text1->setAccessibleName(m_label12->text());
+    m_text2->setAccessibleName(m_label13->text());
+    m_list2->setAccessibleName(m_label11->text());
+    m_list1->setAccessibleName(u"ページの一覧"_s);
+    m_shape1->setAccessibleName(u"短冊"_s);
+    m_label2->setAccessibleDescription(u"前書"_s);
+    m_label1->setAccessibleDescription(u"句"_s);
+    m_label3->setAccessibleDescription(u"後書"_s);
+
+    // Reading order: the commentary and the comments, then the collections and the pages.
+    const QList<QWidget*> order = {m_text1, m_text2,    m_list2,    m_command1, m_command6,
+                                   m_list1, m_command3, m_command4, m_command5, m_command2};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    auto* keys = new PageKeys(this, m_list1);
+    for (QWidget* control : order)
+        if (control != m_text2)
+            control->installEventFilter(keys);
+}
+
+} // namespace yomiwa::viewer
