@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,39 @@ void ScriptedDialogs::ShowModal(QDialog* window) {
         ADD_FAILURE() << "modal window " << window->objectName().toStdString() << " was left open";
         window->reject();
     }
+}
+
+QString ScriptedDialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    if (m_fileNames.empty()) {
+        ADD_FAILURE() << "unexpected save dialog";
+        return {};
+    }
+    const QString path = m_fileNames.front();
+    m_fileNames.pop_front();
+    return path;
+}
+
+int ScriptedDialogs::Choose(QWidget*, const QString&, const QString& prompt, const QStringList&) {
+    ChoicePrompts.append(prompt);
+    if (m_choices.empty()) {
+        ADD_FAILURE() << "unexpected choice: " << prompt.toStdString();
+        return -1;
+    }
+    const int index = m_choices.front();
+    m_choices.pop_front();
+    return index;
+}
+
+void ScriptedDialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)>& prepare,
+                                   const std::function<void(QPrinter&)>& paint) {
+    ++PrintPreviews;
+    if (PrintTo.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PrintTo);
+    prepare(printer);
+    paint(printer);
 }
 
 QStringList ScriptedDialogs::Prompts() const {

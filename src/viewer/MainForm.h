@@ -13,6 +13,7 @@
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -57,11 +58,20 @@ public:
 
     bool IsCollectionOpen() const { return m_collectionOpen; }
 
+    // Printing and export of the strip pages (Ctrl+P, Ctrl+E, the strip's context menu).
+    void Print_Click();
+    void Export_Click();
+    void ExportPdf_Click();
+    void ExportImage_Click();
+    QMenu* StripMenu() const { return m_stripMenu; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void BuildControls();
+    void BuildExportCommands();
     QListWidgetItem* ChosenCollection() const;
     QString ChosenText() const;
     QString ChosenPath() const;
@@ -114,6 +124,7 @@ private:
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command5 = nullptr;
     QPushButton* m_command6 = nullptr;
+    QMenu* m_stripMenu = nullptr;
 };
 
 } // namespace yomiwa::viewer

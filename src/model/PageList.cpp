@@ -2,7 +2,7 @@
 
 #include "StripText.h"
 
-namespace yomiwa::viewer {
+namespace yomiwa {
 
 QStringList PageRows(const Kushu& kushu) {
     const int kuCount = kushu.KuCount();
@@ -23,4 +23,9 @@ QString PageWord(EntryKind kind) {
     return ToStripText(KindName(kind));
 }
 
-} // namespace yomiwa::viewer
+ListedPage PageOfRow(const QStringList& rows, int row, int kuCount) {
+    const QString& text = rows.at(row);
+    return {RowToEntry(row, text, rows.first(), kuCount), KindOfRowText(text)};
+}
+
+} // namespace yomiwa
