@@ -6,9 +6,13 @@
 #include "StripGeometry.h"
 #include "StripText.h"
 
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRawFont>
 
 namespace yomiwa::print {
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
@@ -28,6 +32,18 @@ const QString& TextOf(const StripPage& page, const ui::StripColumnGeometry& geom
     return page.Verse;
 }
 
+// The screen's glyph rasteriser thickens a face that has no bold of its own by a
+// twenty-fourth of the em. Outlines drawn scaled or into a PDF are not thickened, so there
+// the bold column is drawn a second time, shifted by that much, as Qt's PDF writer does
+// for such faces in ordinary text.
+bool NeedsThickening(QPainter& painter, const QFont& font, const QRawFont& face) {
+    if (!font.bold() || face.styleName().contains(u"Bold"_s, Qt::CaseInsensitive))
+        return false;
+    const bool rasterised = painter.paintEngine()->type() == QPaintEngine::Raster &&
+                            painter.deviceTransform().type() <= QTransform::TxTranslate;
+    return !rasterised;
+}
+
 } // namespace
 
 QSize StripPixelSize() {
@@ -44,6 +60,10 @@ void PaintColumnText(QPainter& painter, const QString& fieldText, const QFont& f
     painter.setClipRect(QRectF(QPointF(0, 0), column.size()), Qt::IntersectClip);
     painter.setPen(colour);
     ui::DrawColumn(painter, layout, column.height());
+    if (NeedsThickening(painter, font, layout.face)) {
+        painter.translate(font.pixelSize() / 24.0, 0);
+        ui::DrawColumn(painter, layout, column.height());
+    }
     painter.restore();
 }
 
