@@ -51,10 +51,12 @@ BENCHMARK_CAPTURE(BM_PdfOfCollection, tanzaku, print::SheetLayout::Tanzaku)
     ->Arg(3000)
     ->Arg(MaxKuCount)
     ->Iterations(1)
+    ->UseRealTime()
     ->Unit(benchmark::kSecond);
 BENCHMARK_CAPTURE(BM_PdfOfCollection, b4, print::SheetLayout::B4)
     ->Arg(MaxKuCount)
     ->Iterations(1)
+    ->UseRealTime()
     ->Unit(benchmark::kSecond);
 
 } // namespace
