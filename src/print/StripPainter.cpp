@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QRawFont>
 
+#include <cmath>
+
 namespace yomiwa::print {
 
 using namespace Qt::Literals::StringLiterals;
@@ -33,9 +35,9 @@ const QString& TextOf(const StripPage& page, const ui::StripColumnGeometry& geom
 }
 
 // The screen's glyph rasteriser thickens a face that has no bold of its own by a
-// twenty-fourth of the em. Outlines drawn scaled or into a PDF are not thickened, so there
-// the bold column is drawn a second time, shifted by that much, as Qt's PDF writer does
-// for such faces in ordinary text.
+// twenty-fourth of the em. Outlines drawn scaled or into a PDF are not thickened: there the
+// bold column is thickened by drawing it again, shifted, as Qt's PDF writer does for such
+// faces in ordinary text.
 bool NeedsThickening(QPainter& painter, const QFont& font, const QRawFont& face) {
     if (!font.bold() || face.styleName().contains(u"Bold"_s, Qt::CaseInsensitive))
         return false;
@@ -61,8 +63,17 @@ void PaintColumnText(QPainter& painter, const QString& fieldText, const QFont& f
     painter.setPen(colour);
     ui::DrawColumn(painter, layout, column.height());
     if (NeedsThickening(painter, font, layout.face)) {
-        painter.translate(font.pixelSize() / 24.0, 0);
-        ui::DrawColumn(painter, layout, column.height());
+        // Copies around a small circle: a stroke of the rasteriser's width whose edges stay
+        // smooth even on paper, where one shifted copy would leave visible steps.
+        constexpr int Corners = 12;
+        const qreal radius = font.pixelSize() / 48.0;
+        for (int corner = 0; corner < Corners; ++corner) {
+            const qreal angle = corner * 2 * M_PI / Corners;
+            const QPointF offset(radius * std::cos(angle), radius * std::sin(angle));
+            painter.translate(offset);
+            ui::DrawColumn(painter, layout, column.height());
+            painter.translate(-offset);
+        }
     }
     painter.restore();
 }
