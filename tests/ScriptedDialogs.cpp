@@ -1,6 +1,7 @@
 #include "ScriptedDialogs.h"
 
 #include <QDialog>
+#include <QPrinter>
 
 #include <gtest/gtest.h>
 
@@ -46,6 +47,39 @@ void ScriptedDialogs::ShowModal(QDialog* window) {
         ADD_FAILURE() << "modal window " << window->objectName().toStdString() << " was left open";
         window->reject();
     }
+}
+
+namespace {
+template <typename T> T Next(std::deque<T>& queue, T cancel, const char* what) {
+    if (queue.empty()) {
+        ADD_FAILURE() << "unexpected " << what;
+        return cancel;
+    }
+    T next = std::move(queue.front());
+    queue.pop_front();
+    return next;
+}
+} // namespace
+
+QString ScriptedDialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return Next(m_fileNames, QString(), "save dialog");
+}
+
+int ScriptedDialogs::Choose(QWidget*, const QString&, const QString& prompt, const QStringList&) {
+    ChoicePrompts.append(prompt);
+    return Next(m_choices, -1, "choice");
+}
+
+void ScriptedDialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)>& prepare,
+                                   const std::function<void(QPrinter&)>& paint) {
+    ++PrintPreviews;
+    if (PrintTo.isEmpty())
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(PrintTo);
+    prepare(printer);
+    paint(printer);
 }
 
 QStringList ScriptedDialogs::Prompts() const {

@@ -26,6 +26,13 @@ public:
                   const QString& title = {}) override;
     std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
     void ShowModal(QDialog* window) override;
+    QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                         const QString& filter) override;
+    int Choose(QWidget* parent, const QString& caption, const QString& prompt,
+               const QStringList& choices) override;
+    // Prints what the preview would show into the PDF file PrintTo, when set.
+    void PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,
+                      const std::function<void(QPrinter&)>& paint) override;
 
     // Answers to Yes/No questions, in order.
     void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
@@ -33,19 +40,30 @@ public:
     void QueueColour(std::optional<QColor> colour) { m_colours.push_back(colour); }
     // What to do with the next modal window; the callback must close it.
     void QueueModal(std::function<void(QDialog*)> drive) { m_modals.push_back(std::move(drive)); }
+    // Save dialog answers (an empty text is a cancel) and list choices (-1 a cancel).
+    void QueueFileName(const QString& path) { m_fileNames.push_back(path); }
+    void QueueChoice(int index) { m_choices.push_back(index); }
 
     QList<Message> Messages;
     QList<QColor> ColourDialogInitials;
     QList<QString> ModalWindows; // objectName of every window shown modally
+    QStringList ChoicePrompts;
+    int PrintPreviews = 0;
+    QString PrintTo;
 
     // The prompts only, for short assertions.
     QStringList Prompts() const;
-    bool Idle() const { return m_answers.empty() && m_colours.empty() && m_modals.empty(); }
+    bool Idle() const {
+        return m_answers.empty() && m_colours.empty() && m_modals.empty() && m_fileNames.empty() &&
+               m_choices.empty();
+    }
 
 private:
     std::deque<Answer> m_answers;
     std::deque<std::optional<QColor>> m_colours;
     std::deque<std::function<void(QDialog*)>> m_modals;
+    std::deque<QString> m_fileNames;
+    std::deque<int> m_choices;
 };
 
 } // namespace yomiwa::test

@@ -6,6 +6,7 @@
 #include "KansoJson.h"
 #include "KushuFile.h"
 #include "KushuJson.h"
+#include "RenderCommand.h"
 #include "TextLines.h"
 
 #include <QFileInfo>
@@ -174,8 +175,9 @@ QString UsageText() {
            "  yomiwa-tool dump-comments FILE.kan\n"
            "      感想ファイルを JSON にして表示します。\n"
            "  yomiwa-tool build-comments FILE.json FILE.kan\n"
-           "      JSON の感想を感想ファイル FILE.kan に書きます。\n"
-           "終了コード: 0 成功、1 ファイルを読めない・書けない、2 使い方の誤り\n"_s;
+           "      JSON の感想を感想ファイル FILE.kan に書きます。\n"_s +
+           RenderUsageText() +
+           u"終了コード: 0 成功、1 ファイルを読めない・書けない、2 使い方の誤り\n"_s;
 }
 
 ToolResult RunTool(const QStringList& arguments) {
@@ -185,6 +187,8 @@ ToolResult RunTool(const QStringList& arguments) {
     if (name == u"--help"_s || name == u"-h"_s || name == u"help"_s)
         return Printed(UsageText().toUtf8());
     const QStringList rest = arguments.mid(1);
+    if (name == u"render"_s)
+        return Render(rest);
     for (const Command& command : Commands()) {
         if (command.Name != name)
             continue;

@@ -2,7 +2,11 @@
 
 #include <QColorDialog>
 #include <QDialog>
+#include <QFileDialog>
+#include <QInputDialog>
 #include <QMessageBox>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 namespace yomiwa::ui {
@@ -47,6 +51,41 @@ std::optional<QColor> QtDialogs::PickColour(QWidget* parent, const QColor& initi
 
 void QtDialogs::ShowModal(QDialog* window) {
     window->exec();
+}
+
+// A service that knows no answer cancels: nothing is written or printed unasked.
+QString Dialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return {};
+}
+
+int Dialogs::Choose(QWidget*, const QString&, const QString&, const QStringList&) {
+    return -1;
+}
+
+void Dialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)>&,
+                           const std::function<void(QPrinter&)>&) {}
+
+QString QtDialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                const QString& filter) {
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+int QtDialogs::Choose(QWidget* parent, const QString& caption, const QString& prompt,
+                      const QStringList& choices) {
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(parent, caption, prompt, choices, 0, false, &ok);
+    return ok ? int(choices.indexOf(chosen)) : -1;
+}
+
+void QtDialogs::PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,
+                             const std::function<void(QPrinter&)>& paint) {
+    QPrinter printer(QPrinter::HighResolution);
+    prepare(printer);
+    QPrintPreviewDialog preview(&printer, parent);
+    preview.setWindowTitle(u"印刷プレビュー"_s);
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&paint](QPrinter* target) { paint(*target); });
+    preview.exec();
 }
 
 } // namespace yomiwa::ui

@@ -3,9 +3,13 @@
 #include <QColor>
 #include <QString>
 
+#include <QStringList>
+
+#include <functional>
 #include <optional>
 
 class QDialog;
+class QPrinter;
 class QWidget;
 
 namespace yomiwa::ui {
@@ -32,6 +36,18 @@ public:
 
     // Shows a window modally and returns when it has closed.
     virtual void ShowModal(QDialog* window) = 0;
+
+    // The platform's save dialog: the chosen file name, or the empty text when cancelled.
+    // `filter` names the kind of file ("PDF (*.pdf)").
+    virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                                 const QString& filter);
+    // One of `choices`, picked from a list; -1 when cancelled.
+    virtual int Choose(QWidget* parent, const QString& caption, const QString& prompt,
+                       const QStringList& choices);
+    // A print preview: `prepare` sets the printer's paper, `paint` draws the pages whenever
+    // the preview or the printing needs them; the reader prints from the preview.
+    virtual void PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,
+                              const std::function<void(QPrinter&)>& paint);
 };
 
 // The real thing: QMessageBox, QColorDialog, QDialog::exec().
@@ -41,6 +57,12 @@ public:
                   const QString& title = {}) override;
     std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
     void ShowModal(QDialog* window) override;
+    QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
+                         const QString& filter) override;
+    int Choose(QWidget* parent, const QString& caption, const QString& prompt,
+               const QStringList& choices) override;
+    void PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,
+                      const std::function<void(QPrinter&)>& paint) override;
 };
 
 // The title of a message box given no title of its own.

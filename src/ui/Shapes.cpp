@@ -24,15 +24,23 @@ void RoundedShape::SetBorderColour(ColourValue value) {
     update();
 }
 
+void PaintRoundedShape(QPainter& painter, const QRectF& box, const QColor& fill,
+                       const QColor& border, qreal borderWidth) {
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal half = borderWidth / 2.0;
+    const QRectF inner = box.adjusted(half, half, -half, -half);
+    const qreal radius = qMin(inner.width(), inner.height()) / 8.0;
+    painter.setPen(borderWidth > 0 ? QPen(border, borderWidth) : QPen(Qt::NoPen));
+    painter.setBrush(fill);
+    painter.drawRoundedRect(inner, radius, radius);
+    painter.restore();
+}
+
 void RoundedShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal half = m_borderPixels / 2.0;
-    const QRectF box = QRectF(rect()).adjusted(half, half, -half, -half);
-    const qreal radius = qMin(box.width(), box.height()) / 8.0;
-    painter.setPen(m_borderPixels > 0 ? QPen(ToQColor(m_border), m_borderPixels) : QPen(Qt::NoPen));
-    painter.setBrush(ToQColor(m_fill));
-    painter.drawRoundedRect(box, radius, radius);
+    PaintRoundedShape(painter, QRectF(rect()), ToQColor(m_fill), ToQColor(m_border),
+                      m_borderPixels);
 }
 
 PanelShape::PanelShape(QWidget* parent, ColourValue fill)

@@ -7,6 +7,7 @@
 #include "KushuFile.h"
 #include "Shapes.h"
 #include "StripColumn.h"
+#include "StripGeometry.h"
 #include "Twips.h"
 #include "ViewerFiles.h"
 
@@ -45,6 +46,7 @@ MainForm::MainForm(SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     setObjectName(u"MainForm"_s);
     ui::SetClientSizeTwips(this, 11760, 8115);
     BuildControls();
+    BuildExportCommands();
     ApplyColours(DesignColours());
     m_text2->setReadOnly(true); // until a page is shown, a comment would belong to nothing
     SetUpKeysAndNames();
@@ -110,21 +112,22 @@ void MainForm::BuildControls() {
     panel("Shape4", 0x00E0E0E0, Tw(8100, 660, 3555, 3495));
     panel("Shape3", 0x00404040, Tw(8160, 4320, 3555, 2775));
     panel("Shape2", 0x00E0E0E0, Tw(8100, 4260, 3555, 2775));
-    m_shape1 = new ui::RoundedShape(this, Cream, 0x000080FF, 3);
+    m_shape1 = new ui::RoundedShape(this, Cream, 0x000080FF, ui::strip::BorderPixels);
     m_shape1->setObjectName(u"Shape1"_s);
-    ui::PlaceTwips(m_shape1, 120, 60, 2715, 7995);
+    m_shape1->setGeometry(ui::PixelsOf(ui::strip::ShapeTwips));
 
-    auto column = [this](const char* name, QRect twips, const QFont& font) {
+    auto column = [this](const char* name, const ui::StripColumnGeometry& geometry) {
+        const QRect& twips = geometry.Twips;
         auto* strip = ui::AddControl<ui::StripColumn>(this, name, twips.x(), twips.y(),
                                                       twips.width(), twips.height());
-        strip->setFont(font);
+        strip->setFont(geometry.MakeColumnFont());
         strip->SetColumnGeometry(
             ui::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
         return strip;
     };
-    m_label2 = column("Label2", Tw(2160, 180, 255, 7815), gothic12);
-    m_label1 = column("Label1", Tw(1260, 300, 375, 7635), ui::MakeFont(Face::Mincho, 18, true));
-    m_label3 = column("Label3", Tw(480, 3000, 255, 4815), gothic12);
+    m_label2 = column("Label2", ui::strip::Preface);
+    m_label1 = column("Label1", ui::strip::Verse);
+    m_label3 = column("Label3", ui::strip::Postscript);
 
     // Captions on the window's background; a page colours their text.
     m_label4 = ui::AddLabel(this, "Label4", u"句集"_s, Tw(3060, 180, 480, 240), gothic12);

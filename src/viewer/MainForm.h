@@ -13,6 +13,7 @@
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 
@@ -61,13 +62,22 @@ public:
 
     bool IsCollectionOpen() const { return m_collectionOpen; }
 
+    // Printing and export of the strip pages (Ctrl+P, Ctrl+E, the strip's context menu).
+    void Print_Click();
+    void Export_Click();
+    void ExportPdf_Click();
+    void ExportImage_Click();
+    QMenu* StripMenu() const { return m_stripMenu; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void BuildControls();
     // Names for screen readers, the tab order, and the keys that turn pages.
     void SetUpKeysAndNames();
+    void BuildExportCommands();
     QListWidgetItem* ChosenCollection() const;
     QString ChosenText() const;
     QString ChosenPath() const;
@@ -120,6 +130,7 @@ private:
     QPushButton* m_command4 = nullptr;
     QPushButton* m_command5 = nullptr;
     QPushButton* m_command6 = nullptr;
+    QMenu* m_stripMenu = nullptr;
 };
 
 } // namespace yomiwa::viewer

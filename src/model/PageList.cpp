@@ -1,6 +1,6 @@
 #include "PageList.h"
 
-namespace yomiwa::viewer {
+namespace yomiwa {
 
 QStringList PageRows(const Kushu& kushu) {
     const int kuCount = kushu.KuCount();
@@ -17,4 +17,9 @@ QStringList PageRows(const Kushu& kushu) {
     return rows;
 }
 
-} // namespace yomiwa::viewer
+ListedPage PageOfRow(const QStringList& rows, int row, int kuCount) {
+    const QString& text = rows.at(row);
+    return {RowToEntry(row, text, rows.first(), kuCount), KindOfRowText(text)};
+}
+
+} // namespace yomiwa

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "Kushu.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace yomiwa {
+
+// The rows of the reading window's page list: "序" when its page has content, every verse
+// in order, then "跋", "プロフィール" and "奥付" under the same rule. Printing and export
+// go through the same rows, so paper and screen never disagree about which pages exist.
+QStringList PageRows(const Kushu& kushu);
+
+// What a row of the page list shows: the entry behind it and whether it is a special page.
+struct ListedPage {
+    int Entry = 0;
+    EntryKind Kind = EntryKind::Ku;
+};
+ListedPage PageOfRow(const QStringList& rows, int row, int kuCount);
+
+} // namespace yomiwa

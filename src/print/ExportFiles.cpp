@@ -1,0 +1,90 @@
+#include "ExportFiles.h"
+
+#include "FileIo.h"
+#include "StripPainter.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSaveFile>
+
+namespace yomiwa::print {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+constexpr qreal MarkWidth = 0.1; // millimetres: a hairline that still prints
+} // namespace
+
+void PrepareDevice(QPagedPaintDevice& device, SheetLayout layout) {
+    device.setPageLayout(QPageLayout(SheetOf(layout).Paper, QPageLayout::Portrait, QMarginsF(),
+                                     QPageLayout::Millimeter));
+}
+
+bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringList& rows,
+                 PageRange pages, SheetLayout layout) {
+    const Sheet sheet = SheetOf(layout);
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // Millimetres from the paper's corner, whatever the device's resolution.
+    const QRectF paperPixels = painter.viewport();
+    painter.scale(paperPixels.width() / sheet.PaperMm().width(),
+                  paperPixels.height() / sheet.PaperMm().height());
+    const int perSheet = int(sheet.Strips.size());
+    for (int done = 0; done < pages.Count; done += perSheet) {
+        if (done > 0 && !device.newPage())
+            return false;
+        const int onSheet = qMin(perSheet, pages.Count - done);
+        for (int i = 0; i < onSheet; ++i)
+            PaintStrip(painter, PageToPrint(kushu, rows, pages.First + done + i), sheet.Strips[i]);
+        if (!sheet.CutMarks.isEmpty()) {
+            painter.setPen(QPen(Qt::black, MarkWidth));
+            painter.drawLines(sheet.CutMarks);
+        }
+    }
+    return painter.end();
+}
+
+QString WriteThrough(const QString& path, const std::function<bool(QIODevice&)>& write) {
+    const QString head = u"ファイル「"_s + DisplayName(path) + u"」に書き出せません。\r"_s;
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!file.open(QIODevice::WriteOnly))
+        return head + u"フォルダに書き込めないか、ファイル名が長すぎます。"_s;
+    // A final flush can fail after everything seemed written: look before committing.
+    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return head + u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
+    }
+    if (!file.commit())
+        return head + u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
+    return {};
+}
+
+QString WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
+                 SheetLayout layout) {
+    return WriteThrough(path, [&](QIODevice& device) {
+        QPdfWriter writer(&device);
+        writer.setTitle(kushu.Title);
+        writer.setCreator(u"Yomiwa"_s);
+        // Qt's PDF cannot map vertical glyph forms back to characters: the text travels
+        // beside the drawing.
+        writer.addFileAttachment(QString::fromUtf16(PdfTextFileName),
+                                 PagesText(kushu, rows, pages.First, pages.Count), u"text/plain"_s);
+        PrepareDevice(writer, layout);
+        return PaintSheets(writer, kushu, rows, pages, layout);
+    });
+}
+
+QString WritePng(const QString& path, const StripPage& page, int scale) {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    if (!StripImage(page, scale).save(&buffer, "PNG"))
+        return u"ファイル「"_s + DisplayName(path) + u"」の画像を作れません。"_s;
+    return WriteThrough(
+        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+}
+
+} // namespace yomiwa::print

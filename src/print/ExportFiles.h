@@ -1,0 +1,45 @@
+#pragma once
+
+#include "SheetLayout.h"
+#include "StripPage.h"
+
+#include <QIODevice>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QPagedPaintDevice;
+
+namespace yomiwa::print {
+
+// Pages first .. first + count - 1 of a collection's page list.
+struct PageRange {
+    int First = 0;
+    int Count = 0;
+};
+
+// Sets a printer or PDF writer to the layout's paper, with no margins of its own.
+void PrepareDevice(QPagedPaintDevice& device, SheetLayout layout);
+
+// Paints the pages onto the device, as many strips to a sheet as the layout holds, one sheet
+// after the other. Each page is drawn as it comes and then forgotten. False when the device
+// could not be painted on.
+bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringList& rows,
+                 PageRange pages, SheetLayout layout);
+
+// Writes `path` through a temporary file that takes its name only when `write` succeeded
+// and everything reached the disk; nothing is left behind otherwise. Returns the message
+// for the user, naming the file, or the empty text.
+QString WriteThrough(const QString& path, const std::function<bool(QIODevice&)>& write);
+
+// The PDF of the pages: vector glyphs with their faces embedded, the collection's title as
+// the document's title, and the pages' text attached as a UTF-8 file (PdfTextFileName).
+QString WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
+                 SheetLayout layout);
+inline constexpr char16_t PdfTextFileName[] = u"yomiwa-text.txt";
+
+// The strip of one page as a PNG image at 1, 2 or 4 times its size on screen.
+QString WritePng(const QString& path, const StripPage& page, int scale);
+
+} // namespace yomiwa::print

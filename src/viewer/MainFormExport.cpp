@@ -1,0 +1,152 @@
+#include "MainForm.h"
+
+#include "ExportFiles.h"
+#include "PageList.h"
+#include "Shapes.h"
+
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QListWidget>
+#include <QMenu>
+#include <QPrinter>
+#include <QShortcut>
+
+namespace yomiwa::viewer {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+const QString PdfCaption = u"PDFに書き出す"_s;
+const QString ImageCaption = u"画像に書き出す"_s;
+const QString PrintCaption = u"印刷"_s;
+constexpr int ImageScales[] = {1, 2, 4};
+
+// Adds the suffix a typed name left out, so the file opens as what it is.
+QString WithSuffix(const QString& path, const QString& suffix) {
+    return path.endsWith(suffix, Qt::CaseInsensitive) ? path : path + suffix;
+}
+} // namespace
+
+void MainForm::BuildExportCommands() {
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { Print_Click(); });
+    auto* exportKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
+    connect(exportKey, &QShortcut::activated, this, [this] { Export_Click(); });
+
+    m_stripMenu = new QMenu(this);
+    m_stripMenu->setObjectName(u"StripMenu"_s);
+    QAction* pdf = m_stripMenu->addAction(PdfCaption + u"…"_s);
+    pdf->setObjectName(u"ExportPdf"_s);
+    connect(pdf, &QAction::triggered, this, [this] { ExportPdf_Click(); });
+    QAction* image = m_stripMenu->addAction(ImageCaption + u"…"_s);
+    image->setObjectName(u"ExportImage"_s);
+    connect(image, &QAction::triggered, this, [this] { ExportImage_Click(); });
+}
+
+void MainForm::contextMenuEvent(QContextMenuEvent* event) {
+    // Only the strip has a menu, and only while it shows a page.
+    if (!m_collectionOpen || m_list1->currentRow() < 0 ||
+        !m_shape1->geometry().contains(event->pos())) {
+        event->ignore();
+        return;
+    }
+    m_stripMenu->popup(event->globalPos());
+}
+
+void MainForm::Export_Click() {
+    if (!m_collectionOpen || m_list1->currentRow() < 0)
+        return;
+    const int kind = m_dialogs.Choose(this, u"書き出し"_s, u"書き出す形式を選んでください。"_s,
+                                      {PdfCaption, ImageCaption});
+    if (kind == 0)
+        ExportPdf_Click();
+    else if (kind == 1)
+        ExportImage_Click();
+}
+
+namespace {
+// Asks which pages and which paper; nullopt when the reader cancelled either question.
+std::optional<std::pair<print::PageRange, print::SheetLayout>>
+AskPagesAndPaper(ui::Dialogs& dialogs, QWidget* parent, const QString& caption, int current,
+                 int count) {
+    const int which = dialogs.Choose(
+        parent, caption, u"どのページにしますか？"_s,
+        {u"表示中のページ"_s, u"すべてのページ（"_s + QString::number(count) + u"ページ）"_s});
+    if (which < 0)
+        return std::nullopt;
+    QStringList papers;
+    for (const print::SheetLayout layout : print::AllLayouts)
+        papers.append(print::CaptionOf(layout));
+    const int paper = dialogs.Choose(parent, caption, u"用紙と並べ方を選んでください。"_s, papers);
+    if (paper < 0)
+        return std::nullopt;
+    const print::PageRange pages =
+        which == 0 ? print::PageRange{current, 1} : print::PageRange{0, count};
+    return std::pair{pages, print::AllLayouts[paper]};
+}
+} // namespace
+
+void MainForm::ExportPdf_Click() {
+    const int current = m_list1->currentRow();
+    if (!m_collectionOpen || current < 0)
+        return;
+    const auto choice = AskPagesAndPaper(m_dialogs, this, PdfCaption, current, m_list1->count());
+    if (!choice)
+        return;
+    const Kushu& kushu = m_state.ViewerKushu;
+    QString path = m_dialogs.SaveFileName(
+        this, PdfCaption, QDir::homePath() + u'/' + kushu.Title + u".pdf"_s, u"PDF (*.pdf)"_s);
+    if (path.isEmpty())
+        return;
+    path = WithSuffix(path, u".pdf"_s);
+    const QString failure =
+        print::WritePdf(path, kushu, PageRows(kushu), choice->first, choice->second);
+    if (!failure.isEmpty())
+        m_dialogs.MsgBox(this, failure, ui::Dialogs::StyleNotice);
+}
+
+void MainForm::ExportImage_Click() {
+    const int current = m_list1->currentRow();
+    if (!m_collectionOpen || current < 0)
+        return;
+    const int scale =
+        m_dialogs.Choose(this, ImageCaption, u"画像の大きさを選んでください。"_s,
+                         {u"画面と同じ大きさ（1倍）"_s, u"画面の2倍"_s, u"画面の4倍"_s});
+    if (scale < 0)
+        return;
+    const Kushu& kushu = m_state.ViewerKushu;
+    QString path = m_dialogs.SaveFileName(this, ImageCaption,
+                                          QDir::homePath() + u'/' + kushu.Title + u'_' +
+                                              QString::number(current + 1) + u".png"_s,
+                                          u"PNG 画像 (*.png)"_s);
+    if (path.isEmpty())
+        return;
+    path = WithSuffix(path, u".png"_s);
+    const QString failure = print::WritePng(
+        path, print::PageToPrint(kushu, PageRows(kushu), current), ImageScales[scale]);
+    if (!failure.isEmpty())
+        m_dialogs.MsgBox(this, failure, ui::Dialogs::StyleNotice);
+}
+
+void MainForm::Print_Click() {
+    const int current = m_list1->currentRow();
+    if (!m_collectionOpen || current < 0)
+        return;
+    const auto choice = AskPagesAndPaper(m_dialogs, this, PrintCaption, current, m_list1->count());
+    if (!choice)
+        return;
+    const auto [pages, layout] = *choice;
+    const Kushu& kushu = m_state.ViewerKushu;
+    const QStringList rows = PageRows(kushu);
+    m_dialogs.PrintPreview(
+        this,
+        [layout](QPrinter& printer) {
+            printer.setFullPage(true);
+            print::PrepareDevice(printer, layout);
+        },
+        [&kushu, &rows, pages, layout](QPrinter& printer) {
+            print::PaintSheets(printer, kushu, rows, pages, layout);
+        });
+}
+
+} // namespace yomiwa::viewer

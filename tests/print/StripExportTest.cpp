@@ -1,0 +1,102 @@
+#include "ExportFiles.h"
+#include "PageList.h"
+#include "PdfProbe.h"
+#include "StripPainter.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+using namespace yomiwa;
+using namespace yomiwa::print;
+using namespace Qt::Literals::StringLiterals;
+
+TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
+    const struct {
+        SheetLayout layout;
+        QSizeF points;
+        int perSheet;
+    } cases[] = {{SheetLayout::Tanzaku, {171.8, 1030.7}, 1},
+                 {SheetLayout::B4, {728.5, 1031.8}, 4},
+                 {SheetLayout::A4, {595.3, 841.9}, 4},
+                 {SheetLayout::A4Fit, {595.3, 841.9}, 1}};
+    Kushu k = test::MakeKushu(6);
+    k.Entries[0].Commentary = u"ab"_s; // 序 hidden: nine pages
+    k.Entries[2].Verse = u"ぶーんと蜂"_s;
+    const QStringList rows = PageRows(k);
+    const QString text = QString::fromUtf8(PagesText(k, rows, 0, 9));
+    test::Folder folder;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(NameOf(c.layout).toStdString());
+        const Sheet sheet = SheetOf(c.layout);
+        EXPECT_EQ(sheet.Strips.size(), c.perSheet);
+        for (const QRectF& strip : sheet.Strips)
+            EXPECT_TRUE(QRectF(QPointF(0, 0), sheet.PaperMm()).contains(strip));
+        const QString path = folder.File(NameOf(c.layout) + u".pdf"_s);
+        ASSERT_EQ(WritePdf(path, k, rows, {0, 9}, c.layout), QString());
+        const test::PdfProbe pdf = test::ProbePdf(path);
+        EXPECT_EQ(pdf.Pages, (9 + c.perSheet - 1) / c.perSheet);
+        EXPECT_NEAR(pdf.Points.width(), c.points.width(), 1);
+        EXPECT_NEAR(pdf.Points.height(), c.points.height(), 1);
+        EXPECT_EQ(pdf.Title, k.Title);
+        EXPECT_TRUE(pdf.FontsEmbedded);
+        EXPECT_EQ(pdf.AttachedText, text);
+    }
+    // The text keeps what the drawing cannot give back: ー, and every listed page in order.
+    EXPECT_TRUE(text.contains(u"―― 1 ――\n前書　前書1\n句　古池や"_s));
+    EXPECT_TRUE(text.contains(u"句　ぶーんと蜂\n"_s));
+    EXPECT_TRUE(text.endsWith(u"―― 9 ――\n句　奥付\n"_s));
+}
+
+TEST(StripImages, SizeAtEachScaleAndColumnsThatDoNotBreak) {
+    const Kushu k = test::MakeKushu(1);
+    const StripPage page = PageToPrint(k, PageRows(k), 1);
+    test::Folder folder;
+    for (const int scale : {1, 2, 4}) {
+        const QString path = folder.File(QString::number(scale) + u".png"_s);
+        ASSERT_EQ(WritePng(path, page, scale), QString());
+        EXPECT_EQ(QImage(path).size(), QSize(181, 533) * scale);
+    }
+    // A verse far longer than its column, and characters no face has: the column is cut at
+    // its foot, the other columns are drawn exactly as beside a short verse.
+    const QImage plain = StripImage(page, 1);
+    const QRgb fill = plain.pixel(90, 520);
+    const auto ink = [fill](const QImage& image, const QRect& area) {
+        int count = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                count += image.pixel(x, y) != fill;
+        return count;
+    };
+    StripPage strange = page;
+    strange.Verse = QString(300, u'長') + u"\uE000\U0010FFFD"_s;
+    const QImage cut = StripImage(strange, 1);
+    const QRect preface(130, 0, 30, 533), verse(76, 16, 25, 509), below(76, 526, 25, 3);
+    EXPECT_EQ(plain.copy(preface), cut.copy(preface));
+    EXPECT_GT(ink(cut, verse), ink(plain, verse));
+    EXPECT_EQ(ink(cut, below), 0);
+    strange.Verse = u"\uE000\uE001"_s;
+    EXPECT_GT(ink(StripImage(strange, 1), verse), 0);
+}
+
+TEST(StripFiles, FailedWriteLeavesNothingAndKeepsTheOldFile) {
+    test::Folder folder;
+    const Kushu k = test::MakeKushu(1);
+    EXPECT_EQ(
+        WritePdf(folder.File(u"無い/短冊.pdf"_s), k, PageRows(k), {0, 1}, SheetLayout::Tanzaku),
+        u"ファイル「短冊.pdf」に書き出せません。\rフォルダに書き込めないか、"
+        u"ファイル名が長すぎます。"_s);
+    const QString old = folder.File(u"短冊.png"_s);
+    test::WriteBytes(old, "old");
+    const auto halfWritten = [](QIODevice& device) {
+        return device.write("half") < 0;
+    };
+    EXPECT_EQ(WriteThrough(old, halfWritten),
+              u"ファイル「短冊.png」に書き出せません。\rディスクの空きが足りないか、"
+              u"書き込み中にエラーが起きました。"_s);
+    EXPECT_EQ(test::ReadBytes(old), "old");
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden),
+              QStringList{u"短冊.png"_s});
+}

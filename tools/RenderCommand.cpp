@@ -1,0 +1,121 @@
+#include "RenderCommand.h"
+
+#include "ExportFiles.h"
+#include "KushuFile.h"
+#include "PageList.h"
+
+#include <QMap>
+
+#include <optional>
+
+namespace yomiwa::tool {
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+ToolResult RenderUsage(const QString& message) {
+    return {ExitUsage, {}, message + u"\n\n"_s + UsageText()};
+}
+
+struct RenderArguments {
+    QString Collection;
+    QString Output;
+    QMap<QString, QString> Options; // "--layout" → "b4", …
+};
+
+// The two file names and the options, each option at most once and followed by its value.
+std::optional<RenderArguments> Parse(const QStringList& arguments, QString& error) {
+    RenderArguments parsed;
+    QStringList files;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (!argument.startsWith(u"--"_s)) {
+            files.append(argument);
+            continue;
+        }
+        if (argument != u"--layout"_s && argument != u"--page"_s && argument != u"--scale"_s) {
+            error = u"「"_s + argument + u"」というオプションはありません。"_s;
+            return std::nullopt;
+        }
+        if (i + 1 >= arguments.size() || parsed.Options.contains(argument)) {
+            error = u"オプション「"_s + argument + u"」には値を一つ指定してください。"_s;
+            return std::nullopt;
+        }
+        parsed.Options.insert(argument, arguments[++i]);
+    }
+    if (files.size() != 2) {
+        error = u"「render」には句集ファイルと出力ファイルの二つが必要です"
+                u"（FILE.Ywk OUT.pdf または OUT.png）。"_s;
+        return std::nullopt;
+    }
+    parsed.Collection = files[0];
+    parsed.Output = files[1];
+    return parsed;
+}
+
+} // namespace
+
+QString RenderUsageText() {
+    return u"  yomiwa-tool render FILE.Ywk OUT.pdf [--layout tanzaku|b4|a4|a4-fit] [--page N]\n"
+           "      句集の短冊を PDF に書き出します（--page がなければ全ページ）。\n"
+           "  yomiwa-tool render FILE.Ywk OUT.png --page N [--scale 1|2|4]\n"
+           "      N ページ目の短冊を、画面の大きさの 1・2・4 倍の PNG 画像に書き出します。\n"_s;
+}
+
+ToolResult Render(const QStringList& arguments) {
+    QString error;
+    const std::optional<RenderArguments> parsed = Parse(arguments, error);
+    if (!parsed)
+        return RenderUsage(error);
+    const QMap<QString, QString>& options = parsed->Options;
+    const bool pdf = parsed->Output.endsWith(u".pdf"_s, Qt::CaseInsensitive);
+    const bool png = parsed->Output.endsWith(u".png"_s, Qt::CaseInsensitive);
+    if (!pdf && !png)
+        return RenderUsage(u"出力ファイル「"_s + parsed->Output +
+                           u"」は .pdf か .png で"
+                           u"終わる名前にしてください。"_s);
+    if (pdf && options.contains(u"--scale"_s))
+        return RenderUsage(u"--scale は PNG 画像にだけ指定できます。"_s);
+    if (png && options.contains(u"--layout"_s))
+        return RenderUsage(u"--layout は PDF にだけ指定できます。"_s);
+    if (png && !options.contains(u"--page"_s))
+        return RenderUsage(u"PNG 画像には --page でページを指定してください。"_s);
+
+    const std::optional<print::SheetLayout> layout =
+        print::LayoutNamed(options.value(u"--layout"_s, u"tanzaku"_s));
+    if (!layout)
+        return RenderUsage(u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s);
+    const QString scaleText = options.value(u"--scale"_s, u"1"_s);
+    if (scaleText != u"1"_s && scaleText != u"2"_s && scaleText != u"4"_s)
+        return RenderUsage(u"--scale には 1、2、4 のどれかを指定してください。"_s);
+
+    const KushuReadResult read = ReadKushuFile(parsed->Collection);
+    if (!read.ok())
+        return {ExitRefused, {}, read.Error};
+    const QStringList rows = PageRows(read.Collection);
+    print::PageRange pages{0, int(rows.size())};
+    if (options.contains(u"--page"_s)) {
+        bool number = false;
+        const int page = options.value(u"--page"_s).toInt(&number);
+        if (!number || page < 1 || page > rows.size()) {
+            return RenderUsage(u"--page には 1 から "_s + QString::number(rows.size()) +
+                               u" までのページ番号を指定してください（この句集は "_s +
+                               QString::number(rows.size()) + u" ページです）。"_s);
+        }
+        pages = {page - 1, 1};
+    }
+    if (pages.Count == 0)
+        return {ExitRefused, {}, u"この句集には書き出すページがありません。"_s};
+
+    const QString failure =
+        pdf ? print::WritePdf(parsed->Output, read.Collection, rows, pages, *layout)
+            : print::WritePng(parsed->Output,
+                              print::PageToPrint(read.Collection, rows, pages.First),
+                              scaleText.toInt());
+    if (!failure.isEmpty())
+        return {ExitRefused, {}, failure};
+    return {ExitOk, parsed->Output.toUtf8() + '\n', {}};
+}
+
+} // namespace yomiwa::tool

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "ToolCommands.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace yomiwa::tool {
+
+// `render FILE.Ywk OUT.pdf [--layout L] [--page N]` and
+// `render FILE.Ywk OUT.png --page N [--scale S]`: strip pages drawn as the reading window
+// draws them. Needs a QGuiApplication (any platform, offscreen included).
+ToolResult Render(const QStringList& arguments);
+
+QString RenderUsageText();
+
+} // namespace yomiwa::tool
