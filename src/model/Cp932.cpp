@@ -45,7 +45,9 @@ Encoded Codec::Encode(QStringView text) {
     {
         QStringEncoder& encoder = Reused(m_encoder);
         result.Bytes = encoder.encode(text);
-        if (!encoder.hasError())
+        // A character the code page only approximates (U+F86F becomes the code of "№")
+        // would change silently: what is written must read back as it was.
+        if (!encoder.hasError() && Decode(result.Bytes) == text)
             return result;
     }
     // The encoder only says that something failed; find the first character that did. A
@@ -55,7 +57,7 @@ Encoded Codec::Encode(QStringView text) {
         const qsizetype len = CharLength(text, i);
         QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
         QByteArray one = encoder.encode(text.sliced(i, len));
-        if (encoder.hasError() || text[i].isSurrogate()) {
+        if (encoder.hasError() || text[i].isSurrogate() || Decode(one) != text.sliced(i, len)) {
             result.BadIndex = i;
             return result;
         }
