@@ -14,8 +14,7 @@ QString KushuFileName(const QString& title, const QString& edition) {
 }
 
 QString CollectionFilePath(const QString& appFolder, const QString& listText) {
-    if (listText.endsWith(u".Ywk"_s, Qt::CaseInsensitive) &&
-        QFileInfo(appFolder + listText).isFile())
+    if (listText.endsWith(u".Ywk"_s, Qt::CaseInsensitive))
         return appFolder + listText;
     return appFolder + ExistingFileName(appFolder, listText + u".Ywk"_s);
 }

@@ -9,7 +9,8 @@ QString KushuFileName(const QString& title, const QString& edition);
 
 // The collection file a list text (title, "_", edition) names: AppFolder & text & ".Ywk", or
 // the file whose name differs from it only in letter case. A caller that has the file name
-// itself (the collection list keeps it with each row) passes that.
+// itself (the collection list keeps it with each row) passes that: a text that ends in ".Ywk"
+// in any letter case is taken as the file's name.
 QString CollectionFilePath(const QString& appFolder, const QString& listText);
 
 // The name under which `name` exists in `folder`: `name` itself, or else the first entry whose
