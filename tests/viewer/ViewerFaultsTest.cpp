@@ -25,28 +25,19 @@ namespace {
 class FifoWatchdog {
 public:
     explicit FifoWatchdog(const QString& fifo)
-        : m_path(QFile::encodeName(fifo))
-        , m_thread([this] { Watch(); }) {}
+        : m_thread([this, path = QFile::encodeName(fifo)] {
+            for (int tick = 0; !m_stop; ++tick) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                const int fd = tick < 100 ? -1 : ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                m_fired = m_fired || fd >= 0;
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        }) {}
     ~FifoWatchdog() {
         m_stop = true;
         m_thread.join();
     }
-    bool Fired() const { return m_fired; }
-
-private:
-    void Watch() {
-        for (int tick = 0; !m_stop; ++tick) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
-            if (tick < 100)
-                continue;
-            const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK);
-            if (fd >= 0) {
-                m_fired = true;
-                ::close(fd);
-            }
-        }
-    }
-    QByteArray m_path;
     std::atomic<bool> m_stop = false;
     std::atomic<bool> m_fired = false;
     std::thread m_thread;
@@ -119,7 +110,7 @@ TEST_F(ViewerFaults, OneMessagePerCauseFromTheListTheOpenButtonAndTheTool) {
         Button(6)->click();
         EXPECT_EQ(OneMessage(8), expected);
         EXPECT_EQ(ToolSays(u"dump"_s, Path(u"春_一.Ywk"_s)), Console(expected));
-        EXPECT_FALSE(watchdog.Fired()) << "a read blocked";
+        EXPECT_FALSE(watchdog.m_fired) << "a read blocked";
         form.reset();
         QDir(Path(u"春_一.Ywk"_s)).removeRecursively();
         QFile::remove(Path(u"春_一.Ywk"_s));
@@ -142,7 +133,7 @@ TEST_F(ViewerFaults, ACommentsFileThatIsAFifoNeitherBlocksNorIsReplaced) {
         OneMessage(4, u"【Yomiwa】Ver.1.1"_s)
             .startsWith(u"ファイル「春_一.kan」を保存できません。\rこのファイルは通常の"_s));
     EXPECT_TRUE(form->isVisible());
-    EXPECT_FALSE(watchdog.Fired()) << "a read blocked";
+    EXPECT_FALSE(watchdog.m_fired) << "a read blocked";
     QFileInfo info(fifo);
     EXPECT_FALSE(info.isFile());
 }
