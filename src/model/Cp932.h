@@ -41,8 +41,12 @@ public:
     Encoded Encode(QStringView text);
 
 private:
+    // True when the bytes decode to exactly the text.
+    bool ReadsBack(QByteArrayView bytes, QStringView text);
+
     std::optional<QStringDecoder> m_decoder;
     std::optional<QStringEncoder> m_encoder;
+    QString m_readBack;
 };
 
 // One conversion with converters of its own.
