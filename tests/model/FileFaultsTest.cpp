@@ -209,35 +209,13 @@ TEST(FileFaults, OneMessagePerCause) {
     EXPECT_EQ(WriteKushuFile(folder.File(u"無い/"_s), MakeKushu(1)),
               SaveHead(u"春_一.Ywk"_s) + u"フォルダに書き込めません。"_s);
 
-    // Too large, at the limit and above, from every read: the file's size alone says so.
+    // Too large, at the limit and above: the comments too (the collection: see the viewer).
     for (qint64 size : {qint64(512) * 1024 * 1024, qint64(600) * 1000 * 1000}) {
-        const QString path = folder.File(u"大_一.Ywk"_s);
-        WriteBytes(path, "大\r\n作者\r\n一\r\n\r\n");
-        ASSERT_TRUE(QFile::resize(path, size));
-        for (int what = 0; what < 3; ++what)
-            EXPECT_EQ(ReadError(path, what), CannotOpen + u"ファイルが大きすぎます。"_s);
-        EXPECT_EQ(ReadError(folder.File(u"大_一.kan"_s), 3), QString());
-        QFile::rename(path, folder.File(u"大_一.kan"_s));
+        WriteBytes(folder.File(u"大_一.kan"_s), {});
+        ASSERT_TRUE(QFile::resize(folder.File(u"大_一.kan"_s), size));
         EXPECT_EQ(ReadError(folder.File(u"大_一.kan"_s), 3),
                   u"感想を読み込めません。\rファイルが大きすぎます。"_s);
-        QFile::remove(folder.File(u"大_一.kan"_s));
     }
-}
-
-TEST(FileFaults, NamesDifferingOnlyInLetterCaseAreOneFile) {
-    Folder folder;
-    WriteBytes(folder.File(u"x_一.YWK"_s), "old");
-    EXPECT_EQ(WriteKushuFile(folder.Path(), MakeKushu(1, u"x"_s)), QString());
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{u"x_一.YWK"_s});
-    EXPECT_TRUE(ReadKushuFile(folder.File(u"x_一.YWK"_s)).ok());
-
-    const QStringList comments = {u"序"_s, u"句"_s, u"跋"_s, u"プ"_s, u"奥"_s};
-    ASSERT_EQ(WriteKansoFile(folder.Path(), u"X_一.KAN"_s, comments), QString());
-    const KansoReadResult read = ReadKansoFile(folder.Path(), u"X_一.kan"_s, 1);
-    EXPECT_EQ(read.Status, KansoReadStatus::Ok);
-    EXPECT_EQ(read.Comments, comments);
-    EXPECT_EQ(WriteKansoFile(folder.Path(), u"X_一.kan"_s, comments), QString());
-    EXPECT_EQ(QDir(folder.Path()).entryList({u"*.kan"_s}, QDir::Files), QStringList{u"X_一.KAN"_s});
 }
 
 TEST(FileFaults, ACharacterThatDoesNotComeBackIsRefused) {

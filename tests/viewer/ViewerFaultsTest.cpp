@@ -159,6 +159,10 @@ TEST_F(ViewerFaults, TheSelectedRowsFileIsTheOneActedOnWhateverItsLetterCase) {
     Button(1)->click();
     EXPECT_EQ(List1()->count(), 2 + 4);
     EXPECT_EQ(Text2()->toPlainText(), u"序の感想"_s);
+    // The comments go back into that same file.
+    Button(2)->click();
+    EXPECT_EQ(QDir(folder.Path()).entryList({u"*.kan"_s}), QStringList{u"X_一.KAN"_s});
+    EXPECT_EQ(CommentsOnDisk(u"X_一.KAN"_s).value(0), u"序の感想"_s);
 }
 
 TEST_F(ViewerFaults, FocusAloneChoosesNoCollection) {
