@@ -98,19 +98,21 @@ void SyncFolder(const QString& folder) {
 
 } // namespace
 
-FileBytes ReadFileBytes(const QString& path, qint64 limit) {
+FileBytes ReadFileBytes(const QString& path, qint64 limit, ReadSource source) {
     FileBytes result;
     // Opened without waiting (a FIFO would wait for a writer), then what was opened is
     // looked at: the name may stand for something else by now.
-    const Descriptor fd(
-        ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    const bool regular = source == ReadSource::RegularFile;
+    const Descriptor fd(::open(QFile::encodeName(path).constData(),
+                               O_RDONLY | O_CLOEXEC | O_NOCTTY | (regular ? O_NONBLOCK : 0)));
     struct stat info {};
-    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode) ||
+        (regular && !S_ISREG(info.st_mode))) {
         result.Error = u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
         return result;
     }
     result.Opened = true;
-    if (info.st_size >= FileSizeLimit) {
+    if (S_ISREG(info.st_mode) && info.st_size >= FileSizeLimit) {
         result.TooLarge = true;
         result.Error = u"ファイルが大きすぎます。"_s;
         return result;

@@ -18,10 +18,16 @@ struct FileBytes {
     QString Error;
 };
 
-// Reads the whole file, or up to `limit` bytes of its start when limit >= 0. Only a regular
-// file is read (a link is followed), and nothing blocks: a FIFO, a device or a folder of
-// that name cannot be read. A file at or above FileSizeLimit is TooLarge whatever `limit`.
-FileBytes ReadFileBytes(const QString& path, qint64 limit = -1);
+// What a read accepts. A collection or comments file is a regular file, read without ever
+// blocking; a file a user names on a command line may also be a pipe, which is waited for.
+enum class ReadSource { RegularFile, AnyStream };
+
+// Reads the whole file, or up to `limit` bytes of its start when limit >= 0. As a
+// RegularFile, only a regular file is read (a link is followed), and nothing blocks: a FIFO,
+// a device or a folder of that name cannot be read. A regular file at or above FileSizeLimit
+// is TooLarge whatever `limit`.
+FileBytes ReadFileBytes(const QString& path, qint64 limit = -1,
+                        ReadSource source = ReadSource::RegularFile);
 
 // The one writing path of both kinds of file. The file is written through a temporary file
 // that replaces it only when every byte is on the disk: a failure leaves an existing file
