@@ -47,7 +47,7 @@ struct JsonInput {
 
 JsonInput ReadJson(const QString& path) {
     JsonInput input;
-    const FileBytes file = ReadFileBytes(path);
+    const FileBytes file = ReadFileBytes(path, -1, ReadSource::AnyStream);
     if (!file.Opened) {
         input.Error = u"JSON ファイル「"_s + path + u"」を読み込めません。"_s;
         return input;

@@ -15,8 +15,9 @@ namespace yomiwa::editor {
 // "新しい句集を作る": the editor for a new collection.
 void LaunchNewCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* parent);
 
-// "句集を編集する": the password window for the collection whose list text (title, "_",
-// edition) is `selected`, then the editor on it.
+// "句集を編集する": the password window for the collection chosen in the list, then the
+// editor on it. `selected` is the file name the chosen row stands for (or, without one, the
+// row's text: title, "_", edition); empty when nothing is chosen.
 void LaunchChangeCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* parent,
                             const QString& selected);
 

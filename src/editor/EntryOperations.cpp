@@ -18,7 +18,8 @@ Outcome Refuse(const QString& text, Field focus = Field::None, const QString& ti
     return outcome;
 }
 
-// A one-line field that holds a CR: the three lines of the message, joined by a lone CR.
+// A one-line field that holds a line break (CR, or the LF that text pasted on this platform
+// brings): the three lines of the message, joined by a lone CR.
 std::optional<Outcome> RefuseLineBreak(const EntryFields& fields) {
     struct Check {
         const QString* Text;
@@ -29,7 +30,7 @@ std::optional<Outcome> RefuseLineBreak(const EntryFields& fields) {
                             {&fields.Preface, u"前書"_s, Field::Preface},
                             {&fields.Postscript, u"後書"_s, Field::Postscript}};
     for (const Check& c : checks) {
-        if (c.Text->contains(u'\r')) {
+        if (HasLineBreak(*c.Text)) {
             return Refuse(c.Name + u"が２行以上になっています。\r"_s +
                               u"クリップボードを使って文字を貼り付ける場合は、\r"_s +
                               u"改行が含まれないように注意してください。"_s,

@@ -33,7 +33,13 @@ namespace {
 const QString NewMode = u"新規"_s;
 
 bool IsLineBreakOrTab(QChar c) {
-    return c == u'\r' || c == u'\t';
+    return c == u'\r' || c == u'\n' || c == u'\t';
+}
+
+// A text the program puts into a one-line field shows its start, as typing one would.
+void SetFieldText(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
 }
 } // namespace
 
@@ -166,6 +172,8 @@ void F_sakusei::BuildColourFrame() {
     Frame1 = new QGroupBox(u"色の設定"_s, this);
     Frame1->setObjectName(u"Frame1"_s);
     Frame1->setFont(MakeFont(Face::Gothic, 11.25));
+    // A frame paints its own background, the button face, whatever colour the window has.
+    ui::SetBackColour(Frame1, SystemColour(15));
     ui::PlaceTwips(Frame1, 5220, 4380, 5295, 3015);
 
     // A grid inside the frame: the strip's six colours three to a row, the commentary's
@@ -297,9 +305,9 @@ void F_sakusei::LoadChange() {
         if (read.HeaderRead) {
             // The header was read before line 5 failed: it stays in the window, with an
             // empty list.
-            Text2->setText(read.Collection.Title);
-            Text3->setText(read.Collection.Author);
-            Text4->setText(read.Collection.Edition);
+            SetFieldText(Text2, read.Collection.Title);
+            SetFieldText(Text3, read.Collection.Author);
+            SetFieldText(Text4, read.Collection.Edition);
             m_state.EditPassword = read.Collection.Password;
         } else {
             m_loaded = false;
@@ -311,9 +319,9 @@ void F_sakusei::LoadChange() {
     Kushu& k = m_state.EditorKushu;
     k = std::move(read.Collection);
     m_state.EditPassword = k.Password;
-    Text2->setText(k.Title);
-    Text3->setText(k.Author);
-    Text4->setText(k.Edition);
+    SetFieldText(Text2, k.Title);
+    SetFieldText(Text3, k.Author);
+    SetFieldText(Text4, k.Edition);
 
     List1->clear();
     List1->addItem(u"序"_s);
@@ -326,7 +334,7 @@ void F_sakusei::LoadChange() {
     verses << u"跋"_s << u"プロフィール"_s << u"奥付"_s;
     List1->addItems(verses);
     SelectRow(0);
-    Text9->setText(m_state.EditPassword);
+    SetFieldText(Text9, m_state.EditPassword);
 }
 
 int F_sakusei::ListIndex() const {
@@ -353,12 +361,12 @@ void F_sakusei::List1_Click() {
     if (k.KuCount() >= 1 && row < k.Entries.size()) {
         const KuEntry& entry = k.Entries.at(row);
         ui::SetBoxText(Text1, entry.Commentary);
-        Text6->setText(entry.Preface);
-        Text5->setText(entry.Verse);
-        Text7->setText(entry.Postscript);
+        SetFieldText(Text6, entry.Preface);
+        SetFieldText(Text5, entry.Verse);
+        SetFieldText(Text7, entry.Postscript);
         ApplyShownColours(entry.Colours);
         if (special)
-            Text5->setText(rowText);
+            SetFieldText(Text5, rowText);
     }
     for (QLabel* label : {Label5, Label6, Label7})
         label->setEnabled(!special);
@@ -418,7 +426,11 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::MouseButtonDblClick:
         if (watched == Command18) {
             const auto* press = static_cast<QMouseEvent*>(event);
+            const int told = m_told;
             Command18_MouseDown(press->button(), ModifierBits(press->modifiers()));
+            // A message box took the release with it: the button must not go down now.
+            if (m_told != told)
+                return true;
         }
         break;
     case QEvent::InputMethod:

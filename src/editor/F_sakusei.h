@@ -104,6 +104,8 @@ private:
     bool m_loaded = true;
     // Set while rows are removed in code: the list's own choice of a new row is no selection.
     bool m_quietList = false;
+    // Message boxes shown so far: a press that opened one has lost its release to it.
+    int m_told = 0;
     ShownColours m_shown;
     ColourDialog CMD1;
     // Every control with a help text (and the viewports that stand for them) to its text.

@@ -4,6 +4,7 @@
 #include "F_sakusei.h"
 #include "FileNames.h"
 #include "KushuFile.h"
+#include "TextLines.h"
 
 #include <QFileInfo>
 #include <QGroupBox>
@@ -58,6 +59,7 @@ QWidget* F_sakusei::FieldControl(Field field) const {
 }
 
 void F_sakusei::Tell(const QString& text, int style, const QString& title) {
+    ++m_told;
     m_dialogs.MsgBox(this, text, style, title);
 }
 
@@ -150,7 +152,8 @@ void F_sakusei::Command20_Click() {
 
 void F_sakusei::Command4_Click() {
     const QString password = Text9->text();
-    if (password.contains(u'\r')) {
+    // A password with a line break could never be typed into the password window.
+    if (HasLineBreak(password)) {
         Tell(u"パスワードが２行以上になっています。\r"_s
              u"クリップボードを使って文字を貼り付ける場合は、\r"_s
              u"改行が含まれないように注意してください。"_s,
@@ -183,7 +186,10 @@ void F_sakusei::Command4_Click() {
              u"「保存せず終了」で編集を終了してください。"_s);
         return;
     }
-    if (QFileInfo::exists(m_state.AppFolder + KushuFileName(title, edition))) {
+    // A file whose name differs only in letter case is the same collection: it is the one
+    // replaced.
+    const QString fileName = ExistingFileName(m_state.AppFolder, KushuFileName(title, edition));
+    if (QFileInfo::exists(m_state.AppFolder + fileName)) {
         const ui::Dialogs::Answer answer = m_dialogs.MsgBox(
             this, title + u"の第"_s + edition + u"版はすでに存在します。上書きしますか？"_s,
             ui::Dialogs::StyleYesNo, ProgramTitle());

@@ -40,12 +40,25 @@ std::optional<QString> Codec::Decode(QByteArrayView bytes) {
     return text;
 }
 
+bool Codec::ReadsBack(QByteArrayView bytes, QStringView text) {
+    // Decoded into one buffer kept for the whole file: a file has thousands of lines.
+    QStringDecoder& decoder = Reused(m_decoder);
+    const qsizetype room = decoder.requiredSpace(bytes.size());
+    if (m_readBack.size() < room)
+        m_readBack.resize(room);
+    const QChar* end = decoder.appendToBuffer(m_readBack.data(), bytes);
+    return !decoder.hasError() &&
+           QStringView(m_readBack.constData(), end - m_readBack.constData()) == text;
+}
+
 Encoded Codec::Encode(QStringView text) {
     Encoded result;
     {
         QStringEncoder& encoder = Reused(m_encoder);
         result.Bytes = encoder.encode(text);
-        if (!encoder.hasError())
+        // A character the code page only approximates (U+F86F becomes the code of "№")
+        // would change silently: what is written must read back as it was.
+        if (!encoder.hasError() && ReadsBack(result.Bytes, text))
             return result;
     }
     // The encoder only says that something failed; find the first character that did. A
@@ -55,7 +68,7 @@ Encoded Codec::Encode(QStringView text) {
         const qsizetype len = CharLength(text, i);
         QStringEncoder encoder(CodecName, QStringConverter::Flag::Stateless);
         QByteArray one = encoder.encode(text.sliced(i, len));
-        if (encoder.hasError() || text[i].isSurrogate()) {
+        if (encoder.hasError() || text[i].isSurrogate() || !ReadsBack(one, text.sliced(i, len))) {
             result.BadIndex = i;
             return result;
         }

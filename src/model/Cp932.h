@@ -23,7 +23,9 @@ inline bool IsTrailByte(uchar b) {
 
 struct Encoded {
     QByteArray Bytes;
-    qsizetype BadIndex = -1; // index of the first character without a code, or -1
+    // Index of the first character without a code of its own (one that would read back as
+    // another character counts as without), or -1.
+    qsizetype BadIndex = -1;
 
     bool ok() const { return BadIndex < 0; }
 };
@@ -39,8 +41,12 @@ public:
     Encoded Encode(QStringView text);
 
 private:
+    // True when the bytes decode to exactly the text.
+    bool ReadsBack(QByteArrayView bytes, QStringView text);
+
     std::optional<QStringDecoder> m_decoder;
     std::optional<QStringEncoder> m_encoder;
+    QString m_readBack;
 };
 
 // One conversion with converters of its own.

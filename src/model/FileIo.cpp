@@ -1,40 +1,133 @@
 #include "FileIo.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace yomiwa {
 
 using namespace Qt::Literals::StringLiterals;
 
-FileBytes ReadFileBytes(const QString& path, qint64 limit) {
-    FileBytes result;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return result;
-    result.Opened = true;
-    const qint64 cap = limit >= 0 ? limit : MaxFileSize;
-    if (limit < 0 && file.size() > MaxFileSize) {
-        result.TooLarge = true;
-        return result;
+namespace {
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
-    if (!file.isSequential())
-        result.Bytes.reserve(qMin(file.size(), cap));
-    // Read in pieces up to the cap: a device that never ends (or grows while it is read)
-    // must not be read into memory whole.
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+
+private:
+    int m_fd;
+};
+
+// Reads up to `count` bytes; fewer only at the end of the file. False on a read error.
+bool ReadUpTo(int fd, QByteArray& into, qint64 count) {
     constexpr qint64 Chunk = 1 << 20;
-    while (result.Bytes.size() < cap + (limit < 0 ? 1 : 0)) {
-        const QByteArray piece = file.read(qMin(Chunk, cap + 1 - result.Bytes.size()));
-        if (piece.isEmpty())
-            break;
-        result.Bytes += piece;
+    while (count > 0) {
+        const qsizetype start = into.size();
+        const qint64 piece = qMin(count, Chunk);
+        into.resize(start + piece);
+        const ssize_t got = ::read(fd, into.data() + start, size_t(piece));
+        if (got < 0 && errno == EINTR) {
+            into.truncate(start);
+            continue;
+        }
+        into.truncate(start + qMax<ssize_t>(got, 0));
+        if (got < 0)
+            return false;
+        if (got == 0)
+            return true;
+        count -= got;
     }
-    if (limit >= 0) {
-        result.Bytes.truncate(limit);
-    } else if (result.Bytes.size() > MaxFileSize) {
+    return true;
+}
+
+// What an interrupted save of `fileName` leaves: the file's name, "." and six letters or
+// digits, the pattern of the temporary names the saving file uses.
+bool IsLeftoverOf(const QString& name, const QString& fileName) {
+    if (name.size() != fileName.size() + 7 || !name.startsWith(fileName) ||
+        name[fileName.size()] != u'.')
+        return false;
+    for (QChar c : QStringView(name).sliced(fileName.size() + 1)) {
+        if (c.unicode() > 0x7F || !c.isLetterOrNumber())
+            return false;
+    }
+    return true;
+}
+
+void RemoveLeftovers(const QString& folder, const QString& fileName) {
+    const QDir dir(folder);
+    const QStringList names =
+        dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Unsorted);
+    for (const QString& name : names) {
+        if (IsLeftoverOf(name, fileName))
+            QFile::remove(dir.filePath(name));
+    }
+}
+
+// The data is on the disk before the new file takes the old one's place. A descriptor that
+// cannot be synchronised at all (EINVAL) has nothing more to write.
+bool SyncToDisk(int fd) {
+    while (::fsync(fd) != 0) {
+        if (errno == EINVAL)
+            return true;
+        if (errno != EINTR)
+            return false;
+    }
+    return true;
+}
+
+// The new name in the folder reaches the disk too; the file itself is complete either way.
+void SyncFolder(const QString& folder) {
+    const Descriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY));
+    if (fd.get() >= 0)
+        ::fsync(fd.get());
+}
+
+} // namespace
+
+FileBytes ReadFileBytes(const QString& path, qint64 limit, ReadSource source) {
+    FileBytes result;
+    // Opened without waiting (a FIFO would wait for a writer), then what was opened is
+    // looked at: the name may stand for something else by now.
+    const bool regular = source == ReadSource::RegularFile;
+    const Descriptor fd(::open(QFile::encodeName(path).constData(),
+                               O_RDONLY | O_CLOEXEC | O_NOCTTY | (regular ? O_NONBLOCK : 0)));
+    struct stat info {};
+    if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode) ||
+        (regular && !S_ISREG(info.st_mode))) {
+        result.Error = u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
+        return result;
+    }
+    result.Opened = true;
+    if (S_ISREG(info.st_mode) && info.st_size >= FileSizeLimit) {
+        result.TooLarge = true;
+        result.Error = u"ファイルが大きすぎます。"_s;
+        return result;
+    }
+    // A file may grow while it is read: never more than the limit is read.
+    const qint64 wanted = limit >= 0 ? qMin(limit, FileSizeLimit) : FileSizeLimit;
+    result.Bytes.reserve(qMin<qint64>(info.st_size, wanted));
+    if (!ReadUpTo(fd.get(), result.Bytes, wanted)) {
+        result.Bytes.clear();
+        result.Opened = false;
+        result.Error = u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
+    } else if (result.Bytes.size() >= FileSizeLimit) {
         result.Bytes.clear();
         result.TooLarge = true;
+        result.Error = u"ファイルが大きすぎます。"_s;
     }
     return result;
 }
@@ -45,17 +138,46 @@ QString DisplayName(const QString& path) {
 
 QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
     const QString head = u"ファイル「"_s + DisplayName(path) + u"」を保存できません。\r"_s;
+    const QString diskFull = u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
+    const QFileInfo target(path);
+    const QByteArray nativePath = QFile::encodeName(path);
+    // The temporary name is the file's name and seven more bytes: a name that could not be
+    // replaced later is refused now.
+    long nameMax = ::pathconf(QFile::encodeName(target.path()).constData(), _PC_NAME_MAX);
+    if (nameMax <= 0)
+        nameMax = 255;
+    if (QFile::encodeName(target.fileName()).size() + 7 > nameMax)
+        return head + u"ファイル名が長すぎます。"_s;
+    struct stat existing {};
+    if (::lstat(nativePath.constData(), &existing) == 0) {
+        // A link may lead anywhere: the file it points at is never written.
+        if (S_ISLNK(existing.st_mode)) {
+            return head + u"このファイルはシンボリックリンクです。"_s +
+                   u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s;
+        }
+        if (!S_ISREG(existing.st_mode))
+            return head +
+                   u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s;
+        if (::access(nativePath.constData(), W_OK) != 0)
+            return head + u"このファイルは書き込みが禁止されています。"_s;
+    }
+    RemoveLeftovers(target.path(), target.fileName());
+
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return head + u"フォルダに書き込めないか、ファイル名が長すぎます。"_s;
-    const qint64 written = file.write(bytes);
-    if (written != bytes.size() || file.error() != QFileDevice::NoError) {
+        return head + u"フォルダに書き込めません。"_s;
+    // Each step is checked: a small file stays in the write buffer until it is flushed, and
+    // commit() does not report every failure of its own final flush.
+    const bool written = file.write(bytes) == bytes.size() && file.flush() &&
+                         file.error() == QFileDevice::NoError && SyncToDisk(file.handle());
+    if (!written) {
         file.cancelWriting();
-        return head + u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
+        return head + diskFull;
     }
-    if (!file.commit())
-        return head + u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
+    if (!file.commit() || file.error() != QFileDevice::NoError)
+        return head + diskFull;
+    SyncFolder(target.path());
     return {};
 }
 

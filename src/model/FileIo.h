@@ -3,26 +3,37 @@
 #include <QByteArray>
 #include <QString>
 
-#include <optional>
-
 namespace yomiwa {
 
-// The largest collection or comments file the program reads. Far above a full collection;
-// a larger file is refused rather than read into memory.
-constexpr qint64 MaxFileSize = qint64(512) * 1024 * 1024;
+// A collection or comments file of this size or more is refused rather than read into
+// memory. Far above a full collection; the code page converter takes less than 2^29 bytes
+// at once.
+constexpr qint64 FileSizeLimit = qint64(512) * 1024 * 1024;
 
 struct FileBytes {
     QByteArray Bytes;
     bool Opened = false;
     bool TooLarge = false;
+    // Why the file could not be read, for the user, naming it; empty on success.
+    QString Error;
 };
 
-// Reads the whole file, or up to `limit` bytes of its start when limit >= 0.
-FileBytes ReadFileBytes(const QString& path, qint64 limit = -1);
+// What a read accepts. A collection or comments file is a regular file, read without ever
+// blocking; a file a user names on a command line may also be a pipe, which is waited for.
+enum class ReadSource { RegularFile, AnyStream };
 
-// Writes the file through a temporary file that replaces it only when everything was
-// written: a failure leaves an existing file untouched. Returns the message for the user,
-// naming the file, or the empty text on success.
+// Reads the whole file, or up to `limit` bytes of its start when limit >= 0. As a
+// RegularFile, only a regular file is read (a link is followed), and nothing blocks: a FIFO,
+// a device or a folder of that name cannot be read. A regular file at or above FileSizeLimit
+// is TooLarge whatever `limit`.
+FileBytes ReadFileBytes(const QString& path, qint64 limit = -1,
+                        ReadSource source = ReadSource::RegularFile);
+
+// The one writing path of both kinds of file. The file is written through a temporary file
+// that replaces it only when every byte is on the disk: a failure leaves an existing file
+// byte for byte as it was. Never writes through a symbolic link nor over anything but a
+// regular file; removes what an interrupted save of this same file left behind. Returns the
+// message for the user, naming the file, or the empty text on success.
 QString SaveFileBytes(const QString& path, const QByteArray& bytes);
 
 // The file name with its folder removed, as messages show it.

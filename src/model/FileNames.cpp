@@ -14,15 +14,23 @@ QString KushuFileName(const QString& title, const QString& edition) {
 }
 
 QString CollectionFilePath(const QString& appFolder, const QString& listText) {
-    const QString exact = appFolder + listText + u".Ywk"_s;
-    if (QFileInfo::exists(exact))
-        return exact;
-    const QDir folder(appFolder);
-    for (const QString& name : folder.entryList({u"*.Ywk"_s}, QDir::Files)) {
-        if (name.chopped(4) == listText)
-            return appFolder + name;
+    if (listText.endsWith(u".Ywk"_s, Qt::CaseInsensitive))
+        return appFolder + listText;
+    return appFolder + ExistingFileName(appFolder, listText + u".Ywk"_s);
+}
+
+QString ExistingFileName(const QString& folder, const QString& name) {
+    // A link of exactly that name counts too: the writer refuses it rather than choosing
+    // another file.
+    if (QFileInfo(folder + name).isSymLink() || QFileInfo::exists(folder + name))
+        return name;
+    const QStringList names = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : names) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
     }
-    return exact;
+    return name;
 }
 
 QString KansoFileName(const QString& titleCaption, const QString& editionCaption) {
@@ -33,6 +41,8 @@ QString CheckFileNamePart(const QString& text, const QString& what) {
     static constexpr char16_t Forbidden[] = u"\\/:*?\"<>|";
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
+        if (c == u'\r' || c == u'\n')
+            return what + u"に改行が含まれています。"_s;
         if (c < 0x20 || QStringView(Forbidden).contains(QChar(c))) {
             return what + u"にファイル名に使えない文字"_s + cp932::DescribeChar(text, i) +
                    u"が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s;

@@ -7,10 +7,16 @@ namespace yomiwa {
 // AppFolder & title & "_" & edition & ".Ywk". Nothing is escaped; see CheckFileNamePart.
 QString KushuFileName(const QString& title, const QString& edition);
 
-// The collection file a list text (title, "_", edition) names: AppFolder & text & ".Ywk", or,
-// where the file system tells letter case apart, the file whose extension differs from
-// ".Ywk" only in case, as the collection list shows it.
+// The collection file a list text (title, "_", edition) names: AppFolder & text & ".Ywk", or
+// the file whose name differs from it only in letter case. A caller that has the file name
+// itself (the collection list keeps it with each row) passes that: a text that ends in ".Ywk"
+// in any letter case is taken as the file's name.
 QString CollectionFilePath(const QString& appFolder, const QString& listText);
+
+// The name under which `name` exists in `folder`: `name` itself, or else the first entry whose
+// name differs from it only in letter case, as on the original platform, where those are one
+// file; `name` when there is neither.
+QString ExistingFileName(const QString& folder, const QString& name);
 
 // The comments file of the collection shown with these captions: the title, "_", the
 // second character of the edition caption ("第" & edition & "版"), ".kan".

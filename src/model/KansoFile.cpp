@@ -82,7 +82,6 @@ KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fil
 }
 
 KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount) {
-    const QString path = appFolder + fileName;
     KansoReadResult result;
     // The name comes from the title inside a collection file; it must not lead elsewhere.
     const QString unsafe = CheckFileNamePart(fileName, u"感想ファイル名"_s);
@@ -91,12 +90,13 @@ KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName,
         result.Error = u"感想を読み込めません。\r"_s + unsafe;
         return result;
     }
+    const QString path = appFolder + ExistingFileName(appFolder, fileName);
     if (!QFile::exists(path))
         return result;
     const FileBytes file = ReadFileBytes(path);
-    if (!file.Opened || file.TooLarge) {
-        result.Status = KansoReadStatus::NotFitting;
-        result.Error = NotFittingMessage(fileName);
+    if (!file.Error.isEmpty()) {
+        result.Status = KansoReadStatus::Unreadable;
+        result.Error = u"感想を読み込めません。\r"_s + file.Error;
         return result;
     }
     return ParseKanso(file.Bytes, kuCount, fileName);
@@ -159,7 +159,7 @@ QString WriteKansoFile(const QString& appFolder, const QString& fileName,
     const SerializedKanso file = SerializeKanso(comments, label);
     if (!file.ok())
         return file.Error;
-    return SaveFileBytes(appFolder + fileName, file.Bytes);
+    return SaveFileBytes(appFolder + ExistingFileName(appFolder, fileName), file.Bytes);
 }
 
 } // namespace yomiwa

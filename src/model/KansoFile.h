@@ -15,6 +15,7 @@ enum class KansoReadStatus {
     Ok,         // Comments holds one text per entry
     NoFile,     // there is no comments file yet: every comment is empty
     NotFitting, // the file does not belong to the collection as it is; Error says so
+    Unreadable, // the file cannot be read at all; Error says why
 };
 
 struct KansoReadResult {
@@ -27,7 +28,8 @@ struct KansoReadResult {
 // block ends early (no "KANSOEND--") or the text is not Shift-JIS.
 std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes);
 
-// kuCount + 4 blocks, or NotFitting with the message naming fileName.
+// kuCount + 4 blocks, or NotFitting with the message naming fileName. The file whose name
+// differs from fileName only in letter case is the same file.
 KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName);
 KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount);
 

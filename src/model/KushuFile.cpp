@@ -231,10 +231,8 @@ KushuReadResult ParseKushu(QByteArrayView bytes) {
 KushuReadResult ReadKushuFile(const QString& path) {
     const FileBytes file = ReadFileBytes(path);
     KushuReadResult result;
-    if (!file.Opened)
-        result.Error = CannotOpen + u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
-    else if (file.TooLarge)
-        result.Error = CannotOpen + u"ファイルが大きすぎます。"_s;
+    if (!file.Error.isEmpty())
+        result.Error = CannotOpen + file.Error;
     else
         result = ParseKushu(file.Bytes);
     return result;
@@ -245,7 +243,7 @@ KushuHeader ReadKushuHeader(const QString& path, int lineCount) {
     // The header is at the start; most files need only the first piece.
     FileBytes file = ReadFileBytes(path, 64 * 1024);
     QList<QByteArrayView> lines;
-    if (file.Opened) {
+    if (file.Error.isEmpty()) {
         const bool whole = file.Bytes.size() < 64 * 1024;
         lines = FirstByteLines(file.Bytes, lineCount, whole);
         if (lines.size() < lineCount && !whole) {
@@ -253,8 +251,9 @@ KushuHeader ReadKushuHeader(const QString& path, int lineCount) {
             lines = FirstByteLines(file.Bytes, lineCount, true);
         }
     }
-    if (!file.Opened) {
-        header.Error = CannotOpen + u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
+    // The same message as reading the whole file gives for the same cause.
+    if (!file.Error.isEmpty()) {
+        header.Error = CannotOpen + file.Error;
         return header;
     }
     if (lines.size() < lineCount) {
@@ -490,7 +489,9 @@ QString WriteKushuFile(const QString& appFolder, const Kushu& kushu) {
     const SerializedFile file = SerializeKushu(kushu);
     if (!file.ok())
         return file.Error;
-    return SaveFileBytes(appFolder + KushuFileName(kushu.Title, kushu.Edition), file.Bytes);
+    return SaveFileBytes(appFolder +
+                             ExistingFileName(appFolder, KushuFileName(kushu.Title, kushu.Edition)),
+                         file.Bytes);
 }
 
 } // namespace yomiwa

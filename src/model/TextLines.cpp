@@ -66,6 +66,10 @@ qsizetype IndexOfChar(QStringView text, QChar c, qsizetype from) {
     return found == end ? -1 : found - begin;
 }
 
+bool HasLineBreak(QStringView text) {
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n'));
+}
+
 QString FullWidthNumber(qint64 n) {
     QString digits = QString::number(n);
     for (QChar& c : digits) {

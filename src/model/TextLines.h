@@ -30,6 +30,10 @@ private:
 // The lines a multi-line text occupies in a file, split by the same rule.
 QList<QStringView> SplitLines(QStringView text);
 
+// True when the text holds a CR or an LF: a one-line field refuses either, since text pasted
+// on this platform breaks its lines with LF (or CR LF) where the original's had CR LF.
+bool HasLineBreak(QStringView text);
+
 // 12 -> "１２": line numbers in messages are written in full-width digits.
 QString FullWidthNumber(qint64 n);
 

@@ -1,14 +1,38 @@
 #include "Controls.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <limits>
+
 namespace yomiwa::ui {
 
 namespace {
+// Enter (Return, or Enter on the keypad) clicks the focused button, as on the original
+// platform. Qt ties that to the "auto default" of dialog buttons, which would also make a
+// button the default of its dialog: Enter in any field would click it.
+class EnterClicks : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                key->modifiers() == Qt::NoModifier && !key->isAutoRepeat()) {
+                static_cast<QPushButton*>(watched)->click();
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
 template <typename Control>
 Control* Make(QWidget* parent, const char* name, QRect twips, const QFont& font) {
     auto* control =
@@ -35,11 +59,15 @@ QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption
     auto* button = Make<QPushButton>(parent, name, twips, font);
     button->setText(caption);
     button->setAutoDefault(false);
+    button->installEventFilter(new EnterClicks(button));
     return button;
 }
 
 QLineEdit* AddLineEdit(QWidget* parent, const char* name, QRect twips, const QFont& font) {
-    return Make<QLineEdit>(parent, name, twips, font);
+    auto* field = Make<QLineEdit>(parent, name, twips, font);
+    // Qt's default cuts a text at 32767 characters; a field never cuts what was read.
+    field->setMaxLength(std::numeric_limits<int>::max());
+    return field;
 }
 
 QPlainTextEdit* AddTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font) {

@@ -6,8 +6,8 @@
 namespace yomiwa::ui {
 
 // Only one Yomiwa may run on one folder of collections: two would overwrite each other's
-// comments files. The lock lives in that folder; a lock left by a process that died is
-// taken over.
+// comments files. The lock lives in that folder; a lock left by a process that died, or a
+// lock file that names no holder, is taken over.
 class SingleInstanceLock {
 public:
     explicit SingleInstanceLock(const QString& appFolder);

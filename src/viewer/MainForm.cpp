@@ -51,8 +51,10 @@ MainForm::MainForm(SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     m_text2->setReadOnly(true); // until a page is shown, a comment would belong to nothing
     SetUpKeysAndNames();
 
-    connect(m_list2, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (row >= 0)
+    // A row is chosen when it is selected: focus coming into the list makes its first row
+    // current without selecting it, and that chooses nothing.
+    connect(m_list2, &QListWidget::itemSelectionChanged, this, [this] {
+        if (ChosenCollection())
             List2_Click();
     });
     connect(m_list2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
@@ -232,11 +234,9 @@ QString MainForm::ChosenPath() const {
 }
 
 void MainForm::List2_Click() {
-    QListWidgetItem* item = m_list2->currentItem();
+    const QListWidgetItem* item = ChosenCollection();
     if (!item)
         return;
-    // The row under the keyboard is the chosen one, however it became current.
-    item->setSelected(true);
     const KushuHeader header = ReadKushuHeader(m_state.AppFolder + FileNameOf(item), 3);
     if (!header.ok()) {
         m_dialogs.MsgBox(this, header.Error, ui::Dialogs::StyleNotice);
@@ -255,7 +255,9 @@ void MainForm::Command5_Click() {
 }
 
 void MainForm::Command6_Click() {
-    editor::LaunchChangeCollection(m_state, m_dialogs, this, ChosenText());
+    // The file of the chosen row: two files may differ only in the letter case of their names.
+    const QListWidgetItem* item = ChosenCollection();
+    editor::LaunchChangeCollection(m_state, m_dialogs, this, item ? FileNameOf(item) : QString());
 }
 
 } // namespace yomiwa::viewer

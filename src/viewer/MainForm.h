@@ -91,6 +91,8 @@ private:
     // Writes the comments of the open collection; the message for the user on failure.
     QString WriteComments();
     QString KeepMismatchedComments(const QString& fileName);
+    // The comments file of that name as it exists, whatever the letter case of its name.
+    QString CommentsPath(const QString& fileName) const;
     // Stores and writes the comments before the program ends; false when the user chose
     // to stay because they could not be written.
     bool LeaveWithComments();

@@ -91,9 +91,11 @@ void MainForm::ReadComments() {
         return;
     }
     m_state.KansoList = QStringList(kuCount + 4);
-    if (read.Status == KansoReadStatus::NotFitting) {
-        m_keepMismatched = CheckFileNamePart(fileName, {}).isEmpty() &&
-                           QFile::exists(m_state.AppFolder + fileName);
+    if (read.Status != KansoReadStatus::NoFile) {
+        // A file that could not be read at all is not copied either: it may be a FIFO.
+        m_keepMismatched = read.Status == KansoReadStatus::NotFitting &&
+                           CheckFileNamePart(fileName, {}).isEmpty() &&
+                           QFileInfo(CommentsPath(fileName)).isFile();
         m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
     }
 }
@@ -110,9 +112,13 @@ QString MainForm::WriteComments() {
                           [&kushu](int index) { return EntryLabel(kushu, index); });
 }
 
+QString MainForm::CommentsPath(const QString& fileName) const {
+    return m_state.AppFolder + ExistingFileName(m_state.AppFolder, fileName);
+}
+
 QString MainForm::KeepMismatchedComments(const QString& fileName) {
-    const QString path = m_state.AppFolder + fileName;
-    if (!QFile::exists(path)) {
+    const QString path = CommentsPath(fileName);
+    if (!QFileInfo(path).isFile()) {
         m_keepMismatched = false; // gone meanwhile: nothing left to keep
         return {};
     }

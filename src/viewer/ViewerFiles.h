@@ -9,7 +9,8 @@ namespace yomiwa::viewer {
 // exactly one separator at its end (a root folder already has it).
 QString AppFolderOf(const QString& executableFolder);
 
-// The collection files of a folder: every name ending in ".Ywk" in any letter case, in the
+// The collection files of a folder: every regular file (not a link) whose name ends in ".Ywk"
+// in any letter case, hidden ones too, in the
 // order a case-insensitive file system lists them (by the upper-cased name), so the list is
 // the same on every run.
 QStringList CollectionFileNames(const QString& appFolder);

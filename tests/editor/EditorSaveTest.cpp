@@ -115,7 +115,7 @@ TEST_F(EditorSave, RefusalsComeInTheirOrderWithTheFocusOnTheFieldAndWriteNothing
     PressChange();
     const QString unsafe = u"が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s;
     // Each save mends the fault before it, and no more: the checks come in their order, with
-    // the focus on the field. A line feed alone passes; nothing may leave the program's folder.
+    // the focus on the field. Nothing may leave the program's folder.
     auto save = [&](const QString& title, const QString& edition, const QString& password,
                     const char* focus, const QString& said) {
         Line("Text5")->setFocus();
@@ -128,7 +128,7 @@ TEST_F(EditorSave, RefusalsComeInTheirOrderWithTheFocusOnTheFieldAndWriteNothing
          Box(u"パスワードが２行以上になっています。\rクリップボードを使って文字を貼り付ける場合は"
              u"、\r改行が含まれないように注意してください。"_s,
              0, u"パスワードは１行にしてください"_s));
-    save({}, u"第1:2"_s, u"一\n行"_s, "Text2",
+    save({}, u"第1:2"_s, {}, "Text2",
          Box(u"句集名が入力されていないと保存することができません。"_s));
     save(u"../外"_s, u"第1:2"_s, {}, "Text2",
          Box(u"句集名にファイル名に使えない文字「/」(U+002F)"_s + unsafe));

@@ -91,12 +91,12 @@ TEST(AddEntry, RefusalsComeInTheirOrderAndChangeNothing) {
         EXPECT_EQ(Summary(AddEntry(k, where, fields, Colours(1))), said);
         EXPECT_EQ(k, before);
     };
-    // Line breaks come before the selection is even looked at; a line feed alone passes.
+    // Line breaks, a line feed alone too, come before the selection is even looked at.
     refused({}, {u"前\r"_s, u"句\r"_s, u"\r後"_s, {}},
             Refused(u"句"_s + tail, "Verse", u"句は１行にしてください"_s));
     refused(Row(k, 3), {u"前\r"_s, u"句"_s, u"\r後"_s, {}},
             Refused(u"前書"_s + tail, "Preface", u"前書は１行にしてください"_s));
-    refused(Row(k, 3), {u"前\n"_s, u"句"_s, u"\r後"_s, {}},
+    refused(Row(k, 3), {u"前"_s, u"句"_s, u"\n後"_s, {}},
             Refused(u"後書"_s + tail, "Postscript", u"後書は１行にしてください"_s));
     refused({}, Typed(u"句"_s), Refused(u"句を追加する位置を、リストから選択して下さい。"_s));
     // 跋 and after, known by the row text, before the verse is looked at.

@@ -100,7 +100,7 @@ TEST(KansoFile, WriteFailuresAndUnsafeNames) {
     Folder folder;
     EXPECT_EQ(WriteKansoFile(folder.Path() + u"missing/"_s, u"春_一.kan"_s, {u"a"_s}),
               u"ファイル「春_一.kan」を保存できません。\r"
-              u"フォルダに書き込めないか、ファイル名が長すぎます。"_s);
+              u"フォルダに書き込めません。"_s);
     // The title inside a collection file names the comments file: it may not leave the folder.
     EXPECT_TRUE(WriteKansoFile(folder.Path(), u"../春_一.kan"_s, {u"a"_s})
                     .startsWith(u"感想を保存できません。\r感想ファイル名に"_s));

@@ -282,7 +282,7 @@ TEST(KushuFileWriter, RefusalsAndFailedWritesLeaveTheFolderAsItWas) {
     EXPECT_TRUE(QDir(folder.Path()).isEmpty());
     EXPECT_EQ(WriteKushuFile(u"/nonexistent/folder/"_s, SmallKushu()),
               u"ファイル「春_一.Ywk」を保存できません。\r"
-              u"フォルダに書き込めないか、ファイル名が長すぎます。"_s);
+              u"フォルダに書き込めません。"_s);
 
     // A full disk, as the file-size limit makes it: the write fails part way.
     const QString path = folder.File(u"春_一.Ywk"_s);

@@ -102,7 +102,7 @@ TEST_F(CommentSafety, MismatchedCommentsFileIsKeptOnceBeforeItIsReplaced) {
 
 TEST_F(CommentSafety, MismatchedFileThatCannotBeKeptIsNotReplaced) {
     Write(MakeKushu(1));
-    // Cannot be read, so it does not fit; cannot be copied, so it cannot be kept.
+    // Cannot be read, and is no file that could be replaced.
     ASSERT_TRUE(QDir(folder.Path()).mkdir(u"春_一.kan"_s));
     Start();
     Open(u"春_一"_s);
@@ -110,11 +110,10 @@ TEST_F(CommentSafety, MismatchedFileThatCannotBeKeptIsNotReplaced) {
     Type(u"書いた"_s);
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
     Button(2)->click();
-    EXPECT_EQ(
-        OneMessage(4, ConfirmTitle),
-        u"感想を保存できません。\r句集ファイルと整合しなかった感想ファイル「春_一.kan」を別の名前で残せませんでした。\r"_s
-        u"このまま保存すると、そのファイルの感想が失われます。"_s +
-            QuitAnyway);
+    EXPECT_EQ(OneMessage(4, ConfirmTitle),
+              u"ファイル「春_一.kan」を保存できません。\r"_s
+              u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s +
+                  QuitAnyway);
     EXPECT_TRUE(form->isVisible());
     EXPECT_TRUE(QFileInfo(Path(u"春_一.kan"_s)).isDir());
     EXPECT_EQ(state.KansoList.value(0), u"書いた"_s);

@@ -1,0 +1,245 @@
+// The files under faults: a full disk, things that are not regular files, links, leftovers
+// of an interrupted save, letter case, characters that do not come back.
+
+#include "Cp932.h"
+#include "FileIo.h"
+#include "KansoFile.h"
+#include "KushuFile.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <fcntl.h>
+#include <functional>
+#include <future>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace yomiwa;
+using namespace yomiwa::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+const QString CannotOpen = u"句集を開けません。\r"_s;
+const QString DiskFull = u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
+
+QString SaveHead(const QString& name) {
+    return u"ファイル「"_s + name + u"」を保存できません。\r"_s;
+}
+
+// The two writers, each replacing 春_一 of its kind in the folder.
+struct Writer {
+    const char* Kind;
+    QString Name;
+    std::function<QString(const QString& folder, int size)> Write;
+};
+const Writer Writers[] = {
+    {"collection", u"春_一.Ywk"_s,
+     [](const QString& folder, int size) {
+         return WriteKushuFile(folder, MakeKushu(size));
+     }},
+    {"comments", u"春_一.kan"_s,
+     [](const QString& folder, int size) {
+         return WriteKansoFile(folder, u"春_一.kan"_s, QStringList(size + 4, u"感想"_s));
+     }},
+};
+
+// Every read the program makes of a collection or comments file, as its message.
+QString ReadError(const QString& path, int what) {
+    switch (what) {
+    case 0:
+        return ReadKushuFile(path).Error;
+    case 1:
+        return ReadKushuHeader(path, 3).Error;
+    case 2:
+        return ReadKushuHeader(path, 4).Error;
+    }
+    return ReadKansoFile(QFileInfo(path).path() + u'/', QFileInfo(path).fileName(), 0).Error;
+}
+
+// The file-size limit makes a write fail part way, as a full disk does.
+QString WithFileSizeLimit(rlim_t limit, const std::function<QString()>& write) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = limit;
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString message = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    return message;
+}
+
+} // namespace
+
+TEST(FileFaults, AFullDiskIsReportedAndTheOldFileKept) {
+    // Small payloads are the ones that stay in a write buffer until the very end.
+    for (const Writer& w : Writers) {
+        for (auto [size, limit] : {std::pair{2, 100}, std::pair{3000, 64 * 1024}}) {
+            SCOPED_TRACE(std::string(w.Kind) + " " + std::to_string(size));
+            Folder folder;
+            WriteBytes(folder.File(w.Name), "old contents");
+            EXPECT_EQ(WithFileSizeLimit(limit, [&] { return w.Write(folder.Path(), size); }),
+                      SaveHead(w.Name) + DiskFull);
+            EXPECT_EQ(ReadBytes(folder.File(w.Name)), QByteArray("old contents"));
+            EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{w.Name});
+        }
+    }
+}
+
+TEST(FileFaults, AFullFileSystemIsReportedAndTheOldFileKept) {
+    if (geteuid() != 0)
+        GTEST_SKIP() << "mounting a small file system needs root";
+    Folder folder;
+    const QString mount = folder.File(u"mnt"_s);
+    QDir().mkdir(mount);
+    if (::mount("tmpfs", QFile::encodeName(mount).constData(), "tmpfs", 0, "size=200k") != 0)
+        GTEST_SKIP() << "this machine does not allow mounting a tmpfs here";
+    const QString app = mount + u'/';
+    for (const Writer& w : Writers) {
+        SCOPED_TRACE(w.Kind);
+        WriteBytes(app + w.Name, "old contents");
+        // Fill the file system, leaving less than the smallest file.
+        QFile filler(app + u"filler"_s);
+        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
+        filler.write(QByteArray(256 * 1024, 'x'));
+        filler.close();
+        for (int size : {2, 300}) {
+            EXPECT_EQ(w.Write(app, size), SaveHead(w.Name) + DiskFull);
+            EXPECT_EQ(ReadBytes(app + w.Name), QByteArray("old contents"));
+        }
+        QFile::remove(app + u"filler"_s);
+    }
+    EXPECT_EQ(::umount(QFile::encodeName(mount).constData()), 0);
+}
+
+TEST(FileFaults, OnlyRegularFilesAreReadAndNoReadBlocks) {
+    Folder folder;
+    const QString fifo = folder.File(u"管_一.Ywk"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    QFile::link(fifo, folder.File(u"鎖_一.Ywk"_s));
+    QDir().mkdir(folder.File(u"棚_一.Ywk"_s));
+    QFile::link(u"/dev/zero"_s, folder.File(u"零_一.Ywk"_s));
+    for (const QString& name : {u"管_一.Ywk"_s, u"鎖_一.Ywk"_s, u"棚_一.Ywk"_s, u"零_一.Ywk"_s}) {
+        for (int what = 0; what < 4; ++what) {
+            SCOPED_TRACE(name.toStdString() + " read " + std::to_string(what));
+            const QString path = folder.File(name);
+            auto read = std::async(std::launch::async, [&] { return ReadError(path, what); });
+            bool blocked = false;
+            // A read stuck on the FIFO is let go by opening its other end.
+            while (read.wait_for(std::chrono::seconds(blocked ? 1 : 5)) !=
+                   std::future_status::ready) {
+                blocked = true;
+                const int fd = ::open(QFile::encodeName(fifo).constData(), O_WRONLY | O_NONBLOCK);
+                if (fd >= 0)
+                    ::close(fd);
+            }
+            EXPECT_FALSE(blocked) << "the read blocked";
+            const QString cannotRead = u"ファイル「"_s + name + u"」を読み込めません。"_s;
+            EXPECT_EQ(read.get(),
+                      (what < 3 ? CannotOpen : u"感想を読み込めません。\r"_s) + cannotRead);
+        }
+    }
+}
+
+TEST(FileFaults, SavingNeverWritesThroughALinkOrOverAnotherKindOfFile) {
+    Folder folder;
+    Folder elsewhere;
+    const QString target = elsewhere.File(u"大事.txt"_s);
+    WriteBytes(target, "KANSOSTART--\r\n\r\nKANSOEND--\r\n");
+    for (const Writer& w : Writers) {
+        SCOPED_TRACE(w.Kind);
+        const QString path = folder.File(w.Name);
+        for (const QString& to : {target, elsewhere.File(u"無い"_s)}) {
+            QFile::link(to, path);
+            EXPECT_EQ(w.Write(folder.Path(), 0),
+                      SaveHead(w.Name) + u"このファイルはシンボリックリンクです。リンク先の"_s +
+                          u"ファイルを書き換えないよう、保存を取りやめました。"_s);
+            EXPECT_TRUE(QFileInfo(path).isSymLink());
+            QFile::remove(path);
+        }
+        EXPECT_EQ(ReadBytes(target), QByteArray("KANSOSTART--\r\n\r\nKANSOEND--\r\n"));
+        EXPECT_FALSE(QFileInfo::exists(elsewhere.File(u"無い"_s)));
+        ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        EXPECT_EQ(w.Write(folder.Path(), 0), SaveHead(w.Name) +
+                                                 u"このファイルは通常のファイルではありません"_s +
+                                                 u"（フォルダ、名前付きパイプなど）。"_s);
+        QFile::remove(path);
+    }
+}
+
+TEST(FileFaults, LeftoversOfAnInterruptedSaveOfThatFileAreRemoved) {
+    for (const Writer& w : Writers) {
+        SCOPED_TRACE(w.Kind);
+        Folder folder;
+        const QStringList keep = {w.Name + u".AbC12"_s,           w.Name + u".AbC1234"_s,
+                                  w.Name + u".AbC_23"_s,          w.Name + u".bak"_s,
+                                  u"秋_一.Ywk.AbC123"_s,          u"x"_s + w.Name + u".AbC123"_s,
+                                  w.Name.toUpper() + u".zz9900"_s};
+        for (const QString& name : keep + QStringList{w.Name + u".AbC123"_s, w.Name + u".q1W2e3"_s})
+            WriteBytes(folder.File(name), "left");
+        QDir().mkdir(folder.File(w.Name + u".Dir123"_s));
+        QFile::link(folder.File(u"x"_s), folder.File(w.Name + u".Lnk123"_s));
+        EXPECT_EQ(w.Write(folder.Path(), 1), QString());
+        QStringList expected =
+            keep + QStringList{w.Name, w.Name + u".Dir123"_s, w.Name + u".Lnk123"_s};
+        expected.sort();
+        QStringList names =
+            QDir(folder.Path())
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+        EXPECT_EQ(names, expected);
+    }
+}
+
+TEST(FileFaults, OneMessagePerCause) {
+    Folder folder;
+    // A title too long to name a file.
+    Kushu k = MakeKushu(1, QString(u"長"_s).repeated(90));
+    const QString longName = k.Title + u"_一.Ywk"_s;
+    EXPECT_EQ(WriteKushuFile(folder.Path(), k), SaveHead(longName) + u"ファイル名が長すぎます。"_s);
+    EXPECT_EQ(WriteKushuFile(folder.File(u"無い/"_s), MakeKushu(1)),
+              SaveHead(u"春_一.Ywk"_s) + u"フォルダに書き込めません。"_s);
+
+    // Too large, at the limit and above: the comments too (the collection: see the viewer).
+    for (qint64 size : {qint64(512) * 1024 * 1024, qint64(600) * 1000 * 1000}) {
+        WriteBytes(folder.File(u"大_一.kan"_s), {});
+        ASSERT_TRUE(QFile::resize(folder.File(u"大_一.kan"_s), size));
+        EXPECT_EQ(ReadError(folder.File(u"大_一.kan"_s), 3),
+                  u"感想を読み込めません。\rファイルが大きすぎます。"_s);
+    }
+}
+
+TEST(FileFaults, ACharacterThatDoesNotComeBackIsRefused) {
+    // Every character that encodes decodes to itself: nothing is changed silently.
+    cp932::Codec codec;
+    for (char32_t c = 1; c < 0x10000; ++c) {
+        if (QChar::isSurrogate(c))
+            continue;
+        const QString text = QChar(char16_t(c));
+        const cp932::Encoded encoded = codec.Encode(text);
+        if (encoded.ok()) {
+            ASSERT_EQ(codec.Decode(encoded.Bytes), text) << std::hex << quint32(c);
+        }
+    }
+    EXPECT_EQ(codec.Encode(u"a\uF86Fb"_s).BadIndex, 1);
+
+    Folder folder;
+    Kushu k = MakeKushu(1);
+    k.Entries[1].Verse = u"句\uF86F"_s;
+    EXPECT_EQ(
+        WriteKushuFile(folder.Path(), k),
+        u"句集を保存できません。\r句「句\uF86F」の句に、Shift-JISで保存できない文字U+F86Fがあります。"_s);
+    EXPECT_EQ(
+        WriteKansoFile(folder.Path(), u"春_一.kan"_s, {u"\uF86F"_s}),
+        u"感想を保存できません。\r1番目のページの感想に、Shift-JISで保存できない文字U+F86Fがあります。"_s);
+    EXPECT_TRUE(QDir(folder.Path()).isEmpty());
+}

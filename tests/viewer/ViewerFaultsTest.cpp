@@ -1,0 +1,163 @@
+// The reading window under faults of its folder: what is listed, one message per cause
+// from every place that reads, nothing that blocks, letter case, focus.
+
+#include "ViewerFixture.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+
+#include <atomic>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace yomiwa;
+using namespace yomiwa::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+// Lets go of a read stuck on a FIFO after a few seconds, by opening the FIFO's other end, so
+// that a fault fails the test instead of hanging it.
+class FifoWatchdog {
+public:
+    explicit FifoWatchdog(const QString& fifo)
+        : m_thread([this, path = QFile::encodeName(fifo)] {
+            for (int tick = 0; !m_stop; ++tick) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                const int fd = tick < 100 ? -1 : ::open(path.constData(), O_WRONLY | O_NONBLOCK);
+                m_fired = m_fired || fd >= 0;
+                if (fd >= 0)
+                    ::close(fd);
+            }
+        }) {}
+    ~FifoWatchdog() {
+        m_stop = true;
+        m_thread.join();
+    }
+    std::atomic<bool> m_stop = false;
+    std::atomic<bool> m_fired = false;
+    std::thread m_thread;
+};
+
+// What yomiwa-tool says on its error output about a file, its lines joined by CR.
+QString ToolSays(const QString& command, const QString& path) {
+    QProcess tool; // a tool still running after the wait is killed with it
+    tool.start(QStringLiteral(YOMIWA_TOOL_PATH), {command, path});
+    tool.waitForFinished(10000);
+    return QString::fromUtf8(tool.readAllStandardError()).trimmed().replace(u'\n', u'\r');
+}
+
+// Turns the listed file into something else: a FIFO (size 0), a folder (-1), a larger file.
+void MakeFault(const QString& path, qint64 size) {
+    if (size > 0) {
+        ASSERT_TRUE(QFile::resize(path, size));
+        return;
+    }
+    QFile::remove(path);
+    ASSERT_TRUE(size < 0 ? QDir().mkdir(path)
+                         : mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
+}
+
+using ViewerFaults = ViewerTest;
+
+TEST_F(ViewerFaults, TheListShowsRegularFilesOnlyHiddenOnesToo) {
+    Write(MakeKushu(1, u"春"_s));
+    Write(MakeKushu(1, u".秋"_s));
+    ASSERT_EQ(mkfifo(QFile::encodeName(Path(u"管_一.Ywk"_s)).constData(), 0600), 0);
+    QDir().mkdir(Path(u"棚_一.Ywk"_s));
+    QFile::link(Path(u"春_一.Ywk"_s), Path(u"鎖_一.Ywk"_s));
+    Start();
+    EXPECT_EQ(Items(List2()), (QStringList{u".秋_一"_s, u"春_一"_s}));
+}
+
+TEST_F(ViewerFaults, OneMessagePerCauseFromTheListTheOpenButtonAndTheTool) {
+    const QString cannotRead = u"句集を開けません。\rファイル「春_一.Ywk」を読み込めません。"_s;
+    const QString tooLarge = u"句集を開けません。\rファイルが大きすぎます。"_s;
+    for (auto [size, expected] :
+         {std::pair{qint64(0), cannotRead}, std::pair{qint64(-1), cannotRead},
+          std::pair{qint64(512) * 1024 * 1024, tooLarge},
+          std::pair{qint64(600) * 1000 * 1000, tooLarge}}) {
+        SCOPED_TRACE(size);
+        Write(MakeKushu(1, u"春"_s));
+        Start();
+        // The file changes after it was listed: what is read is looked at, not its name.
+        MakeFault(Path(u"春_一.Ywk"_s), size);
+        const FifoWatchdog watchdog(Path(u"春_一.Ywk"_s));
+        Choose(u"春_一"_s);
+        EXPECT_EQ(OneMessage(8), expected);
+        Button(1)->click();
+        EXPECT_EQ(OneMessage(8), expected);
+        Button(6)->click();
+        EXPECT_EQ(OneMessage(8), expected);
+        EXPECT_EQ(ToolSays(u"dump"_s, Path(u"春_一.Ywk"_s)), expected);
+        EXPECT_FALSE(watchdog.m_fired) << "a read blocked";
+        form.reset();
+        QDir(Path(u"春_一.Ywk"_s)).removeRecursively();
+        QFile::remove(Path(u"春_一.Ywk"_s));
+    }
+}
+
+TEST_F(ViewerFaults, ACommentsFileThatIsAFifoNeitherBlocksNorIsReplaced) {
+    Write(MakeKushu(1, u"春"_s));
+    const QString fifo = Path(u"春_一.kan"_s);
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const FifoWatchdog watchdog(fifo);
+    Start();
+    Open(u"春_一"_s);
+    const QString cannotRead = u"感想を読み込めません。\rファイル「春_一.kan」を読み込めません。"_s;
+    EXPECT_EQ(OneMessage(8), cannotRead);
+    EXPECT_EQ(ToolSays(u"dump-comments"_s, fifo), cannotRead);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::No);
+    Button(2)->click();
+    EXPECT_TRUE(
+        OneMessage(4, u"【Yomiwa】Ver.1.1"_s)
+            .startsWith(u"ファイル「春_一.kan」を保存できません。\rこのファイルは通常の"_s));
+    EXPECT_TRUE(form->isVisible());
+    EXPECT_FALSE(watchdog.m_fired) << "a read blocked";
+    QFileInfo info(fifo);
+    EXPECT_FALSE(info.isFile());
+}
+
+TEST_F(ViewerFaults, TheSelectedRowsFileIsTheOneActedOnWhateverItsLetterCase) {
+    // Two files whose names differ in letter case only, as another system may leave them.
+    for (auto [name, count, password] :
+         {std::tuple{u"x_一.Ywk"_s, 1, u"小"_s}, std::tuple{u"x_一.YWK"_s, 2, u"大"_s}}) {
+        Kushu k = MakeKushu(count, u"x"_s);
+        k.Password = password;
+        WriteBytes(Path(name), SerializeKushu(k).Bytes);
+    }
+    WriteBytes(Path(u"X_一.KAN"_s),
+               Sjis(u"KANSOSTART--\r\n序の感想\r\nKANSOEND--\r\n"_s) +
+                   QByteArray("KANSOSTART--\r\n\r\nKANSOEND--\r\n").repeated(5));
+    Start();
+    ASSERT_EQ(Items(List2()), (QStringList{u"x_一"_s, u"x_一"_s}));
+    const int upperRow = List2()->item(0)->data(Qt::UserRole).toString().endsWith(u"YWK"_s) ? 0 : 1;
+    List2()->setCurrentRow(upperRow);
+    dialogs.QueueModal([](QDialog* pass) { pass->reject(); });
+    Button(6)->click();
+    EXPECT_EQ(state.EditPassword, u"大"_s);
+    Button(1)->click();
+    EXPECT_EQ(List1()->count(), 2 + 4);
+    EXPECT_EQ(Text2()->toPlainText(), u"序の感想"_s);
+    // The comments go back into that same file.
+    Button(2)->click();
+    EXPECT_EQ(QDir(folder.Path()).entryList({u"*.kan"_s}), QStringList{u"X_一.KAN"_s});
+    EXPECT_EQ(CommentsOnDisk(u"X_一.KAN"_s).value(0), u"序の感想"_s);
+}
+
+TEST_F(ViewerFaults, FocusAloneChoosesNoCollection) {
+    Write(MakeKushu(1, u"春"_s));
+    Start();
+    QApplication::setActiveWindow(form.get());
+    List2()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(List2()->hasFocus());
+    EXPECT_TRUE(List2()->selectedItems().isEmpty());
+    Button(1)->click();
+    EXPECT_EQ(OneMessage(0), u"上のリストから、開きたい句集を選択してください。"_s);
+}
+
+} // namespace
