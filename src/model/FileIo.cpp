@@ -137,7 +137,15 @@ QString DisplayName(const QString& path) {
 }
 
 QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
-    const QString head = u"ファイル「"_s + DisplayName(path) + u"」を保存できません。\r"_s;
+    return SaveFileWith(
+        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+}
+
+QString SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
+                     WriteKind kind) {
+    const QString head = (kind == WriteKind::Save ? u"ファイル「%1」を保存できません。\r"_s
+                                                  : u"ファイル「%1」に書き出せません。\r"_s)
+                             .arg(DisplayName(path));
     const QString diskFull = u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
     const QFileInfo target(path);
     const QByteArray nativePath = QFile::encodeName(path);
@@ -169,8 +177,8 @@ QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
         return head + u"フォルダに書き込めません。"_s;
     // Each step is checked: a small file stays in the write buffer until it is flushed, and
     // commit() does not report every failure of its own final flush.
-    const bool written = file.write(bytes) == bytes.size() && file.flush() &&
-                         file.error() == QFileDevice::NoError && SyncToDisk(file.handle());
+    const bool written = write(file) && file.flush() && file.error() == QFileDevice::NoError &&
+                         SyncToDisk(file.handle());
     if (!written) {
         file.cancelWriting();
         return head + diskFull;

@@ -3,6 +3,10 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
+class QIODevice;
+
 namespace yomiwa {
 
 // A collection or comments file of this size or more is refused rather than read into
@@ -35,6 +39,15 @@ FileBytes ReadFileBytes(const QString& path, qint64 limit = -1,
 // regular file; removes what an interrupted save of this same file left behind. Returns the
 // message for the user, naming the file, or the empty text on success.
 QString SaveFileBytes(const QString& path, const QByteArray& bytes);
+
+// What a failed write says the program was doing: saving a collection or comments file,
+// or exporting a strip.
+enum class WriteKind { Save, Export };
+
+// The same writing path for a file written piece by piece: `write` writes the whole
+// content into the device and returns false when it could not.
+QString SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
+                     WriteKind kind = WriteKind::Save);
 
 // The file name with its folder removed, as messages show it.
 QString DisplayName(const QString& path);

@@ -6,7 +6,6 @@
 #include <QBuffer>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace yomiwa::print {
 
@@ -46,35 +45,23 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
     return painter.end();
 }
 
-QString WriteThrough(const QString& path, const std::function<bool(QIODevice&)>& write) {
-    const QString head = u"ファイル「"_s + DisplayName(path) + u"」に書き出せません。\r"_s;
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
-        return head + u"フォルダに書き込めないか、ファイル名が長すぎます。"_s;
-    // A final flush can fail after everything seemed written: look before committing.
-    if (!write(file) || !file.flush() || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return head + u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
-    }
-    if (!file.commit())
-        return head + u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
-    return {};
-}
-
 QString WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
                  SheetLayout layout) {
-    return WriteThrough(path, [&](QIODevice& device) {
-        QPdfWriter writer(&device);
-        writer.setTitle(kushu.Title);
-        writer.setCreator(u"Yomiwa"_s);
-        // Qt's PDF cannot map vertical glyph forms back to characters: the text travels
-        // beside the drawing.
-        writer.addFileAttachment(QString::fromUtf16(PdfTextFileName),
-                                 PagesText(kushu, rows, pages.First, pages.Count), u"text/plain"_s);
-        PrepareDevice(writer, layout);
-        return PaintSheets(writer, kushu, rows, pages, layout);
-    });
+    return SaveFileWith(
+        path,
+        [&](QIODevice& device) {
+            QPdfWriter writer(&device);
+            writer.setTitle(kushu.Title);
+            writer.setCreator(u"Yomiwa"_s);
+            // Qt's PDF cannot map vertical glyph forms back to characters: the text travels
+            // beside the drawing.
+            writer.addFileAttachment(QString::fromUtf16(PdfTextFileName),
+                                     PagesText(kushu, rows, pages.First, pages.Count),
+                                     u"text/plain"_s);
+            PrepareDevice(writer, layout);
+            return PaintSheets(writer, kushu, rows, pages, layout);
+        },
+        WriteKind::Export);
 }
 
 QString WritePng(const QString& path, const StripPage& page, int scale) {
@@ -83,8 +70,9 @@ QString WritePng(const QString& path, const StripPage& page, int scale) {
     buffer.open(QIODevice::WriteOnly);
     if (!StripImage(page, scale).save(&buffer, "PNG"))
         return u"ファイル「"_s + DisplayName(path) + u"」の画像を作れません。"_s;
-    return WriteThrough(
-        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
+    return SaveFileWith(
+        path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); },
+        WriteKind::Export);
 }
 
 } // namespace yomiwa::print

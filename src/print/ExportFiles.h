@@ -28,11 +28,6 @@ void PrepareDevice(QPagedPaintDevice& device, SheetLayout layout);
 bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringList& rows,
                  PageRange pages, SheetLayout layout);
 
-// Writes `path` through a temporary file that takes its name only when `write` succeeded
-// and everything reached the disk; nothing is left behind otherwise. Returns the message
-// for the user, naming the file, or the empty text.
-QString WriteThrough(const QString& path, const std::function<bool(QIODevice&)>& write);
-
 // The PDF of the pages: vector glyphs with their faces embedded, the collection's title as
 // the document's title, and the pages' text attached as a UTF-8 file (PdfTextFileName).
 QString WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,

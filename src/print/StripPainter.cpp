@@ -3,8 +3,8 @@
 #include "ColourValues.h"
 #include "ColumnLayout.h"
 #include "Shapes.h"
-#include "StripGeometry.h"
 #include "StripColumnPainter.h"
+#include "StripGeometry.h"
 #include "VerticalShaper.h"
 
 #include <QPaintEngine>
