@@ -53,31 +53,77 @@ QSize StripPixelSize() {
     return ui::PixelsOf(ui::strip::ShapeTwips).size();
 }
 
+namespace {
+
+ui::StripLayout LayOutText(const QString& fieldText, const QFont& font, const QSizeF& column) {
+    const ui::VerticalShaper shaper(font);
+    return ui::LayOutStripColumn(fieldText, shaper, font, column);
+}
+
+void DrawLaidOut(QPainter& painter, const ui::StripLayout& layout, const QFont& font,
+                 const QColor& colour) {
+    painter.setPen(colour);
+    ui::DrawStripColumn(painter, layout);
+    if (layout.pieces.isEmpty() || !NeedsThickening(painter, font, layout.pieces.first().face))
+        return;
+    // Copies around a small circle: a stroke of the rasteriser's width whose edges stay
+    // smooth even on paper, where one shifted copy would leave visible steps.
+    constexpr int Corners = 12;
+    const qreal radius = font.pixelSize() / 48.0;
+    for (int corner = 0; corner < Corners; ++corner) {
+        const qreal angle = corner * 2 * M_PI / Corners;
+        const QPointF offset(radius * std::cos(angle), radius * std::sin(angle));
+        painter.translate(offset);
+        ui::DrawStripColumn(painter, layout);
+        painter.translate(-offset);
+    }
+}
+
+// One column of a strip drawn into a target: where its centre line falls, and its text set
+// at `scale` target units per screen pixel in a column as tall as the target's.
+struct PlacedColumn {
+    const ui::StripColumnGeometry* Geometry;
+    QString Text;
+    QFont Font;
+    QRect Screen; // the column on screen, relative to the strip
+    qreal Centre; // its centre line in the target
+    qreal Top;    // its top in the target
+    qreal Height; // its height in the target
+    ui::StripLayout Layout;
+    qreal Scale = 1;
+
+    void SetScale(qreal scale) {
+        Scale = scale;
+        Layout = LayOutText(Text, Font, QSizeF(Screen.width(), Height / scale));
+    }
+    // The text's extent in the target.
+    QRectF Ink() const {
+        const QRectF b = Layout.bounds;
+        return {Centre + (b.left() - Screen.width() / 2.0) * Scale, Top + b.top() * Scale,
+                b.width() * Scale, b.height() * Scale};
+    }
+};
+
+bool AnyOverlap(const QList<PlacedColumn>& columns) {
+    for (qsizetype i = 0; i < columns.size(); ++i)
+        for (qsizetype j = i + 1; j < columns.size(); ++j)
+            if (columns[i].Ink().intersects(columns[j].Ink()))
+                return true;
+    return false;
+}
+
+} // namespace
+
 void PaintColumnText(QPainter& painter, const QString& fieldText, const QFont& font,
                      const QRectF& column, const QColor& colour) {
     if (fieldText.isEmpty())
         return;
     // The window's own setting of a column: a long verse shrinks or takes a second line
     // beside the column, readings stand to its right, so nothing is clipped here.
-    const ui::VerticalShaper shaper(font);
-    const ui::StripLayout layout = ui::LayOutStripColumn(fieldText, shaper, font, column.size());
+    const ui::StripLayout layout = LayOutText(fieldText, font, column.size());
     painter.save();
     painter.translate(column.topLeft());
-    painter.setPen(colour);
-    ui::DrawStripColumn(painter, layout);
-    if (!layout.pieces.isEmpty() && NeedsThickening(painter, font, layout.pieces.first().face)) {
-        // Copies around a small circle: a stroke of the rasteriser's width whose edges stay
-        // smooth even on paper, where one shifted copy would leave visible steps.
-        constexpr int Corners = 12;
-        const qreal radius = font.pixelSize() / 48.0;
-        for (int corner = 0; corner < Corners; ++corner) {
-            const qreal angle = corner * 2 * M_PI / Corners;
-            const QPointF offset(radius * std::cos(angle), radius * std::sin(angle));
-            painter.translate(offset);
-            ui::DrawStripColumn(painter, layout);
-            painter.translate(-offset);
-        }
-    }
+    DrawLaidOut(painter, layout, font, colour);
     painter.restore();
 }
 
@@ -89,16 +135,46 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
                           ui::ToQColor(page.Colours[StripBorder]),
                           ui::strip::BorderPixels * qMin(sx, sy));
     const QPoint origin = ui::PixelsOf(ui::strip::ShapeTwips).topLeft();
+    QList<PlacedColumn> columns;
     for (const ui::StripColumnGeometry* geometry :
          {&ui::strip::Preface, &ui::strip::Verse, &ui::strip::Postscript}) {
-        const QRect column = ui::PixelsOf(geometry->Twips).translated(-origin);
-        const qreal centre = target.x() + (column.x() + column.width() / 2.0) * sx;
+        const QString& text = TextOf(page, *geometry);
+        if (text.isEmpty())
+            continue;
+        const QRect screen = ui::PixelsOf(geometry->Twips).translated(-origin);
+        PlacedColumn column{geometry,
+                            text,
+                            PixelFont(*geometry),
+                            screen,
+                            target.x() + (screen.x() + screen.width() / 2.0) * sx,
+                            target.y() + screen.y() * sy,
+                            screen.height() * sy,
+                            {}};
+        column.SetScale(sy);
+        columns.append(std::move(column));
+    }
+    // On paper the strip is narrower for its height than on screen, so its columns stand
+    // closer together than their text is tall. Where readings or a verse in two lines would
+    // then reach into a neighbour, the page's text is set smaller, at the largest size at
+    // which the columns keep clear of each other (at the screen's proportions they do).
+    if (sx < sy && AnyOverlap(columns)) {
+        qreal clear = sx;
+        qreal overlapping = sy;
+        for (int step = 0; step < 6; ++step) {
+            const qreal scale = (clear + overlapping) / 2;
+            for (PlacedColumn& column : columns)
+                column.SetScale(scale);
+            (AnyOverlap(columns) ? overlapping : clear) = scale;
+        }
+        for (PlacedColumn& column : columns)
+            column.SetScale(clear);
+    }
+    for (const PlacedColumn& column : columns) {
         painter.save();
-        painter.translate(centre - column.width() * sy / 2.0, target.y() + column.y() * sy);
-        painter.scale(sy, sy);
-        PaintColumnText(painter, TextOf(page, *geometry), PixelFont(*geometry),
-                        QRectF(QPointF(0, 0), column.size()),
-                        ui::ToQColor(page.Colours[geometry->Colour]));
+        painter.translate(column.Centre - column.Screen.width() * column.Scale / 2.0, column.Top);
+        painter.scale(column.Scale, column.Scale);
+        DrawLaidOut(painter, column.Layout, column.Font,
+                    ui::ToQColor(page.Colours[column.Geometry->Colour]));
         painter.restore();
     }
 }
