@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -99,4 +100,42 @@ TEST(StripFiles, FailedWriteLeavesNothingAndKeepsTheOldFile) {
     EXPECT_EQ(test::ReadBytes(old), "old");
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden),
               QStringList{u"短冊.png"_s});
+}
+
+TEST(StripImages, OnATanzakuSheetReadingsAndSecondLinesKeepClearOfTheirNeighbours) {
+    const Kushu k = test::MakeKushu(1);
+    StripPage page = PageToPrint(k, PageRows(k), 1);
+    page.Preface = u"夏の夕暮れ"_s;
+    page.Postscript = u"鶺鴒《せきれい》も見ゆ"_s;
+    page.Colours[PrefaceFore] = 0x000000FF;
+    page.Colours[VerseFore] = 0x0000FF00;
+    page.Colours[PostscriptFore] = 0x00FF0000;
+    // The sheet's proportions: a real tanzaku is half as wide for its height as the window's
+    // strip.
+    QImage image(200, 1200, QImage::Format_RGB32);
+    for (const QString& verse :
+         {u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ水面《みなも》かな"_s, QString(70, u'長')}) {
+        SCOPED_TRACE(verse.toStdString());
+        page.Verse = verse;
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintStrip(painter, page, QRectF(0, 0, 200, 1200));
+        painter.end();
+        // Postscript (blue) left of the verse (green), the verse left of the preface (red).
+        int lastBlue = -1, firstGreen = 1 << 20, lastGreen = -1, firstRed = 1 << 20;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c = image.pixelColor(x, y);
+                if (c.blue() > 200 && c.red() < 60 && c.green() < 60)
+                    lastBlue = std::max(lastBlue, x);
+                if (c.green() > 200 && c.red() < 60 && c.blue() < 60)
+                    firstGreen = std::min(firstGreen, x), lastGreen = std::max(lastGreen, x);
+                if (c.red() > 200 && c.green() < 60 && c.blue() < 60)
+                    firstRed = std::min(firstRed, x);
+            }
+        ASSERT_GE(lastBlue, 0);
+        ASSERT_GE(lastGreen, 0);
+        EXPECT_LT(lastBlue, firstGreen);
+        EXPECT_LT(lastGreen, firstRed);
+    }
 }
