@@ -18,9 +18,21 @@ namespace {
 
 enum class Turn { None, Next, Previous, First, Last };
 
+// Ctrl+PageDown and Ctrl+PageUp turn pages from anywhere, the comment box included: a page
+// turned to a verse puts the focus into that box, where the plain keys edit.
+Turn TurnFromAnywhere(const QKeyEvent& key) {
+    if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+        return Turn::None;
+    if (key.key() == Qt::Key_PageDown)
+        return Turn::Next;
+    return key.key() == Qt::Key_PageUp ? Turn::Previous : Turn::None;
+}
+
 // Vertical text is read from right to left, so ← goes on and → goes back.
 Turn TurnOf(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+    if (const Turn turn = TurnFromAnywhere(key); turn != Turn::None)
+        return turn;
     if (key.key() == Qt::Key_Space && modifiers == Qt::ShiftModifier)
         return Turn::Previous;
     if (modifiers != Qt::NoModifier)
@@ -42,21 +54,23 @@ Turn TurnOf(const QKeyEvent& key) {
     }
 }
 
-// Watches the keys of every control but the comment box, which keeps its editing keys. The
-// window itself is not watched: a key the box lets pass (← at its start) goes on to it.
+// Watches the keys of every control; the comment box keeps its editing keys and gives up
+// only Ctrl+PageDown and Ctrl+PageUp. The window itself is not watched: a key the box lets
+// pass (← at its start) goes on to it.
 class PageKeys : public QObject {
 public:
-    PageKeys(MainForm* form, QListWidget* pages)
+    PageKeys(MainForm* form, QListWidget* pages, QObject* commentBox)
         : QObject(form)
         , m_form(form)
-        , m_pages(pages) {}
+        , m_pages(pages)
+        , m_commentBox(commentBox) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
-        const Turn turn = TurnOf(*key);
+        const Turn turn = watched == m_commentBox ? TurnFromAnywhere(*key) : TurnOf(*key);
         // Space still presses the button that has the focus.
         if (turn == Turn::None ||
             (key->key() == Qt::Key_Space && qobject_cast<QAbstractButton*>(watched)))
@@ -86,6 +100,7 @@ protected:
 private:
     MainForm* m_form;
     QListWidget* m_pages;
+    QObject* m_commentBox;
 };
 
 } // namespace
@@ -107,10 +122,9 @@ void MainForm::SetUpKeysAndNames() {
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    auto* keys = new PageKeys(this, m_list1);
+    auto* keys = new PageKeys(this, m_list1, m_text2);
     for (QWidget* control : order)
-        if (control != m_text2)
-            control->installEventFilter(keys);
+        control->installEventFilter(keys);
 }
 
 } // namespace yomiwa::viewer

@@ -72,6 +72,12 @@ TEST_F(Keys, TheCommentBoxKeepsItsEditingKeys) {
     QTest::keyClick(Text2(), Qt::Key_Space, Qt::ShiftModifier);
     EXPECT_EQ(List1()->currentRow(), 2);
     EXPECT_EQ(ui::BoxText(Text2()), u" "_s + comment + u"あい "_s);
+    // Ctrl+PageDown and Ctrl+PageUp still turn the page from the box, keeping its comment.
+    QTest::keyClick(Text2(), Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(List1()->currentRow(), 3);
+    EXPECT_EQ(state.KansoList[2], u" "_s + comment + u"あい "_s);
+    QTest::keyClick(Text2(), Qt::Key_PageUp, Qt::ControlModifier);
+    EXPECT_EQ(List1()->currentRow(), 2);
 }
 
 } // namespace
