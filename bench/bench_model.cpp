@@ -4,6 +4,7 @@
 #include "KushuFile.h"
 #include "MaximalKushu.h"
 #include "RatioReporter.h"
+#include "ToolCommands.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -82,6 +83,19 @@ void BM_ReadBaseline(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
 }
 
+// yomiwa-tool dump into its output buffer: the file read and written out as JSON.
+void BM_Dump(benchmark::State& state) {
+    const Setup& s = Shared();
+    const QStringList arguments{u"dump"_s, s.Path};
+    for (auto _ : state) {
+        const tool::ToolResult result = tool::RunTool(arguments);
+        if (result.Exit != tool::ExitOk)
+            state.SkipWithError("the maximal collection did not dump");
+        benchmark::DoNotOptimize(result.Out.constData());
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
+}
+
 void BM_WriteKushuFile(benchmark::State& state) {
     const Setup& s = Shared();
     for (auto _ : state) {
@@ -108,6 +122,7 @@ void BM_WriteBaseline(benchmark::State& state) {
 
 BENCHMARK(BM_ReadKushuFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Dump)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteKushuFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
@@ -117,8 +132,9 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
-    bench::RatioReporter reporter(
-        {{"BM_ReadKushuFile", "BM_ReadBaseline"}, {"BM_WriteKushuFile", "BM_WriteBaseline"}});
+    bench::RatioReporter reporter({{"BM_ReadKushuFile", "BM_ReadBaseline"},
+                                   {"BM_Dump", "BM_ReadBaseline"},
+                                   {"BM_WriteKushuFile", "BM_WriteBaseline"}});
     benchmark::RunSpecifiedBenchmarks(&reporter);
     benchmark::Shutdown();
     return 0;

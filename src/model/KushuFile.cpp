@@ -120,19 +120,38 @@ bool Parser::Colours(ColourSet& colours) {
 
 bool Parser::Commentary(QString& commentary, const QString& endMarker) {
     // The first line always belongs to the commentary, whatever it says.
-    std::optional<QStringView> line = Line();
-    if (!line)
+    const std::optional<QStringView> first = Line();
+    if (!first)
         return false;
-    commentary = line->toString();
+    QStringView last = *first;
+    qsizetype lineChars = first->size();
+    qsizetype lineCount = 1;
     while (true) {
-        line = Line();
+        const std::optional<QStringView> line = Line();
         if (!line)
             return false;
         if (*line == endMarker)
-            return true;
-        commentary += u"\r\n"_s;
-        commentary += *line;
+            break;
+        last = *line;
+        lineChars += line->size();
+        ++lineCount;
     }
+    // The lines are kept joined by CR LF. Where every break in the file is CR LF already,
+    // which the writer always makes, the commentary is that piece of the text, copied once.
+    const QStringView piece(first->data(), last.data() + last.size());
+    if (piece.size() == lineChars + 2 * (lineCount - 1)) {
+        commentary = piece.toString();
+        return true;
+    }
+    commentary.clear();
+    commentary.reserve(lineChars + 2 * (lineCount - 1));
+    const QList<QStringView> lines = SplitLines(piece);
+    commentary += lines.first();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        commentary += u"\r\n"_s;
+        commentary += lines.at(i);
+    }
+    return true;
 }
 
 KushuReadResult Parser::Run() {
