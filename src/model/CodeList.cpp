@@ -34,28 +34,6 @@ void AppendCodeList(QByteArray& out, QByteArrayView bytes) {
     out.truncate(to - out.constData());
 }
 
-namespace {
-// A decimal integer: an optional minus sign and at least one digit, nothing else.
-std::optional<int> ParseItem(QStringView item) {
-    qsizetype i = 0;
-    const bool negative = item.startsWith(QLatin1Char('-'));
-    if (negative)
-        i = 1;
-    if (i >= item.size())
-        return std::nullopt;
-    long long value = 0;
-    for (; i < item.size(); ++i) {
-        const char16_t c = item[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > 1'000'000)
-            return std::nullopt;
-    }
-    return int(negative ? -value : value);
-}
-} // namespace
-
 std::optional<QString> DecodeCodeList(QStringView line) {
     cp932::Codec codec;
     return DecodeCodeList(line, codec);
@@ -70,16 +48,16 @@ std::optional<QString> DecodeCodeList(QStringView line, cp932::Codec& codec) {
         const qsizetype comma = IndexOfChar(line, QLatin1Char(','), start);
         if (comma <= start)
             break; // no further comma, or an empty item: the rest is ignored
-        const std::optional<int> item = ParseItem(line.sliced(start, comma - start));
+        const std::optional<qint64> item = ParseDecimal(line.sliced(start, comma - start));
         if (!item)
             return std::nullopt;
-        const int v = *item - CodeOffset;
+        const qint64 v = *item - CodeOffset;
         if (v >= 0 && v <= 0xFF) {
             if (cp932::IsLeadByte(uchar(v)))
                 return std::nullopt;
             bytes += char(v);
         } else if (v >= -0x8000 && v < 0) {
-            const int code = v + 0x10000;
+            const int code = int(v + 0x10000);
             const uchar lead = uchar(code >> 8);
             const uchar trail = uchar(code & 0xFF);
             if (!cp932::IsLeadByte(lead) || !cp932::IsTrailByte(trail))

@@ -38,33 +38,18 @@ BlockMarkers MarkersOf(EntryKind kind) {
 
 // A colour line: the number with blanks around it, as " 12648447 " or "-2147483633 ".
 std::optional<ColourValue> ParseColourLine(QStringView line) {
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && line[begin] == u' ')
-        ++begin;
-    while (end > begin && line[end - 1] == u' ')
-        --end;
-    bool negative = false;
-    if (begin < end && (line[begin] == u'-' || line[begin] == u'+')) {
-        negative = line[begin] == u'-';
-        ++begin;
-    }
-    if (begin == end)
+    while (!line.isEmpty() && line.back() == u' ')
+        line.chop(1);
+    while (!line.isEmpty() && line.front() == u' ')
+        line = line.sliced(1);
+    // One sign may stand before the digits; from_chars itself takes only the minus.
+    if (line.startsWith(u'+') && !line.sliced(1).startsWith(u'-'))
+        line = line.sliced(1);
+    const std::optional<qint64> value = ParseDecimal(line);
+    if (!value || *value < std::numeric_limits<qint32>::min() ||
+        *value > std::numeric_limits<qint32>::max())
         return std::nullopt;
-    qint64 value = 0;
-    for (qsizetype i = begin; i < end; ++i) {
-        const char16_t c = line[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > qint64(1) << 31)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        return std::nullopt;
-    return ColourValue(value);
+    return ColourValue(*value);
 }
 
 class Parser {

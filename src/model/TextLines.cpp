@@ -3,7 +3,7 @@
 #include <QList>
 
 #include <algorithm>
-#include <cstring>
+#include <charconv>
 #include <iterator>
 
 namespace yomiwa {
@@ -45,18 +45,22 @@ QList<QStringView> SplitLines(QStringView text) {
 }
 
 char* WriteDecimal(char* to, qint64 n) {
-    char digits[20];
-    qsizetype first = qsizetype(std::size(digits));
-    quint64 rest = n < 0 ? 0 - quint64(n) : quint64(n);
-    do {
-        digits[--first] = char('0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    if (n < 0)
-        *to++ = '-';
-    const qsizetype count = qsizetype(std::size(digits)) - first;
-    std::memcpy(to, digits + first, std::size_t(count));
-    return to + count;
+    return std::to_chars(to, to + 20, n).ptr;
+}
+
+std::optional<qint64> ParseDecimal(QStringView text) {
+    // Longer than any qint64; a non-ASCII character becomes one from_chars refuses.
+    char ascii[24];
+    if (text.size() >= qsizetype(sizeof ascii))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        ascii[i] = text[i].unicode() < 0x80 ? char(text[i].unicode()) : 'x';
+    qint64 value = 0;
+    const char* end = ascii + text.size();
+    const auto [stop, error] = std::from_chars(ascii, end, value);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
 }
 
 qsizetype IndexOfChar(QStringView text, QChar c, qsizetype from) {
@@ -108,11 +112,11 @@ DecodedText DecodeFileText(QByteArrayView bytes) {
         return result;
     }
     // CR and LF are never part of a double-byte character, so the file splits into lines
-    // before decoding just as after it.
+    // before decoding just as after it, and some line fails as the whole did: the last
+    // line, when none before it does.
     qsizetype pos = 0;
-    int line = 0;
-    while (pos < bytes.size()) {
-        ++line;
+    int line = 1;
+    while (true) {
         qsizetype cr = bytes.indexOf('\r', pos);
         qsizetype next = bytes.size();
         if (cr < 0) {
@@ -122,16 +126,14 @@ DecodedText DecodeFileText(QByteArrayView bytes) {
             if (next < bytes.size() && bytes[next] == '\n')
                 ++next;
         }
-        if (!cp932::Decode(bytes.sliced(pos, cr - pos))) {
+        if (next >= bytes.size() || !cp932::Decode(bytes.sliced(pos, cr - pos))) {
             result.Text = cp932::Decode(bytes.first(pos)).value_or(QString());
             result.BadLine = line;
             return result;
         }
         pos = next;
+        ++line;
     }
-    // Not reached for bytes that failed as a whole; kept total for safety.
-    result.BadLine = line + 1;
-    return result;
 }
 
 int FirstLineEqualTo(QStringView text, QStringView line, int from) {

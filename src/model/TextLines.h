@@ -37,6 +37,9 @@ QString FullWidthNumber(qint64 n);
 // 20 characters. A collection file holds hundreds of thousands of numbers.
 char* WriteDecimal(char* to, qint64 n);
 
+// A decimal integer: an optional minus sign and at least one digit, nothing else.
+std::optional<qint64> ParseDecimal(QStringView text);
+
 // The index of the first c in text from `from` on, or -1. QStringView::indexOf takes the
 // general substring search even for one character, which costs more than the short lines
 // of a file.
