@@ -1,9 +1,9 @@
 // The collection file's reader and writer against the work no reader or writer can avoid:
 // decoding (or encoding) the whole file in one call, and reading (or saving) its bytes.
+#include "BenchMain.h"
 #include "FileNames.h"
 #include "KushuFile.h"
 #include "MaximalKushu.h"
-#include "RatioReporter.h"
 #include "ToolCommands.h"
 
 #include <QFile>
@@ -126,16 +126,8 @@ BENCHMARK(BM_Dump)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteKushuFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-} // namespace
+const bench::Ratio ReadRatio("BM_ReadKushuFile", "BM_ReadBaseline");
+const bench::Ratio DumpRatio("BM_Dump", "BM_ReadBaseline");
+const bench::Ratio WriteRatio("BM_WriteKushuFile", "BM_WriteBaseline");
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    bench::RatioReporter reporter({{"BM_ReadKushuFile", "BM_ReadBaseline"},
-                                   {"BM_Dump", "BM_ReadBaseline"},
-                                   {"BM_WriteKushuFile", "BM_WriteBaseline"}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+} // namespace

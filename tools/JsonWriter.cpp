@@ -1,6 +1,7 @@
 #include "JsonWriter.h"
 
 #include <charconv>
+#include <cstring>
 
 namespace yomiwa::tool {
 
@@ -10,12 +11,9 @@ char HexDigit(unsigned value) {
     return "0123456789abcdef"[value & 0xf];
 }
 
-// Appends the escaped UTF-8 of text; a lone surrogate becomes \uXXXX as QJsonDocument has it.
-void AppendEscaped(QByteArray& out, QStringView text) {
-    const qsizetype start = out.size();
-    // At most six bytes for one UTF-16 unit (\u001f, or a lone surrogate).
-    out.resize(start + text.size() * 6);
-    char* to = out.data() + start;
+// Writes the escaped UTF-8 of text at `to` and returns the end; a lone surrogate becomes
+// \uXXXX as QJsonDocument has it. At most six bytes for one UTF-16 unit.
+char* WriteEscaped(char* to, QStringView text) {
     const char16_t* from = text.utf16();
     const char16_t* const end = from + text.size();
     while (from != end) {
@@ -75,13 +73,26 @@ void AppendEscaped(QByteArray& out, QStringView text) {
             *to++ = HexDigit(u);
         }
     }
-    out.truncate(to - out.constData());
+    return to;
 }
 
 } // namespace
 
+char* JsonWriter::Room(qsizetype count) {
+    if (m_used + count > m_out.size())
+        m_out.resize(qMax(m_out.size() * 2, m_used + count));
+    return m_out.data() + m_used;
+}
+
+void JsonWriter::Put(QByteArrayView bytes) {
+    std::memcpy(Room(bytes.size()), bytes.data(), std::size_t(bytes.size()));
+    m_used += bytes.size();
+}
+
 void JsonWriter::Indent() {
-    m_out.append(4 * m_empty.size(), ' ');
+    const qsizetype count = 4 * m_empty.size();
+    std::memset(Room(count), ' ', std::size_t(count));
+    m_used += count;
 }
 
 void JsonWriter::BeginValue() {
@@ -91,52 +102,59 @@ void JsonWriter::BeginValue() {
     }
     if (m_empty.isEmpty())
         return;
-    if (!m_empty.last())
-        m_out += ",\n";
-    m_empty.last() = false;
+    if (!m_empty.back())
+        Put(",\n");
+    m_empty.back() = false;
     Indent();
 }
 
 void JsonWriter::Open(char bracket) {
     BeginValue();
-    m_out += bracket;
-    m_out += '\n';
+    const char opening[] = {bracket, '\n'};
+    Put(QByteArrayView(opening, 2));
     m_empty.append(true);
 }
 
 void JsonWriter::Close(char bracket) {
-    const bool empty = m_empty.takeLast();
+    const bool empty = m_empty.back();
+    m_empty.removeLast();
     if (!empty)
-        m_out += '\n';
+        Put("\n");
     Indent();
-    m_out += bracket;
+    Put(QByteArrayView(&bracket, 1));
 }
 
 void JsonWriter::Key(QStringView key) {
     BeginValue();
-    m_out += '"';
+    char* to = Room(key.size() + 4);
+    *to++ = '"';
     for (QChar c : key)
-        m_out += char(c.unicode());
-    m_out += "\": ";
+        *to++ = char(c.unicode());
+    *to++ = '"';
+    *to++ = ':';
+    *to++ = ' ';
+    Wrote(to);
     m_afterKey = true;
 }
 
 void JsonWriter::String(QStringView text) {
     BeginValue();
-    m_out += '"';
-    AppendEscaped(m_out, text);
-    m_out += '"';
+    char* to = Room(text.size() * 6 + 2);
+    *to++ = '"';
+    to = WriteEscaped(to, text);
+    *to++ = '"';
+    Wrote(to);
 }
 
 void JsonWriter::Integer(qint64 value) {
     BeginValue();
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    m_out += QByteArrayView(digits, end - digits);
+    char* to = Room(20);
+    Wrote(std::to_chars(to, to + 20, value).ptr);
 }
 
 QByteArray JsonWriter::Take() {
-    m_out += '\n';
+    Put("\n");
+    m_out.truncate(m_used);
     return std::move(m_out);
 }
 

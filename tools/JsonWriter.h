@@ -1,8 +1,8 @@
 #pragma once
 
 #include <QByteArray>
-#include <QList>
 #include <QStringView>
+#include <QVarLengthArray>
 
 namespace yomiwa::tool {
 
@@ -12,7 +12,8 @@ namespace yomiwa::tool {
 // the decoding of the file. QJsonObject sorts its keys, so callers give keys in that order.
 class JsonWriter {
 public:
-    explicit JsonWriter(qsizetype estimate = 0) { m_out.reserve(estimate); }
+    explicit JsonWriter(qsizetype estimate = 0)
+        : m_out(qMax(estimate, qsizetype(64)), Qt::Uninitialized) {}
 
     void BeginObject() { Open('{'); }
     void EndObject() { Close('}'); }
@@ -27,14 +28,19 @@ public:
     QByteArray Take();
 
 private:
+    // Room for `count` more bytes, where the next bytes go; Wrote() says how far they went.
+    char* Room(qsizetype count);
+    void Wrote(const char* end) { m_used = end - m_out.constData(); }
+    void Put(QByteArrayView bytes);
     void Open(char bracket);
     void Close(char bracket);
     // Starts a value: the separator and indentation an array element needs.
     void BeginValue();
     void Indent();
 
-    QByteArray m_out;
-    QList<bool> m_empty; // per open level: nothing written in it yet
+    QByteArray m_out; // its size is the room made; the first m_used bytes are written
+    qsizetype m_used = 0;
+    QVarLengthArray<bool, 8> m_empty; // per open level: nothing written in it yet
     bool m_afterKey = false;
 };
 

@@ -121,19 +121,9 @@ QString CheckLayout(const QList<EntryKind>& kinds) {
 } // namespace
 
 QString KindKey(EntryKind kind) {
-    switch (kind) {
-    case EntryKind::Jo:
-        return u"Jo"_s;
-    case EntryKind::Ku:
-        return u"Ku"_s;
-    case EntryKind::Batsu:
-        return u"Batsu"_s;
-    case EntryKind::Prof:
-        return u"Prof"_s;
-    case EntryKind::Oku:
-        break;
-    }
-    return u"Oku"_s;
+    // In the order of EntryKind.
+    static const QString keys[] = {u"Jo"_s, u"Ku"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s};
+    return keys[int(kind)];
 }
 
 std::optional<EntryKind> KindFromKey(const QString& key) {

@@ -48,21 +48,6 @@ char* WriteDecimal(char* to, qint64 n) {
     return std::to_chars(to, to + 20, n).ptr;
 }
 
-std::optional<qint64> ParseDecimal(QStringView text) {
-    // Longer than any qint64; a non-ASCII character becomes one from_chars refuses.
-    char ascii[24];
-    if (text.size() >= qsizetype(sizeof ascii))
-        return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        ascii[i] = text[i].unicode() < 0x80 ? char(text[i].unicode()) : 'x';
-    qint64 value = 0;
-    const char* end = ascii + text.size();
-    const auto [stop, error] = std::from_chars(ascii, end, value);
-    if (error != std::errc() || stop != end)
-        return std::nullopt;
-    return value;
-}
-
 qsizetype IndexOfChar(QStringView text, QChar c, qsizetype from) {
     const QChar* begin = text.data();
     const QChar* end = begin + text.size();

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <charconv>
 #include <optional>
 
 namespace yomiwa {
@@ -37,8 +38,22 @@ QString FullWidthNumber(qint64 n);
 // 20 characters. A collection file holds hundreds of thousands of numbers.
 char* WriteDecimal(char* to, qint64 n);
 
-// A decimal integer: an optional minus sign and at least one digit, nothing else.
-std::optional<qint64> ParseDecimal(QStringView text);
+// A decimal integer: an optional minus sign and at least one digit, nothing else. Inline:
+// a collection file holds a million of them.
+inline std::optional<qint64> ParseDecimal(QStringView text) {
+    // Longer than any qint64; a non-ASCII character becomes one from_chars refuses.
+    char ascii[24];
+    if (text.size() >= qsizetype(sizeof ascii))
+        return std::nullopt;
+    for (qsizetype i = 0; i < text.size(); ++i)
+        ascii[i] = text[i].unicode() < 0x80 ? char(text[i].unicode()) : 'x';
+    qint64 value = 0;
+    const char* end = ascii + text.size();
+    const auto [stop, error] = std::from_chars(ascii, end, value);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
 
 // The index of the first c in text from `from` on, or -1. QStringView::indexOf takes the
 // general substring search even for one character, which costs more than the short lines
