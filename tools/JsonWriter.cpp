@@ -78,10 +78,8 @@ char* WriteEscaped(char* to, QStringView text) {
 
 } // namespace
 
-char* JsonWriter::Room(qsizetype count) {
-    if (m_used + count > m_out.size())
-        m_out.resize(qMax(m_out.size() * 2, m_used + count));
-    return m_out.data() + m_used;
+void JsonWriter::Grow(qsizetype count) {
+    m_out.resize(qMax(m_out.size() * 2, m_used + count));
 }
 
 void JsonWriter::Put(QByteArrayView bytes) {
@@ -150,6 +148,32 @@ void JsonWriter::Integer(qint64 value) {
     BeginValue();
     char* to = Room(20);
     Wrote(std::to_chars(to, to + 20, value).ptr);
+}
+
+void JsonWriter::Integers(std::span<const qint32> values) {
+    if (values.empty()) {
+        BeginArray();
+        EndArray();
+        return;
+    }
+    BeginValue();
+    // "[", then each value on a line of its own one level in, then "]" back at this level.
+    const qsizetype indent = 4 * m_empty.size();
+    char* to = Room(2 + qsizetype(values.size()) * (indent + 4 + 13) + indent + 1);
+    *to++ = '[';
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        *to++ = i == 0 ? '\n' : ',';
+        if (i > 0)
+            *to++ = '\n';
+        std::memset(to, ' ', std::size_t(indent + 4));
+        to += indent + 4;
+        to = std::to_chars(to, to + 11, values[i]).ptr;
+    }
+    *to++ = '\n';
+    std::memset(to, ' ', std::size_t(indent));
+    to += indent;
+    *to++ = ']';
+    Wrote(to);
 }
 
 QByteArray JsonWriter::Take() {

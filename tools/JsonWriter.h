@@ -4,6 +4,8 @@
 #include <QStringView>
 #include <QVarLengthArray>
 
+#include <span>
+
 namespace yomiwa::tool {
 
 // Writes JSON straight into bytes, laid out exactly as QJsonDocument::toJson(Indented) lays it
@@ -23,13 +25,20 @@ public:
     void Key(QStringView key);
     void String(QStringView text);
     void Integer(qint64 value);
+    // An array of integers, as BeginArray, Integer for each and EndArray write it.
+    void Integers(std::span<const qint32> values);
 
     // The text, ending in a line break like QJsonDocument's.
     QByteArray Take();
 
 private:
     // Room for `count` more bytes, where the next bytes go; Wrote() says how far they went.
-    char* Room(qsizetype count);
+    char* Room(qsizetype count) {
+        if (m_used + count > m_out.size())
+            Grow(count);
+        return m_out.data() + m_used;
+    }
+    void Grow(qsizetype count);
     void Wrote(const char* end) { m_used = end - m_out.constData(); }
     void Put(QByteArrayView bytes);
     void Open(char bracket);

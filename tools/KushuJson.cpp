@@ -135,11 +135,13 @@ std::optional<EntryKind> KindFromKey(const QString& key) {
 }
 
 QByteArray KushuJsonText(const Kushu& kushu) {
+    // At most three bytes a character, and the fixed part of an entry: its keys, kind,
+    // eleven colours of up to eleven digits and the indentation, about 640 bytes.
     qsizetype estimate = 256;
     for (const KuEntry& e : kushu.Entries) {
         estimate +=
             (e.Preface.size() + e.Verse.size() + e.Postscript.size() + e.Commentary.size()) * 3 +
-            400;
+            640;
     }
     JsonWriter json(estimate);
     json.BeginObject();
@@ -157,10 +159,7 @@ QByteArray KushuJsonText(const Kushu& kushu) {
         const bool ku = kind == EntryKind::Ku;
         json.BeginObject();
         json.Key(ColoursKey);
-        json.BeginArray();
-        for (ColourValue value : e.Colours.Values)
-            json.Integer(value);
-        json.EndArray();
+        json.Integers(e.Colours.Values);
         json.Key(CommentaryKey);
         json.String(e.Commentary);
         json.Key(KindField);

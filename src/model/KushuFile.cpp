@@ -69,7 +69,6 @@ private:
 
     LineReader m_lines;
     int m_badLine; // the first line that is not Shift-JIS, or 0
-    cp932::Codec m_codec;
     KushuReadResult m_result;
 };
 
@@ -153,7 +152,7 @@ KushuReadResult Parser::Run() {
     k.Edition = line->toString();
     if (!(line = Line()))
         return m_result;
-    const std::optional<QString> password = DecodeCodeList(*line, m_codec);
+    const std::optional<QString> password = DecodeCodeList(*line);
     if (!password) {
         Fail(LineLabel() + u"（パスワード）のデータが不正です。"_s);
         return m_result;
@@ -193,7 +192,7 @@ KushuReadResult Parser::Run() {
         ku.Preface = line->toString();
         if (!(line = Line()))
             return m_result;
-        const std::optional<QString> verse = DecodeCodeList(*line, m_codec);
+        const std::optional<QString> verse = DecodeCodeList(*line);
         if (!verse) {
             Fail(LineLabel() + u"（句）のデータが不正です。"_s);
             return m_result;

@@ -69,6 +69,7 @@ QString FullWidthNumber(qint64 n) {
 } // namespace yomiwa
 
 #include "Cp932.h"
+#include "Cp932Table.h"
 
 namespace yomiwa {
 
@@ -92,7 +93,7 @@ QList<QByteArrayView> FirstByteLines(QByteArrayView bytes, int count, bool whole
 
 DecodedText DecodeFileText(QByteArrayView bytes) {
     DecodedText result;
-    if (std::optional<QString> text = cp932::Decode(bytes)) {
+    if (std::optional<QString> text = cp932::DecodeByTable(bytes)) {
         result.Text = std::move(*text);
         return result;
     }
