@@ -186,6 +186,10 @@ TEST(KushuFileReader, RefusesBrokenFilesWithAMessage) {
     bytes.replace(QByteArray("\x8f\x98\x95\xb6"), QByteArray("\x85\x40")); // 序文
     EXPECT_EQ(ParseKushu(bytes).Error,
               CannotOpen + u"１７行目にShift-JISとして読めない文字があります。"_s);
+    // So is a file cut inside a double-byte character.
+    const qsizetype jo = bytes.indexOf(QByteArray("\x85\x40"));
+    EXPECT_EQ(ParseKushu(Sjis(SmallKushuText()).first(jo + 1)).Error,
+              CannotOpen + u"１７行目にShift-JISとして読めない文字があります。"_s);
     // ... but a fault of line 5 that comes first is reported first.
     bytes.replace("JOSTART--", "JOSTART");
     EXPECT_EQ(ParseKushu(bytes).Error, CannotOpen + u"５行目のデータが不正です。"_s);
