@@ -41,14 +41,21 @@ char* WriteDecimal(char* to, qint64 n);
 // A decimal integer: an optional minus sign and at least one digit, nothing else. Inline:
 // a collection file holds a million of them.
 inline std::optional<qint64> ParseDecimal(QStringView text) {
+    const bool negative = text.startsWith(u'-');
+    QStringView digits = negative ? text.sliced(1) : text;
+    // Leading zeros change nothing, however many there are.
+    while (digits.size() > 1 && digits.front() == u'0')
+        digits = digits.sliced(1);
     // Longer than any qint64; a non-ASCII character becomes one from_chars refuses.
-    char ascii[24];
-    if (text.size() >= qsizetype(sizeof ascii))
+    if (digits.size() > 20)
         return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i)
-        ascii[i] = text[i].unicode() < 0x80 ? char(text[i].unicode()) : 'x';
+    char ascii[24];
+    char* end = ascii;
+    if (negative)
+        *end++ = '-';
+    for (QChar c : digits)
+        *end++ = c.unicode() < 0x80 ? char(c.unicode()) : 'x';
     qint64 value = 0;
-    const char* end = ascii + text.size();
     const auto [stop, error] = std::from_chars(ascii, end, value);
     if (error != std::errc() || stop != end)
         return std::nullopt;

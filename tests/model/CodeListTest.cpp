@@ -19,9 +19,14 @@ TEST(CodeList, EncodesSignedShiftJisCodesPlusOffsetOrNothing) {
 
 TEST(CodeList, DecodingFollowsTheCommasAndRefusesWhatIsNoCharacter) {
     const std::pair<QString, QString> good[] = {
-        {u"-29428,170,"_s, u"古a"_s},  {QString(), QString()},   {u",170,"_s, QString()},
-        {u"170,171"_s, u"a"_s},        {u"170,,171,"_s, u"a"_s}, {u"170,171,xyz"_s, u"ab"_s},
+        {u"-29428,170,"_s, u"古a"_s},
+        {QString(), QString()},
+        {u",170,"_s, QString()},
+        {u"170,171"_s, u"a"_s},
+        {u"170,,171,"_s, u"a"_s},
+        {u"170,171,xyz"_s, u"ab"_s},
         {u"73,"_s, QString(QChar(0))}, // code 0 is a character
+        {u"-0000000000000000000000000032023,"_s, u"あ"_s},
     };
     for (const auto& [line, text] : good)
         EXPECT_EQ(DecodeCodeList(line), text) << line.toStdString();
