@@ -1,5 +1,6 @@
 // The editor's list operations on a full collection, and saving it, as the user meets them:
 // the handler and the event processing that follows it (list layout, repaint), offscreen.
+#include "BenchMain.h"
 #include "F_sakusei.h"
 #include "KushuFile.h"
 #include "MaximalKushu.h"
@@ -66,8 +67,7 @@ struct Bench {
 
 constexpr int Haiku = 29996;
 
-// The collections the benchmarks work on, made on first use. main() owns them, so their
-// windows close before the application does.
+// The collections the benchmarks work on, made on first use.
 struct Collections {
     Bench& Shared() {
         if (!shared) {
@@ -201,16 +201,14 @@ void Options(benchmark::internal::Benchmark* bm) {
     bm->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true)->UseRealTime();
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    Collections collections;
-    auto add = [&collections](const char* name, void (*bench)(benchmark::State&, Collections&)) {
-        return benchmark::RegisterBenchmark(
-            name, [bench, &collections](benchmark::State& s) { bench(s, collections); });
+// The collections live until the benchmarks have run, so their windows close before the
+// application does.
+const bench::SetUp Registered([]() -> std::shared_ptr<void> {
+    auto collections = std::make_shared<Collections>();
+    auto add = [c = collections.get()](const char* name,
+                                       void (*bench)(benchmark::State&, Collections&)) {
+        return benchmark::RegisterBenchmark(name,
+                                            [bench, c](benchmark::State& s) { bench(s, *c); });
     };
     add("BM_AddAtRow", BM_AddAtRow)->Arg(1)->Arg(Haiku)->Apply(Options);
     add("BM_DeleteAtRow", BM_DeleteAtRow)->Arg(1)->Arg(Haiku)->Apply(Options);
@@ -218,8 +216,7 @@ int main(int argc, char** argv) {
     add("BM_SaveAndLeave", BM_SaveAndLeave)->Iterations(5)->Apply(Options);
     add("BM_WriteKushuFileAlone", BM_WriteKushuFileAlone)->Iterations(5)->Apply(Options);
     add("BM_SaveOverWriteRatio", BM_SaveOverWriteRatio)->Iterations(4)->Apply(Options);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+    return collections;
+});
+
+} // namespace

@@ -58,5 +58,3 @@ void BM_LoadedMaximalCollectionMemory(benchmark::State& state) {
 BENCHMARK(BM_LoadedMaximalCollectionMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

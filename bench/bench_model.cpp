@@ -1,9 +1,10 @@
 // The collection file's reader and writer against the work no reader or writer can avoid:
 // decoding (or encoding) the whole file in one call, and reading (or saving) its bytes.
+#include "BenchMain.h"
 #include "FileNames.h"
 #include "KushuFile.h"
 #include "MaximalKushu.h"
-#include "RatioReporter.h"
+#include "ToolCommands.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -82,6 +83,19 @@ void BM_ReadBaseline(benchmark::State& state) {
     state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
 }
 
+// yomiwa-tool dump into its output buffer: the file read and written out as JSON.
+void BM_Dump(benchmark::State& state) {
+    const Setup& s = Shared();
+    const QStringList arguments{u"dump"_s, s.Path};
+    for (auto _ : state) {
+        const tool::ToolResult result = tool::RunTool(arguments);
+        if (result.Exit != tool::ExitOk)
+            state.SkipWithError("the maximal collection did not dump");
+        benchmark::DoNotOptimize(result.Out.constData());
+    }
+    state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
+}
+
 void BM_WriteKushuFile(benchmark::State& state) {
     const Setup& s = Shared();
     for (auto _ : state) {
@@ -108,18 +122,12 @@ void BM_WriteBaseline(benchmark::State& state) {
 
 BENCHMARK(BM_ReadKushuFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_ReadBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_Dump)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteKushuFile)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_WriteBaseline)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-} // namespace
+const bench::Ratio ReadRatio("BM_ReadKushuFile", "BM_ReadBaseline");
+const bench::Ratio DumpRatio("BM_Dump", "BM_ReadBaseline");
+const bench::Ratio WriteRatio("BM_WriteKushuFile", "BM_WriteBaseline");
 
-int main(int argc, char** argv) {
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    bench::RatioReporter reporter(
-        {{"BM_ReadKushuFile", "BM_ReadBaseline"}, {"BM_WriteKushuFile", "BM_WriteBaseline"}});
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+} // namespace

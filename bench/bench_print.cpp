@@ -6,7 +6,6 @@
 #include "MaximalKushu.h"
 #include "PageList.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
@@ -60,13 +59,3 @@ BENCHMARK_CAPTURE(BM_PdfOfCollection, b4, print::SheetLayout::B4)
     ->Unit(benchmark::kSecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -4,13 +4,12 @@
 
 #include "ColumnLayout.h"
 #include "Faces.h"
-#include "RatioReporter.h"
+#include "BenchMain.h"
 #include "StripColumnPainter.h"
 #include "StripText.h"
 #include "Twips.h"
 #include "VerticalShaper.h"
 
-#include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -160,23 +159,10 @@ void BM_FittedColumnLayOutAndPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_FittedColumnLayOutAndPaint)->Arg(0)->Arg(1)->Arg(2);
 
-} // namespace
+// Readings and a long verse against the fitting verse, as the column paints them.
+const bench::Ratio RubyPaint("BM_FittedColumnPaint/1", "BM_VerticalColumnPaint");
+const bench::Ratio LongPaint("BM_FittedColumnPaint/2", "BM_VerticalColumnPaint");
+const bench::Ratio RubyLayOut("BM_FittedColumnLayOutAndPaint/1", "BM_VerticalColumnLayOutAndPaint");
+const bench::Ratio LongLayOut("BM_FittedColumnLayOutAndPaint/2", "BM_VerticalColumnLayOutAndPaint");
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    // Readings and a long verse against the fitting verse, as the column paints them.
-    yomiwa::bench::RatioReporter reporter({
-        {"BM_FittedColumnPaint/1", "BM_VerticalColumnPaint"},
-        {"BM_FittedColumnPaint/2", "BM_VerticalColumnPaint"},
-        {"BM_FittedColumnLayOutAndPaint/1", "BM_VerticalColumnLayOutAndPaint"},
-        {"BM_FittedColumnLayOutAndPaint/2", "BM_VerticalColumnLayOutAndPaint"},
-    });
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    return 0;
-}
+} // namespace

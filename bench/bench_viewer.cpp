@@ -2,6 +2,7 @@
 // "句集を開く" button against reading the file alone, and turning a page near the start
 // against turning one in the middle.
 
+#include "BenchMain.h"
 #include "Dialogs.h"
 #include "KushuFile.h"
 #include "MainForm.h"
@@ -88,32 +89,25 @@ void NextPage(benchmark::State& state, const QString& folder) {
         state.SkipWithError("the page did not turn");
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-
-    QTemporaryDir dir;
-    const QString folder = dir.path() + u'/';
+// The maximal collection in a folder of its own, made once the application exists.
+const bench::SetUp Files([]() -> std::shared_ptr<void> {
+    auto dir = std::make_shared<QTemporaryDir>();
+    const QString folder = dir->path() + u'/';
     const QString failure = WriteKushuFile(folder, bench::MaximalKushu());
     if (!failure.isEmpty()) {
         qCritical("%s", qPrintable(failure));
-        return 1;
+        return nullptr;
     }
     const QString path = folder + QString::fromUtf16(bench::MaximalKushuName) + u".Ywk"_s;
-
     benchmark::RegisterBenchmark("ReadKushuFile/29997", ReadFile, path)
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("OpenThroughCommand1/29997", OpenThroughButton, dir.path())
+    benchmark::RegisterBenchmark("OpenThroughCommand1/29997", OpenThroughButton, dir->path())
         ->Unit(benchmark::kMillisecond);
-    benchmark::RegisterBenchmark("NextPageAtRow", NextPage, dir.path())
+    benchmark::RegisterBenchmark("NextPageAtRow", NextPage, dir->path())
         ->Arg(1)
         ->Arg(15000)
         ->Unit(benchmark::kMicrosecond);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+    return dir;
+});
+
+} // namespace

@@ -89,4 +89,11 @@ QStringList ScriptedDialogs::Prompts() const {
     return prompts;
 }
 
+QStringList ScriptedDialogs::Said() const {
+    QStringList all;
+    for (const Message& m : Messages)
+        all.append(Box(m.Prompt, m.Style, m.Title));
+    return all;
+}
+
 } // namespace yomiwa::test

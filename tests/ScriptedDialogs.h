@@ -53,6 +53,12 @@ public:
 
     // The prompts only, for short assertions.
     QStringList Prompts() const;
+    // A message box as one text, so that one comparison checks prompt, style and title.
+    static QString Box(const QString& prompt, int style = 0, const QString& title = {}) {
+        return prompt + QStringLiteral(" |%1| ").arg(style) + title;
+    }
+    // Every message box shown, as Box gives it.
+    QStringList Said() const;
     bool Idle() const {
         return m_answers.empty() && m_colours.empty() && m_modals.empty() && m_fileNames.empty() &&
                m_choices.empty();

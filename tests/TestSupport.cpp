@@ -62,13 +62,6 @@ Kushu MakeKushu(int kuCount, const QString& title, const QString& edition) {
     return k;
 }
 
-std::uint32_t Random::Next() {
-    m_state ^= m_state << 13;
-    m_state ^= m_state >> 7;
-    m_state ^= m_state << 17;
-    return std::uint32_t(m_state >> 11);
-}
-
 QString Random::Text(int maxLength) {
     static const QString pool =
         QStringLiteral("古池や蛙飛びこむ水の音閑かさや岩にしみ入る蝉の声あいうえおゃゅょっァィゥ"

@@ -3,10 +3,16 @@
 #include "Kushu.h"
 
 #include <QByteArray>
+#include <QRandomGenerator>
 #include <QString>
 #include <QTemporaryDir>
 
-#include <cstdint>
+#include <ostream>
+
+// Failed comparisons of texts show the text, not its UTF-16 units.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 namespace yomiwa::test {
 
@@ -32,19 +38,19 @@ ColourSet Colours(int seed);
 Kushu MakeKushu(int kuCount, const QString& title = QStringLiteral("春"),
                 const QString& edition = QStringLiteral("一"));
 
-// Small deterministic generator for property-style tests.
+// A seeded generator: every run of a property test sees the same cases.
 class Random {
 public:
-    explicit Random(std::uint64_t seed)
-        : m_state(seed * 2654435761u + 1) {}
-    std::uint32_t Next();
-    int Below(int n) { return int(Next() % std::uint32_t(n)); }
+    explicit Random(quint32 seed)
+        : m_generator(seed) {}
+    quint32 Next() { return m_generator.generate(); }
+    int Below(int n) { return int(m_generator.bounded(quint32(n))); }
     // A text of Shift-JIS characters: kanji, kana, half-width katakana, ASCII, symbols,
     // the NEC and IBM extensions, lone LF; never CR.
     QString Text(int maxLength);
 
 private:
-    std::uint64_t m_state;
+    QRandomGenerator m_generator;
 };
 
 // A collection with random texts (never a CR, always a title) and colours in every field.

@@ -27,7 +27,6 @@ public:
 
     QString Place(const QString& key) const;
     bool Fail(const QString& message);
-    bool Has(const QString& key) const { return m_object.contains(key); }
 
 private:
     const QJsonObject& m_object;

@@ -1,8 +1,10 @@
 #include "KansoJson.h"
 
 #include "JsonFields.h"
+#include "JsonWriter.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
 
 namespace yomiwa::tool {
 
@@ -12,8 +14,19 @@ namespace {
 const QString CommentsKey = u"comments"_s;
 }
 
-QJsonObject CommentsToJson(const QStringList& comments) {
-    return QJsonObject{{CommentsKey, QJsonArray::fromStringList(comments)}};
+QByteArray CommentsJsonText(const QStringList& comments) {
+    qsizetype estimate = 64;
+    for (const QString& comment : comments)
+        estimate += comment.size() * 3 + 16;
+    JsonWriter json(estimate);
+    json.BeginObject();
+    json.Key(CommentsKey);
+    json.BeginArray();
+    for (const QString& comment : comments)
+        json.String(comment);
+    json.EndArray();
+    json.EndObject();
+    return json.Take();
 }
 
 CommentsFromJsonResult CommentsFromJson(const QJsonValue& root) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QJsonObject>
+#include <QByteArray>
 #include <QJsonValue>
 #include <QString>
 #include <QStringList>
@@ -9,7 +9,8 @@ namespace yomiwa::tool {
 
 // Readers' comments as JSON: {"comments": [...]}, one text per block of the comments file.
 
-QJsonObject CommentsToJson(const QStringList& comments);
+// The JSON text as QJsonDocument::toJson lays it out, written as it is made.
+QByteArray CommentsJsonText(const QStringList& comments);
 
 struct CommentsFromJsonResult {
     QStringList Comments;

@@ -1,8 +1,10 @@
 #include "KushuJson.h"
 
 #include "JsonFields.h"
+#include "JsonWriter.h"
 
 #include <QJsonArray>
+#include <QJsonObject>
 
 namespace yomiwa::tool {
 
@@ -119,19 +121,9 @@ QString CheckLayout(const QList<EntryKind>& kinds) {
 } // namespace
 
 QString KindKey(EntryKind kind) {
-    switch (kind) {
-    case EntryKind::Jo:
-        return u"Jo"_s;
-    case EntryKind::Ku:
-        return u"Ku"_s;
-    case EntryKind::Batsu:
-        return u"Batsu"_s;
-    case EntryKind::Prof:
-        return u"Prof"_s;
-    case EntryKind::Oku:
-        break;
-    }
-    return u"Oku"_s;
+    // In the order of EntryKind.
+    static const QString keys[] = {u"Jo"_s, u"Ku"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s};
+    return keys[int(kind)];
 }
 
 std::optional<EntryKind> KindFromKey(const QString& key) {
@@ -142,29 +134,51 @@ std::optional<EntryKind> KindFromKey(const QString& key) {
     return std::nullopt;
 }
 
-QJsonObject KushuToJson(const Kushu& kushu) {
-    QJsonArray entries;
+QByteArray KushuJsonText(const Kushu& kushu) {
+    // At most three bytes a character, and the fixed part of an entry: its keys, kind,
+    // eleven colours of up to eleven digits and the indentation, about 640 bytes.
+    qsizetype estimate = 256;
+    for (const KuEntry& e : kushu.Entries) {
+        estimate +=
+            (e.Preface.size() + e.Verse.size() + e.Postscript.size() + e.Commentary.size()) * 3 +
+            640;
+    }
+    JsonWriter json(estimate);
+    json.BeginObject();
+    json.Key(AuthorKey);
+    json.String(kushu.Author);
+    json.Key(EditionKey);
+    json.String(kushu.Edition);
+    json.Key(EntriesKey);
+    json.BeginArray();
     const int kuCount = kushu.KuCount();
     for (int index = 0; index < kushu.Entries.size(); ++index) {
         const KuEntry& e = kushu.Entries.at(index);
         const EntryKind kind = KindOfIndex(index, kuCount);
+        // A special page has no preface, verse or postscript in the file.
         const bool ku = kind == EntryKind::Ku;
-        QJsonArray colours;
-        for (ColourValue value : e.Colours.Values)
-            colours.append(qint64(value));
-        entries.append(QJsonObject{
-            {KindField, KindKey(kind)},
-            {PrefaceKey, ku ? e.Preface : QString()},
-            {VerseKey, ku ? e.Verse : QString()},
-            {PostscriptKey, ku ? e.Postscript : QString()},
-            {CommentaryKey, e.Commentary},
-            {ColoursKey, colours},
-        });
+        json.BeginObject();
+        json.Key(ColoursKey);
+        json.Integers(e.Colours.Values);
+        json.Key(CommentaryKey);
+        json.String(e.Commentary);
+        json.Key(KindField);
+        json.String(KindKey(kind));
+        json.Key(PostscriptKey);
+        json.String(ku ? QStringView(e.Postscript) : QStringView());
+        json.Key(PrefaceKey);
+        json.String(ku ? QStringView(e.Preface) : QStringView());
+        json.Key(VerseKey);
+        json.String(ku ? QStringView(e.Verse) : QStringView());
+        json.EndObject();
     }
-    return QJsonObject{
-        {TitleKey, kushu.Title},       {AuthorKey, kushu.Author}, {EditionKey, kushu.Edition},
-        {PasswordKey, kushu.Password}, {EntriesKey, entries},
-    };
+    json.EndArray();
+    json.Key(PasswordKey);
+    json.String(kushu.Password);
+    json.Key(TitleKey);
+    json.String(kushu.Title);
+    json.EndObject();
+    return json.Take();
 }
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include "Kushu.h"
 
-#include <QJsonObject>
+#include <QByteArray>
 #include <QJsonValue>
 #include <QString>
 
@@ -17,7 +17,8 @@ namespace yomiwa::tool {
 QString KindKey(EntryKind kind);
 std::optional<EntryKind> KindFromKey(const QString& key);
 
-QJsonObject KushuToJson(const Kushu& kushu);
+// The JSON text as QJsonDocument::toJson lays it out, written as it is made.
+QByteArray KushuJsonText(const Kushu& kushu);
 
 struct KushuFromJsonResult {
     Kushu Collection;

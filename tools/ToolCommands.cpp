@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <QJsonObject>
 #include <QJsonParseError>
 
 #include <functional>
@@ -33,10 +34,6 @@ ToolResult Refused(const QString& message) {
 
 ToolResult Printed(const QByteArray& out) {
     return {ExitOk, out, {}};
-}
-
-QByteArray JsonText(const QJsonObject& object) {
-    return QJsonDocument(object).toJson(QJsonDocument::Indented);
 }
 
 // The JSON given to a build command; a fault in it is a usage error.
@@ -79,7 +76,7 @@ ToolResult Dump(const QString& path) {
     const KushuReadResult read = ReadKushuFile(path);
     if (!read.ok())
         return Refused(read.Error);
-    return Printed(JsonText(KushuToJson(read.Collection)));
+    return Printed(KushuJsonText(read.Collection));
 }
 
 ToolResult Build(const QString& jsonPath, const QString& folderArgument) {
@@ -108,7 +105,7 @@ ToolResult DumpComments(const QString& path) {
         return Refused(head + u"ファイルが大きすぎます。"_s);
     const std::optional<QStringList> comments = ParseKansoBlocks(file.Bytes);
     if (comments)
-        return Printed(JsonText(CommentsToJson(*comments)));
+        return Printed(CommentsJsonText(*comments));
     const int badLine = DecodeFileText(file.Bytes).BadLine;
     if (badLine > 0) {
         return Refused(head + FullWidthNumber(badLine) +

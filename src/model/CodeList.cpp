@@ -1,6 +1,7 @@
 #include "CodeList.h"
 
 #include "Cp932.h"
+#include "Cp932Table.h"
 #include "TextLines.h"
 
 #include <QByteArray>
@@ -34,65 +35,36 @@ void AppendCodeList(QByteArray& out, QByteArrayView bytes) {
     out.truncate(to - out.constData());
 }
 
-namespace {
-// A decimal integer: an optional minus sign and at least one digit, nothing else.
-std::optional<int> ParseItem(QStringView item) {
-    qsizetype i = 0;
-    const bool negative = item.startsWith(QLatin1Char('-'));
-    if (negative)
-        i = 1;
-    if (i >= item.size())
-        return std::nullopt;
-    long long value = 0;
-    for (; i < item.size(); ++i) {
-        const char16_t c = item[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > 1'000'000)
-            return std::nullopt;
-    }
-    return int(negative ? -value : value);
-}
-} // namespace
-
 std::optional<QString> DecodeCodeList(QStringView line) {
-    cp932::Codec codec;
-    return DecodeCodeList(line, codec);
-}
-
-std::optional<QString> DecodeCodeList(QStringView line, cp932::Codec& codec) {
-    QByteArray bytes;
-    // Every item takes at least two characters ("5,") and gives at most two bytes.
-    bytes.reserve(line.size());
+    const std::vector<char16_t>& table = cp932::CodeTable();
+    QString text;
+    // Every item takes at least two characters ("5,") and gives one character.
+    text.reserve(line.size() / 2);
     qsizetype start = 0;
     while (true) {
         const qsizetype comma = IndexOfChar(line, QLatin1Char(','), start);
         if (comma <= start)
             break; // no further comma, or an empty item: the rest is ignored
-        const std::optional<int> item = ParseItem(line.sliced(start, comma - start));
+        const std::optional<qint64> item = ParseDecimal(line.sliced(start, comma - start));
         if (!item)
             return std::nullopt;
-        const int v = *item - CodeOffset;
-        if (v >= 0 && v <= 0xFF) {
-            if (cp932::IsLeadByte(uchar(v)))
-                return std::nullopt;
-            bytes += char(v);
-        } else if (v >= -0x8000 && v < 0) {
-            const int code = v + 0x10000;
-            const uchar lead = uchar(code >> 8);
-            const uchar trail = uchar(code & 0xFF);
-            if (!cp932::IsLeadByte(lead) || !cp932::IsTrailByte(trail))
-                return std::nullopt;
-            bytes += char(lead);
-            bytes += char(trail);
-        } else {
+        const qint64 v = *item - CodeOffset;
+        // A single byte, or a double-byte code read as a signed 16-bit number.
+        int code = -1;
+        if (v >= 0 && v <= 0xFF && !cp932::IsLeadByte(uchar(v)))
+            code = int(v);
+        else if (v >= -0x8000 && v < 0)
+            code = int(v + 0x10000);
+        if (code < 0 || (code > 0xFF && (!cp932::IsLeadByte(uchar(code >> 8)) ||
+                                         !cp932::IsTrailByte(uchar(code & 0xFF)))))
             return std::nullopt;
-        }
+        const char16_t c = table[std::size_t(code)];
+        if (c == cp932::NoChar)
+            return std::nullopt;
+        text += QChar(c);
         start = comma + 1;
     }
-    // Every item is a whole character, so decoding them together equals decoding each.
-    return codec.Decode(bytes);
+    return text;
 }
 
 } // namespace yomiwa

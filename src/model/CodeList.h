@@ -25,6 +25,5 @@ void AppendCodeList(QByteArray& out, QByteArrayView sjis);
 // Stops at the first item that is missing or empty; text after the last "," is ignored.
 // nullopt when an item is not a decimal number or not the code of a Shift-JIS character.
 std::optional<QString> DecodeCodeList(QStringView line);
-std::optional<QString> DecodeCodeList(QStringView line, cp932::Codec& codec);
 
 } // namespace yomiwa

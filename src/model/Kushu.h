@@ -55,6 +55,13 @@ struct KuEntry {
     bool operator==(const KuEntry&) const = default;
 };
 
+} // namespace yomiwa
+
+// A list of thirty thousand entries grows by moving memory, not entry by entry.
+Q_DECLARE_TYPEINFO(yomiwa::KuEntry, Q_RELOCATABLE_TYPE);
+
+namespace yomiwa {
+
 // The entry arrays hold indices 0 to 30000; four of those places are the special pages.
 constexpr int EntryCapacity = 30001;
 constexpr int MaxKuCount = EntryCapacity - 4;

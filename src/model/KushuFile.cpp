@@ -38,33 +38,18 @@ BlockMarkers MarkersOf(EntryKind kind) {
 
 // A colour line: the number with blanks around it, as " 12648447 " or "-2147483633 ".
 std::optional<ColourValue> ParseColourLine(QStringView line) {
-    qsizetype begin = 0;
-    qsizetype end = line.size();
-    while (begin < end && line[begin] == u' ')
-        ++begin;
-    while (end > begin && line[end - 1] == u' ')
-        --end;
-    bool negative = false;
-    if (begin < end && (line[begin] == u'-' || line[begin] == u'+')) {
-        negative = line[begin] == u'-';
-        ++begin;
-    }
-    if (begin == end)
+    while (!line.isEmpty() && line.back() == u' ')
+        line.chop(1);
+    while (!line.isEmpty() && line.front() == u' ')
+        line = line.sliced(1);
+    // One sign may stand before the digits; from_chars itself takes only the minus.
+    if (line.startsWith(u'+') && !line.sliced(1).startsWith(u'-'))
+        line = line.sliced(1);
+    const std::optional<qint64> value = ParseDecimal(line);
+    if (!value || *value < std::numeric_limits<qint32>::min() ||
+        *value > std::numeric_limits<qint32>::max())
         return std::nullopt;
-    qint64 value = 0;
-    for (qsizetype i = begin; i < end; ++i) {
-        const char16_t c = line[i].unicode();
-        if (c < u'0' || c > u'9')
-            return std::nullopt;
-        value = value * 10 + (c - u'0');
-        if (value > qint64(1) << 31)
-            return std::nullopt;
-    }
-    if (negative)
-        value = -value;
-    if (value < std::numeric_limits<qint32>::min() || value > std::numeric_limits<qint32>::max())
-        return std::nullopt;
-    return ColourValue(value);
+    return ColourValue(*value);
 }
 
 class Parser {
@@ -84,7 +69,6 @@ private:
 
     LineReader m_lines;
     int m_badLine; // the first line that is not Shift-JIS, or 0
-    cp932::Codec m_codec;
     KushuReadResult m_result;
 };
 
@@ -120,19 +104,38 @@ bool Parser::Colours(ColourSet& colours) {
 
 bool Parser::Commentary(QString& commentary, const QString& endMarker) {
     // The first line always belongs to the commentary, whatever it says.
-    std::optional<QStringView> line = Line();
-    if (!line)
+    const std::optional<QStringView> first = Line();
+    if (!first)
         return false;
-    commentary = line->toString();
+    QStringView last = *first;
+    qsizetype lineChars = first->size();
+    qsizetype lineCount = 1;
     while (true) {
-        line = Line();
+        const std::optional<QStringView> line = Line();
         if (!line)
             return false;
         if (*line == endMarker)
-            return true;
-        commentary += u"\r\n"_s;
-        commentary += *line;
+            break;
+        last = *line;
+        lineChars += line->size();
+        ++lineCount;
     }
+    // The lines are kept joined by CR LF. Where every break in the file is CR LF already,
+    // which the writer always makes, the commentary is that piece of the text, copied once.
+    const QStringView piece(first->data(), last.data() + last.size());
+    if (piece.size() == lineChars + 2 * (lineCount - 1)) {
+        commentary = piece.toString();
+        return true;
+    }
+    commentary.clear();
+    commentary.reserve(lineChars + 2 * (lineCount - 1));
+    const QList<QStringView> lines = SplitLines(piece);
+    commentary += lines.first();
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        commentary += u"\r\n"_s;
+        commentary += lines.at(i);
+    }
+    return true;
 }
 
 KushuReadResult Parser::Run() {
@@ -149,7 +152,7 @@ KushuReadResult Parser::Run() {
     k.Edition = line->toString();
     if (!(line = Line()))
         return m_result;
-    const std::optional<QString> password = DecodeCodeList(*line, m_codec);
+    const std::optional<QString> password = DecodeCodeList(*line);
     if (!password) {
         Fail(LineLabel() + u"（パスワード）のデータが不正です。"_s);
         return m_result;
@@ -189,7 +192,7 @@ KushuReadResult Parser::Run() {
         ku.Preface = line->toString();
         if (!(line = Line()))
             return m_result;
-        const std::optional<QString> verse = DecodeCodeList(*line, m_codec);
+        const std::optional<QString> verse = DecodeCodeList(*line);
         if (!verse) {
             Fail(LineLabel() + u"（句）のデータが不正です。"_s);
             return m_result;

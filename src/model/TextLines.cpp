@@ -3,7 +3,7 @@
 #include <QList>
 
 #include <algorithm>
-#include <cstring>
+#include <charconv>
 #include <iterator>
 
 namespace yomiwa {
@@ -45,18 +45,7 @@ QList<QStringView> SplitLines(QStringView text) {
 }
 
 char* WriteDecimal(char* to, qint64 n) {
-    char digits[20];
-    qsizetype first = qsizetype(std::size(digits));
-    quint64 rest = n < 0 ? 0 - quint64(n) : quint64(n);
-    do {
-        digits[--first] = char('0' + rest % 10);
-        rest /= 10;
-    } while (rest != 0);
-    if (n < 0)
-        *to++ = '-';
-    const qsizetype count = qsizetype(std::size(digits)) - first;
-    std::memcpy(to, digits + first, std::size_t(count));
-    return to + count;
+    return std::to_chars(to, to + 20, n).ptr;
 }
 
 qsizetype IndexOfChar(QStringView text, QChar c, qsizetype from) {
@@ -84,6 +73,7 @@ QString FullWidthNumber(qint64 n) {
 } // namespace yomiwa
 
 #include "Cp932.h"
+#include "Cp932Table.h"
 
 namespace yomiwa {
 
@@ -107,16 +97,16 @@ QList<QByteArrayView> FirstByteLines(QByteArrayView bytes, int count, bool whole
 
 DecodedText DecodeFileText(QByteArrayView bytes) {
     DecodedText result;
-    if (std::optional<QString> text = cp932::Decode(bytes)) {
+    if (std::optional<QString> text = cp932::DecodeByTable(bytes)) {
         result.Text = std::move(*text);
         return result;
     }
     // CR and LF are never part of a double-byte character, so the file splits into lines
-    // before decoding just as after it.
+    // before decoding just as after it, and some line fails as the whole did: the last
+    // line, when none before it does.
     qsizetype pos = 0;
-    int line = 0;
-    while (pos < bytes.size()) {
-        ++line;
+    int line = 1;
+    while (true) {
         qsizetype cr = bytes.indexOf('\r', pos);
         qsizetype next = bytes.size();
         if (cr < 0) {
@@ -126,16 +116,14 @@ DecodedText DecodeFileText(QByteArrayView bytes) {
             if (next < bytes.size() && bytes[next] == '\n')
                 ++next;
         }
-        if (!cp932::Decode(bytes.sliced(pos, cr - pos))) {
+        if (next >= bytes.size() || !cp932::Decode(bytes.sliced(pos, cr - pos))) {
             result.Text = cp932::Decode(bytes.first(pos)).value_or(QString());
             result.BadLine = line;
             return result;
         }
         pos = next;
+        ++line;
     }
-    // Not reached for bytes that failed as a whole; kept total for safety.
-    result.BadLine = line + 1;
-    return result;
 }
 
 int FirstLineEqualTo(QStringView text, QStringView line, int from) {

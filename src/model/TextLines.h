@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <charconv>
 #include <optional>
 
 namespace yomiwa {
@@ -40,6 +41,30 @@ QString FullWidthNumber(qint64 n);
 // Writes n in decimal at `to`, as QString::number writes it, and returns the end: at most
 // 20 characters. A collection file holds hundreds of thousands of numbers.
 char* WriteDecimal(char* to, qint64 n);
+
+// A decimal integer: an optional minus sign and at least one digit, nothing else. Inline:
+// a collection file holds a million of them.
+inline std::optional<qint64> ParseDecimal(QStringView text) {
+    const bool negative = text.startsWith(u'-');
+    QStringView digits = negative ? text.sliced(1) : text;
+    // Leading zeros change nothing, however many there are.
+    while (digits.size() > 1 && digits.front() == u'0')
+        digits = digits.sliced(1);
+    // Longer than any qint64; a non-ASCII character becomes one from_chars refuses.
+    if (digits.size() > 20)
+        return std::nullopt;
+    char ascii[24];
+    char* end = ascii;
+    if (negative)
+        *end++ = '-';
+    for (QChar c : digits)
+        *end++ = c.unicode() < 0x80 ? char(c.unicode()) : 'x';
+    qint64 value = 0;
+    const auto [stop, error] = std::from_chars(ascii, end, value);
+    if (error != std::errc() || stop != end)
+        return std::nullopt;
+    return value;
+}
 
 // The index of the first c in text from `from` on, or -1. QStringView::indexOf takes the
 // general substring search even for one character, which costs more than the short lines

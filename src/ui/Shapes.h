@@ -24,7 +24,6 @@ public:
     void SetBorderColour(ColourValue value);
     ColourValue FillColour() const { return m_fill; }
     ColourValue BorderColour() const { return m_border; }
-    int BorderWidth() const { return m_borderPixels; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -2,6 +2,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QStyle>
 #include <QWidget>
 
 namespace yomiwa::ui {
@@ -22,9 +23,11 @@ void CentreOnScreen(QWidget* window) {
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    const QRect area = screen->geometry();
-    window->move(area.x() + (area.width() - window->width()) / 2,
-                 area.y() + (area.height() - window->height()) / 2);
+    // The whole frame, title bar included, in the part of the screen that panels leave free.
+    const QRect frame =
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window->frameGeometry().size(),
+                            screen->availableGeometry());
+    window->move(frame.topLeft());
 }
 
 } // namespace yomiwa::ui

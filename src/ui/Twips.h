@@ -20,7 +20,7 @@ void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
 // A window of fixed client size, in twips.
 void SetClientSizeTwips(QWidget* window, int width, int height);
 
-// Places a window in the middle of the screen it is on.
+// Places a window, frame and all, in the middle of the free area of the screen it is on.
 void CentreOnScreen(QWidget* window);
 
 } // namespace yomiwa::ui

@@ -80,16 +80,10 @@ protected:
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control, &move);
     }
-    // A message box as one text, prompt, style and title, so that one comparison checks all.
     static QString Box(const QString& prompt, int style = 0, const QString& title = {}) {
-        return prompt + QStringLiteral(" |%1| ").arg(style) + title;
+        return ScriptedDialogs::Box(prompt, style, title);
     }
-    QStringList Said() const {
-        QStringList all;
-        for (const ScriptedDialogs::Message& m : dialogs.Messages)
-            all.append(Box(m.Prompt, m.Style, m.Title));
-        return all;
-    }
+    QStringList Said() const { return dialogs.Said(); }
     // One of them, counted from the end when negative; empty when there is none.
     QString Said(int i) const {
         const QStringList all = Said();

@@ -32,7 +32,6 @@ TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack) {
     ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_一.kan"_s, comments), QString());
     const QByteArray bytes = ReadBytes(folder.File(u"春_一.kan"_s));
     EXPECT_EQ(bytes, Sjis(Blocks(comments)));
-    EXPECT_TRUE(bytes.startsWith("KANSOSTART--\r\n\r\nKANSOEND--\r\nKANSOSTART--\r\n"));
     const KansoReadResult read = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
     EXPECT_EQ(read.Status, KansoReadStatus::Ok);
     EXPECT_EQ(read.Comments, comments);

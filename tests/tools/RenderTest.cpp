@@ -1,7 +1,6 @@
 #include "KushuFile.h"
 #include "RenderCommand.h"
 #include "TestSupport.h"
-#include "ToolTestSupport.h"
 
 #include <QImage>
 #include <QProcess>

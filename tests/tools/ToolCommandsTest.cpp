@@ -4,10 +4,8 @@
 #include "KushuFile.h"
 #include "KushuJson.h"
 #include "TestSupport.h"
-#include "ToolTestSupport.h"
 
 #include <QDir>
-#include <QJsonDocument>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -18,10 +16,6 @@ using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
-
-QByteArray JsonOf(const Kushu& k) {
-    return QJsonDocument(KushuToJson(k)).toJson();
-}
 
 // A result as one text, so that one comparison checks the exit code and both streams.
 std::string Text(const ToolResult& r) {
@@ -37,7 +31,7 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     k.Password = u"ひみつ"_s;
     k.Entries[2].Commentary = u"一行目\r\n\r\nａ\nb\r\n"_s;
     k.Entries[4].Colours[WholeBack] = SystemColour(15);
-    WriteBytes(folder.File(u"in.json"_s), JsonOf(k));
+    WriteBytes(folder.File(u"in.json"_s), KushuJsonText(k));
     ASSERT_TRUE(QDir(folder.Path()).mkdir(u"out"_s));
     const QString ywk = folder.File(u"out/春_夏_二.Ywk"_s);
     // The folder may be given with or without its separator.
@@ -47,12 +41,12 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     }
     ASSERT_EQ(WriteKushuFile(folder.Path(), k), QString());
     EXPECT_EQ(ReadBytes(ywk), ReadBytes(folder.File(u"春_夏_二.Ywk"_s)));
-    EXPECT_EQ(Text(RunTool({u"dump"_s, ywk})), Text({ExitOk, JsonOf(k), {}}));
+    EXPECT_EQ(Text(RunTool({u"dump"_s, ywk})), Text({ExitOk, KushuJsonText(k), {}}));
 
     // Comments the same way: every block, whatever collection the file belongs to.
     const QStringList comments = {
         {}, u"よい句\r\n二行目"_s, u"a\nb"_s, u"KANSOEND--"_s, u"末尾\r\n"_s};
-    const QByteArray json = QJsonDocument(CommentsToJson(comments)).toJson();
+    const QByteArray json = CommentsJsonText(comments);
     WriteBytes(folder.File(u"c.json"_s), json);
     const QString kan = folder.File(u"春_一.kan"_s);
     EXPECT_EQ(Text(RunTool({u"build-comments"_s, folder.File(u"c.json"_s), kan})), Text({}));
@@ -70,7 +64,7 @@ TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
     WriteBytes(ywk, Sjis(u"題\r\n作者\r\n一\r\n\r\nKUSTART--\r\n"_s));
     WriteBytes(kan, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\n\x82\r\nKANSOEND--\r\n");
     WriteBytes(cut, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\nb\r\n");
-    WriteBytes(json, JsonOf(MakeKushu(1, u"春/夏"_s)));
+    WriteBytes(json, KushuJsonText(MakeKushu(1, u"春/夏"_s)));
     WriteBytes(comments, R"({"comments": ["a", "x\r\nKANSOSTART--"]})");
     const QString cannotOpen = u"句集を開けません。\r"_s;
     const QString cannotRead = u"感想を読み込めません。\r"_s;
@@ -101,7 +95,7 @@ TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
     Folder folder;
     const QString good = folder.File(u"good.json"_s);
     const QString comments = folder.File(u"c.json"_s);
-    WriteBytes(good, JsonOf(MakeKushu(0)));
+    WriteBytes(good, KushuJsonText(MakeKushu(0)));
     WriteBytes(comments, R"({"comments": []})");
     const QString nowhere = folder.File(u"nowhere"_s);
     const std::pair<QStringList, QString> cases[] = {
@@ -140,7 +134,7 @@ TEST(ToolCommands, TheProgramGivesExitCodesAndStreams) {
     // 0 and the JSON on stdout; 1 and the program's message on stderr, its CR a newline; 2 and
     // the reason and the usage.
     const std::tuple<QStringList, int, QByteArray, QString> runs[] = {
-        {{u"dump"_s, folder.File(u"春_一.Ywk"_s)}, 0, JsonOf(MakeKushu(2)), {}},
+        {{u"dump"_s, folder.File(u"春_一.Ywk"_s)}, 0, KushuJsonText(MakeKushu(2)), {}},
         {{u"dump"_s, folder.File(u"壊_一.Ywk"_s)},
          1,
          {},
