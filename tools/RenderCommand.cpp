@@ -108,13 +108,13 @@ ToolResult Render(const QStringList& arguments) {
     if (pages.Count == 0)
         return {ExitRefused, {}, u"この句集には書き出すページがありません。"_s};
 
-    const QString failure =
+    const Status written =
         pdf ? print::WritePdf(parsed->Output, read.Collection, rows, pages, *layout)
             : print::WritePng(parsed->Output,
                               print::PageToPrint(read.Collection, rows, pages.First),
                               scaleText.toInt());
-    if (!failure.isEmpty())
-        return {ExitRefused, {}, failure};
+    if (!written.ok())
+        return {ExitRefused, {}, written.error()};
     return {ExitOk, parsed->Output.toUtf8() + '\n', {}};
 }
 

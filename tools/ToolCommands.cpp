@@ -89,9 +89,8 @@ ToolResult Build(const QString& jsonPath, const QString& folderArgument) {
     const std::optional<QString> folder = ExistingFolder(folderArgument);
     if (!folder)
         return Usage(u"フォルダ「"_s + folderArgument + u"」がありません。"_s);
-    const QString message = WriteKushuFile(*folder, json.Collection);
-    if (!message.isEmpty())
-        return Refused(message);
+    if (const Status written = WriteKushuFile(*folder, json.Collection); !written.ok())
+        return Refused(written.error());
     const QString written = *folder + KushuFileName(json.Collection.Title, json.Collection.Edition);
     return Printed(written.toUtf8() + '\n');
 }
@@ -127,9 +126,9 @@ ToolResult BuildComments(const QString& jsonPath, const QString& kanPath) {
     const std::optional<QString> folder = ExistingFolder(target.path());
     if (!folder)
         return Usage(u"フォルダ「"_s + target.path() + u"」がありません。"_s);
-    const QString message = WriteKansoFile(*folder, target.fileName(), json.Comments);
-    if (!message.isEmpty())
-        return Refused(message);
+    if (const Status written = WriteKansoFile(*folder, target.fileName(), json.Comments);
+        !written.ok())
+        return Refused(written.error());
     return Printed({});
 }
 

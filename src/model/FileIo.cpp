@@ -136,13 +136,13 @@ QString DisplayName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
+Status SaveFileBytes(const QString& path, const QByteArray& bytes) {
     return SaveFileWith(
         path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
 }
 
-QString SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
-                     WriteKind kind) {
+Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
+                    WriteKind kind) {
     const QString head = (kind == WriteKind::Save ? u"ファイル「%1」を保存できません。\r"_s
                                                   : u"ファイル「%1」に書き出せません。\r"_s)
                              .arg(DisplayName(path));
@@ -155,36 +155,38 @@ QString SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>&
     if (nameMax <= 0)
         nameMax = 255;
     if (QFile::encodeName(target.fileName()).size() + 7 > nameMax)
-        return head + u"ファイル名が長すぎます。"_s;
+        return Status::Failure(head + u"ファイル名が長すぎます。"_s);
     struct stat existing {};
     if (::lstat(nativePath.constData(), &existing) == 0) {
         // A link may lead anywhere: the file it points at is never written.
         if (S_ISLNK(existing.st_mode)) {
-            return head + u"このファイルはシンボリックリンクです。"_s +
-                   u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s;
+            return Status::Failure(
+                head + u"このファイルはシンボリックリンクです。"_s +
+                u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s);
         }
         if (!S_ISREG(existing.st_mode))
-            return head +
-                   u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s;
+            return Status::Failure(
+                head +
+                u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s);
         if (::access(nativePath.constData(), W_OK) != 0)
-            return head + u"このファイルは書き込みが禁止されています。"_s;
+            return Status::Failure(head + u"このファイルは書き込みが禁止されています。"_s);
     }
     RemoveLeftovers(target.path(), target.fileName());
 
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return head + u"フォルダに書き込めません。"_s;
+        return Status::Failure(head + u"フォルダに書き込めません。"_s);
     // Each step is checked: a small file stays in the write buffer until it is flushed, and
     // commit() does not report every failure of its own final flush.
     const bool written = write(file) && file.flush() && file.error() == QFileDevice::NoError &&
                          SyncToDisk(file.handle());
     if (!written) {
         file.cancelWriting();
-        return head + diskFull;
+        return Status::Failure(head + diskFull);
     }
     if (!file.commit() || file.error() != QFileDevice::NoError)
-        return head + diskFull;
+        return Status::Failure(head + diskFull);
     SyncFolder(target.path());
     return {};
 }

@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "Result.h"
+
 #include <functional>
 
 class QIODevice;
@@ -36,9 +38,9 @@ FileBytes ReadFileBytes(const QString& path, qint64 limit = -1,
 // The one writing path of both kinds of file. The file is written through a temporary file
 // that replaces it only when every byte is on the disk: a failure leaves an existing file
 // byte for byte as it was. Never writes through a symbolic link nor over anything but a
-// regular file; removes what an interrupted save of this same file left behind. Returns the
-// message for the user, naming the file, or the empty text on success.
-QString SaveFileBytes(const QString& path, const QByteArray& bytes);
+// regular file; removes what an interrupted save of this same file left behind. A failure
+// names the file.
+Status SaveFileBytes(const QString& path, const QByteArray& bytes);
 
 // What a failed write says the program was doing: saving a collection or comments file,
 // or exporting a strip.
@@ -46,8 +48,8 @@ enum class WriteKind { Save, Export };
 
 // The same writing path for a file written piece by piece: `write` writes the whole
 // content into the device and returns false when it could not.
-QString SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
-                     WriteKind kind = WriteKind::Save);
+Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
+                    WriteKind kind = WriteKind::Save);
 
 // The file name with its folder removed, as messages show it.
 QString DisplayName(const QString& path);

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Result.h"
+
 #include <functional>
 
 namespace yomiwa {
@@ -36,18 +38,12 @@ KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName,
 // Names the entry at an index in messages; by default "N番目のページ".
 using EntryLabeler = std::function<QString(int index)>;
 
-struct SerializedKanso {
-    QByteArray Bytes;
-    QString Error;
-
-    bool ok() const { return Error.isEmpty(); }
-};
 // Refuses, naming the page, a comment line that would read back as a block marker and a
 // character without a Shift-JIS code.
-SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& label = {});
+Result<QByteArray> SerializeKanso(const QStringList& comments, const EntryLabeler& label = {});
 
-// Writes one block per comment. Returns the message for the user, or the empty text.
-QString WriteKansoFile(const QString& appFolder, const QString& fileName,
-                       const QStringList& comments, const EntryLabeler& label = {});
+// Writes one block per comment.
+Status WriteKansoFile(const QString& appFolder, const QString& fileName,
+                      const QStringList& comments, const EntryLabeler& label = {});
 
 } // namespace yomiwa

@@ -429,16 +429,14 @@ private:
 
 } // namespace
 
-SerializedFile SerializeKushu(const Kushu& k) {
-    SerializedFile result;
+Result<QByteArray> SerializeKushu(const Kushu& k) {
+    using Bytes = Result<QByteArray>;
     if (k.KuCount() < 0 || k.KuCount() > MaxKuCount) {
-        result.Error =
-            CannotSave + u"句の数が"_s + FullWidthNumber(MaxKuCount) + u"を超えています。"_s;
-        return result;
+        return Bytes::Failure(CannotSave +
+                              u"句の数が%1を超えています。"_s.arg(FullWidthNumber(MaxKuCount)));
     }
-    result.Error = CheckLines(k);
-    if (!result.ok())
-        return result;
+    if (const QString fault = CheckLines(k); !fault.isEmpty())
+        return Bytes::Failure(fault);
 
     qsizetype estimate = 256;
     for (const KuEntry& e : k.Entries) {
@@ -471,30 +469,26 @@ SerializedFile SerializeKushu(const Kushu& k) {
         out.AsciiLine(ends[int(kind)]);
     }
 
-    if (encodable) {
-        result.Bytes = out.Take();
-    } else {
-        result.Error = FindUnencodable(k);
-        if (result.Error.isEmpty())
-            result.Error = CannotSave + u"Shift-JISで保存できない文字があります。"_s;
-    }
-    return result;
+    if (encodable)
+        return out.Take();
+    const QString fault = FindUnencodable(k);
+    return Bytes::Failure(
+        fault.isEmpty() ? CannotSave + u"Shift-JISで保存できない文字があります。"_s : fault);
 }
 
-QString WriteKushuFile(const QString& appFolder, const Kushu& kushu) {
+Status WriteKushuFile(const QString& appFolder, const Kushu& kushu) {
     // The title and the edition name the file; neither may lead it out of the folder.
     for (auto [text, what] :
          {std::pair{&kushu.Title, u"句集名"_s}, std::pair{&kushu.Edition, u"版数"_s}}) {
-        const QString problem = CheckFileNamePart(*text, what);
-        if (!problem.isEmpty())
-            return CannotSave + problem;
+        if (const Status name = CheckFileNamePart(*text, what); !name.ok())
+            return Status::Failure(CannotSave + name.error());
     }
-    const SerializedFile file = SerializeKushu(kushu);
+    const Result<QByteArray> file = SerializeKushu(kushu);
     if (!file.ok())
-        return file.Error;
+        return Status::Failure(file.error());
     return SaveFileBytes(appFolder +
                              ExistingFileName(appFolder, KushuFileName(kushu.Title, kushu.Edition)),
-                         file.Bytes);
+                         file.value());
 }
 
 } // namespace yomiwa

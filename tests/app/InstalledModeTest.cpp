@@ -137,7 +137,7 @@ class HandOverTest : public ViewerTest {
 protected:
     void SetUp() override {
         Write(MakeKushu(2, u"春"_s));
-        ASSERT_EQ(WriteKushuFile(elsewhere.Path(), MakeKushu(1, u"秋"_s)), QString());
+        ASSERT_EQ(WriteKushuFile(elsewhere.Path(), MakeKushu(1, u"秋"_s)).error(), QString());
         Start();
         ASSERT_TRUE(server.Listen(app::ChannelName(folder.Path())));
         QObject::connect(&server, &app::InstanceServer::FileRequested, form.get(),

@@ -45,11 +45,11 @@ struct Writer {
 const Writer Writers[] = {
     {"collection", u"春_一.Ywk"_s,
      [](const QString& folder, int size) {
-         return WriteKushuFile(folder, MakeKushu(size));
+         return WriteKushuFile(folder, MakeKushu(size)).error();
      }},
     {"comments", u"春_一.kan"_s,
      [](const QString& folder, int size) {
-         return WriteKansoFile(folder, u"春_一.kan"_s, QStringList(size + 4, u"感想"_s));
+         return WriteKansoFile(folder, u"春_一.kan"_s, QStringList(size + 4, u"感想"_s)).error();
      }},
 };
 
@@ -205,7 +205,8 @@ TEST(FileFaults, OneMessagePerCause) {
     // A title too long to name a file.
     Kushu k = MakeKushu(1, QString(u"長"_s).repeated(90));
     const QString longName = k.Title + u"_一.Ywk"_s;
-    EXPECT_EQ(WriteKushuFile(folder.Path(), k), SaveHead(longName) + u"ファイル名が長すぎます。"_s);
+    EXPECT_EQ(WriteKushuFile(folder.Path(), k).error(),
+              SaveHead(longName) + u"ファイル名が長すぎます。"_s);
     for (const Writer& w : Writers)
         EXPECT_EQ(w.Write(folder.File(u"無い/"_s), 1),
                   SaveHead(w.Name) + u"フォルダに書き込めません。"_s);
@@ -237,10 +238,10 @@ TEST(FileFaults, ACharacterThatDoesNotComeBackIsRefused) {
     Kushu k = MakeKushu(1);
     k.Entries[1].Verse = u"句\uF86F"_s;
     EXPECT_EQ(
-        WriteKushuFile(folder.Path(), k),
+        WriteKushuFile(folder.Path(), k).error(),
         u"句集を保存できません。\r句「句\uF86F」の句に、Shift-JISで保存できない文字U+F86Fがあります。"_s);
     EXPECT_EQ(
-        WriteKansoFile(folder.Path(), u"春_一.kan"_s, {u"\uF86F"_s}),
+        WriteKansoFile(folder.Path(), u"春_一.kan"_s, {u"\uF86F"_s}).error(),
         u"感想を保存できません。\r1番目のページの感想に、Shift-JISで保存できない文字U+F86Fがあります。"_s);
     EXPECT_TRUE(QDir(folder.Path()).isEmpty());
 }

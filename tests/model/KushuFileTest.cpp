@@ -78,7 +78,7 @@ const QString NotFitting = u"感想ファイル「春_一.kan」の内容が句�
 
 TEST(KushuFileLayout, WritesTheHandCheckedBytes) {
     Folder folder;
-    ASSERT_EQ(WriteKushuFile(folder.Path(), SmallKushu()), QString());
+    ASSERT_EQ(WriteKushuFile(folder.Path(), SmallKushu()).error(), QString());
     const QByteArray bytes = ReadBytes(folder.File(u"春_一.Ywk"_s));
     EXPECT_EQ(bytes, Sjis(SmallKushuText()));
 
@@ -94,13 +94,13 @@ TEST(KushuFileLayout, EmptyCollectionWithColoursAtTheEndsOfTheRange) {
     k.Entries[0].Colours.Values = {std::numeric_limits<qint32>::min(), 2147483647, 0, -1, 9, 10,
                                    16777215, -2147483633, 1, 100, 12648447};
     // clang-format on
-    const SerializedFile file = SerializeKushu(k);
+    const Result<QByteArray> file = SerializeKushu(k);
     ASSERT_TRUE(file.ok());
-    EXPECT_TRUE(file.Bytes.startsWith(
+    EXPECT_TRUE(file.value().startsWith(
         Sjis(u"無題\r\n\r\n\r\n\r\nJOSTART--\r\n-2147483648 \r\n 2147483647 \r\n 0 \r\n-1 \r\n"
              u" 9 \r\n 10 \r\n 16777215 \r\n-2147483633 \r\n 1 \r\n 100 \r\n"
              u" 12648447 \r\n\r\nJOEND--\r\nBATSUSTART--\r\n 0 \r\n"_s)));
-    const KushuReadResult read = ParseKushu(file.Bytes);
+    const KushuReadResult read = ParseKushu(file.value());
     ASSERT_TRUE(read.ok()) << read.Error.toStdString();
     EXPECT_EQ(read.Collection, k);
 }
@@ -109,12 +109,12 @@ TEST(KushuFileRoundTrip, RandomCollectionsReadBackAndRewriteByteForByte) {
     Random random(2024);
     for (int round = 0; round < 60; ++round) {
         const Kushu k = RandomKushu(random);
-        const SerializedFile file = SerializeKushu(k);
-        ASSERT_TRUE(file.ok()) << file.Error.toStdString();
-        const KushuReadResult read = ParseKushu(file.Bytes);
+        const Result<QByteArray> file = SerializeKushu(k);
+        ASSERT_TRUE(file.ok()) << file.error().toStdString();
+        const KushuReadResult read = ParseKushu(file.value());
         ASSERT_TRUE(read.ok()) << read.Error.toStdString();
         EXPECT_EQ(read.Collection, k) << "round " << round;
-        EXPECT_EQ(SerializeKushu(read.Collection).Bytes, file.Bytes);
+        EXPECT_EQ(SerializeKushu(read.Collection).value(), file.value());
     }
 }
 
@@ -128,10 +128,10 @@ TEST(KushuFileRoundTrip, LineBreaksAndMarkersInsideTexts) {
     k.Entries[0].Commentary = u"KUEND--\r\nJOSTART--"_s;
     k.Entries[2].Commentary = u"x\ny\r\n\r\nz\r\n"_s; // ends in CR LF: an extra empty line
     k.Entries[3].Commentary = u"上\r下"_s;            // a lone CR comes back as CR LF
-    const SerializedFile file = SerializeKushu(k);
-    ASSERT_TRUE(file.ok()) << file.Error.toStdString();
+    const Result<QByteArray> file = SerializeKushu(k);
+    ASSERT_TRUE(file.ok()) << file.error().toStdString();
     k.Entries[3].Commentary = u"上\r\n下"_s;
-    EXPECT_EQ(ParseKushu(file.Bytes).Collection, k);
+    EXPECT_EQ(ParseKushu(file.value()).Collection, k);
 }
 
 TEST(KushuFileReader, ReadsAsTheOriginalReaderDoes) {
@@ -206,7 +206,7 @@ TEST(KushuFileReader, RefusesBrokenFilesWithAMessage) {
 
 TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes) {
     const Kushu k = MakeKushu(2);
-    const QByteArray bytes = SerializeKushu(k).Bytes;
+    const QByteArray bytes = SerializeKushu(k).value();
     // Without its last CR LF the file is still complete; shorter, it is refused whole.
     for (qsizetype n = 0; n < bytes.size(); ++n) {
         const KushuReadResult read = ParseKushu(bytes.first(n));
@@ -219,7 +219,7 @@ TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes) {
 }
 
 TEST(KushuFileReader, MoreHaikuThanTheProgramHoldsAreRefused) {
-    QByteArray bytes = SerializeKushu(MakeKushu(MaxKuCount)).Bytes;
+    QByteArray bytes = SerializeKushu(MakeKushu(MaxKuCount)).value();
     const KushuReadResult full = ParseKushu(bytes);
     ASSERT_TRUE(full.ok()) << full.Error.toStdString();
     EXPECT_EQ(full.Collection.KuCount(), MaxKuCount);
@@ -263,7 +263,7 @@ TEST(KushuFileWriter, RefusesWhatWouldNotReadBackTheSame) {
     for (const auto& [change, message] : cases) {
         Kushu k = SmallKushu();
         change(k);
-        EXPECT_EQ(SerializeKushu(k).Error, message.isEmpty() ? QString() : head + message);
+        EXPECT_EQ(SerializeKushu(k).error(), message.isEmpty() ? QString() : head + message);
     }
 }
 
@@ -271,14 +271,16 @@ TEST(KushuFileWriter, RefusalsLeaveTheFolderAsItWas) {
     Folder folder;
     Kushu k = SmallKushu();
     k.Entries[1].Commentary = u"😀"_s;
-    EXPECT_FALSE(WriteKushuFile(folder.Path(), k).isEmpty());
+    EXPECT_FALSE(WriteKushuFile(folder.Path(), k).ok());
     // Title and edition may not lead the file out of the folder.
     k = SmallKushu();
     k.Title = u"../春"_s;
-    EXPECT_TRUE(WriteKushuFile(folder.Path(), k).startsWith(u"句集を保存できません。\r句集名に"_s));
+    EXPECT_TRUE(
+        WriteKushuFile(folder.Path(), k).error().startsWith(u"句集を保存できません。\r句集名に"_s));
     k = SmallKushu();
     k.Edition = u"一/二"_s;
-    EXPECT_TRUE(WriteKushuFile(folder.Path(), k).startsWith(u"句集を保存できません。\r版数に"_s));
+    EXPECT_TRUE(
+        WriteKushuFile(folder.Path(), k).error().startsWith(u"句集を保存できません。\r版数に"_s));
     EXPECT_TRUE(QDir(folder.Path()).isEmpty());
 }
 
@@ -312,7 +314,7 @@ TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack) {
 
     const QStringList comments = {QString(), u"よい句\r\n二行目"_s, QString(),
                                   u"a\nb"_s, u"KANSOEND--"_s,       u"末尾\r\n"_s};
-    ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_一.kan"_s, comments), QString());
+    ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_一.kan"_s, comments).error(), QString());
     const QByteArray bytes = ReadBytes(folder.File(u"春_一.kan"_s));
     EXPECT_EQ(bytes, Sjis(Blocks(comments)));
     const KansoReadResult read = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
@@ -356,32 +358,33 @@ TEST(KansoFile, ReaderKeepsTheOriginalLineRules) {
 
 TEST(KansoFile, WriterRefusesCommentsThatWouldNotReadBack) {
     const QString head = u"感想を保存できません。\r"_s;
-    EXPECT_EQ(SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).Error,
+    EXPECT_EQ(SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).error(),
               head + u"2番目のページの感想に「KANSOSTART--」だけの行があります。\r"
                      u"この行があると、感想を正しく読み込めなくなります。"_s);
-    EXPECT_EQ(SerializeKanso({u"KANSOSTART--"_s}).Error.section(u'\r', 1, 1),
+    EXPECT_EQ(SerializeKanso({u"KANSOSTART--"_s}).error().section(u'\r', 1, 1),
               u"1番目のページの感想に「KANSOSTART--」だけの行があります。"_s);
     const EntryLabeler label = [](int i) {
         return i == 1 ? u"句「古池や」"_s : u"序"_s;
     };
-    EXPECT_EQ(SerializeKanso({u"a"_s, u"b\rKANSOEND--"_s}, label).Error,
+    EXPECT_EQ(SerializeKanso({u"a"_s, u"b\rKANSOEND--"_s}, label).error(),
               head + u"句「古池や」の感想に「KANSOEND--」だけの行があります。\r"
                      u"この行があると、感想を正しく読み込めなくなります。"_s);
-    EXPECT_EQ(SerializeKanso({u"〜"_s}, label).Error,
+    EXPECT_EQ(SerializeKanso({u"〜"_s}, label).error(),
               head + u"序の感想に、Shift-JISで保存できない文字「〜」(U+301C)があります。"_s);
     // A first line that reads like the end marker, a marker with more on its line: fine.
     EXPECT_TRUE(SerializeKanso({u"KANSOEND--"_s, u"KANSOSTART-- x"_s}).ok());
 
     // A lone CR is a line break and comes back as CR LF.
-    const SerializedKanso file = SerializeKanso({u"上\r下"_s});
+    const Result<QByteArray> file = SerializeKanso({u"上\r下"_s});
     ASSERT_TRUE(file.ok());
-    EXPECT_EQ(ParseKansoBlocks(file.Bytes), QStringList{u"上\r\n下"_s});
+    EXPECT_EQ(ParseKansoBlocks(file.value()), QStringList{u"上\r\n下"_s});
 }
 
 TEST(KansoFile, UnsafeNames) {
     Folder folder;
     // The title inside a collection file names the comments file: it may not leave the folder.
     EXPECT_TRUE(WriteKansoFile(folder.Path(), u"../春_一.kan"_s, {u"a"_s})
+                    .error()
                     .startsWith(u"感想を保存できません。\r感想ファイル名に"_s));
     EXPECT_EQ(ReadKansoFile(folder.Path(), u"../春_一.kan"_s, 0).Status,
               KansoReadStatus::NotFitting);

@@ -173,7 +173,7 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
         for (const QRectF& strip : sheet.Strips)
             EXPECT_TRUE(QRectF(QPointF(0, 0), sheet.PaperMm()).contains(strip));
         const QString path = folder.File(NameOf(c.layout) + u".pdf"_s);
-        ASSERT_EQ(WritePdf(path, k, rows, {0, 9}, c.layout), QString());
+        ASSERT_EQ(WritePdf(path, k, rows, {0, 9}, c.layout).error(), QString());
         const PdfProbe pdf = ProbePdf(path);
         EXPECT_EQ(pdf.Pages, (9 + c.perSheet - 1) / c.perSheet);
         EXPECT_NEAR(pdf.Points.width(), c.points.width(), 1);
@@ -194,7 +194,7 @@ TEST(StripImages, SizeAtEachScaleAndColumnsThatDoNotBreak) {
     Folder folder;
     for (const int scale : {1, 2, 4}) {
         const QString path = folder.File(QString::number(scale) + u".png"_s);
-        ASSERT_EQ(WritePng(path, page, scale), QString());
+        ASSERT_EQ(WritePng(path, page, scale).error(), QString());
         EXPECT_EQ(QImage(path).size(), QSize(181, 533) * scale);
     }
     // A verse far longer than its column, and characters no face has: the column is cut at
@@ -223,14 +223,15 @@ TEST(StripFiles, FailedWriteLeavesNothingAndKeepsTheOldFile) {
     Folder folder;
     const Kushu k = MakeKushu(1);
     EXPECT_EQ(
-        WritePdf(folder.File(u"無い/短冊.pdf"_s), k, PageRows(k), {0, 1}, SheetLayout::Tanzaku),
+        WritePdf(folder.File(u"無い/短冊.pdf"_s), k, PageRows(k), {0, 1}, SheetLayout::Tanzaku)
+            .error(),
         u"ファイル「短冊.pdf」に書き出せません。\rフォルダに書き込めません。"_s);
     const QString old = folder.File(u"短冊.png"_s);
     WriteBytes(old, "old");
     const auto halfWritten = [](QIODevice& device) {
         return device.write("half") < 0;
     };
-    EXPECT_EQ(SaveFileWith(old, halfWritten, WriteKind::Export),
+    EXPECT_EQ(SaveFileWith(old, halfWritten, WriteKind::Export).error(),
               u"ファイル「短冊.png」に書き出せません。\rディスクの空きが足りないか、"
               u"書き込み中にエラーが起きました。"_s);
     EXPECT_EQ(ReadBytes(old), "old");

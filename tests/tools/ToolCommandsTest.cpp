@@ -41,7 +41,7 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
         EXPECT_EQ(Text(RunTool({u"build"_s, folder.File(u"in.json"_s), out})),
                   Text({ExitOk, ywk.toUtf8() + '\n', {}}));
     }
-    ASSERT_EQ(WriteKushuFile(folder.Path(), k), QString());
+    ASSERT_EQ(WriteKushuFile(folder.Path(), k).error(), QString());
     EXPECT_EQ(ReadBytes(ywk), ReadBytes(folder.File(u"春_夏_二.Ywk"_s)));
     EXPECT_EQ(Text(RunTool({u"dump"_s, ywk})), Text({ExitOk, KushuJsonText(k), {}}));
 
@@ -52,7 +52,7 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     WriteBytes(folder.File(u"c.json"_s), json);
     const QString kan = folder.File(u"春_一.kan"_s);
     EXPECT_EQ(Text(RunTool({u"build-comments"_s, folder.File(u"c.json"_s), kan})), Text({}));
-    EXPECT_EQ(ReadBytes(kan), SerializeKanso(comments).Bytes);
+    EXPECT_EQ(ReadBytes(kan), SerializeKanso(comments).value());
     EXPECT_EQ(Text(RunTool({u"dump-comments"_s, kan})), Text({ExitOk, json, {}}));
 }
 
@@ -81,9 +81,9 @@ TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
         {{u"dump-comments"_s, folder.File(u"無い.kan"_s)},
          cannotRead + u"ファイル「無い.kan」を読み込めません。"_s},
         {{u"build"_s, json, folder.Path()},
-         WriteKushuFile(folder.Path(), MakeKushu(1, u"春/夏"_s))},
+         WriteKushuFile(folder.Path(), MakeKushu(1, u"春/夏"_s)).error()},
         {{u"build-comments"_s, comments, folder.File(u"新.kan"_s)},
-         SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).Error},
+         SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).error()},
     };
     for (const auto& [arguments, message] : cases) {
         EXPECT_FALSE(message.isEmpty());
@@ -131,7 +131,7 @@ TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
 
 TEST(ToolRender, ExitCodesAndMessages) {
     Folder folder;
-    ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)), QString()); // six pages
+    ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)).error(), QString()); // six pages
     const QString ywk = folder.File(u"春_一.Ywk"_s);
     const QString pdf = folder.File(u"a.pdf"_s), png = folder.File(u"a.png"_s);
     WriteBytes(folder.File(u"bad.Ywk"_s), "x\r\n");
@@ -179,7 +179,7 @@ TEST(ToolRender, ExitCodesAndMessages) {
 // offscreen platform itself.
 TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
     Folder folder;
-    ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)), QString());
+    ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)).error(), QString());
     WriteBytes(folder.File(u"壊_一.Ywk"_s), Sjis(u"題\r\n\r\n一\r\n\r\nJOSTART\r\n"_s));
     const QString ywk = folder.File(u"春_一.Ywk"_s), pdf = folder.File(u"b.pdf"_s);
     const std::tuple<QStringList, int, QByteArray, QString> runs[] = {
