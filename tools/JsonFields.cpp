@@ -7,6 +7,10 @@ namespace yomiwa::tool {
 
 using namespace Qt::Literals::StringLiterals;
 
+QString NotAnObjectMessage() {
+    return u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s;
+}
+
 QString JsonFields::Place(const QString& key) const {
     return m_place.isEmpty() ? key : m_place + u"."_s + key;
 }

@@ -10,6 +10,9 @@
 
 namespace yomiwa::tool {
 
+// The fault of a JSON text that is not one object, whatever it was to hold.
+QString NotAnObjectMessage();
+
 // Reads the fields of one JSON object, keeping the first fault as a message that names the
 // place ("entries[3].verse").
 class JsonFields {

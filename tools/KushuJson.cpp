@@ -182,9 +182,15 @@ QByteArray KushuJsonText(const Kushu& kushu) {
 }
 
 namespace {
-void FillFromJson(const QJsonValue& root, KushuFromJsonResult& result) {
+// The collection as far as it was read, and the first fault.
+struct Filling {
+    Kushu Collection;
+    QString Error;
+};
+
+void FillFromJson(const QJsonValue& root, Filling& result) {
     if (!root.isObject()) {
-        result.Error = u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s;
+        result.Error = NotAnObjectMessage();
         return;
     }
     const QJsonObject object = root.toObject();
@@ -219,13 +225,13 @@ void FillFromJson(const QJsonValue& root, KushuFromJsonResult& result) {
 }
 } // namespace
 
-KushuFromJsonResult KushuFromJson(const QJsonValue& root) {
-    KushuFromJsonResult result;
-    FillFromJson(root, result);
+Result<Kushu> KushuFromJson(const QJsonValue& root) {
+    Filling filling;
+    FillFromJson(root, filling);
     // A refused JSON gives nothing half-read.
-    if (!result.ok())
-        result.Collection = Kushu();
-    return result;
+    if (!filling.Error.isEmpty())
+        return Result<Kushu>::Failure(filling.Error);
+    return std::move(filling.Collection);
 }
 
 } // namespace yomiwa::tool

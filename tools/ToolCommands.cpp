@@ -37,32 +37,23 @@ ToolResult Printed(const QByteArray& out) {
 }
 
 // The JSON given to a build command; a fault in it is a usage error.
-struct JsonInput {
-    QJsonValue Root;
-    QString Error;
-};
-
-JsonInput ReadJson(const QString& path) {
-    JsonInput input;
-    const FileBytes file = ReadFileBytes(path, -1, ReadSource::AnyStream);
-    if (!file.Opened) {
-        input.Error = u"JSON ファイル「"_s + path + u"」を読み込めません。"_s;
-        return input;
-    }
-    if (file.TooLarge) {
-        input.Error = u"JSON ファイル「"_s + path + u"」が大きすぎます。"_s;
-        return input;
+Result<QJsonValue> ReadJson(const QString& path) {
+    using Json = Result<QJsonValue>;
+    const Result<QByteArray> file = ReadFileBytes(path, -1, ReadSource::AnyStream);
+    if (!file.ok()) {
+        return Json::Failure((file.error() == FileTooLarge()
+                                  ? u"JSON ファイル「%1」が大きすぎます。"_s
+                                  : u"JSON ファイル「%1」を読み込めません。"_s)
+                                 .arg(path));
     }
     QJsonParseError parse;
-    const QJsonDocument document = QJsonDocument::fromJson(file.Bytes, &parse);
+    const QJsonDocument document = QJsonDocument::fromJson(file.value(), &parse);
     if (parse.error != QJsonParseError::NoError) {
-        input.Error = u"JSON ファイル「"_s + path + u"」を JSON として読めません（"_s +
-                      QString::number(parse.offset) + u"バイト目："_s + parse.errorString() +
-                      u"）。"_s;
-        return input;
+        return Json::Failure(
+            u"JSON ファイル「%1」を JSON として読めません（%2バイト目：%3）。"_s.arg(
+                path, QString::number(parse.offset), parse.errorString()));
     }
-    input.Root = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
-    return input;
+    return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
 }
 
 // The folder a file is written into, ending in the separator as the writers expect.
@@ -80,53 +71,47 @@ ToolResult Dump(const QString& path) {
 }
 
 ToolResult Build(const QString& jsonPath, const QString& folderArgument) {
-    const JsonInput input = ReadJson(jsonPath);
-    if (!input.Error.isEmpty())
-        return Usage(input.Error);
-    const KushuFromJsonResult json = KushuFromJson(input.Root);
+    const Result<QJsonValue> input = ReadJson(jsonPath);
+    if (!input.ok())
+        return Usage(input.error());
+    const Result<Kushu> json = KushuFromJson(input.value());
     if (!json.ok())
-        return Usage(json.Error);
+        return Usage(json.error());
     const std::optional<QString> folder = ExistingFolder(folderArgument);
     if (!folder)
         return Usage(u"フォルダ「"_s + folderArgument + u"」がありません。"_s);
-    if (const Status written = WriteKushuFile(*folder, json.Collection); !written.ok())
+    if (const Status written = WriteKushuFile(*folder, json.value()); !written.ok())
         return Refused(written.error());
-    const QString written = *folder + KushuFileName(json.Collection.Title, json.Collection.Edition);
+    const QString written = *folder + KushuFileName(json.value().Title, json.value().Edition);
     return Printed(written.toUtf8() + '\n');
 }
 
 ToolResult DumpComments(const QString& path) {
-    const QString head = u"感想を読み込めません。\r"_s;
-    const FileBytes file = ReadFileBytes(path);
-    if (!file.Opened)
-        return Refused(head + u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s);
-    if (file.TooLarge)
-        return Refused(head + u"ファイルが大きすぎます。"_s);
-    const std::optional<QStringList> comments = ParseKansoBlocks(file.Bytes);
+    const Result<QByteArray> file = ReadFileBytes(path);
+    if (!file.ok())
+        return Refused(CommentsReadHead() + file.error());
+    const std::optional<QStringList> comments = ParseKansoBlocks(file.value());
     if (comments)
         return Printed(CommentsJsonText(*comments));
-    const int badLine = DecodeFileText(file.Bytes).BadLine;
-    if (badLine > 0) {
-        return Refused(head + FullWidthNumber(badLine) +
-                       u"行目にShift-JISとして読めない文字があります。"_s);
-    }
-    return Refused(head + u"ファイルが途中で終わっています（「KANSOEND--」がありません）。"_s);
+    const int badLine = DecodeFileText(file.value()).BadLine;
+    return Refused(CommentsReadHead() +
+                   (badLine > 0 ? UnreadableLine(badLine) : EndsBeforeMarker(u"KANSOEND--")));
 }
 
 ToolResult BuildComments(const QString& jsonPath, const QString& kanPath) {
-    const JsonInput input = ReadJson(jsonPath);
-    if (!input.Error.isEmpty())
-        return Usage(input.Error);
-    const CommentsFromJsonResult json = CommentsFromJson(input.Root);
+    const Result<QJsonValue> input = ReadJson(jsonPath);
+    if (!input.ok())
+        return Usage(input.error());
+    const Result<QStringList> json = CommentsFromJson(input.value());
     if (!json.ok())
-        return Usage(json.Error);
+        return Usage(json.error());
     const QFileInfo target(kanPath);
     if (target.fileName().isEmpty())
         return Usage(u"「"_s + kanPath + u"」はファイル名で終わっていません。"_s);
     const std::optional<QString> folder = ExistingFolder(target.path());
     if (!folder)
         return Usage(u"フォルダ「"_s + target.path() + u"」がありません。"_s);
-    if (const Status written = WriteKansoFile(*folder, target.fileName(), json.Comments);
+    if (const Status written = WriteKansoFile(*folder, target.fileName(), json.value());
         !written.ok())
         return Refused(written.error());
     return Printed({});
@@ -199,9 +184,7 @@ ToolResult RunTool(const QStringList& arguments) {
 }
 
 QByteArray ConsoleText(const QString& message) {
-    QString text = message;
-    text.replace(u"\r\n"_s, u"\n"_s);
-    text.replace(u'\r', u'\n');
+    QString text = WithLineFeeds(message);
     if (!text.endsWith(u'\n'))
         text += u'\n';
     return text.toUtf8();

@@ -16,8 +16,8 @@ const QString StartMarker = u"KANSOSTART--"_s;
 const QString EndMarker = u"KANSOEND--"_s;
 
 QString NotFittingMessage(const QString& fileName) {
-    return u"感想ファイル「"_s + fileName +
-           u"」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s;
+    return u"感想ファイル「%1」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s
+        .arg(fileName);
 }
 
 int CountStartLines(QStringView text) {
@@ -81,24 +81,28 @@ KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fil
     return result;
 }
 
+QString CommentsReadHead() {
+    return u"感想を読み込めません。\r"_s;
+}
+
 KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount) {
     KansoReadResult result;
     // The name comes from the title inside a collection file; it must not lead elsewhere.
     if (const Status name = CheckFileNamePart(fileName, u"感想ファイル名"_s); !name.ok()) {
         result.Status = KansoReadStatus::NotFitting;
-        result.Error = u"感想を読み込めません。\r"_s + name.error();
+        result.Error = CommentsReadHead() + name.error();
         return result;
     }
     const QString path = appFolder + ExistingFileName(appFolder, fileName);
     if (!QFile::exists(path))
         return result;
-    const FileBytes file = ReadFileBytes(path);
-    if (!file.Error.isEmpty()) {
+    const Result<QByteArray> file = ReadFileBytes(path);
+    if (!file.ok()) {
         result.Status = KansoReadStatus::Unreadable;
-        result.Error = u"感想を読み込めません。\r"_s + file.Error;
+        result.Error = CommentsReadHead() + file.error();
         return result;
     }
-    return ParseKanso(file.Bytes, kuCount, fileName);
+    return ParseKanso(file.value(), kuCount, fileName);
 }
 
 Result<QByteArray> SerializeKanso(const QStringList& comments, const EntryLabeler& label) {

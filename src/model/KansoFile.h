@@ -33,6 +33,9 @@ std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes);
 // kuCount + 4 blocks, or NotFitting with the message naming fileName. The file whose name
 // differs from fileName only in letter case is the same file.
 KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName);
+// The first line of every message of a comments file that cannot be read.
+QString CommentsReadHead();
+
 KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount);
 
 // Names the entry at an index in messages; by default "N番目のページ".

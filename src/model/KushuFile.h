@@ -32,11 +32,8 @@ struct KushuHeader {
     QString Author;
     QString Edition;
     QString Password;
-    QString Error;
-
-    bool ok() const { return Error.isEmpty(); }
 };
-KushuHeader ReadKushuHeader(const QString& path, int lineCount);
+Result<KushuHeader> ReadKushuHeader(const QString& path, int lineCount);
 
 // Refuses, naming the entry and the field, whatever would not read back as it was given: a
 // CR in a one-line field, a commentary line that would end its block early, a character

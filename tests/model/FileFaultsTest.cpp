@@ -59,9 +59,9 @@ QString ReadError(const QString& path, int what) {
     case 0:
         return ReadKushuFile(path).Error;
     case 1:
-        return ReadKushuHeader(path, 3).Error;
+        return ReadKushuHeader(path, 3).error();
     case 2:
-        return ReadKushuHeader(path, 4).Error;
+        return ReadKushuHeader(path, 4).error();
     }
     return ReadKansoFile(QFileInfo(path).path() + u'/', QFileInfo(path).fileName(), 0).Error;
 }

@@ -289,8 +289,11 @@ TEST(KushuFileHeader, ReadsOnlyTheFirstLines) {
     const QString path = folder.File(u"春_一.Ywk"_s);
     auto header = [&](const QString& text, int lines) {
         WriteBytes(path, Sjis(text));
-        const KushuHeader h = ReadKushuHeader(path, lines);
-        return h.ok() ? QStringList{h.Title, h.Author, h.Edition, h.Password}.join(u'|') : h.Error;
+        const Result<KushuHeader> read = ReadKushuHeader(path, lines);
+        if (!read.ok())
+            return read.error();
+        const KushuHeader& h = read.value();
+        return QStringList{h.Title, h.Author, h.Edition, h.Password}.join(u'|');
     };
     EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s, 3), u"春|芭蕉|二|"_s);
     EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s, 4), u"春|芭蕉|二|ab"_s);
