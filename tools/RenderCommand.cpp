@@ -25,7 +25,8 @@ struct RenderArguments {
 };
 
 // The two file names and the options, each option at most once and followed by its value.
-std::optional<RenderArguments> Parse(const QStringList& arguments, QString& error) {
+Result<RenderArguments> Parse(const QStringList& arguments) {
+    using Parsed = Result<RenderArguments>;
     RenderArguments parsed;
     QStringList files;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -35,19 +36,17 @@ std::optional<RenderArguments> Parse(const QStringList& arguments, QString& erro
             continue;
         }
         if (argument != u"--layout"_s && argument != u"--page"_s && argument != u"--scale"_s) {
-            error = u"「"_s + argument + u"」というオプションはありません。"_s;
-            return std::nullopt;
+            return Parsed::Failure(u"「%1」というオプションはありません。"_s.arg(argument));
         }
         if (i + 1 >= arguments.size() || parsed.Options.contains(argument)) {
-            error = u"オプション「"_s + argument + u"」には値を一つ指定してください。"_s;
-            return std::nullopt;
+            return Parsed::Failure(
+                u"オプション「%1」には値を一つ指定してください。"_s.arg(argument));
         }
         parsed.Options.insert(argument, arguments[++i]);
     }
     if (files.size() != 2) {
-        error = u"「render」には句集ファイルと出力ファイルの二つが必要です"
-                u"（FILE.Ywk OUT.pdf または OUT.png）。"_s;
-        return std::nullopt;
+        return Parsed::Failure(u"「render」には句集ファイルと出力ファイルの二つが必要です"
+                               u"（FILE.Ywk OUT.pdf または OUT.png）。"_s);
     }
     parsed.Collection = files[0];
     parsed.Output = files[1];
@@ -64,10 +63,10 @@ QString RenderUsageText() {
 }
 
 ToolResult Render(const QStringList& arguments) {
-    QString error;
-    const std::optional<RenderArguments> parsed = Parse(arguments, error);
-    if (!parsed)
-        return RenderUsage(error);
+    const Result<RenderArguments> given = Parse(arguments);
+    if (!given.ok())
+        return RenderUsage(given.error());
+    const RenderArguments* parsed = &given.value();
     const QMap<QString, QString>& options = parsed->Options;
     const bool pdf = parsed->Output.endsWith(u".pdf"_s, Qt::CaseInsensitive);
     const bool png = parsed->Output.endsWith(u".png"_s, Qt::CaseInsensitive);

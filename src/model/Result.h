@@ -10,7 +10,11 @@ namespace yomiwa {
 // How everything that can fail for a reason the user should read reports it: either the
 // value, or the message for the user (naming the file where there is one), built where the
 // failure is found. A caller shows error() as it is, or puts its own first line before it;
-// nothing is thrown. Result<void> is the form for what gives nothing back, such as a write.
+// nothing is thrown. Result<void> (Status) is the form for what gives nothing back, such as
+// a write. Two readers say more than value-or-message and keep a result of their own, with
+// the message in the same way: ReadKushuFile (after a fault of line 5, the header read so
+// far, which the reading window still shows) and ReadKansoFile (no comments file yet, or one
+// that does not fit the collection, which the window treats differently).
 template <typename T> class [[nodiscard]] Result {
 public:
     Result(T value)
