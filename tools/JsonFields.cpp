@@ -24,8 +24,8 @@ bool JsonFields::Fail(const QString& message) {
 bool JsonFields::OnlyKnown(const QStringList& known) {
     for (auto it = m_object.begin(); it != m_object.end(); ++it) {
         if (!known.contains(it.key())) {
-            return Fail(u"「"_s + Place(it.key()) + u"」は使えない項目です（使える項目："_s +
-                        known.join(u", "_s) + u"）。"_s);
+            return Fail(u"「%1」は使えない項目です（使える項目：%2）。"_s.arg(Place(it.key()),
+                                                                              known.join(u", "_s)));
         }
     }
     return true;
@@ -36,11 +36,11 @@ std::optional<QString> JsonFields::Text(const QString& key, bool required) {
     if (it == m_object.end()) {
         if (!required)
             return QString();
-        Fail(u"「"_s + Place(key) + u"」がありません。"_s);
+        Fail(u"「%1」がありません。"_s.arg(Place(key)));
         return std::nullopt;
     }
     if (!it->isString()) {
-        Fail(u"「"_s + Place(key) + u"」は文字列でなければなりません。"_s);
+        Fail(u"「%1」は文字列でなければなりません。"_s.arg(Place(key)));
         return std::nullopt;
     }
     return it->toString();
@@ -49,11 +49,11 @@ std::optional<QString> JsonFields::Text(const QString& key, bool required) {
 std::optional<QJsonArray> JsonFields::Array(const QString& key) {
     const auto it = m_object.find(key);
     if (it == m_object.end()) {
-        Fail(u"「"_s + Place(key) + u"」がありません。"_s);
+        Fail(u"「%1」がありません。"_s.arg(Place(key)));
         return std::nullopt;
     }
     if (!it->isArray()) {
-        Fail(u"「"_s + Place(key) + u"」は配列でなければなりません。"_s);
+        Fail(u"「%1」は配列でなければなりません。"_s.arg(Place(key)));
         return std::nullopt;
     }
     return it->toArray();
@@ -64,9 +64,8 @@ std::optional<QList<qint32>> JsonFields::Integers(const QString& key, int count)
     if (!array)
         return std::nullopt;
     if (array->size() != count) {
-        Fail(u"「"_s + Place(key) + u"」は"_s + QString::number(count) +
-             u"個の整数の配列でなければなりません（"_s + QString::number(array->size()) +
-             u"個あります）。"_s);
+        Fail(u"「%1」は%2個の整数の配列でなければなりません（%3個あります）。"_s.arg(
+            Place(key), QString::number(count), QString::number(array->size())));
         return std::nullopt;
     }
     QList<qint32> values;
@@ -78,8 +77,8 @@ std::optional<QList<qint32>> JsonFields::Integers(const QString& key, int count)
         if (!item.isDouble() || std::floor(d) != d ||
             d < double(std::numeric_limits<qint32>::min()) ||
             d > double(std::numeric_limits<qint32>::max())) {
-            Fail(u"「"_s + Place(key) + u"["_s + QString::number(i) +
-                 u"]」は-2147483648から2147483647までの整数でなければなりません。"_s);
+            Fail(u"「%1[%2]」は-2147483648から2147483647までの整数でなければなりません。"_s.arg(
+                Place(key), QString::number(i)));
             return std::nullopt;
         }
         values.append(qint32(d));

@@ -71,9 +71,8 @@ ToolResult Render(const QStringList& arguments) {
     const bool pdf = parsed->Output.endsWith(u".pdf"_s, Qt::CaseInsensitive);
     const bool png = parsed->Output.endsWith(u".png"_s, Qt::CaseInsensitive);
     if (!pdf && !png)
-        return RenderUsage(u"出力ファイル「"_s + parsed->Output +
-                           u"」は .pdf か .png で"
-                           u"終わる名前にしてください。"_s);
+        return RenderUsage(u"出力ファイル「%1」は .pdf か .png で終わる名前にしてください。"_s.arg(
+            parsed->Output));
     if (pdf && options.contains(u"--scale"_s))
         return RenderUsage(u"--scale は PNG 画像にだけ指定できます。"_s);
     if (png && options.contains(u"--layout"_s))
@@ -98,9 +97,8 @@ ToolResult Render(const QStringList& arguments) {
         bool number = false;
         const int page = options.value(u"--page"_s).toInt(&number);
         if (!number || page < 1 || page > rows.size()) {
-            return RenderUsage(u"--page には 1 から "_s + QString::number(rows.size()) +
-                               u" までのページ番号を指定してください（この句集は "_s +
-                               QString::number(rows.size()) + u" ページです）。"_s);
+            return RenderUsage(u"--page には 1 から %1 までのページ番号を指定してください"
+                               u"（この句集は %1 ページです）。"_s.arg(rows.size()));
         }
         pages = {page - 1, 1};
     }

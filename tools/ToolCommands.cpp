@@ -179,12 +179,12 @@ ToolResult RunTool(const QStringList& arguments) {
             continue;
         const qsizetype wanted = command.Arguments.count(u' ') + 1;
         if (rest.size() != wanted) {
-            return Usage(u"「"_s + name + u"」には引数が"_s + QString::number(wanted) +
-                         u"つ必要です（"_s + command.Arguments + u"）。"_s);
+            return Usage(u"「%1」には引数が%2つ必要です（%3）。"_s.arg(
+                name, QString::number(wanted), command.Arguments));
         }
         return command.Run(rest);
     }
-    return Usage(u"「"_s + name + u"」というコマンドはありません。"_s);
+    return Usage(u"「%1」というコマンドはありません。"_s.arg(name));
 }
 
 QByteArray ConsoleText(const QString& message) {

@@ -169,8 +169,8 @@ Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& 
         // A link may lead anywhere: the file it points at is never written.
         if (S_ISLNK(existing.st_mode)) {
             return Status::Failure(
-                head + u"このファイルはシンボリックリンクです。"_s +
-                u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s);
+                head + u"このファイルはシンボリックリンクです。"
+                       u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s);
         }
         if (!S_ISREG(existing.st_mode))
             return Status::Failure(

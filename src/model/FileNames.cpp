@@ -42,7 +42,7 @@ Status CheckFileNamePart(const QString& text, const QString& what) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c == u'\r' || c == u'\n')
-            return Status::Failure(what + u"に改行が含まれています。"_s);
+            return Status::Failure(u"%1に改行が含まれています。"_s.arg(what));
         if (c < 0x20 || QStringView(Forbidden).contains(QChar(c))) {
             return Status::Failure(
                 u"%1にファイル名に使えない文字%2が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s

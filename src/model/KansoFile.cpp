@@ -108,7 +108,7 @@ KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName,
 Result<QByteArray> SerializeKanso(const QStringList& comments, const EntryLabeler& label) {
     using Bytes = Result<QByteArray>;
     auto labelOf = [&](int index) {
-        return label ? label(index) : QString::number(index + 1) + u"番目のページ"_s;
+        return label ? label(index) : u"%1番目のページ"_s.arg(index + 1);
     };
     const QString head = u"感想を保存できません。\r"_s;
     qsizetype estimate = 0;
