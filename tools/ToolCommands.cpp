@@ -15,7 +15,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
-#include <functional>
 #include <optional>
 
 namespace yomiwa::tool {
@@ -72,14 +71,17 @@ Result<QString> ExistingFolder(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-ToolResult Dump(const QString& path) {
+// Each command takes its arguments as given, their number already checked.
+ToolResult Dump(const QStringList& arguments) {
+    const QString& path = arguments[0];
     const KushuReadResult read = ReadKushuFile(path);
     if (!read.ok())
         return Refused(read.Error);
     return Printed(KushuJsonText(read.Collection));
 }
 
-ToolResult Build(const QString& jsonPath, const QString& folderArgument) {
+ToolResult Build(const QStringList& arguments) {
+    const QString &jsonPath = arguments[0], &folderArgument = arguments[1];
     const Result<Kushu> json = FromJsonFile(jsonPath, &KushuFromJson);
     if (!json.ok())
         return Usage(json.error());
@@ -93,7 +95,8 @@ ToolResult Build(const QString& jsonPath, const QString& folderArgument) {
     return Printed(written.toUtf8() + '\n');
 }
 
-ToolResult DumpComments(const QString& path) {
+ToolResult DumpComments(const QStringList& arguments) {
+    const QString& path = arguments[0];
     const Result<QByteArray> file = ReadFileBytes(path);
     if (!file.ok())
         return Refused(CommentsReadHead() + file.error());
@@ -105,7 +108,8 @@ ToolResult DumpComments(const QString& path) {
                    (badLine > 0 ? UnreadableLine(badLine) : EndsBeforeMarker(u"KANSOEND--")));
 }
 
-ToolResult BuildComments(const QString& jsonPath, const QString& kanPath) {
+ToolResult BuildComments(const QStringList& arguments) {
+    const QString &jsonPath = arguments[0], &kanPath = arguments[1];
     const Result<QStringList> json = FromJsonFile(jsonPath, &CommentsFromJson);
     if (!json.ok())
         return Usage(json.error());
@@ -124,27 +128,15 @@ ToolResult BuildComments(const QString& jsonPath, const QString& kanPath) {
 struct Command {
     QString Name;
     QString Arguments;
-    std::function<ToolResult(const QStringList&)> Run;
+    ToolResult (*Run)(const QStringList&);
 };
 
 QList<Command> Commands() {
     return {
-        {u"dump"_s, u"FILE.Ywk"_s,
-         [](const QStringList& a) {
-             return Dump(a[0]);
-         }},
-        {u"build"_s, u"FILE.json FOLDER"_s,
-         [](const QStringList& a) {
-             return Build(a[0], a[1]);
-         }},
-        {u"dump-comments"_s, u"FILE.kan"_s,
-         [](const QStringList& a) {
-             return DumpComments(a[0]);
-         }},
-        {u"build-comments"_s, u"FILE.json FILE.kan"_s,
-         [](const QStringList& a) {
-             return BuildComments(a[0], a[1]);
-         }},
+        {u"dump"_s, u"FILE.Ywk"_s, &Dump},
+        {u"build"_s, u"FILE.json FOLDER"_s, &Build},
+        {u"dump-comments"_s, u"FILE.kan"_s, &DumpComments},
+        {u"build-comments"_s, u"FILE.json FILE.kan"_s, &BuildComments},
     };
 }
 
