@@ -31,32 +31,31 @@ bool JsonFields::OnlyKnown(const QStringList& known) {
     return true;
 }
 
-std::optional<QString> JsonFields::Text(const QString& key, bool required) {
+std::optional<QJsonValue> JsonFields::Value(const QString& key, bool (QJsonValue::*is)() const,
+                                            const QString& kind) {
     const auto it = m_object.find(key);
     if (it == m_object.end()) {
-        if (!required)
-            return QString();
         Fail(u"「%1」がありません。"_s.arg(Place(key)));
         return std::nullopt;
     }
-    if (!it->isString()) {
-        Fail(u"「%1」は文字列でなければなりません。"_s.arg(Place(key)));
+    const QJsonValue value = *it;
+    if (!(value.*is)()) {
+        Fail(u"「%1」は%2でなければなりません。"_s.arg(Place(key), kind));
         return std::nullopt;
     }
-    return it->toString();
+    return value;
+}
+
+std::optional<QString> JsonFields::Text(const QString& key, bool required) {
+    if (!required && !m_object.contains(key))
+        return QString();
+    const std::optional<QJsonValue> value = Value(key, &QJsonValue::isString, u"文字列"_s);
+    return value ? std::optional(value->toString()) : std::nullopt;
 }
 
 std::optional<QJsonArray> JsonFields::Array(const QString& key) {
-    const auto it = m_object.find(key);
-    if (it == m_object.end()) {
-        Fail(u"「%1」がありません。"_s.arg(Place(key)));
-        return std::nullopt;
-    }
-    if (!it->isArray()) {
-        Fail(u"「%1」は配列でなければなりません。"_s.arg(Place(key)));
-        return std::nullopt;
-    }
-    return it->toArray();
+    const std::optional<QJsonValue> value = Value(key, &QJsonValue::isArray, u"配列"_s);
+    return value ? std::optional(value->toArray()) : std::nullopt;
 }
 
 std::optional<QList<qint32>> JsonFields::Integers(const QString& key, int count) {

@@ -32,6 +32,10 @@ public:
     bool Fail(const QString& message);
 
 private:
+    // The value at `key` when it is of the kind `is` tests ("文字列", "配列" in the message).
+    std::optional<QJsonValue> Value(const QString& key, bool (QJsonValue::*is)() const,
+                                    const QString& kind);
+
     const QJsonObject& m_object;
     QString m_place;
     QString& m_error;
