@@ -41,7 +41,7 @@ struct Bench {
             benchmark::DoNotOptimize(QDir(state.AppFolder).entryList({u"*.Ywk"_s}, QDir::Files));
         };
         kushu = bench::MaximalKushu(kuCount);
-        WriteKushuFile(state.AppFolder, kushu);
+        (void)WriteKushuFile(state.AppFolder, kushu);
     }
     editor::F_sakusei& Open() {
         window.reset();
@@ -159,14 +159,14 @@ void BM_SaveAndLeave(benchmark::State& s, Collections& c) {
 void BM_WriteKushuFileAlone(benchmark::State& s, Collections& c) {
     Bench& b = c.Maximal();
     b.Open();
-    WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+    (void)WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
     for (auto _ : s) {
         s.PauseTiming();
         b.Open();
         s.ResumeTiming();
-        const QString error = WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+        const Status written = WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
         s.PauseTiming();
-        if (!error.isEmpty())
+        if (!written.ok())
             s.SkipWithError("the write failed");
         b.window.reset();
         s.ResumeTiming();
@@ -183,7 +183,7 @@ void BM_SaveOverWriteRatio(benchmark::State& s, Collections& c) {
     for (auto _ : s) {
         b.Open();
         Clock::time_point start = Clock::now();
-        WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+        (void)WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
         write += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         b.Open();
         start = Clock::now();

@@ -22,7 +22,7 @@ void BM_LoadedMaximalCollectionMemory(benchmark::State& state) {
     QString path;
     {
         const Kushu k = bench::MaximalKushu();
-        if (!WriteKushuFile(folder, k).isEmpty()) {
+        if (!WriteKushuFile(folder, k).ok()) {
             state.SkipWithError("the maximal collection could not be written");
             return;
         }

@@ -33,9 +33,9 @@ struct Setup {
     Setup()
         : Folder(Dir.path() + u"/"_s)
         , Collection(bench::MaximalKushu()) {
-        const QString error = WriteKushuFile(Folder, Collection);
-        if (!error.isEmpty()) {
-            std::fprintf(stderr, "%s\n", error.toUtf8().constData());
+        const Status written = WriteKushuFile(Folder, Collection);
+        if (!written.ok()) {
+            std::fprintf(stderr, "%s\n", written.error().toUtf8().constData());
             std::abort();
         }
         Path = Folder + KushuFileName(Collection.Title, Collection.Edition);
@@ -99,8 +99,7 @@ void BM_Dump(benchmark::State& state) {
 void BM_WriteKushuFile(benchmark::State& state) {
     const Setup& s = Shared();
     for (auto _ : state) {
-        const QString error = WriteKushuFile(s.Folder, s.Collection);
-        if (!error.isEmpty())
+        if (!WriteKushuFile(s.Folder, s.Collection).ok())
             state.SkipWithError("the maximal collection could not be written");
     }
     state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());

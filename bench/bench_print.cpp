@@ -31,7 +31,7 @@ void BM_PdfOfCollection(benchmark::State& state, print::SheetLayout layout) {
             state.SkipWithError("the peak memory cannot be reset here");
             return;
         }
-        if (!print::WritePdf(path, kushu, rows, {0, int(rows.size())}, layout).isEmpty()) {
+        if (!print::WritePdf(path, kushu, rows, {0, int(rows.size())}, layout).ok()) {
             state.SkipWithError("the PDF could not be written");
             return;
         }

@@ -93,9 +93,9 @@ void NextPage(benchmark::State& state, const QString& folder) {
 const bench::SetUp Files([]() -> std::shared_ptr<void> {
     auto dir = std::make_shared<QTemporaryDir>();
     const QString folder = dir->path() + u'/';
-    const QString failure = WriteKushuFile(folder, bench::MaximalKushu());
-    if (!failure.isEmpty()) {
-        qCritical("%s", qPrintable(failure));
+    const Status written = WriteKushuFile(folder, bench::MaximalKushu());
+    if (!written.ok()) {
+        qCritical("%s", qPrintable(written.error()));
         return nullptr;
     }
     const QString path = folder + QString::fromUtf16(bench::MaximalKushuName) + u".Ywk"_s;

@@ -49,12 +49,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(all.Status == KansoReadStatus::Ok && all.Comments == *blocks);
     }
     // Whatever the writer accepts reads back the same.
-    const SerializedKanso file = SerializeKanso(*blocks);
+    const Result<QByteArray> file = SerializeKanso(*blocks);
     if (!file.ok()) {
         Check(HasMarkerText(*blocks));
         return 0;
     }
-    const std::optional<QStringList> again = ParseKansoBlocks(file.Bytes);
+    const std::optional<QStringList> again = ParseKansoBlocks(file.value());
     Check(again && *again == *blocks);
     return 0;
 }

@@ -7,6 +7,10 @@ namespace yomiwa::tool {
 
 using namespace Qt::Literals::StringLiterals;
 
+QString NotAnObjectMessage() {
+    return u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s;
+}
+
 QString JsonFields::Place(const QString& key) const {
     return m_place.isEmpty() ? key : m_place + u"."_s + key;
 }
@@ -20,39 +24,38 @@ bool JsonFields::Fail(const QString& message) {
 bool JsonFields::OnlyKnown(const QStringList& known) {
     for (auto it = m_object.begin(); it != m_object.end(); ++it) {
         if (!known.contains(it.key())) {
-            return Fail(u"「"_s + Place(it.key()) + u"」は使えない項目です（使える項目："_s +
-                        known.join(u", "_s) + u"）。"_s);
+            return Fail(u"「%1」は使えない項目です（使える項目：%2）。"_s.arg(Place(it.key()),
+                                                                              known.join(u", "_s)));
         }
     }
     return true;
 }
 
-std::optional<QString> JsonFields::Text(const QString& key, bool required) {
+std::optional<QJsonValue> JsonFields::Value(const QString& key, bool (QJsonValue::*is)() const,
+                                            const QString& kind) {
     const auto it = m_object.find(key);
     if (it == m_object.end()) {
-        if (!required)
-            return QString();
-        Fail(u"「"_s + Place(key) + u"」がありません。"_s);
+        Fail(u"「%1」がありません。"_s.arg(Place(key)));
         return std::nullopt;
     }
-    if (!it->isString()) {
-        Fail(u"「"_s + Place(key) + u"」は文字列でなければなりません。"_s);
+    const QJsonValue value = *it;
+    if (!(value.*is)()) {
+        Fail(u"「%1」は%2でなければなりません。"_s.arg(Place(key), kind));
         return std::nullopt;
     }
-    return it->toString();
+    return value;
+}
+
+std::optional<QString> JsonFields::Text(const QString& key, bool required) {
+    if (!required && !m_object.contains(key))
+        return QString();
+    const std::optional<QJsonValue> value = Value(key, &QJsonValue::isString, u"文字列"_s);
+    return value ? std::optional(value->toString()) : std::nullopt;
 }
 
 std::optional<QJsonArray> JsonFields::Array(const QString& key) {
-    const auto it = m_object.find(key);
-    if (it == m_object.end()) {
-        Fail(u"「"_s + Place(key) + u"」がありません。"_s);
-        return std::nullopt;
-    }
-    if (!it->isArray()) {
-        Fail(u"「"_s + Place(key) + u"」は配列でなければなりません。"_s);
-        return std::nullopt;
-    }
-    return it->toArray();
+    const std::optional<QJsonValue> value = Value(key, &QJsonValue::isArray, u"配列"_s);
+    return value ? std::optional(value->toArray()) : std::nullopt;
 }
 
 std::optional<QList<qint32>> JsonFields::Integers(const QString& key, int count) {
@@ -60,9 +63,8 @@ std::optional<QList<qint32>> JsonFields::Integers(const QString& key, int count)
     if (!array)
         return std::nullopt;
     if (array->size() != count) {
-        Fail(u"「"_s + Place(key) + u"」は"_s + QString::number(count) +
-             u"個の整数の配列でなければなりません（"_s + QString::number(array->size()) +
-             u"個あります）。"_s);
+        Fail(u"「%1」は%2個の整数の配列でなければなりません（%3個あります）。"_s.arg(
+            Place(key), QString::number(count), QString::number(array->size())));
         return std::nullopt;
     }
     QList<qint32> values;
@@ -74,8 +76,8 @@ std::optional<QList<qint32>> JsonFields::Integers(const QString& key, int count)
         if (!item.isDouble() || std::floor(d) != d ||
             d < double(std::numeric_limits<qint32>::min()) ||
             d > double(std::numeric_limits<qint32>::max())) {
-            Fail(u"「"_s + Place(key) + u"["_s + QString::number(i) +
-                 u"]」は-2147483648から2147483647までの整数でなければなりません。"_s);
+            Fail(u"「%1[%2]」は-2147483648から2147483647までの整数でなければなりません。"_s.arg(
+                Place(key), QString::number(i)));
             return std::nullopt;
         }
         values.append(qint32(d));

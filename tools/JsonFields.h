@@ -10,6 +10,9 @@
 
 namespace yomiwa::tool {
 
+// The fault of a JSON text that is not one object, whatever it was to hold.
+QString NotAnObjectMessage();
+
 // Reads the fields of one JSON object, keeping the first fault as a message that names the
 // place ("entries[3].verse").
 class JsonFields {
@@ -29,6 +32,10 @@ public:
     bool Fail(const QString& message);
 
 private:
+    // The value at `key` when it is of the kind `is` tests ("文字列", "配列" in the message).
+    std::optional<QJsonValue> Value(const QString& key, bool (QJsonValue::*is)() const,
+                                    const QString& kind);
+
     const QJsonObject& m_object;
     QString m_place;
     QString& m_error;

@@ -29,31 +29,27 @@ QByteArray CommentsJsonText(const QStringList& comments) {
     return json.Take();
 }
 
-CommentsFromJsonResult CommentsFromJson(const QJsonValue& root) {
-    CommentsFromJsonResult result;
-    if (!root.isObject()) {
-        result.Error = u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s;
-        return result;
-    }
+Result<QStringList> CommentsFromJson(const QJsonValue& root) {
+    using Comments = Result<QStringList>;
+    if (!root.isObject())
+        return Comments::Failure(NotAnObjectMessage());
     const QJsonObject object = root.toObject();
-    JsonFields fields(object, QString(), result.Error);
-    if (!fields.OnlyKnown({CommentsKey}))
-        return result;
-    const std::optional<QJsonArray> array = fields.Array(CommentsKey);
+    QString error;
+    JsonFields fields(object, QString(), error);
+    const std::optional<QJsonArray> array =
+        fields.OnlyKnown({CommentsKey}) ? fields.Array(CommentsKey) : std::nullopt;
     if (!array)
-        return result;
+        return Comments::Failure(error);
     QStringList comments;
     comments.reserve(array->size());
     for (qsizetype i = 0; i < array->size(); ++i) {
         if (!array->at(i).isString()) {
-            result.Error = u"「"_s + CommentsKey + u"["_s + QString::number(i) +
-                           u"]」は文字列でなければなりません。"_s;
-            return result;
+            return Comments::Failure(
+                u"「%1[%2]」は文字列でなければなりません。"_s.arg(CommentsKey).arg(i));
         }
         comments.append(array->at(i).toString());
     }
-    result.Comments = std::move(comments);
-    return result;
+    return comments;
 }
 
 } // namespace yomiwa::tool

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Result.h"
+
 namespace yomiwa::tool {
 
 // Readers' comments as JSON: {"comments": [...]}, one text per block of the comments file.
@@ -12,12 +14,6 @@ namespace yomiwa::tool {
 // The JSON text as QJsonDocument::toJson lays it out, written as it is made.
 QByteArray CommentsJsonText(const QStringList& comments);
 
-struct CommentsFromJsonResult {
-    QStringList Comments;
-    QString Error; // what is wrong with the JSON; empty when ok
-
-    bool ok() const { return Error.isEmpty(); }
-};
-CommentsFromJsonResult CommentsFromJson(const QJsonValue& root);
+Result<QStringList> CommentsFromJson(const QJsonValue& root);
 
 } // namespace yomiwa::tool

@@ -33,9 +33,9 @@ struct ReadEntry {
 };
 
 std::optional<ReadEntry> EntryFromJson(const QJsonValue& value, int index, QString& error) {
-    const QString place = EntriesKey + u"["_s + QString::number(index) + u"]"_s;
+    const QString place = u"%1[%2]"_s.arg(EntriesKey, QString::number(index));
     if (!value.isObject()) {
-        error = u"「"_s + place + u"」はオブジェクトでなければなりません。"_s;
+        error = u"「%1」はオブジェクトでなければなりません。"_s.arg(place);
         return std::nullopt;
     }
     const QJsonObject object = value.toObject();
@@ -48,8 +48,9 @@ std::optional<ReadEntry> EntryFromJson(const QJsonValue& value, int index, QStri
         return std::nullopt;
     const std::optional<EntryKind> kind = KindFromKey(*kindKey);
     if (!kind) {
-        fields.Fail(u"「"_s + fields.Place(KindField) + u"」の「"_s + *kindKey +
-                    u"」は種類ではありません（Jo, Ku, Batsu, Prof, Oku のいずれかです）。"_s);
+        fields.Fail(
+            u"「%1」の「%2」は種類ではありません（Jo, Ku, Batsu, Prof, Oku のいずれかです）。"_s
+                .arg(fields.Place(KindField), *kindKey));
         return std::nullopt;
     }
     ReadEntry read;
@@ -64,8 +65,9 @@ std::optional<ReadEntry> EntryFromJson(const QJsonValue& value, int index, QStri
         if (!text)
             return std::nullopt;
         if (!ku && !text->isEmpty()) {
-            fields.Fail(u"「"_s + fields.Place(*key) + u"」は空でなければなりません（"_s +
-                        *kindKey + u" のページには前書・句・後書がありません）。"_s);
+            fields.Fail(
+                u"「%1」は空でなければなりません（%2 のページには前書・句・後書がありません）。"_s
+                    .arg(fields.Place(*key), *kindKey));
             return std::nullopt;
         }
         *field = *text;
@@ -85,18 +87,20 @@ std::optional<ReadEntry> EntryFromJson(const QJsonValue& value, int index, QStri
 // One Jo, any number of Ku, then Batsu, Prof, Oku and nothing after. Returns the message for
 // the first entry out of place.
 QString CheckLayout(const QList<EntryKind>& kinds) {
-    const QString rule = u"並びは Jo が1つ、Ku が0個以上、そして Batsu、Prof、Oku です。"_s;
+    // The first entry out of place, then the rule.
+    const auto fault = [](const QString& what) {
+        return u"entries の種類の並びが正しくありません：%1並びは Jo が1つ、Ku が0個以上、そして "
+               u"Batsu、Prof、Oku です。"_s.arg(what);
+    };
     const EntryKind tail[] = {EntryKind::Batsu, EntryKind::Prof, EntryKind::Oku};
     qsizetype i = 0;
     auto expect = [&](EntryKind kind) -> QString {
         if (i >= kinds.size()) {
-            return u"entries の種類の並びが正しくありません：「"_s + KindKey(kind) +
-                   u"」の前で終わっています。"_s + rule;
+            return fault(u"「%1」の前で終わっています。"_s.arg(KindKey(kind)));
         }
         if (kinds.at(i) != kind) {
-            return u"entries の種類の並びが正しくありません：entries["_s + QString::number(i) +
-                   u"] が「"_s + KindKey(kinds.at(i)) + u"」です（ここは「"_s + KindKey(kind) +
-                   u"」です）。"_s + rule;
+            return fault(u"entries[%1] が「%2」です（ここは「%3」です）。"_s.arg(
+                QString::number(i), KindKey(kinds.at(i)), KindKey(kind)));
         }
         ++i;
         return {};
@@ -112,8 +116,7 @@ QString CheckLayout(const QList<EntryKind>& kinds) {
             return message;
     }
     if (i < kinds.size()) {
-        return u"entries の種類の並びが正しくありません：「Oku」のあとに entries["_s +
-               QString::number(i) + u"] があります。"_s + rule;
+        return fault(u"「Oku」のあとに entries[%1] があります。"_s.arg(QString::number(i)));
     }
     return {};
 }
@@ -182,9 +185,15 @@ QByteArray KushuJsonText(const Kushu& kushu) {
 }
 
 namespace {
-void FillFromJson(const QJsonValue& root, KushuFromJsonResult& result) {
+// The collection as far as it was read, and the first fault.
+struct Filling {
+    Kushu Collection;
+    QString Error;
+};
+
+void FillFromJson(const QJsonValue& root, Filling& result) {
     if (!root.isObject()) {
-        result.Error = u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s;
+        result.Error = NotAnObjectMessage();
         return;
     }
     const QJsonObject object = root.toObject();
@@ -219,13 +228,13 @@ void FillFromJson(const QJsonValue& root, KushuFromJsonResult& result) {
 }
 } // namespace
 
-KushuFromJsonResult KushuFromJson(const QJsonValue& root) {
-    KushuFromJsonResult result;
-    FillFromJson(root, result);
+Result<Kushu> KushuFromJson(const QJsonValue& root) {
+    Filling filling;
+    FillFromJson(root, filling);
     // A refused JSON gives nothing half-read.
-    if (!result.ok())
-        result.Collection = Kushu();
-    return result;
+    if (!filling.Error.isEmpty())
+        return Result<Kushu>::Failure(filling.Error);
+    return std::move(filling.Collection);
 }
 
 } // namespace yomiwa::tool

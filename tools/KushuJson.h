@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Kushu.h"
+#include "Result.h"
 
 #include <QByteArray>
 #include <QJsonValue>
@@ -20,16 +21,9 @@ std::optional<EntryKind> KindFromKey(const QString& key);
 // The JSON text as QJsonDocument::toJson lays it out, written as it is made.
 QByteArray KushuJsonText(const Kushu& kushu);
 
-struct KushuFromJsonResult {
-    Kushu Collection;
-    QString Error; // what is wrong with the JSON, naming the place; empty when ok
-
-    bool ok() const { return Error.isEmpty(); }
-};
-
 // Takes the entries in order; their kinds must be one Jo, any number of Ku, then Batsu,
 // Prof and Oku. Special entries may leave out preface, verse and postscript, but may not
-// fill them: the file has no place for them.
-KushuFromJsonResult KushuFromJson(const QJsonValue& root);
+// fill them: the file has no place for them. A fault names its place.
+Result<Kushu> KushuFromJson(const QJsonValue& root);
 
 } // namespace yomiwa::tool

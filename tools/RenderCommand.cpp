@@ -25,7 +25,8 @@ struct RenderArguments {
 };
 
 // The two file names and the options, each option at most once and followed by its value.
-std::optional<RenderArguments> Parse(const QStringList& arguments, QString& error) {
+Result<RenderArguments> Parse(const QStringList& arguments) {
+    using Parsed = Result<RenderArguments>;
     RenderArguments parsed;
     QStringList files;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -35,19 +36,17 @@ std::optional<RenderArguments> Parse(const QStringList& arguments, QString& erro
             continue;
         }
         if (argument != u"--layout"_s && argument != u"--page"_s && argument != u"--scale"_s) {
-            error = u"「"_s + argument + u"」というオプションはありません。"_s;
-            return std::nullopt;
+            return Parsed::Failure(u"「%1」というオプションはありません。"_s.arg(argument));
         }
         if (i + 1 >= arguments.size() || parsed.Options.contains(argument)) {
-            error = u"オプション「"_s + argument + u"」には値を一つ指定してください。"_s;
-            return std::nullopt;
+            return Parsed::Failure(
+                u"オプション「%1」には値を一つ指定してください。"_s.arg(argument));
         }
         parsed.Options.insert(argument, arguments[++i]);
     }
     if (files.size() != 2) {
-        error = u"「render」には句集ファイルと出力ファイルの二つが必要です"
-                u"（FILE.Ywk OUT.pdf または OUT.png）。"_s;
-        return std::nullopt;
+        return Parsed::Failure(u"「render」には句集ファイルと出力ファイルの二つが必要です"
+                               u"（FILE.Ywk OUT.pdf または OUT.png）。"_s);
     }
     parsed.Collection = files[0];
     parsed.Output = files[1];
@@ -64,17 +63,16 @@ QString RenderUsageText() {
 }
 
 ToolResult Render(const QStringList& arguments) {
-    QString error;
-    const std::optional<RenderArguments> parsed = Parse(arguments, error);
-    if (!parsed)
-        return RenderUsage(error);
+    const Result<RenderArguments> given = Parse(arguments);
+    if (!given.ok())
+        return RenderUsage(given.error());
+    const RenderArguments* parsed = &given.value();
     const QMap<QString, QString>& options = parsed->Options;
     const bool pdf = parsed->Output.endsWith(u".pdf"_s, Qt::CaseInsensitive);
     const bool png = parsed->Output.endsWith(u".png"_s, Qt::CaseInsensitive);
     if (!pdf && !png)
-        return RenderUsage(u"出力ファイル「"_s + parsed->Output +
-                           u"」は .pdf か .png で"
-                           u"終わる名前にしてください。"_s);
+        return RenderUsage(u"出力ファイル「%1」は .pdf か .png で終わる名前にしてください。"_s.arg(
+            parsed->Output));
     if (pdf && options.contains(u"--scale"_s))
         return RenderUsage(u"--scale は PNG 画像にだけ指定できます。"_s);
     if (png && options.contains(u"--layout"_s))
@@ -99,22 +97,21 @@ ToolResult Render(const QStringList& arguments) {
         bool number = false;
         const int page = options.value(u"--page"_s).toInt(&number);
         if (!number || page < 1 || page > rows.size()) {
-            return RenderUsage(u"--page には 1 から "_s + QString::number(rows.size()) +
-                               u" までのページ番号を指定してください（この句集は "_s +
-                               QString::number(rows.size()) + u" ページです）。"_s);
+            return RenderUsage(u"--page には 1 から %1 までのページ番号を指定してください"
+                               u"（この句集は %1 ページです）。"_s.arg(rows.size()));
         }
         pages = {page - 1, 1};
     }
     if (pages.Count == 0)
         return {ExitRefused, {}, u"この句集には書き出すページがありません。"_s};
 
-    const QString failure =
+    const Status written =
         pdf ? print::WritePdf(parsed->Output, read.Collection, rows, pages, *layout)
             : print::WritePng(parsed->Output,
                               print::PageToPrint(read.Collection, rows, pages.First),
                               scaleText.toInt());
-    if (!failure.isEmpty())
-        return {ExitRefused, {}, failure};
+    if (!written.ok())
+        return {ExitRefused, {}, written.error()};
     return {ExitOk, parsed->Output.toUtf8() + '\n', {}};
 }
 

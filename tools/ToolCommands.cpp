@@ -15,7 +15,6 @@
 #include <QJsonObject>
 #include <QJsonParseError>
 
-#include <functional>
 #include <optional>
 
 namespace yomiwa::tool {
@@ -37,126 +36,107 @@ ToolResult Printed(const QByteArray& out) {
 }
 
 // The JSON given to a build command; a fault in it is a usage error.
-struct JsonInput {
-    QJsonValue Root;
-    QString Error;
-};
-
-JsonInput ReadJson(const QString& path) {
-    JsonInput input;
-    const FileBytes file = ReadFileBytes(path, -1, ReadSource::AnyStream);
-    if (!file.Opened) {
-        input.Error = u"JSON ファイル「"_s + path + u"」を読み込めません。"_s;
-        return input;
-    }
-    if (file.TooLarge) {
-        input.Error = u"JSON ファイル「"_s + path + u"」が大きすぎます。"_s;
-        return input;
+Result<QJsonValue> ReadJson(const QString& path) {
+    using Json = Result<QJsonValue>;
+    const Result<QByteArray> file = ReadFileBytes(path, -1, ReadSource::AnyStream);
+    if (!file.ok()) {
+        return Json::Failure((file.error() == FileTooLarge()
+                                  ? u"JSON ファイル「%1」が大きすぎます。"_s
+                                  : u"JSON ファイル「%1」を読み込めません。"_s)
+                                 .arg(path));
     }
     QJsonParseError parse;
-    const QJsonDocument document = QJsonDocument::fromJson(file.Bytes, &parse);
+    const QJsonDocument document = QJsonDocument::fromJson(file.value(), &parse);
     if (parse.error != QJsonParseError::NoError) {
-        input.Error = u"JSON ファイル「"_s + path + u"」を JSON として読めません（"_s +
-                      QString::number(parse.offset) + u"バイト目："_s + parse.errorString() +
-                      u"）。"_s;
-        return input;
+        return Json::Failure(
+            u"JSON ファイル「%1」を JSON として読めません（%2バイト目：%3）。"_s.arg(
+                path, QString::number(parse.offset), parse.errorString()));
     }
-    input.Root = document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
-    return input;
+    return document.isArray() ? QJsonValue(document.array()) : QJsonValue(document.object());
+}
+
+// A build command's JSON file, read and taken apart by `convert`.
+template <typename T>
+Result<T> FromJsonFile(const QString& path, Result<T> (*convert)(const QJsonValue&)) {
+    const Result<QJsonValue> input = ReadJson(path);
+    if (!input.ok())
+        return Result<T>::Failure(input.error());
+    return convert(input.value());
 }
 
 // The folder a file is written into, ending in the separator as the writers expect.
-std::optional<QString> ExistingFolder(const QString& folder) {
+Result<QString> ExistingFolder(const QString& folder) {
     if (!QFileInfo(folder).isDir())
-        return std::nullopt;
+        return Result<QString>::Failure(u"フォルダ「%1」がありません。"_s.arg(folder));
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-ToolResult Dump(const QString& path) {
+// Each command takes its arguments as given, their number already checked.
+ToolResult Dump(const QStringList& arguments) {
+    const QString& path = arguments[0];
     const KushuReadResult read = ReadKushuFile(path);
     if (!read.ok())
         return Refused(read.Error);
     return Printed(KushuJsonText(read.Collection));
 }
 
-ToolResult Build(const QString& jsonPath, const QString& folderArgument) {
-    const JsonInput input = ReadJson(jsonPath);
-    if (!input.Error.isEmpty())
-        return Usage(input.Error);
-    const KushuFromJsonResult json = KushuFromJson(input.Root);
+ToolResult Build(const QStringList& arguments) {
+    const QString &jsonPath = arguments[0], &folderArgument = arguments[1];
+    const Result<Kushu> json = FromJsonFile(jsonPath, &KushuFromJson);
     if (!json.ok())
-        return Usage(json.Error);
-    const std::optional<QString> folder = ExistingFolder(folderArgument);
-    if (!folder)
-        return Usage(u"フォルダ「"_s + folderArgument + u"」がありません。"_s);
-    const QString message = WriteKushuFile(*folder, json.Collection);
-    if (!message.isEmpty())
-        return Refused(message);
-    const QString written = *folder + KushuFileName(json.Collection.Title, json.Collection.Edition);
+        return Usage(json.error());
+    const Result<QString> folder = ExistingFolder(folderArgument);
+    if (!folder.ok())
+        return Usage(folder.error());
+    if (const Status written = WriteKushuFile(folder.value(), json.value()); !written.ok())
+        return Refused(written.error());
+    const QString written =
+        folder.value() + KushuFileName(json.value().Title, json.value().Edition);
     return Printed(written.toUtf8() + '\n');
 }
 
-ToolResult DumpComments(const QString& path) {
-    const QString head = u"感想を読み込めません。\r"_s;
-    const FileBytes file = ReadFileBytes(path);
-    if (!file.Opened)
-        return Refused(head + u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s);
-    if (file.TooLarge)
-        return Refused(head + u"ファイルが大きすぎます。"_s);
-    const std::optional<QStringList> comments = ParseKansoBlocks(file.Bytes);
+ToolResult DumpComments(const QStringList& arguments) {
+    const QString& path = arguments[0];
+    const Result<QByteArray> file = ReadFileBytes(path);
+    if (!file.ok())
+        return Refused(CommentsReadHead() + file.error());
+    const std::optional<QStringList> comments = ParseKansoBlocks(file.value());
     if (comments)
         return Printed(CommentsJsonText(*comments));
-    const int badLine = DecodeFileText(file.Bytes).BadLine;
-    if (badLine > 0) {
-        return Refused(head + FullWidthNumber(badLine) +
-                       u"行目にShift-JISとして読めない文字があります。"_s);
-    }
-    return Refused(head + u"ファイルが途中で終わっています（「KANSOEND--」がありません）。"_s);
+    const int badLine = DecodeFileText(file.value()).BadLine;
+    return Refused(CommentsReadHead() +
+                   (badLine > 0 ? UnreadableLine(badLine) : EndsBeforeMarker(u"KANSOEND--")));
 }
 
-ToolResult BuildComments(const QString& jsonPath, const QString& kanPath) {
-    const JsonInput input = ReadJson(jsonPath);
-    if (!input.Error.isEmpty())
-        return Usage(input.Error);
-    const CommentsFromJsonResult json = CommentsFromJson(input.Root);
+ToolResult BuildComments(const QStringList& arguments) {
+    const QString &jsonPath = arguments[0], &kanPath = arguments[1];
+    const Result<QStringList> json = FromJsonFile(jsonPath, &CommentsFromJson);
     if (!json.ok())
-        return Usage(json.Error);
+        return Usage(json.error());
     const QFileInfo target(kanPath);
     if (target.fileName().isEmpty())
-        return Usage(u"「"_s + kanPath + u"」はファイル名で終わっていません。"_s);
-    const std::optional<QString> folder = ExistingFolder(target.path());
-    if (!folder)
-        return Usage(u"フォルダ「"_s + target.path() + u"」がありません。"_s);
-    const QString message = WriteKansoFile(*folder, target.fileName(), json.Comments);
-    if (!message.isEmpty())
-        return Refused(message);
+        return Usage(u"「%1」はファイル名で終わっていません。"_s.arg(kanPath));
+    const Result<QString> folder = ExistingFolder(target.path());
+    if (!folder.ok())
+        return Usage(folder.error());
+    if (const Status written = WriteKansoFile(folder.value(), target.fileName(), json.value());
+        !written.ok())
+        return Refused(written.error());
     return Printed({});
 }
 
 struct Command {
     QString Name;
     QString Arguments;
-    std::function<ToolResult(const QStringList&)> Run;
+    ToolResult (*Run)(const QStringList&);
 };
 
 QList<Command> Commands() {
     return {
-        {u"dump"_s, u"FILE.Ywk"_s,
-         [](const QStringList& a) {
-             return Dump(a[0]);
-         }},
-        {u"build"_s, u"FILE.json FOLDER"_s,
-         [](const QStringList& a) {
-             return Build(a[0], a[1]);
-         }},
-        {u"dump-comments"_s, u"FILE.kan"_s,
-         [](const QStringList& a) {
-             return DumpComments(a[0]);
-         }},
-        {u"build-comments"_s, u"FILE.json FILE.kan"_s,
-         [](const QStringList& a) {
-             return BuildComments(a[0], a[1]);
-         }},
+        {u"dump"_s, u"FILE.Ywk"_s, &Dump},
+        {u"build"_s, u"FILE.json FOLDER"_s, &Build},
+        {u"dump-comments"_s, u"FILE.kan"_s, &DumpComments},
+        {u"build-comments"_s, u"FILE.json FILE.kan"_s, &BuildComments},
     };
 }
 
@@ -191,18 +171,16 @@ ToolResult RunTool(const QStringList& arguments) {
             continue;
         const qsizetype wanted = command.Arguments.count(u' ') + 1;
         if (rest.size() != wanted) {
-            return Usage(u"「"_s + name + u"」には引数が"_s + QString::number(wanted) +
-                         u"つ必要です（"_s + command.Arguments + u"）。"_s);
+            return Usage(u"「%1」には引数が%2つ必要です（%3）。"_s.arg(
+                name, QString::number(wanted), command.Arguments));
         }
         return command.Run(rest);
     }
-    return Usage(u"「"_s + name + u"」というコマンドはありません。"_s);
+    return Usage(u"「%1」というコマンドはありません。"_s.arg(name));
 }
 
 QByteArray ConsoleText(const QString& message) {
-    QString text = message;
-    text.replace(u"\r\n"_s, u"\n"_s);
-    text.replace(u'\r', u'\n');
+    QString text = WithLineFeeds(message);
     if (!text.endsWith(u'\n'))
         text += u'\n';
     return text.toUtf8();

@@ -1,8 +1,8 @@
 #include "EditorLaunch.h"
 
 #include "F_pass.h"
-#include "FileNames.h"
 #include "F_sakusei.h"
+#include "FileNames.h"
 #include "KushuFile.h"
 
 namespace yomiwa::editor {
@@ -33,12 +33,13 @@ void LaunchChangeCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* p
         return;
     }
     // Only the header is needed here: the password on line 4.
-    const KushuHeader header = ReadKushuHeader(CollectionFilePath(state.AppFolder, selected), 4);
+    const Result<KushuHeader> header =
+        ReadKushuHeader(CollectionFilePath(state.AppFolder, selected), 4);
     if (!header.ok()) {
-        dialogs.MsgBox(parent, header.Error, ui::Dialogs::StyleNotice);
+        dialogs.MsgBox(parent, header.error(), ui::Dialogs::StyleNotice);
         return;
     }
-    state.EditPassword = header.Password;
+    state.EditPassword = header.value().Password;
     state.EditMode = u"変更"_s;
     protect::F_pass pass(
         state, dialogs, [&] { ShowEditor(state, dialogs, parent, selected); }, parent);

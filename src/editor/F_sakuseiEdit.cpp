@@ -171,9 +171,8 @@ void F_sakusei::Command4_Click() {
     // Title and edition name the file: neither may lead it out of the program's folder.
     for (auto [text, what, field] :
          {std::tuple{&title, u"句集名"_s, Text2}, std::tuple{&edition, u"版数"_s, Text4}}) {
-        const QString problem = CheckFileNamePart(*text, what);
-        if (!problem.isEmpty()) {
-            Tell(problem);
+        if (const Status name = CheckFileNamePart(*text, what); !name.ok()) {
+            Tell(name.error());
             field->setFocus();
             return;
         }
@@ -201,9 +200,8 @@ void F_sakusei::Command4_Click() {
     kushu.Edition = edition;
     kushu.Password = password;
     // A refused or failed write leaves the file and the editor as they were.
-    const QString error = WriteKushuFile(m_state.AppFolder, kushu);
-    if (!error.isEmpty()) {
-        Tell(error, ui::Dialogs::StyleNotice);
+    if (const Status written = WriteKushuFile(m_state.AppFolder, kushu); !written.ok()) {
+        Tell(written.error(), ui::Dialogs::StyleNotice);
         return;
     }
     if (m_state.RefreshCollectionList)

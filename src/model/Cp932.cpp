@@ -94,8 +94,8 @@ QString DescribeChar(QStringView text, qsizetype index) {
     const QChar first = text[index];
     const bool printable = len == 2 || (!first.isSurrogate() && first.isPrint());
     if (!printable)
-        return u"U+"_s + hex;
-    return u"「"_s + text.sliced(index, len).toString() + u"」(U+"_s + hex + u")"_s;
+        return u"U+%1"_s.arg(hex);
+    return u"「%1」(U+%2)"_s.arg(text.sliced(index, len).toString(), hex);
 }
 
 } // namespace yomiwa::cp932

@@ -1,4 +1,5 @@
 #include "FileIo.h"
+#include "TextLines.h"
 
 #include <QDir>
 #include <QFile>
@@ -98,8 +99,8 @@ void SyncFolder(const QString& folder) {
 
 } // namespace
 
-FileBytes ReadFileBytes(const QString& path, qint64 limit, ReadSource source) {
-    FileBytes result;
+Result<QByteArray> ReadFileBytes(const QString& path, qint64 limit, ReadSource source) {
+    using Bytes = Result<QByteArray>;
     // Opened without waiting (a FIFO would wait for a writer), then what was opened is
     // looked at: the name may stand for something else by now.
     const bool regular = source == ReadSource::RegularFile;
@@ -108,41 +109,48 @@ FileBytes ReadFileBytes(const QString& path, qint64 limit, ReadSource source) {
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode) ||
         (regular && !S_ISREG(info.st_mode))) {
-        result.Error = u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
-        return result;
+        return Bytes::Failure(CannotReadFile(path));
     }
-    result.Opened = true;
-    if (S_ISREG(info.st_mode) && info.st_size >= FileSizeLimit) {
-        result.TooLarge = true;
-        result.Error = u"ファイルが大きすぎます。"_s;
-        return result;
-    }
+    if (S_ISREG(info.st_mode) && info.st_size >= FileSizeLimit)
+        return Bytes::Failure(FileTooLarge());
     // A file may grow while it is read: never more than the limit is read.
     const qint64 wanted = limit >= 0 ? qMin(limit, FileSizeLimit) : FileSizeLimit;
-    result.Bytes.reserve(qMin<qint64>(info.st_size, wanted));
-    if (!ReadUpTo(fd.get(), result.Bytes, wanted)) {
-        result.Bytes.clear();
-        result.Opened = false;
-        result.Error = u"ファイル「"_s + DisplayName(path) + u"」を読み込めません。"_s;
-    } else if (result.Bytes.size() >= FileSizeLimit) {
-        result.Bytes.clear();
-        result.TooLarge = true;
-        result.Error = u"ファイルが大きすぎます。"_s;
-    }
-    return result;
+    QByteArray bytes;
+    bytes.reserve(qMin<qint64>(info.st_size, wanted));
+    if (!ReadUpTo(fd.get(), bytes, wanted))
+        return Bytes::Failure(CannotReadFile(path));
+    if (bytes.size() >= FileSizeLimit)
+        return Bytes::Failure(FileTooLarge());
+    return bytes;
 }
 
 QString DisplayName(const QString& path) {
     return QFileInfo(path).fileName();
 }
 
-QString SaveFileBytes(const QString& path, const QByteArray& bytes) {
+QString CannotReadFile(const QString& path) {
+    return u"ファイル「%1」を読み込めません。"_s.arg(DisplayName(path));
+}
+
+QString FileTooLarge() {
+    return u"ファイルが大きすぎます。"_s;
+}
+
+QString UnreadableLine(int line) {
+    return u"%1行目にShift-JISとして読めない文字があります。"_s.arg(FullWidthNumber(line));
+}
+
+QString EndsBeforeMarker(QStringView marker) {
+    return u"ファイルが途中で終わっています（「%1」がありません）。"_s.arg(marker);
+}
+
+Status SaveFileBytes(const QString& path, const QByteArray& bytes) {
     return SaveFileWith(
         path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
 }
 
-QString SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
-                     WriteKind kind) {
+Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
+                    WriteKind kind) {
     const QString head = (kind == WriteKind::Save ? u"ファイル「%1」を保存できません。\r"_s
                                                   : u"ファイル「%1」に書き出せません。\r"_s)
                              .arg(DisplayName(path));
@@ -155,36 +163,38 @@ QString SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>&
     if (nameMax <= 0)
         nameMax = 255;
     if (QFile::encodeName(target.fileName()).size() + 7 > nameMax)
-        return head + u"ファイル名が長すぎます。"_s;
+        return Status::Failure(head + u"ファイル名が長すぎます。"_s);
     struct stat existing {};
     if (::lstat(nativePath.constData(), &existing) == 0) {
         // A link may lead anywhere: the file it points at is never written.
         if (S_ISLNK(existing.st_mode)) {
-            return head + u"このファイルはシンボリックリンクです。"_s +
-                   u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s;
+            return Status::Failure(
+                head + u"このファイルはシンボリックリンクです。"
+                       u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s);
         }
         if (!S_ISREG(existing.st_mode))
-            return head +
-                   u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s;
+            return Status::Failure(
+                head +
+                u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s);
         if (::access(nativePath.constData(), W_OK) != 0)
-            return head + u"このファイルは書き込みが禁止されています。"_s;
+            return Status::Failure(head + u"このファイルは書き込みが禁止されています。"_s);
     }
     RemoveLeftovers(target.path(), target.fileName());
 
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
     if (!file.open(QIODevice::WriteOnly))
-        return head + u"フォルダに書き込めません。"_s;
+        return Status::Failure(head + u"フォルダに書き込めません。"_s);
     // Each step is checked: a small file stays in the write buffer until it is flushed, and
     // commit() does not report every failure of its own final flush.
     const bool written = write(file) && file.flush() && file.error() == QFileDevice::NoError &&
                          SyncToDisk(file.handle());
     if (!written) {
         file.cancelWriting();
-        return head + diskFull;
+        return Status::Failure(head + diskFull);
     }
     if (!file.commit() || file.error() != QFileDevice::NoError)
-        return head + diskFull;
+        return Status::Failure(head + diskFull);
     SyncFolder(target.path());
     return {};
 }

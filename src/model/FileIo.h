@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include "Result.h"
+
 #include <functional>
 
 class QIODevice;
@@ -14,14 +16,6 @@ namespace yomiwa {
 // at once.
 constexpr qint64 FileSizeLimit = qint64(512) * 1024 * 1024;
 
-struct FileBytes {
-    QByteArray Bytes;
-    bool Opened = false;
-    bool TooLarge = false;
-    // Why the file could not be read, for the user, naming it; empty on success.
-    QString Error;
-};
-
 // What a read accepts. A collection or comments file is a regular file, read without ever
 // blocking; a file a user names on a command line may also be a pipe, which is waited for.
 enum class ReadSource { RegularFile, AnyStream };
@@ -29,16 +23,16 @@ enum class ReadSource { RegularFile, AnyStream };
 // Reads the whole file, or up to `limit` bytes of its start when limit >= 0. As a
 // RegularFile, only a regular file is read (a link is followed), and nothing blocks: a FIFO,
 // a device or a folder of that name cannot be read. A regular file at or above FileSizeLimit
-// is TooLarge whatever `limit`.
-FileBytes ReadFileBytes(const QString& path, qint64 limit = -1,
-                        ReadSource source = ReadSource::RegularFile);
+// is refused with FileTooLarge() whatever `limit`; any other failure is CannotReadFile(path).
+Result<QByteArray> ReadFileBytes(const QString& path, qint64 limit = -1,
+                                 ReadSource source = ReadSource::RegularFile);
 
 // The one writing path of both kinds of file. The file is written through a temporary file
 // that replaces it only when every byte is on the disk: a failure leaves an existing file
 // byte for byte as it was. Never writes through a symbolic link nor over anything but a
-// regular file; removes what an interrupted save of this same file left behind. Returns the
-// message for the user, naming the file, or the empty text on success.
-QString SaveFileBytes(const QString& path, const QByteArray& bytes);
+// regular file; removes what an interrupted save of this same file left behind. A failure
+// names the file.
+Status SaveFileBytes(const QString& path, const QByteArray& bytes);
 
 // What a failed write says the program was doing: saving a collection or comments file,
 // or exporting a strip.
@@ -46,10 +40,16 @@ enum class WriteKind { Save, Export };
 
 // The same writing path for a file written piece by piece: `write` writes the whole
 // content into the device and returns false when it could not.
-QString SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
-                     WriteKind kind = WriteKind::Save);
+Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
+                    WriteKind kind = WriteKind::Save);
 
 // The file name with its folder removed, as messages show it.
 QString DisplayName(const QString& path);
+
+// The messages that more than one reader gives (the program's windows and yomiwa-tool alike).
+QString CannotReadFile(const QString& path); // names the file
+QString FileTooLarge();
+QString UnreadableLine(int line); // a line that is not Shift-JIS, numbered in full width
+QString EndsBeforeMarker(QStringView marker);
 
 } // namespace yomiwa

@@ -37,15 +37,16 @@ QString KansoFileName(const QString& titleCaption, const QString& editionCaption
     return titleCaption + u"_"_s + editionCaption.mid(1, 1) + u".kan"_s;
 }
 
-QString CheckFileNamePart(const QString& text, const QString& what) {
+Status CheckFileNamePart(const QString& text, const QString& what) {
     static constexpr char16_t Forbidden[] = u"\\/:*?\"<>|";
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c == u'\r' || c == u'\n')
-            return what + u"に改行が含まれています。"_s;
+            return Status::Failure(u"%1に改行が含まれています。"_s.arg(what));
         if (c < 0x20 || QStringView(Forbidden).contains(QChar(c))) {
-            return what + u"にファイル名に使えない文字"_s + cp932::DescribeChar(text, i) +
-                   u"が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s;
+            return Status::Failure(
+                u"%1にファイル名に使えない文字%2が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s
+                    .arg(what, cp932::DescribeChar(text, i)));
         }
     }
     return {};

@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include "Result.h"
+
 namespace yomiwa {
 
 // AppFolder & title & "_" & edition & ".Ywk". Nothing is escaped; see CheckFileNamePart.
@@ -24,8 +26,8 @@ QString KansoFileName(const QString& titleCaption, const QString& editionCaption
 
 // A title or edition becomes part of a file name in the program's folder. Returns the
 // message for the user when it holds a path separator or a character that file names on
-// the original platform may not hold (\ / : * ? " < > | and control characters); empty
-// when it can be used. `what` names the field in the message, such as "句集名".
-QString CheckFileNamePart(const QString& text, const QString& what);
+// the original platform may not hold (\ / : * ? " < > | and control characters). `what`
+// names the field in the message, such as "句集名".
+Status CheckFileNamePart(const QString& text, const QString& what);
 
 } // namespace yomiwa

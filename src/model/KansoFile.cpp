@@ -16,8 +16,8 @@ const QString StartMarker = u"KANSOSTART--"_s;
 const QString EndMarker = u"KANSOEND--"_s;
 
 QString NotFittingMessage(const QString& fileName) {
-    return u"感想ファイル「"_s + fileName +
-           u"」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s;
+    return u"感想ファイル「%1」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s
+        .arg(fileName);
 }
 
 int CountStartLines(QStringView text) {
@@ -81,31 +81,34 @@ KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fil
     return result;
 }
 
+QString CommentsReadHead() {
+    return u"感想を読み込めません。\r"_s;
+}
+
 KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount) {
     KansoReadResult result;
     // The name comes from the title inside a collection file; it must not lead elsewhere.
-    const QString unsafe = CheckFileNamePart(fileName, u"感想ファイル名"_s);
-    if (!unsafe.isEmpty()) {
+    if (const Status name = CheckFileNamePart(fileName, u"感想ファイル名"_s); !name.ok()) {
         result.Status = KansoReadStatus::NotFitting;
-        result.Error = u"感想を読み込めません。\r"_s + unsafe;
+        result.Error = CommentsReadHead() + name.error();
         return result;
     }
     const QString path = appFolder + ExistingFileName(appFolder, fileName);
     if (!QFile::exists(path))
         return result;
-    const FileBytes file = ReadFileBytes(path);
-    if (!file.Error.isEmpty()) {
+    const Result<QByteArray> file = ReadFileBytes(path);
+    if (!file.ok()) {
         result.Status = KansoReadStatus::Unreadable;
-        result.Error = u"感想を読み込めません。\r"_s + file.Error;
+        result.Error = CommentsReadHead() + file.error();
         return result;
     }
-    return ParseKanso(file.Bytes, kuCount, fileName);
+    return ParseKanso(file.value(), kuCount, fileName);
 }
 
-SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& label) {
-    SerializedKanso result;
+Result<QByteArray> SerializeKanso(const QStringList& comments, const EntryLabeler& label) {
+    using Bytes = Result<QByteArray>;
     auto labelOf = [&](int index) {
-        return label ? label(index) : QString::number(index + 1) + u"番目のページ"_s;
+        return label ? label(index) : u"%1番目のページ"_s.arg(index + 1);
     };
     const QString head = u"感想を保存できません。\r"_s;
     qsizetype estimate = 0;
@@ -118,10 +121,10 @@ SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& 
             FirstLineEqualTo(comment, EndMarker, 1) >= 0) {
             const QString& marker =
                 FirstLineEqualTo(comment, StartMarker, 0) >= 0 ? StartMarker : EndMarker;
-            result.Error =
-                head + labelOf(i) + u"の感想に「"_s + marker +
-                u"」だけの行があります。\rこの行があると、感想を正しく読み込めなくなります。"_s;
-            return result;
+            return Bytes::Failure(
+                head +
+                u"%1の感想に「%2」だけの行があります。\rこの行があると、感想を正しく読み込めなくなります。"_s
+                    .arg(labelOf(i), marker));
         }
     }
     QString out;
@@ -135,31 +138,27 @@ SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& 
         out += u"\r\n"_s;
     }
     cp932::Encoded encoded = cp932::Encode(out);
-    if (encoded.ok()) {
-        result.Bytes = std::move(encoded.Bytes);
-        return result;
-    }
+    if (encoded.ok())
+        return std::move(encoded.Bytes);
     for (int i = 0; i < comments.size(); ++i) {
         const cp932::Encoded one = cp932::Encode(comments.at(i));
         if (!one.ok()) {
-            result.Error = head + labelOf(i) + u"の感想に、Shift-JISで保存できない文字"_s +
-                           cp932::DescribeChar(comments.at(i), one.BadIndex) + u"があります。"_s;
-            return result;
+            return Bytes::Failure(
+                head + u"%1の感想に、Shift-JISで保存できない文字%2があります。"_s.arg(
+                           labelOf(i), cp932::DescribeChar(comments.at(i), one.BadIndex)));
         }
     }
-    result.Error = head + u"Shift-JISで保存できない文字があります。"_s;
-    return result;
+    return Bytes::Failure(head + u"Shift-JISで保存できない文字があります。"_s);
 }
 
-QString WriteKansoFile(const QString& appFolder, const QString& fileName,
-                       const QStringList& comments, const EntryLabeler& label) {
-    const QString unsafe = CheckFileNamePart(fileName, u"感想ファイル名"_s);
-    if (!unsafe.isEmpty())
-        return u"感想を保存できません。\r"_s + unsafe;
-    const SerializedKanso file = SerializeKanso(comments, label);
+Status WriteKansoFile(const QString& appFolder, const QString& fileName,
+                      const QStringList& comments, const EntryLabeler& label) {
+    if (const Status name = CheckFileNamePart(fileName, u"感想ファイル名"_s); !name.ok())
+        return Status::Failure(u"感想を保存できません。\r"_s + name.error());
+    const Result<QByteArray> file = SerializeKanso(comments, label);
     if (!file.ok())
-        return file.Error;
-    return SaveFileBytes(appFolder + ExistingFileName(appFolder, fileName), file.Bytes);
+        return Status::Failure(file.error());
+    return SaveFileBytes(appFolder + ExistingFileName(appFolder, fileName), file.value());
 }
 
 } // namespace yomiwa

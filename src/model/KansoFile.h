@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "Result.h"
+
 #include <functional>
 
 namespace yomiwa {
@@ -31,23 +33,20 @@ std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes);
 // kuCount + 4 blocks, or NotFitting with the message naming fileName. The file whose name
 // differs from fileName only in letter case is the same file.
 KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName);
+// The first line of every message of a comments file that cannot be read.
+QString CommentsReadHead();
+
 KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount);
 
 // Names the entry at an index in messages; by default "N番目のページ".
 using EntryLabeler = std::function<QString(int index)>;
 
-struct SerializedKanso {
-    QByteArray Bytes;
-    QString Error;
-
-    bool ok() const { return Error.isEmpty(); }
-};
 // Refuses, naming the page, a comment line that would read back as a block marker and a
 // character without a Shift-JIS code.
-SerializedKanso SerializeKanso(const QStringList& comments, const EntryLabeler& label = {});
+Result<QByteArray> SerializeKanso(const QStringList& comments, const EntryLabeler& label = {});
 
-// Writes one block per comment. Returns the message for the user, or the empty text.
-QString WriteKansoFile(const QString& appFolder, const QString& fileName,
-                       const QStringList& comments, const EntryLabeler& label = {});
+// Writes one block per comment.
+Status WriteKansoFile(const QString& appFolder, const QString& fileName,
+                      const QStringList& comments, const EntryLabeler& label = {});
 
 } // namespace yomiwa

@@ -15,6 +15,12 @@ namespace {
 const QString CannotOpen = u"句集を開けません。\r"_s;
 const QString CannotSave = u"句集を保存できません。\r"_s;
 
+// "４行目（パスワード）のデータが不正です。": a line that is not what its place holds.
+QString BadLine(int line, const QString& what = {}) {
+    return u"%1行目%2のデータが不正です。"_s.arg(
+        FullWidthNumber(line), what.isEmpty() ? QString() : u"（%1）"_s.arg(what));
+}
+
 struct BlockMarkers {
     QString Start;
     QString End;
@@ -81,10 +87,7 @@ bool Parser::Fail(const QString& reason) {
 std::optional<QStringView> Parser::Line() {
     std::optional<QStringView> line = m_lines.Next();
     if (!line) {
-        if (m_badLine > 0)
-            Fail(FullWidthNumber(m_badLine) + u"行目にShift-JISとして読めない文字があります。"_s);
-        else
-            Fail(u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s);
+        Fail(m_badLine > 0 ? UnreadableLine(m_badLine) : EndsBeforeMarker(u"OKUEND--"));
     }
     return line;
 }
@@ -154,7 +157,7 @@ KushuReadResult Parser::Run() {
         return m_result;
     const std::optional<QString> password = DecodeCodeList(*line);
     if (!password) {
-        Fail(LineLabel() + u"（パスワード）のデータが不正です。"_s);
+        Fail(BadLine(m_lines.LineNumber(), u"パスワード"_s));
         return m_result;
     }
     k.Password = *password;
@@ -162,7 +165,7 @@ KushuReadResult Parser::Run() {
     if (!(line = Line()))
         return m_result;
     if (*line != MarkersOf(EntryKind::Jo).Start) {
-        m_result.Error = CannotOpen + u"５行目のデータが不正です。"_s;
+        m_result.Error = CannotOpen + BadLine(5);
         m_result.HeaderRead = true;
         return m_result;
     }
@@ -194,7 +197,7 @@ KushuReadResult Parser::Run() {
             return m_result;
         const std::optional<QString> verse = DecodeCodeList(*line);
         if (!verse) {
-            Fail(LineLabel() + u"（句）のデータが不正です。"_s);
+            Fail(BadLine(m_lines.LineNumber(), u"句"_s));
             return m_result;
         }
         ku.Verse = *verse;
@@ -232,54 +235,45 @@ KushuReadResult ParseKushu(QByteArrayView bytes) {
 }
 
 KushuReadResult ReadKushuFile(const QString& path) {
-    const FileBytes file = ReadFileBytes(path);
+    const Result<QByteArray> file = ReadFileBytes(path);
+    if (file.ok())
+        return ParseKushu(file.value());
     KushuReadResult result;
-    if (!file.Error.isEmpty())
-        result.Error = CannotOpen + file.Error;
-    else
-        result = ParseKushu(file.Bytes);
+    result.Error = CannotOpen + file.error();
     return result;
 }
 
-KushuHeader ReadKushuHeader(const QString& path, int lineCount) {
-    KushuHeader header;
-    // The header is at the start; most files need only the first piece.
-    FileBytes file = ReadFileBytes(path, 64 * 1024);
-    QList<QByteArrayView> lines;
-    if (file.Error.isEmpty()) {
-        const bool whole = file.Bytes.size() < 64 * 1024;
-        lines = FirstByteLines(file.Bytes, lineCount, whole);
-        if (lines.size() < lineCount && !whole) {
-            file = ReadFileBytes(path);
-            lines = FirstByteLines(file.Bytes, lineCount, true);
-        }
-    }
+Result<KushuHeader> ReadKushuHeader(const QString& path, int lineCount) {
     // The same message as reading the whole file gives for the same cause.
-    if (!file.Error.isEmpty()) {
-        header.Error = CannotOpen + file.Error;
-        return header;
+    const auto fail = [](const QString& reason) {
+        return Result<KushuHeader>::Failure(CannotOpen + reason);
+    };
+    // The header is at the start; most files need only the first piece.
+    Result<QByteArray> file = ReadFileBytes(path, 64 * 1024);
+    if (!file.ok())
+        return fail(file.error());
+    const bool whole = file.value().size() < 64 * 1024;
+    QList<QByteArrayView> lines = FirstByteLines(file.value(), lineCount, whole);
+    if (lines.size() < lineCount && !whole) {
+        file = ReadFileBytes(path);
+        if (!file.ok())
+            return fail(file.error());
+        lines = FirstByteLines(file.value(), lineCount, true);
     }
-    if (lines.size() < lineCount) {
-        header.Error =
-            CannotOpen + u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s;
-        return header;
-    }
+    if (lines.size() < lineCount)
+        return fail(EndsBeforeMarker(u"OKUEND--"));
+    KushuHeader header;
     QString* fields[] = {&header.Title, &header.Author, &header.Edition};
     for (int i = 0; i < lineCount; ++i) {
         const std::optional<QString> text = cp932::Decode(lines[i]);
-        if (!text) {
-            header.Error = CannotOpen + FullWidthNumber(i + 1) +
-                           u"行目にShift-JISとして読めない文字があります。"_s;
-            return header;
-        }
+        if (!text)
+            return fail(UnreadableLine(i + 1));
         if (i < 3) {
             *fields[i] = *text;
         } else {
             const std::optional<QString> password = DecodeCodeList(*text);
-            if (!password) {
-                header.Error = CannotOpen + u"４行目（パスワード）のデータが不正です。"_s;
-                return header;
-            }
+            if (!password)
+                return fail(BadLine(4, u"パスワード"_s));
             header.Password = *password;
         }
     }
@@ -429,16 +423,14 @@ private:
 
 } // namespace
 
-SerializedFile SerializeKushu(const Kushu& k) {
-    SerializedFile result;
+Result<QByteArray> SerializeKushu(const Kushu& k) {
+    using Bytes = Result<QByteArray>;
     if (k.KuCount() < 0 || k.KuCount() > MaxKuCount) {
-        result.Error =
-            CannotSave + u"句の数が"_s + FullWidthNumber(MaxKuCount) + u"を超えています。"_s;
-        return result;
+        return Bytes::Failure(CannotSave +
+                              u"句の数が%1を超えています。"_s.arg(FullWidthNumber(MaxKuCount)));
     }
-    result.Error = CheckLines(k);
-    if (!result.ok())
-        return result;
+    if (const QString fault = CheckLines(k); !fault.isEmpty())
+        return Bytes::Failure(fault);
 
     qsizetype estimate = 256;
     for (const KuEntry& e : k.Entries) {
@@ -471,30 +463,26 @@ SerializedFile SerializeKushu(const Kushu& k) {
         out.AsciiLine(ends[int(kind)]);
     }
 
-    if (encodable) {
-        result.Bytes = out.Take();
-    } else {
-        result.Error = FindUnencodable(k);
-        if (result.Error.isEmpty())
-            result.Error = CannotSave + u"Shift-JISで保存できない文字があります。"_s;
-    }
-    return result;
+    if (encodable)
+        return out.Take();
+    const QString fault = FindUnencodable(k);
+    return Bytes::Failure(
+        fault.isEmpty() ? CannotSave + u"Shift-JISで保存できない文字があります。"_s : fault);
 }
 
-QString WriteKushuFile(const QString& appFolder, const Kushu& kushu) {
+Status WriteKushuFile(const QString& appFolder, const Kushu& kushu) {
     // The title and the edition name the file; neither may lead it out of the folder.
     for (auto [text, what] :
          {std::pair{&kushu.Title, u"句集名"_s}, std::pair{&kushu.Edition, u"版数"_s}}) {
-        const QString problem = CheckFileNamePart(*text, what);
-        if (!problem.isEmpty())
-            return CannotSave + problem;
+        if (const Status name = CheckFileNamePart(*text, what); !name.ok())
+            return Status::Failure(CannotSave + name.error());
     }
-    const SerializedFile file = SerializeKushu(kushu);
+    const Result<QByteArray> file = SerializeKushu(kushu);
     if (!file.ok())
-        return file.Error;
+        return Status::Failure(file.error());
     return SaveFileBytes(appFolder +
                              ExistingFileName(appFolder, KushuFileName(kushu.Title, kushu.Edition)),
-                         file.Bytes);
+                         file.value());
 }
 
 } // namespace yomiwa

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Kushu.h"
+#include "Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -31,26 +32,16 @@ struct KushuHeader {
     QString Author;
     QString Edition;
     QString Password;
-    QString Error;
-
-    bool ok() const { return Error.isEmpty(); }
 };
-KushuHeader ReadKushuHeader(const QString& path, int lineCount);
-
-struct SerializedFile {
-    QByteArray Bytes;
-    QString Error; // why the text cannot be written so that it reads back the same
-
-    bool ok() const { return Error.isEmpty(); }
-};
+Result<KushuHeader> ReadKushuHeader(const QString& path, int lineCount);
 
 // Refuses, naming the entry and the field, whatever would not read back as it was given: a
 // CR in a one-line field, a commentary line that would end its block early, a character
 // without a Shift-JIS code, more haiku than the program holds.
-SerializedFile SerializeKushu(const Kushu& kushu);
+Result<QByteArray> SerializeKushu(const Kushu& kushu);
 
-// Writes AppFolder & KushuFileName(...), replacing any file of that name. Returns the
-// message for the user, or the empty text on success; on failure nothing on disk changed.
-QString WriteKushuFile(const QString& appFolder, const Kushu& kushu);
+// Writes AppFolder & KushuFileName(...), replacing any file of that name. On failure
+// nothing on disk changed.
+Status WriteKushuFile(const QString& appFolder, const Kushu& kushu);
 
 } // namespace yomiwa

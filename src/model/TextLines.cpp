@@ -1,4 +1,6 @@
 #include "TextLines.h"
+#include "Cp932.h"
+#include "Cp932Table.h"
 
 #include <QList>
 
@@ -8,20 +10,42 @@
 
 namespace yomiwa {
 
+namespace {
+
+// The one rule for where a line ends, in text and in raw file bytes alike: at CR LF or at a
+// lone CR. For the line starting at `pos`: where it ends (the CR, or the end of the whole)
+// and where the next one starts.
+struct LineEnd {
+    qsizetype End;
+    qsizetype Next;
+};
+
+qsizetype IndexOfCr(QStringView text, qsizetype from) {
+    return IndexOfChar(text, QLatin1Char('\r'), from);
+}
+
+qsizetype IndexOfCr(QByteArrayView bytes, qsizetype from) {
+    return bytes.indexOf('\r', from);
+}
+
+template <typename View> LineEnd EndOfLine(View text, qsizetype pos) {
+    const qsizetype cr = IndexOfCr(text, pos);
+    if (cr < 0)
+        return {text.size(), text.size()};
+    qsizetype next = cr + 1;
+    if (next < text.size() && text[next] == u'\n')
+        ++next;
+    return {cr, next};
+}
+
+} // namespace
+
 std::optional<QStringView> LineReader::Next() {
     if (AtEnd())
         return std::nullopt;
-    const qsizetype cr = IndexOfChar(m_text, QLatin1Char('\r'), m_pos);
-    QStringView line;
-    if (cr < 0) {
-        line = m_text.sliced(m_pos);
-        m_pos = m_text.size();
-    } else {
-        line = m_text.sliced(m_pos, cr - m_pos);
-        m_pos = cr + 1;
-        if (m_pos < m_text.size() && m_text[m_pos] == QLatin1Char('\n'))
-            ++m_pos;
-    }
+    const LineEnd end = EndOfLine(m_text, m_pos);
+    const QStringView line = m_text.sliced(m_pos, end.End - m_pos);
+    m_pos = end.Next;
     ++m_line;
     return line;
 }
@@ -32,15 +56,11 @@ QList<QStringView> SplitLines(QStringView text) {
     QList<QStringView> lines;
     qsizetype pos = 0;
     while (true) {
-        const qsizetype cr = text.indexOf(QLatin1Char('\r'), pos);
-        if (cr < 0) {
-            lines.append(text.sliced(pos));
+        const LineEnd end = EndOfLine(text, pos);
+        lines.append(text.sliced(pos, end.End - pos));
+        if (end.End == text.size())
             return lines;
-        }
-        lines.append(text.sliced(pos, cr - pos));
-        pos = cr + 1;
-        if (pos < text.size() && text[pos] == QLatin1Char('\n'))
-            ++pos;
+        pos = end.Next;
     }
 }
 
@@ -53,6 +73,12 @@ qsizetype IndexOfChar(QStringView text, QChar c, qsizetype from) {
     const QChar* end = begin + text.size();
     const QChar* found = std::find(begin + qMin(from, text.size()), end, c);
     return found == end ? -1 : found - begin;
+}
+
+QString WithLineFeeds(QString text) {
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(u'\r', u'\n');
+    return text;
 }
 
 bool HasLineBreak(QStringView text) {
@@ -70,27 +96,15 @@ QString FullWidthNumber(qint64 n) {
     return digits;
 }
 
-} // namespace yomiwa
-
-#include "Cp932.h"
-#include "Cp932Table.h"
-
-namespace yomiwa {
-
 QList<QByteArrayView> FirstByteLines(QByteArrayView bytes, int count, bool whole) {
     QList<QByteArrayView> lines;
     qsizetype pos = 0;
     while (lines.size() < count && pos < bytes.size()) {
-        const qsizetype cr = bytes.indexOf('\r', pos);
-        if (cr < 0) {
-            if (whole)
-                lines.append(bytes.sliced(pos));
+        const LineEnd end = EndOfLine(bytes, pos);
+        if (end.End == bytes.size() && !whole)
             break;
-        }
-        lines.append(bytes.sliced(pos, cr - pos));
-        pos = cr + 1;
-        if (pos < bytes.size() && bytes[pos] == '\n')
-            ++pos;
+        lines.append(bytes.sliced(pos, end.End - pos));
+        pos = end.Next;
     }
     return lines;
 }
@@ -107,15 +121,7 @@ DecodedText DecodeFileText(QByteArrayView bytes) {
     qsizetype pos = 0;
     int line = 1;
     while (true) {
-        qsizetype cr = bytes.indexOf('\r', pos);
-        qsizetype next = bytes.size();
-        if (cr < 0) {
-            cr = bytes.size();
-        } else {
-            next = cr + 1;
-            if (next < bytes.size() && bytes[next] == '\n')
-                ++next;
-        }
+        const auto [cr, next] = EndOfLine(bytes, pos);
         if (next >= bytes.size() || !cp932::Decode(bytes.sliced(pos, cr - pos))) {
             result.Text = cp932::Decode(bytes.first(pos)).value_or(QString());
             result.BadLine = line;

@@ -31,6 +31,10 @@ private:
 // The lines a multi-line text occupies in a file, split by the same rule.
 QList<QStringView> SplitLines(QStringView text);
 
+// The text with its lines broken at LF, as a message box and a console show them: the
+// program's messages break their lines at a lone CR or at CR LF, as the files do.
+QString WithLineFeeds(QString text);
+
 // True when the text holds a CR or an LF: a one-line field refuses either, since text pasted
 // on this platform breaks its lines with LF (or CR LF) where the original's had CR LF.
 bool HasLineBreak(QStringView text);

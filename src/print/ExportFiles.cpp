@@ -45,8 +45,8 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
     return painter.end();
 }
 
-QString WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
-                 SheetLayout layout) {
+Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
+                SheetLayout layout) {
     return SaveFileWith(
         path,
         [&](QIODevice& device) {
@@ -64,12 +64,12 @@ QString WritePdf(const QString& path, const Kushu& kushu, const QStringList& row
         WriteKind::Export);
 }
 
-QString WritePng(const QString& path, const StripPage& page, int scale) {
+Status WritePng(const QString& path, const StripPage& page, int scale) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!StripImage(page, scale).save(&buffer, "PNG"))
-        return u"ファイル「"_s + DisplayName(path) + u"」の画像を作れません。"_s;
+        return Status::Failure(u"ファイル「%1」の画像を作れません。"_s.arg(DisplayName(path)));
     return SaveFileWith(
         path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); },
         WriteKind::Export);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Result.h"
 #include "SheetLayout.h"
 #include "StripPage.h"
 
@@ -30,11 +31,11 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
 
 // The PDF of the pages: vector glyphs with their faces embedded, the collection's title as
 // the document's title, and the pages' text attached as a UTF-8 file (PdfTextFileName).
-QString WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
-                 SheetLayout layout);
+Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
+                SheetLayout layout);
 inline constexpr char16_t PdfTextFileName[] = u"yomiwa-text.txt";
 
 // The strip of one page as a PNG image at 1, 2 or 4 times its size on screen.
-QString WritePng(const QString& path, const StripPage& page, int scale);
+Status WritePng(const QString& path, const StripPage& page, int scale);
 
 } // namespace yomiwa::print

@@ -1,4 +1,5 @@
 #include "Dialogs.h"
+#include "TextLines.h"
 
 #include <QColorDialog>
 #include <QDialog>
@@ -22,10 +23,7 @@ Dialogs::Answer QtDialogs::MsgBox(QWidget* parent, const QString& prompt, int st
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? DefaultMessageTitle() : title);
     // The prompt may break its lines with a lone CR; the box breaks them at LF.
-    QString text = prompt;
-    text.replace(u"\r\n"_s, u"\n"_s);
-    text.replace(u'\r', u'\n');
-    box.setText(text);
+    box.setText(WithLineFeeds(prompt));
     box.setTextFormat(Qt::PlainText);
     if (style == StyleYesNo) {
         QPushButton* yes = box.addButton(u"はい(&Y)"_s, QMessageBox::YesRole);

@@ -237,13 +237,13 @@ void MainForm::List2_Click() {
     const QListWidgetItem* item = ChosenCollection();
     if (!item)
         return;
-    const KushuHeader header = ReadKushuHeader(m_state.AppFolder + FileNameOf(item), 3);
+    const Result<KushuHeader> header = ReadKushuHeader(m_state.AppFolder + FileNameOf(item), 3);
     if (!header.ok()) {
-        m_dialogs.MsgBox(this, header.Error, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, header.error(), ui::Dialogs::StyleNotice);
         return;
     }
-    m_label9->setText(header.Author);
-    m_label10->setText(u"第"_s + header.Edition + u"版"_s);
+    m_label9->setText(header.value().Author);
+    m_label10->setText(u"第"_s + header.value().Edition + u"版"_s);
 }
 
 void MainForm::List2_DblClick() {

@@ -94,7 +94,7 @@ void MainForm::ReadComments() {
     if (read.Status != KansoReadStatus::NoFile) {
         // A file that could not be read at all is not copied either: it may be a FIFO.
         m_keepMismatched = read.Status == KansoReadStatus::NotFitting &&
-                           CheckFileNamePart(fileName, {}).isEmpty() &&
+                           CheckFileNamePart(fileName, {}).ok() &&
                            QFileInfo(CommentsPath(fileName)).isFile();
         m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
     }
@@ -109,7 +109,8 @@ QString MainForm::WriteComments() {
     }
     const Kushu& kushu = m_state.ViewerKushu;
     return WriteKansoFile(m_state.AppFolder, fileName, m_state.KansoList,
-                          [&kushu](int index) { return EntryLabel(kushu, index); });
+                          [&kushu](int index) { return EntryLabel(kushu, index); })
+        .error();
 }
 
 QString MainForm::CommentsPath(const QString& fileName) const {

@@ -99,10 +99,10 @@ void MainForm::ExportPdf_Click() {
     if (path.isEmpty())
         return;
     path = WithSuffix(path, u".pdf"_s);
-    const QString failure =
+    const Status written =
         print::WritePdf(path, kushu, PageRows(kushu), choice->first, choice->second);
-    if (!failure.isEmpty())
-        m_dialogs.MsgBox(this, failure, ui::Dialogs::StyleNotice);
+    if (!written.ok())
+        m_dialogs.MsgBox(this, written.error(), ui::Dialogs::StyleNotice);
 }
 
 void MainForm::ExportImage_Click() {
@@ -122,10 +122,10 @@ void MainForm::ExportImage_Click() {
     if (path.isEmpty())
         return;
     path = WithSuffix(path, u".png"_s);
-    const QString failure = print::WritePng(
+    const Status written = print::WritePng(
         path, print::PageToPrint(kushu, PageRows(kushu), current), ImageScales[scale]);
-    if (!failure.isEmpty())
-        m_dialogs.MsgBox(this, failure, ui::Dialogs::StyleNotice);
+    if (!written.ok())
+        m_dialogs.MsgBox(this, written.error(), ui::Dialogs::StyleNotice);
 }
 
 void MainForm::Print_Click() {

@@ -27,7 +27,7 @@ protected:
 
     // Writes the collection into the folder; returns its list text (title, "_", edition).
     QString Store(const Kushu& kushu) {
-        EXPECT_EQ(WriteKushuFile(folder.Path(), kushu), QString());
+        EXPECT_EQ(WriteKushuFile(folder.Path(), kushu).error(), QString());
         return kushu.Title + u'_' + kushu.Edition;
     }
     void OpenChange(const QString& selected, const QString& mode = QStringLiteral("変更")) {

@@ -106,7 +106,7 @@ TEST_F(EditorLaunch, AFaultAtLine5StillOpensTheHeaderAndOneBeyondNothing) {
     EXPECT_EQ(Said(0), Box(CannotOpen + u"５行目のデータが不正です。"_s, 8));
 
     // Broken beyond the header: the editor is never shown half read.
-    QByteArray bytes = SerializeKushu(MakeKushu(2, u"秋"_s, u"一"_s)).Bytes;
+    QByteArray bytes = SerializeKushu(MakeKushu(2, u"秋"_s, u"一"_s)).value();
     bytes.insert(bytes.indexOf("JOSTART--\r\n") + 11, "x");
     WriteBytes(folder.File(u"秋_一.Ywk"_s), bytes);
     QueuePassword({QString()});

@@ -36,20 +36,34 @@ QString SaveHead(const QString& name) {
     return u"ファイル「"_s + name + u"」を保存できません。\r"_s;
 }
 
-// The two writers, each replacing 春_一 of its kind in the folder.
+// The writers, each replacing 春_一 of its kind in the folder: the two files of a collection
+// and an exported image, which goes through the same path.
 struct Writer {
     const char* Kind;
     QString Name;
     std::function<QString(const QString& folder, int size)> Write;
+    // The first line of every message of a failed write.
+    QString Head() const {
+        return Name.endsWith(u".png"_s) ? u"ファイル「%1」に書き出せません。\r"_s.arg(Name)
+                                        : SaveHead(Name);
+    }
 };
 const Writer Writers[] = {
     {"collection", u"春_一.Ywk"_s,
      [](const QString& folder, int size) {
-         return WriteKushuFile(folder, MakeKushu(size));
+         return WriteKushuFile(folder, MakeKushu(size)).error();
      }},
     {"comments", u"春_一.kan"_s,
      [](const QString& folder, int size) {
-         return WriteKansoFile(folder, u"春_一.kan"_s, QStringList(size + 4, u"感想"_s));
+         return WriteKansoFile(folder, u"春_一.kan"_s, QStringList(size + 4, u"感想"_s)).error();
+     }},
+    {"export", u"春_一.png"_s,
+     [](const QString& folder, int size) {
+         const QByteArray bytes(size * 100 + 200, 'x');
+         const auto write = [&bytes](QIODevice& device) {
+             return device.write(bytes) == bytes.size();
+         };
+         return SaveFileWith(folder + u"春_一.png"_s, write, WriteKind::Export).error();
      }},
 };
 
@@ -59,9 +73,9 @@ QString ReadError(const QString& path, int what) {
     case 0:
         return ReadKushuFile(path).Error;
     case 1:
-        return ReadKushuHeader(path, 3).Error;
+        return ReadKushuHeader(path, 3).error();
     case 2:
-        return ReadKushuHeader(path, 4).Error;
+        return ReadKushuHeader(path, 4).error();
     }
     return ReadKansoFile(QFileInfo(path).path() + u'/', QFileInfo(path).fileName(), 0).Error;
 }
@@ -89,7 +103,7 @@ TEST(FileFaults, AFullDiskIsReportedAndTheOldFileKept) {
             Folder folder;
             WriteBytes(folder.File(w.Name), "old contents");
             EXPECT_EQ(WithFileSizeLimit(limit, [&] { return w.Write(folder.Path(), size); }),
-                      SaveHead(w.Name) + DiskFull);
+                      w.Head() + DiskFull);
             EXPECT_EQ(ReadBytes(folder.File(w.Name)), QByteArray("old contents"));
             EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{w.Name});
         }
@@ -114,7 +128,7 @@ TEST(FileFaults, AFullFileSystemIsReportedAndTheOldFileKept) {
         filler.write(QByteArray(256 * 1024, 'x'));
         filler.close();
         for (int size : {2, 300}) {
-            EXPECT_EQ(w.Write(app, size), SaveHead(w.Name) + DiskFull);
+            EXPECT_EQ(w.Write(app, size), w.Head() + DiskFull);
             EXPECT_EQ(ReadBytes(app + w.Name), QByteArray("old contents"));
         }
         QFile::remove(app + u"filler"_s);
@@ -162,7 +176,7 @@ TEST(FileFaults, SavingNeverWritesThroughALinkOrOverAnotherKindOfFile) {
         for (const QString& to : {target, elsewhere.File(u"無い"_s)}) {
             QFile::link(to, path);
             EXPECT_EQ(w.Write(folder.Path(), 0),
-                      SaveHead(w.Name) + u"このファイルはシンボリックリンクです。リンク先の"_s +
+                      w.Head() + u"このファイルはシンボリックリンクです。リンク先の"_s +
                           u"ファイルを書き換えないよう、保存を取りやめました。"_s);
             EXPECT_TRUE(QFileInfo(path).isSymLink());
             QFile::remove(path);
@@ -170,7 +184,7 @@ TEST(FileFaults, SavingNeverWritesThroughALinkOrOverAnotherKindOfFile) {
         EXPECT_EQ(ReadBytes(target), QByteArray("KANSOSTART--\r\n\r\nKANSOEND--\r\n"));
         EXPECT_FALSE(QFileInfo::exists(elsewhere.File(u"無い"_s)));
         ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        EXPECT_EQ(w.Write(folder.Path(), 0), SaveHead(w.Name) +
+        EXPECT_EQ(w.Write(folder.Path(), 0), w.Head() +
                                                  u"このファイルは通常のファイルではありません"_s +
                                                  u"（フォルダ、名前付きパイプなど）。"_s);
         QFile::remove(path);
@@ -205,9 +219,10 @@ TEST(FileFaults, OneMessagePerCause) {
     // A title too long to name a file.
     Kushu k = MakeKushu(1, QString(u"長"_s).repeated(90));
     const QString longName = k.Title + u"_一.Ywk"_s;
-    EXPECT_EQ(WriteKushuFile(folder.Path(), k), SaveHead(longName) + u"ファイル名が長すぎます。"_s);
-    EXPECT_EQ(WriteKushuFile(folder.File(u"無い/"_s), MakeKushu(1)),
-              SaveHead(u"春_一.Ywk"_s) + u"フォルダに書き込めません。"_s);
+    EXPECT_EQ(WriteKushuFile(folder.Path(), k).error(),
+              SaveHead(longName) + u"ファイル名が長すぎます。"_s);
+    for (const Writer& w : Writers)
+        EXPECT_EQ(w.Write(folder.File(u"無い/"_s), 1), w.Head() + u"フォルダに書き込めません。"_s);
 
     // Too large, at the limit and above: the comments too (the collection: see the viewer).
     for (qint64 size : {qint64(512) * 1024 * 1024, qint64(600) * 1000 * 1000}) {
@@ -236,10 +251,10 @@ TEST(FileFaults, ACharacterThatDoesNotComeBackIsRefused) {
     Kushu k = MakeKushu(1);
     k.Entries[1].Verse = u"句\uF86F"_s;
     EXPECT_EQ(
-        WriteKushuFile(folder.Path(), k),
+        WriteKushuFile(folder.Path(), k).error(),
         u"句集を保存できません。\r句「句\uF86F」の句に、Shift-JISで保存できない文字U+F86Fがあります。"_s);
     EXPECT_EQ(
-        WriteKansoFile(folder.Path(), u"春_一.kan"_s, {u"\uF86F"_s}),
+        WriteKansoFile(folder.Path(), u"春_一.kan"_s, {u"\uF86F"_s}).error(),
         u"感想を保存できません。\r1番目のページの感想に、Shift-JISで保存できない文字U+F86Fがあります。"_s);
     EXPECT_TRUE(QDir(folder.Path()).isEmpty());
 }

@@ -1,16 +1,12 @@
 #include "KushuFile.h"
-#include "Cp932.h"
-#include "FileIo.h"
+#include "KansoFile.h"
 #include "TestSupport.h"
 
 #include <QDir>
-#include <QFile>
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -68,11 +64,21 @@ KushuReadResult Parse(const QString& text) {
 
 const QString CannotOpen = u"句集を開けません。\r"_s;
 
+QString Blocks(const QStringList& comments) {
+    QString text;
+    for (const QString& c : comments)
+        text += u"KANSOSTART--\r\n"_s + c + u"\r\nKANSOEND--\r\n"_s;
+    return text;
+}
+
+const QString NotFitting = u"感想ファイル「春_一.kan」の内容が句集ファイルと整合しません。\r\n\r\n"
+                           u"感想を読み込めません。"_s;
+
 } // namespace
 
 TEST(KushuFileLayout, WritesTheHandCheckedBytes) {
     Folder folder;
-    ASSERT_EQ(WriteKushuFile(folder.Path(), SmallKushu()), QString());
+    ASSERT_EQ(WriteKushuFile(folder.Path(), SmallKushu()).error(), QString());
     const QByteArray bytes = ReadBytes(folder.File(u"春_一.Ywk"_s));
     EXPECT_EQ(bytes, Sjis(SmallKushuText()));
 
@@ -88,13 +94,13 @@ TEST(KushuFileLayout, EmptyCollectionWithColoursAtTheEndsOfTheRange) {
     k.Entries[0].Colours.Values = {std::numeric_limits<qint32>::min(), 2147483647, 0, -1, 9, 10,
                                    16777215, -2147483633, 1, 100, 12648447};
     // clang-format on
-    const SerializedFile file = SerializeKushu(k);
+    const Result<QByteArray> file = SerializeKushu(k);
     ASSERT_TRUE(file.ok());
-    EXPECT_TRUE(file.Bytes.startsWith(
+    EXPECT_TRUE(file.value().startsWith(
         Sjis(u"無題\r\n\r\n\r\n\r\nJOSTART--\r\n-2147483648 \r\n 2147483647 \r\n 0 \r\n-1 \r\n"
              u" 9 \r\n 10 \r\n 16777215 \r\n-2147483633 \r\n 1 \r\n 100 \r\n"
              u" 12648447 \r\n\r\nJOEND--\r\nBATSUSTART--\r\n 0 \r\n"_s)));
-    const KushuReadResult read = ParseKushu(file.Bytes);
+    const KushuReadResult read = ParseKushu(file.value());
     ASSERT_TRUE(read.ok()) << read.Error.toStdString();
     EXPECT_EQ(read.Collection, k);
 }
@@ -103,12 +109,12 @@ TEST(KushuFileRoundTrip, RandomCollectionsReadBackAndRewriteByteForByte) {
     Random random(2024);
     for (int round = 0; round < 60; ++round) {
         const Kushu k = RandomKushu(random);
-        const SerializedFile file = SerializeKushu(k);
-        ASSERT_TRUE(file.ok()) << file.Error.toStdString();
-        const KushuReadResult read = ParseKushu(file.Bytes);
+        const Result<QByteArray> file = SerializeKushu(k);
+        ASSERT_TRUE(file.ok()) << file.error().toStdString();
+        const KushuReadResult read = ParseKushu(file.value());
         ASSERT_TRUE(read.ok()) << read.Error.toStdString();
         EXPECT_EQ(read.Collection, k) << "round " << round;
-        EXPECT_EQ(SerializeKushu(read.Collection).Bytes, file.Bytes);
+        EXPECT_EQ(SerializeKushu(read.Collection).value(), file.value());
     }
 }
 
@@ -122,10 +128,10 @@ TEST(KushuFileRoundTrip, LineBreaksAndMarkersInsideTexts) {
     k.Entries[0].Commentary = u"KUEND--\r\nJOSTART--"_s;
     k.Entries[2].Commentary = u"x\ny\r\n\r\nz\r\n"_s; // ends in CR LF: an extra empty line
     k.Entries[3].Commentary = u"上\r下"_s;            // a lone CR comes back as CR LF
-    const SerializedFile file = SerializeKushu(k);
-    ASSERT_TRUE(file.ok()) << file.Error.toStdString();
+    const Result<QByteArray> file = SerializeKushu(k);
+    ASSERT_TRUE(file.ok()) << file.error().toStdString();
     k.Entries[3].Commentary = u"上\r\n下"_s;
-    EXPECT_EQ(ParseKushu(file.Bytes).Collection, k);
+    EXPECT_EQ(ParseKushu(file.value()).Collection, k);
 }
 
 TEST(KushuFileReader, ReadsAsTheOriginalReaderDoes) {
@@ -200,7 +206,7 @@ TEST(KushuFileReader, RefusesBrokenFilesWithAMessage) {
 
 TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes) {
     const Kushu k = MakeKushu(2);
-    const QByteArray bytes = SerializeKushu(k).Bytes;
+    const QByteArray bytes = SerializeKushu(k).value();
     // Without its last CR LF the file is still complete; shorter, it is refused whole.
     for (qsizetype n = 0; n < bytes.size(); ++n) {
         const KushuReadResult read = ParseKushu(bytes.first(n));
@@ -213,7 +219,7 @@ TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes) {
 }
 
 TEST(KushuFileReader, MoreHaikuThanTheProgramHoldsAreRefused) {
-    QByteArray bytes = SerializeKushu(MakeKushu(MaxKuCount)).Bytes;
+    QByteArray bytes = SerializeKushu(MakeKushu(MaxKuCount)).value();
     const KushuReadResult full = ParseKushu(bytes);
     ASSERT_TRUE(full.ok()) << full.Error.toStdString();
     EXPECT_EQ(full.Collection.KuCount(), MaxKuCount);
@@ -257,42 +263,25 @@ TEST(KushuFileWriter, RefusesWhatWouldNotReadBackTheSame) {
     for (const auto& [change, message] : cases) {
         Kushu k = SmallKushu();
         change(k);
-        EXPECT_EQ(SerializeKushu(k).Error, message.isEmpty() ? QString() : head + message);
+        EXPECT_EQ(SerializeKushu(k).error(), message.isEmpty() ? QString() : head + message);
     }
 }
 
-TEST(KushuFileWriter, RefusalsAndFailedWritesLeaveTheFolderAsItWas) {
+TEST(KushuFileWriter, RefusalsLeaveTheFolderAsItWas) {
     Folder folder;
     Kushu k = SmallKushu();
     k.Entries[1].Commentary = u"😀"_s;
-    EXPECT_FALSE(WriteKushuFile(folder.Path(), k).isEmpty());
+    EXPECT_FALSE(WriteKushuFile(folder.Path(), k).ok());
     // Title and edition may not lead the file out of the folder.
     k = SmallKushu();
     k.Title = u"../春"_s;
-    EXPECT_TRUE(WriteKushuFile(folder.Path(), k).startsWith(u"句集を保存できません。\r句集名に"_s));
+    EXPECT_TRUE(
+        WriteKushuFile(folder.Path(), k).error().startsWith(u"句集を保存できません。\r句集名に"_s));
     k = SmallKushu();
     k.Edition = u"一/二"_s;
-    EXPECT_TRUE(WriteKushuFile(folder.Path(), k).startsWith(u"句集を保存できません。\r版数に"_s));
+    EXPECT_TRUE(
+        WriteKushuFile(folder.Path(), k).error().startsWith(u"句集を保存できません。\r版数に"_s));
     EXPECT_TRUE(QDir(folder.Path()).isEmpty());
-    EXPECT_EQ(WriteKushuFile(u"/nonexistent/folder/"_s, SmallKushu()),
-              u"ファイル「春_一.Ywk」を保存できません。\r"
-              u"フォルダに書き込めません。"_s);
-
-    // A full disk, as the file-size limit makes it: the write fails part way.
-    const QString path = folder.File(u"春_一.Ywk"_s);
-    WriteBytes(path, "old contents");
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString error = WriteKushuFile(folder.Path(), MakeKushu(200));
-    setrlimit(RLIMIT_FSIZE, &old);
-    EXPECT_EQ(error, u"ファイル「春_一.Ywk」を保存できません。\r"
-                     u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s);
-    EXPECT_EQ(ReadBytes(path), QByteArray("old contents"));
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{u"春_一.Ywk"_s});
 }
 
 TEST(KushuFileHeader, ReadsOnlyTheFirstLines) {
@@ -300,8 +289,11 @@ TEST(KushuFileHeader, ReadsOnlyTheFirstLines) {
     const QString path = folder.File(u"春_一.Ywk"_s);
     auto header = [&](const QString& text, int lines) {
         WriteBytes(path, Sjis(text));
-        const KushuHeader h = ReadKushuHeader(path, lines);
-        return h.ok() ? QStringList{h.Title, h.Author, h.Edition, h.Password}.join(u'|') : h.Error;
+        const Result<KushuHeader> read = ReadKushuHeader(path, lines);
+        if (!read.ok())
+            return read.error();
+        const KushuHeader& h = read.value();
+        return QStringList{h.Title, h.Author, h.Edition, h.Password}.join(u'|');
     };
     EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s, 3), u"春|芭蕉|二|"_s);
     EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s, 4), u"春|芭蕉|二|ab"_s);
@@ -315,4 +307,87 @@ TEST(KushuFileHeader, ReadsOnlyTheFirstLines) {
     const QString longTitle = QString(u"長"_s).repeated(40000);
     EXPECT_EQ(header(longTitle + u"\r\n作者\r\n三\r\n"_s, 3), longTitle + u"|作者|三|"_s);
     EXPECT_FALSE(ReadKushuHeader(folder.File(u"無_一.Ywk"_s), 3).ok());
+}
+
+TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack) {
+    Folder folder;
+    const KansoReadResult none = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
+    EXPECT_EQ(none.Status, KansoReadStatus::NoFile); // no file: no comments, no message
+    EXPECT_TRUE(none.Error.isEmpty());
+
+    const QStringList comments = {QString(), u"よい句\r\n二行目"_s, QString(),
+                                  u"a\nb"_s, u"KANSOEND--"_s,       u"末尾\r\n"_s};
+    ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_一.kan"_s, comments).error(), QString());
+    const QByteArray bytes = ReadBytes(folder.File(u"春_一.kan"_s));
+    EXPECT_EQ(bytes, Sjis(Blocks(comments)));
+    const KansoReadResult read = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
+    EXPECT_EQ(read.Status, KansoReadStatus::Ok);
+    EXPECT_EQ(read.Comments, comments);
+}
+
+TEST(KansoFile, FilesThatDoNotFitTheCollection) {
+    const QStringList six = {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s};
+    EXPECT_EQ(ParseKanso(Sjis(Blocks(six)), 2, u"春_一.kan"_s).Status, KansoReadStatus::Ok);
+    for (const QString& text : {Blocks(six.mid(0, 5)), Blocks(six + QStringList{u"g"_s}),
+                                // a comment line that is a start marker is counted as a block
+                                Blocks({u"a"_s, u"b\r\nKANSOSTART--"_s, u"c"_s, u"d"_s, u"e"_s}),
+                                // the right count, but the last block has no end
+                                Blocks(six).chopped(strlen("KANSOEND--\r\n")),
+                                // the right count, but the file ends right after a start line
+                                Blocks(six.mid(0, 5)) + u"KANSOSTART--"_s}) {
+        const KansoReadResult read = ParseKanso(Sjis(text), 2, u"春_一.kan"_s);
+        EXPECT_EQ(read.Status, KansoReadStatus::NotFitting) << text.toStdString();
+        EXPECT_EQ(read.Error, NotFitting);
+        EXPECT_TRUE(read.Comments.isEmpty());
+    }
+    // Bytes that are not Shift-JIS do not fit either.
+    EXPECT_EQ(ParseKanso(Sjis(Blocks(six)) + "\x85\x40", 2, u"春_一.kan"_s).Status,
+              KansoReadStatus::NotFitting);
+}
+
+TEST(KansoFile, ReaderKeepsTheOriginalLineRules) {
+    // Lone CR endings, an unchecked start line, a first line that reads like the end marker.
+    const QString text = u"KANSOSTART--\rKANSOEND--\rx\rKANSOEND--\r"_s
+                         u"KANSOSTART--\r\n\r\nKANSOEND--\r\n"_s
+                         u"なにか\r\nline\nwith LF\r\nKANSOEND--\r\nKANSOSTART--\r\n"_s
+                         u"KANSOSTART--\r\nlast\r\nKANSOEND--"_s;
+    // Four start lines for four entries; the third block's start line is "なにか".
+    const std::optional<QStringList> blocks = ParseKansoBlocks(Sjis(text));
+    ASSERT_TRUE(blocks);
+    EXPECT_EQ(*blocks, (QStringList{u"KANSOEND--\r\nx"_s, QString(), u"line\nwith LF"_s,
+                                    u"KANSOSTART--\r\nlast"_s}));
+    EXPECT_EQ(ParseKanso(Sjis(text), 0, u"春_一.kan"_s).Status, KansoReadStatus::Ok);
+}
+
+TEST(KansoFile, WriterRefusesCommentsThatWouldNotReadBack) {
+    const QString head = u"感想を保存できません。\r"_s;
+    EXPECT_EQ(SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).error(),
+              head + u"2番目のページの感想に「KANSOSTART--」だけの行があります。\r"
+                     u"この行があると、感想を正しく読み込めなくなります。"_s);
+    const EntryLabeler label = [](int i) {
+        return i == 1 ? u"句「古池や」"_s : u"序"_s;
+    };
+    EXPECT_EQ(SerializeKanso({u"a"_s, u"b\rKANSOEND--"_s}, label).error(),
+              head + u"句「古池や」の感想に「KANSOEND--」だけの行があります。\r"
+                     u"この行があると、感想を正しく読み込めなくなります。"_s);
+    EXPECT_EQ(SerializeKanso({u"〜"_s}, label).error(),
+              head + u"序の感想に、Shift-JISで保存できない文字「〜」(U+301C)があります。"_s);
+    // A first line that reads like the end marker, a marker with more on its line: fine.
+    EXPECT_TRUE(SerializeKanso({u"KANSOEND--"_s, u"KANSOSTART-- x"_s}).ok());
+
+    // A lone CR is a line break and comes back as CR LF.
+    const Result<QByteArray> file = SerializeKanso({u"上\r下"_s});
+    ASSERT_TRUE(file.ok());
+    EXPECT_EQ(ParseKansoBlocks(file.value()), QStringList{u"上\r\n下"_s});
+}
+
+TEST(KansoFile, UnsafeNames) {
+    Folder folder;
+    // The title inside a collection file names the comments file: it may not leave the folder.
+    EXPECT_TRUE(WriteKansoFile(folder.Path(), u"../春_一.kan"_s, {u"a"_s})
+                    .error()
+                    .startsWith(u"感想を保存できません。\r感想ファイル名に"_s));
+    EXPECT_EQ(ReadKansoFile(folder.Path(), u"../春_一.kan"_s, 0).Status,
+              KansoReadStatus::NotFitting);
+    EXPECT_TRUE(QDir(folder.Path()).isEmpty());
 }

@@ -1,4 +1,6 @@
 #include "Kushu.h"
+#include "CodeList.h"
+#include "Cp932.h"
 #include "FileNames.h"
 #include "StripText.h"
 #include "TestSupport.h"
@@ -66,13 +68,79 @@ TEST(FileNames, CollectionAndCommentsNames) {
 }
 
 TEST(FileNames, PartsThatCannotBeFileNamesAreRefused) {
-    EXPECT_TRUE(CheckFileNamePart(u"春の句集 (改) ＊？"_s, u"句集名"_s).isEmpty());
-    EXPECT_TRUE(CheckFileNamePart(QString(), u"版数"_s).isEmpty());
+    EXPECT_TRUE(CheckFileNamePart(u"春の句集 (改) ＊？"_s, u"句集名"_s).ok());
+    EXPECT_TRUE(CheckFileNamePart(QString(), u"版数"_s).ok());
     for (const QString& bad : {u"a/b"_s, u"..\\x"_s, u"c:"_s, u"*"_s, u"?"_s, u"\""_s, u"<"_s,
                                u">"_s, u"|"_s, u"a\tb"_s, QString(QChar(0))})
-        EXPECT_FALSE(CheckFileNamePart(bad, u"句集名"_s).isEmpty()) << bad.toStdString();
+        EXPECT_FALSE(CheckFileNamePart(bad, u"句集名"_s).ok()) << bad.toStdString();
     const QString rule = u"が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s;
-    EXPECT_EQ(CheckFileNamePart(u"春/秋"_s, u"句集名"_s),
+    EXPECT_EQ(CheckFileNamePart(u"春/秋"_s, u"句集名"_s).error(),
               u"句集名にファイル名に使えない文字「/」(U+002F)"_s + rule);
-    EXPECT_EQ(CheckFileNamePart(u"a\nb"_s, u"版数"_s), u"版数に改行が含まれています。"_s);
+    EXPECT_EQ(CheckFileNamePart(u"a\nb"_s, u"版数"_s).error(), u"版数に改行が含まれています。"_s);
+}
+
+TEST(CodeList, EncodesSignedShiftJisCodesPlusOffsetOrNothing) {
+    // 古 is 0x8CC3: 0x8CC3 - 0x10000 = -29501, plus 73. ー 0x815B, ｜ 0x8162, ～ 0x8160 in
+    // Microsoft's table, half-width ｱ 0xB1, control characters, NEC ① 0x8740, IBM ⅰ 0xFA40.
+    EXPECT_EQ(EncodeCodeList(u"古aー｜～ｱ\r\n①ⅰ"_s),
+              u"-29428,170,-32348,-32341,-32343,250,86,83,-30839,-1399,"_s);
+    EXPECT_EQ(EncodeCodeList(QString()), QString());
+    for (const QString& bad : {u"古〜"_s, u"a😀"_s, u"—"_s})
+        EXPECT_FALSE(EncodeCodeList(bad)) << bad.toStdString();
+}
+
+TEST(CodeList, DecodingFollowsTheCommasAndRefusesWhatIsNoCharacter) {
+    const std::pair<QString, QString> good[] = {
+        {u"-29428,170,"_s, u"古a"_s},
+        {QString(), QString()},
+        {u",170,"_s, QString()},
+        {u"170,171"_s, u"a"_s},
+        {u"170,,171,"_s, u"a"_s},
+        {u"170,171,xyz"_s, u"ab"_s},
+        {u"73,"_s, QString(QChar(0))}, // code 0 is a character
+        {u"-0000000000000000000000000032023,"_s, u"あ"_s},
+    };
+    for (const auto& [line, text] : good)
+        EXPECT_EQ(DecodeCodeList(line), text) << line.toStdString();
+    for (const QString& bad :
+         {u"abc,"_s, u"17a,"_s, u" 170,"_s, u"170 ,"_s, u"+170,"_s, u"-,"_s, u"1e3,"_s,
+          u"329,"_s,    // 256: beyond one byte
+          u"-32696,"_s, // -32769: beyond 16 bits
+          u"202,"_s,    // 0x81 alone is a lead byte, not a character
+          u"-32695,"_s, // 0x8000: not a lead byte
+          u"-31351,"_s, // 0x8540: unassigned
+          u"-32429,"_s, // 0x810A: not a trail byte
+          u"99999999999999999999,"_s, u"170,abc,"_s})
+        EXPECT_FALSE(DecodeCodeList(bad)) << bad.toStdString();
+}
+
+TEST(Cp932, MicrosoftTableAndItsEdges) {
+    EXPECT_EQ(cp932::Decode("\x81\x60\x81\x5b\x81\x62\\~\xb1\xdf"), u"～ー｜\\~ｱﾟ"_s);
+    // NEC-selected IBM and IBM decode alike; the IBM code is the one written back.
+    EXPECT_EQ(cp932::Decode("\xed\x40\xfa\x5c"), u"纊纊"_s);
+    EXPECT_EQ(cp932::Encode(u"纊"_s).Bytes, QByteArray("\xfa\x5c"));
+    // A truncated lead byte, unassigned codes.
+    for (const char* bad : {"\x81", "a\x81\r\n", "\x85\x40", "\xa0"})
+        EXPECT_FALSE(cp932::Decode(bad)) << bad;
+    const cp932::Encoded encoded = cp932::Encode(u"ab😀c"_s);
+    EXPECT_FALSE(encoded.ok());
+    EXPECT_EQ(encoded.BadIndex, 2);
+    EXPECT_EQ(cp932::DescribeChar(u"ab😀c"_s, 2), u"「😀」(U+1F600)"_s);
+    EXPECT_EQ(cp932::DescribeChar(u"〜"_s, 0), u"「〜」(U+301C)"_s);
+    EXPECT_EQ(cp932::DescribeChar(QString(QChar(0xD800)), 0), u"U+D800"_s);
+}
+
+TEST(Cp932, AFailedConversionNeverSpoilsTheNextOne) {
+    // The converters are kept between calls; a failure must not stick to them.
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_FALSE(cp932::Decode("\x82"));
+        EXPECT_EQ(cp932::Decode("\x82\xa0"), u"あ"_s);
+        EXPECT_FALSE(cp932::Encode(u"é"_s).ok());
+        EXPECT_EQ(cp932::Encode(u"あa"_s).Bytes, QByteArray("\x82\xa0"
+                                                            "a"));
+        EXPECT_FALSE(EncodeCodeList(u"😀"_s));
+        EXPECT_EQ(EncodeCodeList(u"a"_s), u"170,"_s);
+        EXPECT_FALSE(DecodeCodeList(u"-31351,"_s));
+        EXPECT_EQ(DecodeCodeList(u"-32023,"_s), u"あ"_s);
+    }
 }

@@ -1,19 +1,155 @@
 #include "ExportFiles.h"
 #include "FileIo.h"
 #include "PageList.h"
-#include "PdfProbe.h"
 #include "StripPainter.h"
-#include "TestSupport.h"
+#include "ViewerFixture.h"
 
+#include <QAction>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QFile>
 #include <QImage>
+#include <QMenu>
 #include <QPainter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSizeF>
+#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
-using namespace yomiwa;
-using namespace yomiwa::print;
 using namespace Qt::Literals::StringLiterals;
+
+namespace yomiwa::test {
+namespace {
+
+using namespace print;
+
+// What poppler's pdfinfo, pdffonts and pdfdetach read from a PDF: a reader independent of Qt.
+struct PdfProbe {
+    int Pages = 0;
+    QSizeF Points;
+    QString Title;
+    bool FontsEmbedded = false;
+    QString AttachedText;
+};
+
+QString Poppler(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+PdfProbe ProbePdf(const QString& path) {
+    const QString info = Poppler(QStringLiteral("pdfinfo"), {path});
+    const auto field = [&info](const QString& name) {
+        return QRegularExpression(name + QStringLiteral(":\\s*([^\\n]*)")).match(info).captured(1);
+    };
+    const QStringList size = field(QStringLiteral("Page size")).split(u' ');
+    // pdffonts lists a font per line, its "emb" column three columns before the object id.
+    const QString fonts = Poppler(QStringLiteral("pdffonts"), {path});
+    const QRegularExpression notEmbedded(
+        QStringLiteral("\\sno\\s+\\S+\\s+\\S+\\s+\\d+\\s+\\d+\\n"));
+    QTemporaryDir out;
+    Poppler(QStringLiteral("pdfdetach"),
+            {QStringLiteral("-saveall"), QStringLiteral("-o"), out.path(), path});
+    QFile text(out.filePath(QStringLiteral("yomiwa-text.txt")));
+    text.open(QIODevice::ReadOnly);
+    return {field(QStringLiteral("Pages")).toInt(),
+            QSizeF(size.value(0).toDouble(), size.value(2).toDouble()),
+            field(QStringLiteral("Title")).trimmed(),
+            fonts.contains(QStringLiteral("CID TrueType")) && !notEmbedded.match(fonts).hasMatch(),
+            QString::fromUtf8(text.readAll())};
+}
+
+class WindowExport : public ViewerTest {
+protected:
+    void Key(Qt::Key key) {
+        QApplication::setActiveWindow(form.get());
+        QTest::keyClick(form.get(), key, Qt::ControlModifier);
+    }
+    void RightClickStrip() {
+        const QPoint at = form->findChild<QWidget*>(u"Shape1"_s)->geometry().center();
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, form->mapToGlobal(at));
+        QApplication::sendEvent(form.get(), &click);
+    }
+};
+
+TEST_F(WindowExport, KeysAndStripMenuExportAndPrintTheListedPages) {
+    Kushu kushu = MakeKushu(5);
+    kushu.Entries[0].Commentary = u"ab"_s; // 序 hidden: five verses and three special pages
+    Write(kushu);
+    Start();
+    Key(Qt::Key_E); // nothing open: nothing asked
+    Key(Qt::Key_P);
+    RightClickStrip();
+    EXPECT_FALSE(form->StripMenu()->isVisible());
+    Open(u"春_一"_s);
+    ASSERT_EQ(Rows(), PageRows(kushu));
+
+    for (const int choice : {0, 1, 1}) // PDF, every page, B4
+        dialogs.QueueChoice(choice);
+    dialogs.QueueFileName(Path(u"句集"_s));
+    Key(Qt::Key_E);
+    const PdfProbe pdf = ProbePdf(Path(u"句集.pdf"_s));
+    EXPECT_EQ(pdf.Pages, 2);
+    EXPECT_EQ(pdf.AttachedText, QString::fromUtf8(print::PagesText(kushu, Rows(), 0, 8)));
+
+    List1()->setCurrentRow(6); // プロフィール
+    RightClickStrip();
+    QMenu* menu = form->StripMenu();
+    ASSERT_TRUE(menu->isVisible());
+    const QList<QAction*> actions = menu->actions();
+    EXPECT_EQ(actions[0]->text(), u"PDFに書き出す…"_s);
+    EXPECT_EQ(actions[1]->text(), u"画像に書き出す…"_s);
+    menu->close();
+    dialogs.QueueChoice(2); // 4×
+    dialogs.QueueFileName(Path(u"短冊"_s));
+    actions[1]->trigger();
+    EXPECT_EQ(QImage(Path(u"短冊.png"_s)).size(), print::StripPixelSize() * 4);
+    dialogs.QueueChoice(0);
+    dialogs.QueueFileName(Path(u"無い/短冊.png"_s));
+    actions[1]->trigger();
+    EXPECT_TRUE(OneMessage(ui::Dialogs::StyleNotice)
+                    .startsWith(u"ファイル「短冊.png」に書き出せません。"_s));
+
+    dialogs.QueueChoice(0); // the page on display
+    dialogs.QueueChoice(0); // tanzaku
+    dialogs.PrintTo = Path(u"印刷.pdf"_s);
+    Key(Qt::Key_P);
+    EXPECT_EQ(dialogs.PrintPreviews, 1);
+    EXPECT_EQ(ProbePdf(dialogs.PrintTo).Pages, 1);
+    EXPECT_NEAR(ProbePdf(dialogs.PrintTo).Points.width(), 171.8, 1);
+}
+
+// The image at 1× is the reading window's strip: same typesetting, same colours.
+TEST_F(WindowExport, ImageAtOneTimesMatchesTheWindowsStrip) {
+    const QString sample = QDir(QStringLiteral(YOMIWA_SAMPLES_DIR)).entryList({u"*.Ywk"_s})[0];
+    ASSERT_TRUE(QFile::copy(QStringLiteral(YOMIWA_SAMPLES_DIR) + sample, Path(sample)));
+    Start();
+    Open(sample.chopped(4));
+    const QRect strip = form->findChild<QWidget*>(u"Shape1"_s)->geometry();
+    for (int row = 0; row < 4; ++row) {
+        List1()->setCurrentRow(row);
+        const QImage screen = form->grab(strip).toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage image =
+            print::StripImage(print::PageToPrint(state.ViewerKushu, Rows(), row), 1);
+        ASSERT_EQ(screen.size(), image.size());
+        int compared = 0, differing = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QRgb a = image.pixel(x, y), b = screen.pixel(x, y);
+                if (qAlpha(a) < 255)
+                    continue; // the window's background shows in the rounded corners
+                ++compared;
+                differing += qAbs(qRed(a) - qRed(b)) > 24 || qAbs(qGreen(a) - qGreen(b)) > 24 ||
+                             qAbs(qBlue(a) - qBlue(b)) > 24;
+            }
+        }
+        EXPECT_LT(differing, compared / 200) << "page " << row << ": " << differing;
+    }
+}
 
 TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
     const struct {
@@ -24,12 +160,12 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
                  {SheetLayout::B4, {728.5, 1031.8}, 4},
                  {SheetLayout::A4, {595.3, 841.9}, 4},
                  {SheetLayout::A4Fit, {595.3, 841.9}, 1}};
-    Kushu k = test::MakeKushu(6);
+    Kushu k = MakeKushu(6);
     k.Entries[0].Commentary = u"ab"_s; // 序 hidden: nine pages
     k.Entries[2].Verse = u"ぶーんと蜂"_s;
     const QStringList rows = PageRows(k);
     const QString text = QString::fromUtf8(PagesText(k, rows, 0, 9));
-    test::Folder folder;
+    Folder folder;
     for (const auto& c : cases) {
         SCOPED_TRACE(NameOf(c.layout).toStdString());
         const Sheet sheet = SheetOf(c.layout);
@@ -37,8 +173,8 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
         for (const QRectF& strip : sheet.Strips)
             EXPECT_TRUE(QRectF(QPointF(0, 0), sheet.PaperMm()).contains(strip));
         const QString path = folder.File(NameOf(c.layout) + u".pdf"_s);
-        ASSERT_EQ(WritePdf(path, k, rows, {0, 9}, c.layout), QString());
-        const test::PdfProbe pdf = test::ProbePdf(path);
+        ASSERT_EQ(WritePdf(path, k, rows, {0, 9}, c.layout).error(), QString());
+        const PdfProbe pdf = ProbePdf(path);
         EXPECT_EQ(pdf.Pages, (9 + c.perSheet - 1) / c.perSheet);
         EXPECT_NEAR(pdf.Points.width(), c.points.width(), 1);
         EXPECT_NEAR(pdf.Points.height(), c.points.height(), 1);
@@ -46,6 +182,10 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
         EXPECT_TRUE(pdf.FontsEmbedded);
         EXPECT_EQ(pdf.AttachedText, text);
     }
+    // An export goes through the program's one writing path, and says it was an export.
+    EXPECT_EQ(
+        WritePdf(folder.File(u"無い/短冊.pdf"_s), k, rows, {0, 1}, SheetLayout::Tanzaku).error(),
+        u"ファイル「短冊.pdf」に書き出せません。\rフォルダに書き込めません。"_s);
     // The text keeps what the drawing cannot give back: ー, and every listed page in order.
     EXPECT_TRUE(text.contains(u"―― 1 ――\n前書　前書1\n句　古池や"_s));
     EXPECT_TRUE(text.contains(u"句　ぶーんと蜂\n"_s));
@@ -53,12 +193,12 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
 }
 
 TEST(StripImages, SizeAtEachScaleAndColumnsThatDoNotBreak) {
-    const Kushu k = test::MakeKushu(1);
+    const Kushu k = MakeKushu(1);
     const StripPage page = PageToPrint(k, PageRows(k), 1);
-    test::Folder folder;
+    Folder folder;
     for (const int scale : {1, 2, 4}) {
         const QString path = folder.File(QString::number(scale) + u".png"_s);
-        ASSERT_EQ(WritePng(path, page, scale), QString());
+        ASSERT_EQ(WritePng(path, page, scale).error(), QString());
         EXPECT_EQ(QImage(path).size(), QSize(181, 533) * scale);
     }
     // A verse far longer than its column, and characters no face has: the column is cut at
@@ -83,27 +223,8 @@ TEST(StripImages, SizeAtEachScaleAndColumnsThatDoNotBreak) {
     EXPECT_GT(ink(StripImage(strange, 1), verse), 0);
 }
 
-TEST(StripFiles, FailedWriteLeavesNothingAndKeepsTheOldFile) {
-    test::Folder folder;
-    const Kushu k = test::MakeKushu(1);
-    EXPECT_EQ(
-        WritePdf(folder.File(u"無い/短冊.pdf"_s), k, PageRows(k), {0, 1}, SheetLayout::Tanzaku),
-        u"ファイル「短冊.pdf」に書き出せません。\rフォルダに書き込めません。"_s);
-    const QString old = folder.File(u"短冊.png"_s);
-    test::WriteBytes(old, "old");
-    const auto halfWritten = [](QIODevice& device) {
-        return device.write("half") < 0;
-    };
-    EXPECT_EQ(SaveFileWith(old, halfWritten, WriteKind::Export),
-              u"ファイル「短冊.png」に書き出せません。\rディスクの空きが足りないか、"
-              u"書き込み中にエラーが起きました。"_s);
-    EXPECT_EQ(test::ReadBytes(old), "old");
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{u"短冊.png"_s});
-}
-
 TEST(StripImages, OnATanzakuSheetReadingsAndSecondLinesKeepClearOfTheirNeighbours) {
-    const Kushu k = test::MakeKushu(1);
+    const Kushu k = MakeKushu(1);
     StripPage page = PageToPrint(k, PageRows(k), 1);
     page.Preface = u"夏の夕暮れ"_s;
     page.Postscript = u"鶺鴒《せきれい》も見ゆ"_s;
@@ -139,3 +260,6 @@ TEST(StripImages, OnATanzakuSheetReadingsAndSecondLinesKeepClearOfTheirNeighbour
         EXPECT_LT(lastGreen, firstRed);
     }
 }
+
+} // namespace
+} // namespace yomiwa::test

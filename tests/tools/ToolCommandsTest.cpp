@@ -3,9 +3,11 @@
 #include "KansoJson.h"
 #include "KushuFile.h"
 #include "KushuJson.h"
+#include "RenderCommand.h"
 #include "TestSupport.h"
 
 #include <QDir>
+#include <QImage>
 #include <QProcess>
 
 #include <gtest/gtest.h>
@@ -39,7 +41,7 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
         EXPECT_EQ(Text(RunTool({u"build"_s, folder.File(u"in.json"_s), out})),
                   Text({ExitOk, ywk.toUtf8() + '\n', {}}));
     }
-    ASSERT_EQ(WriteKushuFile(folder.Path(), k), QString());
+    ASSERT_EQ(WriteKushuFile(folder.Path(), k).error(), QString());
     EXPECT_EQ(ReadBytes(ywk), ReadBytes(folder.File(u"春_夏_二.Ywk"_s)));
     EXPECT_EQ(Text(RunTool({u"dump"_s, ywk})), Text({ExitOk, KushuJsonText(k), {}}));
 
@@ -50,7 +52,7 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     WriteBytes(folder.File(u"c.json"_s), json);
     const QString kan = folder.File(u"春_一.kan"_s);
     EXPECT_EQ(Text(RunTool({u"build-comments"_s, folder.File(u"c.json"_s), kan})), Text({}));
-    EXPECT_EQ(ReadBytes(kan), SerializeKanso(comments).Bytes);
+    EXPECT_EQ(ReadBytes(kan), SerializeKanso(comments).value());
     EXPECT_EQ(Text(RunTool({u"dump-comments"_s, kan})), Text({ExitOk, json, {}}));
 }
 
@@ -79,9 +81,9 @@ TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
         {{u"dump-comments"_s, folder.File(u"無い.kan"_s)},
          cannotRead + u"ファイル「無い.kan」を読み込めません。"_s},
         {{u"build"_s, json, folder.Path()},
-         WriteKushuFile(folder.Path(), MakeKushu(1, u"春/夏"_s))},
+         WriteKushuFile(folder.Path(), MakeKushu(1, u"春/夏"_s)).error()},
         {{u"build-comments"_s, comments, folder.File(u"新.kan"_s)},
-         SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).Error},
+         SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).error()},
     };
     for (const auto& [arguments, message] : cases) {
         EXPECT_FALSE(message.isEmpty());
@@ -127,26 +129,81 @@ TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
     EXPECT_EQ(ConsoleText(u"a\r\n\r\nb\rc"_s), QByteArray("a\n\nb\nc\n"));
 }
 
-TEST(ToolCommands, TheProgramGivesExitCodesAndStreams) {
+TEST(ToolRender, ExitCodesAndMessages) {
     Folder folder;
-    ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)), QString());
+    ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)).error(), QString()); // six pages
+    const QString ywk = folder.File(u"春_一.Ywk"_s);
+    const QString pdf = folder.File(u"a.pdf"_s), png = folder.File(u"a.png"_s);
+    WriteBytes(folder.File(u"bad.Ywk"_s), "x\r\n");
+    struct Case {
+        QStringList arguments;
+        int exit;
+        QString errorStart; // the error up to the usage text
+    };
+    const Case cases[] = {
+        {{ywk, pdf}, ExitOk, {}},
+        {{ywk, pdf, u"--layout"_s, u"a4-fit"_s, u"--page"_s, u"6"_s}, ExitOk, {}},
+        {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"2"_s}, ExitOk, {}},
+        {{ywk, png}, ExitUsage, u"PNG 画像には --page でページを指定してください。"_s},
+        {{ywk, png, u"--page"_s, u"7"_s},
+         ExitUsage,
+         u"--page には 1 から 6 までのページ番号を指定してください（この句集は 6 ページです）。"_s},
+        {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"3"_s},
+         ExitUsage,
+         u"--scale には 1、2、4 のどれかを指定してください。"_s},
+        {{ywk, pdf, u"--layout"_s, u"a3"_s},
+         ExitUsage,
+         u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s},
+        {{ywk, pdf, u"--page"_s},
+         ExitUsage,
+         u"オプション「--page」には値を一つ指定してください。"_s},
+        {{ywk, folder.File(u"a.txt"_s)}, ExitUsage, u"出力ファイル「"_s},
+        {{ywk}, ExitUsage, u"「render」には句集ファイルと出力ファイルの二つが必要です"_s},
+        {{folder.File(u"bad.Ywk"_s), pdf}, ExitRefused, u"句集を開けません。"_s},
+        {{ywk, folder.File(u"無い/a.pdf"_s)},
+         ExitRefused,
+         u"ファイル「a.pdf」に書き出せません。"_s},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
+        const ToolResult result = RunTool(QStringList{u"render"_s} + c.arguments);
+        EXPECT_EQ(result.Exit, c.exit);
+        EXPECT_TRUE(result.Error.startsWith(c.errorStart)) << result.Error.toStdString();
+        EXPECT_EQ(result.Error.endsWith(UsageText()), c.exit == ExitUsage);
+    }
+    EXPECT_EQ(QImage(png).size(), QSize(362, 1066));
+}
+
+// The program itself: 0 and the JSON on stdout; 1 and the program's message on stderr, its
+// CR a newline; 2 and the reason and the usage. It draws without any display, choosing the
+// offscreen platform itself.
+TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
+    Folder folder;
+    ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)).error(), QString());
     WriteBytes(folder.File(u"壊_一.Ywk"_s), Sjis(u"題\r\n\r\n一\r\n\r\nJOSTART\r\n"_s));
-    // 0 and the JSON on stdout; 1 and the program's message on stderr, its CR a newline; 2 and
-    // the reason and the usage.
+    const QString ywk = folder.File(u"春_一.Ywk"_s), pdf = folder.File(u"b.pdf"_s);
     const std::tuple<QStringList, int, QByteArray, QString> runs[] = {
-        {{u"dump"_s, folder.File(u"春_一.Ywk"_s)}, 0, KushuJsonText(MakeKushu(2)), {}},
+        {{u"dump"_s, ywk}, 0, KushuJsonText(MakeKushu(2)), {}},
         {{u"dump"_s, folder.File(u"壊_一.Ywk"_s)},
          1,
          {},
          u"句集を開けません。\n５行目のデータが不正です。\n"_s},
         {{u"dump"_s}, 2, {}, u"「dump」には引数が1つ必要です（FILE.Ywk）。\n\n"_s + UsageText()},
+        {{u"render"_s, ywk, pdf, u"--layout"_s, u"b4"_s}, 0, {}, {}},
     };
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+        environment.remove(name);
     for (const auto& [arguments, exit, out, err] : runs) {
         QProcess process;
+        process.setProcessEnvironment(environment);
         process.start(QStringLiteral(YOMIWA_TOOL_PATH), arguments);
         ASSERT_TRUE(process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit);
         EXPECT_EQ(process.exitCode(), exit);
+        if (arguments[0] == u"render"_s)
+            continue; // its streams: where it wrote, and whatever Qt says
         EXPECT_EQ(process.readAllStandardOutput(), out);
         EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), err);
     }
+    EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF"));
 }

@@ -68,9 +68,9 @@ TEST(ToolCollectionJson, RandomCollectionsRoundTripInQtsOwnLayout) {
         // Written as it is made, yet exactly what QJsonDocument writes: layout, key order,
         // escapes, signed colours.
         EXPECT_EQ(text, QJsonDocument(Parsed(text)).toJson()) << "round " << round;
-        const KushuFromJsonResult back = KushuFromJson(Parsed(text));
-        ASSERT_TRUE(back.ok()) << back.Error.toStdString();
-        EXPECT_EQ(back.Collection, k) << "round " << round;
+        const Result<Kushu> back = KushuFromJson(Parsed(text));
+        ASSERT_TRUE(back.ok()) << back.error().toStdString();
+        EXPECT_EQ(back.value(), k) << "round " << round;
     }
 }
 
@@ -126,9 +126,9 @@ TEST(ToolCollectionJson, AcceptsWhatTheFileCanHoldAndRefusesTheRest) {
     for (const auto& [change, message] : cases) {
         QJsonObject json = Parsed(KushuJsonText(MakeKushu(2)));
         change(json);
-        const KushuFromJsonResult result = KushuFromJson(json);
-        EXPECT_EQ(result.Error, message);
-        EXPECT_EQ(result.Collection == Kushu(), !message.isEmpty());
+        const Result<Kushu> result = KushuFromJson(json);
+        EXPECT_EQ(result.error(), message);
+        EXPECT_EQ(result.ok(), message.isEmpty());
     }
 }
 
@@ -138,9 +138,9 @@ TEST(ToolCommentsJson, RoundTripAndRefusals) {
     EXPECT_EQ(text, QJsonDocument(Parsed(text)).toJson());
     EXPECT_EQ(CommentsJsonText({}),
               QJsonDocument(QJsonObject{{u"comments"_s, QJsonArray()}}).toJson());
-    const CommentsFromJsonResult back = CommentsFromJson(Parsed(text));
-    ASSERT_TRUE(back.ok()) << back.Error.toStdString();
-    EXPECT_EQ(back.Comments, comments);
+    const Result<QStringList> back = CommentsFromJson(Parsed(text));
+    ASSERT_TRUE(back.ok()) << back.error().toStdString();
+    EXPECT_EQ(back.value(), comments);
 
     const std::pair<QJsonValue, QString> faults[] = {
         {QJsonArray{u"a"_s}, u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s},
@@ -151,8 +151,6 @@ TEST(ToolCommentsJson, RoundTripAndRefusals) {
          u"「title」は使えない項目です（使える項目：comments）。"_s},
     };
     for (const auto& [json, message] : faults) {
-        const CommentsFromJsonResult result = CommentsFromJson(json);
-        EXPECT_EQ(result.Error, message);
-        EXPECT_TRUE(result.Comments.isEmpty());
+        EXPECT_EQ(CommentsFromJson(json).error(), message);
     }
 }

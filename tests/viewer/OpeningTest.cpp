@@ -17,9 +17,11 @@ TEST_F(Opening, ShowsHeaderPagesCommentsAndThePrefacePageFirst) {
     Write(k);
     Write(MakeKushu(2, u"秋"_s));
     ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_十.kan"_s,
-                             {u"序へ\r\n\r\n三行目 "_s, u"一句目へ"_s, {}, {}, {}, {}}),
+                             {u"序へ\r\n\r\n三行目 "_s, u"一句目へ"_s, {}, {}, {}, {}})
+                  .error(),
               QString());
-    ASSERT_EQ(WriteKansoFile(folder.Path(), u"秋_一.kan"_s, {u"a"_s, u"b"_s, u"c"_s}), QString());
+    ASSERT_EQ(WriteKansoFile(folder.Path(), u"秋_一.kan"_s, {u"a"_s, u"b"_s, u"c"_s}).error(),
+              QString());
     Start();
     Open(u"春_十一"_s);
     EXPECT_TRUE(dialogs.Messages.isEmpty());

@@ -128,7 +128,7 @@ TEST_F(ViewerFaults, TheSelectedRowsFileIsTheOneActedOnWhateverItsLetterCase) {
          {std::tuple{u"x_一.Ywk"_s, 1, u"小"_s}, std::tuple{u"x_一.YWK"_s, 2, u"大"_s}}) {
         Kushu k = MakeKushu(count, u"x"_s);
         k.Password = password;
-        WriteBytes(Path(name), SerializeKushu(k).Bytes);
+        WriteBytes(Path(name), SerializeKushu(k).value());
     }
     WriteBytes(Path(u"X_一.KAN"_s),
                Sjis(u"KANSOSTART--\r\n序の感想\r\nKANSOEND--\r\n"_s) +

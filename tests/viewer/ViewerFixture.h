@@ -35,7 +35,9 @@ protected:
         ASSERT_TRUE(form->Form_Load(folder.Path().chopped(1)));
         form->show();
     }
-    void Write(const Kushu& kushu) { ASSERT_EQ(WriteKushuFile(folder.Path(), kushu), QString()); }
+    void Write(const Kushu& kushu) {
+        ASSERT_EQ(WriteKushuFile(folder.Path(), kushu).error(), QString());
+    }
     QString Path(const QString& name) const { return folder.File(name); }
 
     template <typename T = QWidget> T* Find(const QString& name) const {
