@@ -26,8 +26,8 @@ namespace {
 // Says Yes to every question and shows nothing.
 class YesDialogs : public ui::Dialogs {
 public:
-    Answer MsgBox(QWidget*, const QString&, int style, const QString&) override {
-        return style == StyleYesNo ? Answer::Yes : Answer::Ok;
+    Answer MsgBox(QWidget*, const QString&, ui::MsgStyle style, const QString&) override {
+        return style == ui::MsgStyle::YesNo ? Answer::Yes : Answer::Ok;
     }
     std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }
     void ShowModal(QDialog*) override {}
@@ -45,7 +45,7 @@ struct Bench {
     }
     editor::F_sakusei& Open() {
         window.reset();
-        state.EditMode = u"変更"_s;
+        state.Editing = EditMode::Change;
         window = std::make_unique<editor::F_sakusei>(state, dialogs,
                                                      QString::fromUtf16(bench::MaximalKushuName));
         window->show();

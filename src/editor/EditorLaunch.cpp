@@ -1,8 +1,8 @@
 #include "EditorLaunch.h"
 
 #include "F_pass.h"
-#include "FileNames.h"
 #include "F_sakusei.h"
+#include "FileNames.h"
 #include "KushuFile.h"
 
 namespace yomiwa::editor {
@@ -21,7 +21,7 @@ void ShowEditor(SharedState& state, ui::Dialogs& dialogs, QWidget* parent,
 } // namespace
 
 void LaunchNewCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* parent) {
-    state.EditMode = u"新規"_s;
+    state.Editing = EditMode::New;
     ShowEditor(state, dialogs, parent, QString());
 }
 
@@ -29,17 +29,17 @@ void LaunchChangeCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* p
                             const QString& selected) {
     if (selected.isEmpty()) {
         dialogs.MsgBox(parent, u"上のリストから、編集したい句集を選択してください。"_s,
-                       ui::Dialogs::StyleOk);
+                       ui::MsgStyle::Ok);
         return;
     }
     // Only the header is needed here: the password on line 4.
     const KushuHeader header = ReadKushuHeader(CollectionFilePath(state.AppFolder, selected), 4);
     if (!header.ok()) {
-        dialogs.MsgBox(parent, header.Error, ui::Dialogs::StyleNotice);
+        dialogs.MsgBox(parent, header.Error, ui::MsgStyle::Notice);
         return;
     }
     state.EditPassword = header.Password;
-    state.EditMode = u"変更"_s;
+    state.Editing = EditMode::Change;
     protect::F_pass pass(
         state, dialogs, [&] { ShowEditor(state, dialogs, parent, selected); }, parent);
     dialogs.ShowModal(&pass);

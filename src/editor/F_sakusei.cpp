@@ -3,7 +3,6 @@
 #include "BoxText.h"
 #include "ColourValues.h"
 #include "Controls.h"
-#include "EditorTexts.h"
 #include "Faces.h"
 #include "FileNames.h"
 #include "HelpTexts.h"
@@ -30,8 +29,6 @@ using ui::MakeFont;
 using ui::Tw;
 
 namespace {
-const QString NewMode = u"新規"_s;
-
 bool IsLineBreakOrTab(QChar c) {
     return c == u'\r' || c == u'\n' || c == u'\t';
 }
@@ -69,7 +66,7 @@ void F_sakusei::BuildControls() {
 
     // The preview strip. Label12 lies over the whole strip and the three columns over
     // Label12, so that each column explains itself and the rest of the strip the strip.
-    Shape1 = new ui::RoundedShape(this, 0x00C0FFFF, SystemColour(8), 2);
+    Shape1 = new ui::RoundedShape(this, 0x00C0FFFF, ui::SystemColours::WindowText, 2);
     Shape1->setObjectName(u"Shape1"_s);
     ui::PlaceTwips(Shape1, 60, 60, 1455, 4395);
     Label12 = ui::AddLabel(this, "Label12", QString(), Tw(60, 60, 1455, 4395), font());
@@ -173,7 +170,7 @@ void F_sakusei::BuildColourFrame() {
     Frame1->setObjectName(u"Frame1"_s);
     Frame1->setFont(MakeFont(Face::Gothic, 11.25));
     // A frame paints its own background, the button face, whatever colour the window has.
-    ui::SetBackColour(Frame1, SystemColour(15));
+    ui::SetBackColour(Frame1, ui::SystemColours::ButtonFace);
     ui::PlaceTwips(Frame1, 5220, 4380, 5295, 3015);
 
     // A grid inside the frame: the strip's six colours three to a row, the commentary's
@@ -273,13 +270,13 @@ void F_sakusei::WatchHelp() {
 
 void F_sakusei::Form_Load() {
     ui::CentreOnScreen(this);
-    setWindowTitle(ProgramTitle() + u" 作成・編集モード"_s);
+    setWindowTitle(ui::ProgramTitle() + u" 作成・編集モード"_s);
 
     ui::SetBoxText(Text1, QString());
     for (QLineEdit* field : {Text2, Text3, Text4, Text5, Text6, Text7, Text9})
         field->clear();
 
-    if (m_state.EditMode == NewMode)
+    if (m_state.Editing == EditMode::New)
         LoadNew();
     else
         LoadChange();
@@ -288,7 +285,8 @@ void F_sakusei::Form_Load() {
 
 void F_sakusei::LoadNew() {
     m_state.EditorKushu = Kushu();
-    List1->addItems({u"序"_s, u"跋"_s, u"プロフィール"_s, u"奥付"_s});
+    List1->addItems({KindName(EntryKind::Jo), KindName(EntryKind::Batsu), KindName(EntryKind::Prof),
+                     KindName(EntryKind::Oku)});
     SelectRow(0);
     const ColourSet shown = ReadShownColours();
     for (KuEntry& entry : m_state.EditorKushu.Entries) {
@@ -312,7 +310,7 @@ void F_sakusei::LoadChange() {
         } else {
             m_loaded = false;
         }
-        m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
         return;
     }
 
@@ -324,14 +322,14 @@ void F_sakusei::LoadChange() {
     SetFieldText(Text4, k.Edition);
 
     List1->clear();
-    List1->addItem(u"序"_s);
+    List1->addItem(KindName(EntryKind::Jo));
     ui::SetBoxText(Text1, k.Entries.at(0).Commentary);
     ApplyShownColours(k.Entries.at(0).Colours);
     QStringList verses;
     verses.reserve(k.KuCount() + 3);
     for (int i = 1; i <= k.KuCount(); ++i)
         verses.append(k.Entries.at(i).Verse);
-    verses << u"跋"_s << u"プロフィール"_s << u"奥付"_s;
+    verses << KindName(EntryKind::Batsu) << KindName(EntryKind::Prof) << KindName(EntryKind::Oku);
     List1->addItems(verses);
     SelectRow(0);
     SetFieldText(Text9, m_state.EditPassword);
@@ -450,7 +448,7 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
 
 bool F_sakusei::ConfirmLeaveWithoutSaving() {
     return m_dialogs.MsgBox(this, u"編集結果を保存せずに句集の編集を終了して良いですか?"_s,
-                            ui::Dialogs::StyleYesNo, ProgramTitle()) == ui::Dialogs::Answer::Yes;
+                            ui::MsgStyle::YesNo, ui::ProgramTitle()) == ui::Dialogs::Answer::Yes;
 }
 
 void F_sakusei::reject() {

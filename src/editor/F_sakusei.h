@@ -92,7 +92,8 @@ private:
     QWidget* FieldControl(Field field) const;
     // Carries out what an operation decided: rows, selection, message, focus, fields.
     void Apply(const Outcome& outcome);
-    void Tell(const QString& text, int style = ui::Dialogs::StyleOk, const QString& title = {});
+    void Tell(const QString& text, ui::MsgStyle style = ui::MsgStyle::Ok,
+              const QString& title = {});
     void ConnectEditing();
     // The controls a colour slot is painted on: the shown colour's control and, for the
     // title and caption colours, their companions.

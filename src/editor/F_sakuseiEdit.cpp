@@ -1,6 +1,5 @@
 // The editor's buttons: the entry list operations, the colours, and leaving.
 #include "BoxText.h"
-#include "EditorTexts.h"
 #include "F_sakusei.h"
 #include "FileNames.h"
 #include "KushuFile.h"
@@ -58,7 +57,7 @@ QWidget* F_sakusei::FieldControl(Field field) const {
     return nullptr;
 }
 
-void F_sakusei::Tell(const QString& text, int style, const QString& title) {
+void F_sakusei::Tell(const QString& text, ui::MsgStyle style, const QString& title) {
     ++m_told;
     m_dialogs.MsgBox(this, text, style, title);
 }
@@ -157,7 +156,7 @@ void F_sakusei::Command4_Click() {
         Tell(u"パスワードが２行以上になっています。\r"_s
              u"クリップボードを使って文字を貼り付ける場合は、\r"_s
              u"改行が含まれないように注意してください。"_s,
-             ui::Dialogs::StyleOk, u"パスワードは１行にしてください"_s);
+             ui::MsgStyle::Ok, u"パスワードは１行にしてください"_s);
         Text9->setFocus();
         return;
     }
@@ -192,7 +191,7 @@ void F_sakusei::Command4_Click() {
     if (QFileInfo::exists(m_state.AppFolder + fileName)) {
         const ui::Dialogs::Answer answer = m_dialogs.MsgBox(
             this, title + u"の第"_s + edition + u"版はすでに存在します。上書きしますか？"_s,
-            ui::Dialogs::StyleYesNo, ProgramTitle());
+            ui::MsgStyle::YesNo, ui::ProgramTitle());
         if (answer != ui::Dialogs::Answer::Yes)
             return;
     }
@@ -203,7 +202,7 @@ void F_sakusei::Command4_Click() {
     // A refused or failed write leaves the file and the editor as they were.
     const QString error = WriteKushuFile(m_state.AppFolder, kushu);
     if (!error.isEmpty()) {
-        Tell(error, ui::Dialogs::StyleNotice);
+        Tell(error, ui::MsgStyle::Notice);
         return;
     }
     if (m_state.RefreshCollectionList)

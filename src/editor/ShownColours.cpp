@@ -66,17 +66,17 @@ void ShownColours::Apply(const ColourSet& colours) const {
 
 ColourSet DefaultColours() {
     ColourSet c;
-    c[WholeBack] = SystemColour(15);  // button face
-    c[StripFill] = 0x00C0FFFF;        // light yellow
-    c[StripBorder] = SystemColour(8); // window text
-    c[PrefaceFore] = 0x00800000;      // dark blue
-    c[PostscriptFore] = 0x00004080;   // brown
-    c[VerseFore] = SystemColour(18);  // button text
-    c[NoteBack] = SystemColour(5);    // window background
-    c[NoteFore] = SystemColour(8);
-    c[TitleBack] = SystemColour(5);
-    c[TitleFore] = SystemColour(8);
-    c[CaptionFore] = SystemColour(18);
+    c[WholeBack] = ui::SystemColours::ButtonFace;
+    c[StripFill] = 0x00C0FFFF; // light yellow
+    c[StripBorder] = ui::SystemColours::WindowText;
+    c[PrefaceFore] = 0x00800000;    // dark blue
+    c[PostscriptFore] = 0x00004080; // brown
+    c[VerseFore] = ui::SystemColours::ButtonText;
+    c[NoteBack] = ui::SystemColours::WindowBack;
+    c[NoteFore] = ui::SystemColours::WindowText;
+    c[TitleBack] = ui::SystemColours::WindowBack;
+    c[TitleFore] = ui::SystemColours::WindowText;
+    c[CaptionFore] = ui::SystemColours::ButtonText;
     return c;
 }
 

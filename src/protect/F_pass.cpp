@@ -57,13 +57,13 @@ F_pass::F_pass(SharedState& state, ui::Dialogs& dialogs, std::function<void()> o
 
 void F_pass::Form_Load() {
     ui::CentreOnScreen(this);
-    setWindowTitle(u"【Yomiwa】Ver.1.1"_s + u" パスワード入力"_s);
+    setWindowTitle(ui::ProgramTitle() + u" パスワード入力"_s);
 }
 
 void F_pass::Command1_Click() {
     if (m_state.EditPassword != Text9->text()) {
         // The reader may correct the typed text and try again, as often as needed.
-        m_dialogs.MsgBox(this, u"パスワードが間違っています。"_s, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, u"パスワードが間違っています。"_s, ui::MsgStyle::Notice);
         return;
     }
     QDialog::accept();

@@ -25,10 +25,10 @@ using ui::Tw;
 
 namespace {
 // The default colours of the platform's controls.
-constexpr ColourValue ButtonFace = SystemColour(15);
-constexpr ColourValue ButtonText = SystemColour(18);
-constexpr ColourValue WindowBack = SystemColour(5);
-constexpr ColourValue WindowText = SystemColour(8);
+using ui::SystemColours::ButtonFace;
+using ui::SystemColours::ButtonText;
+using ui::SystemColours::WindowBack;
+using ui::SystemColours::WindowText;
 constexpr ColourValue White = 0x00FFFFFF;
 constexpr ColourValue Cream = 0x00C0FFFF;
 
@@ -195,11 +195,11 @@ bool MainForm::Form_Load(const QString& executableFolder) {
     // A folder where no lock can be made cannot tell another instance either: the reader
     // may still read.
     if (!m_lock->TryLock() && m_lock->HeldByAnother()) {
-        m_dialogs.MsgBox(this, u"【Yomiwa】はすでに起動されています。"_s, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, u"【Yomiwa】はすでに起動されています。"_s, ui::MsgStyle::Notice);
         return false;
     }
     ui::CentreOnScreen(this);
-    setWindowTitle(u"【Yomiwa】Ver.1.1"_s + u" 閲覧モード"_s);
+    setWindowTitle(ui::ProgramTitle() + u" 閲覧モード"_s);
     m_state.AppFolder = folder;
     ListCollections();
     for (ui::StripColumn* strip : {m_label1, m_label2, m_label3})
@@ -239,7 +239,7 @@ void MainForm::List2_Click() {
         return;
     const KushuHeader header = ReadKushuHeader(m_state.AppFolder + FileNameOf(item), 3);
     if (!header.ok()) {
-        m_dialogs.MsgBox(this, header.Error, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, header.Error, ui::MsgStyle::Notice);
         return;
     }
     m_label9->setText(header.Author);

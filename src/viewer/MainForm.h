@@ -61,6 +61,8 @@ public:
     void StoreShownComment();
 
     bool IsCollectionOpen() const { return m_collectionOpen; }
+    // The page-list row whose comment is in the comment box.
+    int ShownPageIndex() const { return m_shownPage; }
 
     // Printing and export of the strip pages (Ctrl+P, Ctrl+E, the strip's context menu).
     void Print_Click();
@@ -106,6 +108,10 @@ private:
     // replaced.
     bool m_keepMismatched = false;
     bool m_quitting = false;
+    // Set while a newly opened collection selects its first page: the comment box still
+    // holds the previous collection's comment, which has been dealt with already.
+    bool m_opening = false;
+    int m_shownPage = 0;
 
     ui::RoundedShape* m_shape1 = nullptr;
     ui::StripColumn* m_label1 = nullptr;

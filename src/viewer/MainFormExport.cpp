@@ -102,7 +102,7 @@ void MainForm::ExportPdf_Click() {
     const QString failure =
         print::WritePdf(path, kushu, PageRows(kushu), choice->first, choice->second);
     if (!failure.isEmpty())
-        m_dialogs.MsgBox(this, failure, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, failure, ui::MsgStyle::Notice);
 }
 
 void MainForm::ExportImage_Click() {
@@ -125,7 +125,7 @@ void MainForm::ExportImage_Click() {
     const QString failure = print::WritePng(
         path, print::PageToPrint(kushu, PageRows(kushu), current), ImageScales[scale]);
     if (!failure.isEmpty())
-        m_dialogs.MsgBox(this, failure, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, failure, ui::MsgStyle::Notice);
 }
 
 void MainForm::Print_Click() {

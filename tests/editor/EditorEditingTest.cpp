@@ -57,7 +57,7 @@ TEST_F(EditorEditing, AddingFillsANewCollectionAndARefusalKeepsEverything) {
     EXPECT_EQ(Said(),
               QStringList{Box(u"句が２行以上になっています。\rクリップボードを使って文字"
                               u"を貼り付ける場合は、\r改行が含まれないように注意してください。"_s,
-                              0, u"句は１行にしてください"_s)});
+                              Ok, u"句は１行にしてください"_s)});
     EXPECT_EQ(window->focusWidget(), Line("Text5"));
     EXPECT_EQ(state.EditorKushu, before);
     ExpectListMatchesArray();
@@ -108,9 +108,9 @@ TEST_F(EditorEditing, DeleteAsksAndLeavesNoRowSelected) {
     EXPECT_EQ(List1()->currentRow(), 2);
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
     Click("Command3");
-    EXPECT_EQ(
-        Said(),
-        QStringList(2, Box(u"「"_s + k.Entries[2].Verse + u"」を削除して良いですか?"_s, 4, Title)));
+    EXPECT_EQ(Said(),
+              QStringList(2, Box(u"「"_s + k.Entries[2].Verse + u"」を削除して良いですか?"_s, YesNo,
+                                 Title)));
     EXPECT_EQ(state.EditorKushu.KuCount(), 2);
     ExpectListMatchesArray();
     EXPECT_EQ(List1()->currentRow(), -1);

@@ -34,7 +34,7 @@ TEST_F(EditorFaults, APastedLineBreakIsRefusedWhateverItsForm) {
             Fill(u"前"_s, u"句"_s, u"後"_s);
             Line(fields[f])->insert(u"上"_s + lineBreak + u"下"_s);
             Click("Command5");
-            EXPECT_EQ(Said(-1), Box(TwoLines(names[f]), 0, names[f] + u"は１行にしてください"_s));
+            EXPECT_EQ(Said(-1), Box(TwoLines(names[f]), Ok, names[f] + u"は１行にしてください"_s));
             EXPECT_EQ(Rows().size(), 4);
         }
         // The password, which could never be typed again, and the title.
@@ -42,7 +42,8 @@ TEST_F(EditorFaults, APastedLineBreakIsRefusedWhateverItsForm) {
         Line("Text2")->setText(u"春"_s);
         Line("Text9")->insert(u"秘"_s + lineBreak + u"密"_s);
         Click("Command4");
-        EXPECT_EQ(Said(-1), Box(TwoLines(u"パスワード"_s), 0, u"パスワードは１行にしてください"_s));
+        EXPECT_EQ(Said(-1),
+                  Box(TwoLines(u"パスワード"_s), Ok, u"パスワードは１行にしてください"_s));
         Line("Text9")->clear();
         Line("Text2")->insert(lineBreak);
         Click("Command4");
@@ -89,7 +90,7 @@ TEST_F(EditorFaults, SavingOverANameInAnotherLetterCaseAsksAndReplacesThatFile) 
     Line("Text4")->setText(u"一"_s);
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
     Click("Command4");
-    EXPECT_EQ(Said(), QStringList{Box(u"xの第一版はすでに存在します。上書きしますか？"_s, 4,
+    EXPECT_EQ(Said(), QStringList{Box(u"xの第一版はすでに存在します。上書きしますか？"_s, YesNo,
                                       u"【Yomiwa】Ver.1.1"_s)});
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{u"x_一.YWK"_s});
     EXPECT_TRUE(ReadKushuFile(folder.File(u"x_一.YWK"_s)).ok());
@@ -101,7 +102,7 @@ TEST(EditorRealBox, ChangeIsNotLeftPressedAfterItsMessage) {
     Folder folder;
     SharedState state;
     state.AppFolder = folder.Path();
-    state.EditMode = u"新規"_s;
+    state.Editing = EditMode::New;
     ui::QtDialogs boxes;
     editor::F_sakusei window(state, boxes, QString());
     window.show();

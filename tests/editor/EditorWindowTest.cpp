@@ -73,8 +73,7 @@ TEST_F(EditorStartup, NewModeStartsFourEmptyPagesInTheDefaultColours) {
 TEST_F(EditorStartup, ChangeModeShowsTheCollectionAndItsFirstPage) {
     Kushu k = MakeKushu(3, u"冬"_s, u"三"_s);
     k.Password = u"pass word"_s;
-    // Any mode other than the new one is a change.
-    OpenChange(Store(k), u"新規 "_s);
+    OpenChange(Store(k));
     EXPECT_EQ(Rows(), (QStringList{u"序"_s, k.Entries[1].Verse, k.Entries[2].Verse,
                                    k.Entries[3].Verse, u"跋"_s, u"プロフィール"_s, u"奥付"_s}));
     EXPECT_EQ(View(), u"0|解説0\r\n二行目|冬|芭蕉|三||序||pass word|no captions"_s);

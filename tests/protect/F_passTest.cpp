@@ -17,7 +17,7 @@ class PasswordGate : public ::testing::Test {
 protected:
     void Open(const QString& password, const QString& typed = {}) {
         state.EditPassword = password;
-        state.EditMode = u"変更"_s;
+        state.Editing = EditMode::Change;
         window = std::make_unique<protect::F_pass>(state, dialogs, [this] {
             // The password window has closed before the editor opens.
             EXPECT_FALSE(window->isVisible());
@@ -68,7 +68,8 @@ TEST_F(PasswordGate, OnlyTheExactPasswordOpensTheEditorByButtonOrEnter) {
     QTest::keyClick(Text9(), Qt::Key_Return);
     EXPECT_EQ(editorOpened, 0);
     EXPECT_EQ(dialogs.Said(),
-              QStringList(4, test::ScriptedDialogs::Box(u"パスワードが間違っています。"_s, 8)));
+              QStringList(4, test::ScriptedDialogs::Box(u"パスワードが間違っています。"_s,
+                                                        ui::MsgStyle::Notice)));
 
     Open(u"Haiku"_s, u"Haiku"_s);
     Get<QPushButton>("Command1")->click();
@@ -97,6 +98,6 @@ TEST_F(PasswordGate, EscapeCancelAndTheCloseBoxOpenNothing) {
     EXPECT_EQ(editorOpened, 0);
     EXPECT_TRUE(dialogs.Messages.isEmpty());
     // Cancelling changes nothing the launch had set.
-    EXPECT_EQ(state.EditMode, u"変更"_s);
+    EXPECT_EQ(state.Editing, EditMode::Change);
     EXPECT_EQ(state.EditPassword, u"pw"_s);
 }

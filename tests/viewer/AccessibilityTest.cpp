@@ -58,7 +58,7 @@ TEST_F(Accessibility, EveryControlIsNamedAndTheStripReadsItsFieldsText) {
 
 TEST_F(Accessibility, TheEditorsFieldsAreNamedByTheirCaptions) {
     state.AppFolder = folder.Path();
-    state.EditMode = u"新規"_s;
+    state.Editing = EditMode::New;
     editor::F_sakusei window(state, dialogs, QString());
     QStringList names;
     for (const char* field : {"Text2", "Text3", "Text4", "Text6", "Text5", "Text7", "Text1",

@@ -34,14 +34,13 @@ TEST_F(Opening, ShowsHeaderPagesCommentsAndThePrefacePageFirst) {
     EXPECT_EQ(ui::BoxText(Text1()), k.Entries[0].Commentary);
     EXPECT_EQ(ui::BoxText(Text2()), u"序へ\r\n\r\n三行目 "_s);
     EXPECT_EQ(state.KansoList.value(1), u"一句目へ"_s);
-    EXPECT_EQ(state.ShownPageIndex, 0);
-    EXPECT_EQ(state.OpeningFlag, u"OFF"_s);
+    EXPECT_EQ(form->ShownPageIndex(), 0);
     EXPECT_EQ(form->focusWidget(), Text2());
     EXPECT_TRUE(Text1()->isReadOnly() && !Text2()->isReadOnly()); // commentary is only read
 
     Open(u"秋_一"_s);
     EXPECT_EQ(
-        OneMessage(8),
+        OneMessage(Notice),
         u"感想ファイル「秋_一.kan」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s);
     EXPECT_EQ(Label(5)->text(), u"秋"_s);
     EXPECT_EQ(state.KansoList, QStringList(6));
@@ -54,14 +53,14 @@ TEST_F(Opening, AnotherCollectionWritesThePreviousCommentsBeforeItIsRead) {
     Start();
     const QString chooseFirst = u"上のリストから、開きたい句集を選択してください。"_s;
     Button(1)->click();
-    EXPECT_EQ(OneMessage(0), chooseFirst);
+    EXPECT_EQ(OneMessage(Ok), chooseFirst);
     EXPECT_FALSE(form->IsCollectionOpen());
     Open(u"春_一"_s);
     Type(u"序を読んで"_s);
     // The open collection does not count as a choice, and its comments stay where they are.
     List2()->clearSelection();
     Button(1)->click();
-    EXPECT_EQ(OneMessage(0), chooseFirst);
+    EXPECT_EQ(OneMessage(Ok), chooseFirst);
     EXPECT_FALSE(QFile::exists(Path(u"春_一.kan"_s)));
     EXPECT_EQ(state.KansoList, QStringList(5));
 
@@ -71,7 +70,7 @@ TEST_F(Opening, AnotherCollectionWritesThePreviousCommentsBeforeItIsRead) {
     // The box's text belonged to the other collection: it went to its file, not here.
     EXPECT_EQ(state.KansoList, QStringList(7));
     EXPECT_TRUE(Text2()->toPlainText().isEmpty());
-    EXPECT_EQ(state.ShownPageIndex, 0);
+    EXPECT_EQ(form->ShownPageIndex(), 0);
 
     // Opening the open collection again keeps its comments: written, emptied, read back.
     Open(u"春_一"_s);
@@ -92,13 +91,13 @@ TEST_F(Opening, UnreadableFileLeavesTheOpenCollectionExactlyAsItWas) {
     Type(u"まだ箱の中"_s);
 
     Open(u"悪い_一"_s);
-    EXPECT_EQ(OneMessage(8), u"句集を開けません。\r５行目のデータが不正です。"_s);
+    EXPECT_EQ(OneMessage(Notice), u"句集を開けません。\r５行目のデータが不正です。"_s);
 
     EXPECT_EQ(Label(5)->text() + Label(7)->text() + Label(8)->text(), u"春芭蕉第一版"_s);
     EXPECT_EQ(state.ViewerKushu, spring);
     EXPECT_EQ(state.EditPassword, u"鍵"_s);
     EXPECT_EQ(List1()->currentRow(), 2);
-    EXPECT_EQ(state.ShownPageIndex, 2);
+    EXPECT_EQ(form->ShownPageIndex(), 2);
     EXPECT_EQ(ui::BoxText(Text2()), u"まだ箱の中"_s);
     EXPECT_EQ(ui::BoxText(Text1()), spring.Entries[2].Commentary);
     EXPECT_EQ(ui::BackColour(form.get()), spring.Entries[2].Colours[WholeBack]);

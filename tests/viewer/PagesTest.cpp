@@ -37,14 +37,14 @@ TEST_F(Pages, RowsFindTheirEntriesWithHiddenSpecialPages) {
     for (int row = 0; row < typed.size(); ++row) {
         if (row > 0)
             Button(4)->click();
-        EXPECT_EQ(state.ShownPageIndex, row);
+        EXPECT_EQ(form->ShownPageIndex(), row);
         Type(typed[row]);
     }
     EXPECT_EQ(Column(1)->Caption(), u"奥付"_s);
     List1()->setCurrentRow(1); // chosen in the list: the comment comes back
     EXPECT_EQ(ui::BoxText(Text2()), u"二行目\r\n\r\n三行目 "_s);
     EXPECT_EQ(state.KansoList.value(6), u"奥"_s);
-    EXPECT_EQ(state.ShownPageIndex, 1);
+    EXPECT_EQ(form->ShownPageIndex(), 1);
     form->close(); // the close box quits like "Yomiwa終了", keeping every comment
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(
@@ -136,7 +136,7 @@ TEST_F(Pages, SpecialPagesAndPreviousAndNextAtBothEnds) {
     Type(u"最後"_s);
     Button(4)->click();
     EXPECT_EQ(List1()->currentRow(), 5);
-    EXPECT_EQ(state.ShownPageIndex, 5);
+    EXPECT_EQ(form->ShownPageIndex(), 5);
     EXPECT_EQ(ui::BoxText(Text2()), u"最後"_s);
     EXPECT_EQ(state.KansoList.value(5), QString());
     Button(3)->click();

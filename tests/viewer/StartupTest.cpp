@@ -36,7 +36,7 @@ TEST_F(ViewerStartup, SecondInstanceIsToldAndEnds) {
     SharedState other;
     viewer::MainForm second(other, dialogs);
     EXPECT_FALSE(second.Form_Load(folder.Path().chopped(1)));
-    EXPECT_EQ(OneMessage(8), u"【Yomiwa】はすでに起動されています。"_s);
+    EXPECT_EQ(OneMessage(Notice), u"【Yomiwa】はすでに起動されています。"_s);
     EXPECT_TRUE(other.AppFolder.isEmpty()); // nothing after the message ran
     // Once the first has gone another may start.
     form.reset();
@@ -94,7 +94,7 @@ TEST_F(HeaderPreview, ShowsAuthorAndEditionOrTheReasonAndLeavesTheOpenCollection
     QString prompt;
     for (const QString& bad : {u"短い_一"_s, u"壊れ_一"_s, u"消えた_一"_s}) {
         Choose(bad);
-        prompt = OneMessage(8);
+        prompt = OneMessage(Notice);
         EXPECT_TRUE(prompt.startsWith(u"句集を開けません。\r"_s)) << bad.toStdString();
         EXPECT_EQ(Label(9)->text() + Label(10)->text(), u"  蕪村 第二版"_s);
     }

@@ -90,7 +90,7 @@ protected:
     }
     // The prompt of the one message shown since the last call, whose style and title are
     // checked; the messages are forgotten.
-    QString OneMessage(int style, const QString& title = {}) {
+    QString OneMessage(MsgStyle style, const QString& title = {}) {
         const QList<ScriptedDialogs::Message> messages = std::exchange(dialogs.Messages, {});
         EXPECT_EQ(messages.size(), 1);
         EXPECT_EQ(messages.value(0).Style, style);
