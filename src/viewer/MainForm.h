@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Controls.h"
 #include "Dialogs.h"
 #include "Kushu.h"
 #include "SharedState.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <span>
 
 class QLabel;
 class QListWidget;
@@ -24,6 +26,9 @@ class StripColumn;
 } // namespace yomiwa::ui
 
 namespace yomiwa::viewer {
+
+// The reading window's controls, as its layout table gives them.
+std::span<const ui::ControlSpec> MainFormLayout();
 
 // The reading window (閲覧モード): the collections in the program's folder, the open
 // collection page by page on the tanzaku strip, the author's commentary and the reader's
@@ -76,9 +81,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void BuildControls();
-    // Names for screen readers, the tab order, and the keys that turn pages.
-    void SetUpKeysAndNames();
+    // Builds the controls from the window's layout table; returns those of the tab order.
+    QList<QWidget*> BuildControls();
+    // Names for screen readers and the keys that turn pages.
+    void SetUpKeysAndNames(const QList<QWidget*>& tabOrder);
     void BuildExportCommands();
     QListWidgetItem* ChosenCollection() const;
     QString ChosenText() const;
