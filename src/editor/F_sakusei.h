@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourDialog.h"
+#include "Controls.h"
 #include "Dialogs.h"
 #include "EntryOperations.h"
 #include "SharedState.h"
@@ -8,6 +9,8 @@
 
 #include <QDialog>
 #include <QHash>
+
+#include <span>
 
 class QGroupBox;
 class QKeyEvent;
@@ -23,6 +26,9 @@ class StripColumn;
 } // namespace yomiwa::ui
 
 namespace yomiwa::editor {
+
+// The editor's controls, as its layout table gives them.
+std::span<const ui::ControlSpec> F_sakuseiLayout();
 
 // The editor window (作成・編集モード): makes a new collection or changes the one whose
 // list text (title, "_", edition) it is given, in SharedState::EditorKushu.
@@ -73,8 +79,6 @@ protected:
 
 private:
     void BuildControls();
-    void BuildColourFrame();
-    void SetTabOrder();
     // Names for screen readers: the caption beside each control.
     void NameControls();
     void WatchHelp();

@@ -82,17 +82,17 @@ ColourSet DefaultColours() {
 
 const std::array<ColourButtonInfo, ColourSlotCount>& ColourButtons() {
     static const std::array<ColourButtonInfo, ColourSlotCount> buttons = {{
-        {"Command6", u"全体の背景"_s, WholeBack},
-        {"Command7", u"短冊"_s, StripFill},
-        {"Command8", u"短冊の縁"_s, StripBorder},
-        {"Command9", u"前書"_s, PrefaceFore},
-        {"Command10", u"句"_s, VerseFore},
-        {"Command11", u"後書"_s, PostscriptFore},
-        {"Command12", u"解説・注釈欄の背景"_s, NoteBack},
-        {"Command13", u"解説・注釈欄の文字"_s, NoteFore},
-        {"Command14", u"句集名･作者名の背景"_s, TitleBack},
-        {"Command15", u"句集名・作者名の文字"_s, TitleFore},
-        {"Command16", u"句集・作者・版数の文字"_s, CaptionFore},
+        {"Command6", WholeBack},
+        {"Command7", StripFill},
+        {"Command8", StripBorder},
+        {"Command9", PrefaceFore},
+        {"Command10", VerseFore},
+        {"Command11", PostscriptFore},
+        {"Command12", NoteBack},
+        {"Command13", NoteFore},
+        {"Command14", TitleBack},
+        {"Command15", TitleFore},
+        {"Command16", CaptionFore},
     }};
     return buttons;
 }
