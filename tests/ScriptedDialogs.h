@@ -13,6 +13,8 @@ namespace yomiwa::test {
 // Tests name a box's kind as Ok, YesNo or Notice.
 using ui::MsgStyle;
 using enum ui::MsgStyle;
+// The title of the program's questions.
+inline const QString Title = QStringLiteral("【Yomiwa】Ver.1.1");
 
 // A Dialogs service for tests: records every message box, answers from a queue, and
 // "shows a window modally" by running a queued callback that drives the window through

@@ -79,8 +79,8 @@ TEST_F(EditorFaults, SavingOverANameInAnotherLetterCaseAsksAndReplacesThatFile) 
     Line("Text4")->setText(u"一"_s);
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
     Click("Command4");
-    EXPECT_EQ(Said(), QStringList{Box(u"xの第一版はすでに存在します。上書きしますか？"_s, YesNo,
-                                      u"【Yomiwa】Ver.1.1"_s)});
+    EXPECT_EQ(Said(),
+              QStringList{Box(u"xの第一版はすでに存在します。上書きしますか？"_s, YesNo, Title)});
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{u"x_一.YWK"_s});
     EXPECT_TRUE(ReadKushuFile(folder.File(u"x_一.YWK"_s)).ok());
 }

@@ -50,7 +50,7 @@ TEST_F(EditorLaunch, NewCollectionOpensTheEditorWithoutAPassword) {
     EXPECT_EQ(state.EditPassword, u"前の句集"_s);
     // The close box asked before leaving.
     EXPECT_EQ(Said(), QStringList{Box(u"編集結果を保存せずに句集の編集を終了して良いですか?"_s,
-                                      YesNo, u"【Yomiwa】Ver.1.1"_s)});
+                                      YesNo, Title)});
 }
 
 TEST_F(EditorLaunch, OnlyTheRightPasswordOpensTheCollection) {

@@ -9,8 +9,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString Title = u"【Yomiwa】Ver.1.1"_s;
-
 class EditorSave : public EditorFixture {
 protected:
     EditorSave() {

@@ -1,4 +1,5 @@
 #include "EntryOperations.h"
+#include "ScriptedDialogs.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -6,8 +7,6 @@
 using namespace yomiwa;
 using namespace yomiwa::editor;
 using namespace yomiwa::test;
-using ui::MsgStyle;
-using enum ui::MsgStyle;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
@@ -27,9 +26,8 @@ Selection Row(const Kushu& k, int row) {
     return {row, row > k.KuCount() ? closing.at(row - k.KuCount() - 1) : k.Entries.at(row).Verse};
 }
 
-// A message box as one text: prompt, style and title.
 QString Box(const QString& text, MsgStyle style = Ok, const QString& title = {}) {
-    return text + u" |"_s + QString::number(int(style)) + u"| "_s + title;
+    return ScriptedDialogs::Box(text, style, title);
 }
 
 // The whole outcome as one text, so that one comparison checks all of it: "+row text"
@@ -170,7 +168,7 @@ TEST(DeleteEntry, AsksThenRemovesOnlyHaiku) {
 
     EXPECT_EQ(Summary(DeleteEntry(k, Row(k, 1), false)),
               u"ask "_s + Box(u"「"_s + before.Entries[1].Verse + u"」を削除して良いですか?"_s,
-                              YesNo, u"【Yomiwa】Ver.1.1"_s));
+                              YesNo, Title));
     EXPECT_EQ(k, before);
     EXPECT_EQ(Summary(DeleteEntry(k, Row(k, 1), true)), u"-1 ; no selection"_s);
     EXPECT_EQ(k.Entries.mid(1), before.Entries.mid(2));

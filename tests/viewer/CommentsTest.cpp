@@ -11,7 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString ConfirmTitle = u"【Yomiwa】Ver.1.1"_s;
 const QString QuitAnyway = u"\r\r感想を保存せずに終了しますか？"_s;
 
 using Quitting = ViewerTest;
@@ -25,7 +24,7 @@ TEST_F(Quitting, RefusedCommentNamesItsPageAndYesQuitsWithoutIt) {
     Type(u"よし\r\nKANSOEND--"_s);
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
     Button(2)->click();
-    EXPECT_EQ(OneMessage(YesNo, ConfirmTitle),
+    EXPECT_EQ(OneMessage(YesNo, Title),
               u"感想を保存できません。\r句「"_s + k.Entries[1].Verse +
                   u"」の感想に「KANSOEND--」だけの行があります。\r"_s +
                   u"この行があると、感想を正しく読み込めなくなります。"_s + QuitAnyway);
@@ -56,7 +55,7 @@ TEST_F(CommentSafety, UnwritableCommentsKeepTheCollectionOpenAndAskOnQuitting) {
     for (bool closeBox : {false, true}) {
         dialogs.QueueAnswer(ui::Dialogs::Answer::No);
         closeBox ? void(form->close()) : Button(2)->click();
-        prompt = OneMessage(YesNo, ConfirmTitle);
+        prompt = OneMessage(YesNo, Title);
         EXPECT_TRUE(prompt.startsWith(u"ファイル「春_一.kan」を保存できません。\r"_s));
         EXPECT_TRUE(prompt.endsWith(QuitAnyway)) << prompt.toStdString();
         EXPECT_TRUE(form->isVisible());
@@ -110,7 +109,7 @@ TEST_F(CommentSafety, MismatchedFileThatCannotBeKeptIsNotReplaced) {
     Type(u"書いた"_s);
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
     Button(2)->click();
-    EXPECT_EQ(OneMessage(YesNo, ConfirmTitle),
+    EXPECT_EQ(OneMessage(YesNo, Title),
               u"ファイル「春_一.kan」を保存できません。\r"_s
               u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s +
                   QuitAnyway);

@@ -114,7 +114,7 @@ TEST_F(ViewerFaults, ACommentsFileThatIsAFifoNeitherBlocksNorIsReplaced) {
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
     Button(2)->click();
     EXPECT_TRUE(
-        OneMessage(YesNo, u"【Yomiwa】Ver.1.1"_s)
+        OneMessage(YesNo, Title)
             .startsWith(u"ファイル「春_一.kan」を保存できません。\rこのファイルは通常の"_s));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(watchdog.m_fired) << "a read blocked";
