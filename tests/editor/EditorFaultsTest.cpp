@@ -1,4 +1,4 @@
-// The editor's fields and buttons as found in review: pasted line breaks, long texts, the
+// The editor's fields and buttons as found in review: pasted line breaks, long texts,
 // Enter on a button, 句の変更 under a real message box.
 
 #include "ColourValues.h"
@@ -70,19 +70,6 @@ TEST_F(EditorFaults, EnterActivatesTheFocusedButton) {
         QTest::keyClick(Get<QPushButton>("Command19"), key);
         EXPECT_EQ(dialogs.Messages.size(), 1);
     }
-}
-
-TEST_F(EditorFaults, SavingOverANameInAnotherLetterCaseAsksAndReplacesThatFile) {
-    WriteBytes(folder.File(u"x_一.YWK"_s), "old");
-    OpenNew();
-    Line("Text2")->setText(u"x"_s);
-    Line("Text4")->setText(u"一"_s);
-    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
-    Click("Command4");
-    EXPECT_EQ(Said(),
-              QStringList{Box(u"xの第一版はすでに存在します。上書きしますか？"_s, YesNo, Title)});
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{u"x_一.YWK"_s});
-    EXPECT_TRUE(ReadKushuFile(folder.File(u"x_一.YWK"_s)).ok());
 }
 
 // The only test here with a real, blocking message box: the box opens during the press of

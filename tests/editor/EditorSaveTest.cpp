@@ -95,6 +95,16 @@ TEST_F(EditorSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
     Kushu changed = k;
     changed.Entries[1].Verse = u"変えた句"_s;
     EXPECT_EQ(ReadBack(u"春_一.Ywk"_s), changed);
+
+    // A name in another letter case is the same file: asked for, and replaced.
+    WriteBytes(folder.File(u"x_一.YWK"_s), "old");
+    OpenNew();
+    Header(u"x"_s, u"一"_s);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+    Save();
+    EXPECT_EQ(Said(-1), Box(u"xの第一版はすでに存在します。上書きしますか？"_s, YesNo, Title));
+    EXPECT_EQ(Files(), (QStringList{u"x_一.YWK"_s, u"春_一.Ywk"_s}));
+    EXPECT_TRUE(ReadKushuFile(folder.File(u"x_一.YWK"_s)).ok());
 }
 
 TEST_F(EditorSave, RefusalsComeInTheirOrderWithTheFocusOnTheFieldAndWriteNothing) {
