@@ -99,7 +99,7 @@ void BM_AddAtRow(benchmark::State& s, Collections& c) {
         QCoreApplication::processEvents();
         s.ResumeTiming();
     }
-    if (b.state.EditorKushu.KuCount() != Haiku)
+    if (b.window->Collection().KuCount() != Haiku)
         s.SkipWithError("the collection changed size");
 }
 
@@ -118,7 +118,7 @@ void BM_DeleteAtRow(benchmark::State& s, Collections& c) {
         QCoreApplication::processEvents();
         s.ResumeTiming();
     }
-    if (b.state.EditorKushu.KuCount() != Haiku)
+    if (b.window->Collection().KuCount() != Haiku)
         s.SkipWithError("the collection changed size");
 }
 
@@ -159,12 +159,12 @@ void BM_SaveAndLeave(benchmark::State& s, Collections& c) {
 void BM_WriteKushuFileAlone(benchmark::State& s, Collections& c) {
     Bench& b = c.Maximal();
     b.Open();
-    WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+    WriteKushuFile(b.state.AppFolder, b.window->Collection());
     for (auto _ : s) {
         s.PauseTiming();
         b.Open();
         s.ResumeTiming();
-        const QString error = WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+        const QString error = WriteKushuFile(b.state.AppFolder, b.window->Collection());
         s.PauseTiming();
         if (!error.isEmpty())
             s.SkipWithError("the write failed");
@@ -183,7 +183,7 @@ void BM_SaveOverWriteRatio(benchmark::State& s, Collections& c) {
     for (auto _ : s) {
         b.Open();
         Clock::time_point start = Clock::now();
-        WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+        WriteKushuFile(b.state.AppFolder, b.window->Collection());
         write += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         b.Open();
         start = Clock::now();

@@ -52,11 +52,6 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     Form_Load();
 }
 
-F_sakusei::~F_sakusei() {
-    // The working collection lives only as long as its window.
-    m_state.EditorKushu = Kushu();
-}
-
 void F_sakusei::BuildControls() {
     ui::SetClientSizeTwips(this, 10605, 8070);
 
@@ -208,19 +203,19 @@ void F_sakusei::Form_Load() {
 }
 
 void F_sakusei::LoadNew() {
-    m_state.EditorKushu = Kushu();
+    m_kushu = Kushu();
     List1->addItems({KindName(EntryKind::Jo), KindName(EntryKind::Batsu), KindName(EntryKind::Prof),
                      KindName(EntryKind::Oku)});
     SelectRow(0);
     const ColourSet shown = ReadShownColours();
-    for (KuEntry& entry : m_state.EditorKushu.Entries) {
+    for (KuEntry& entry : m_kushu.Entries) {
         entry = KuEntry();
         entry.Colours = shown;
     }
 }
 
 void F_sakusei::LoadChange() {
-    m_state.EditorKushu = Kushu();
+    m_kushu = Kushu();
     KushuReadResult read =
         ReadKushuFile(CollectionFilePath(m_state.AppFolder, m_selectedCollection));
     if (!read.ok()) {
@@ -238,7 +233,7 @@ void F_sakusei::LoadChange() {
         return;
     }
 
-    Kushu& k = m_state.EditorKushu;
+    Kushu& k = m_kushu;
     k = std::move(read.Collection);
     m_state.EditPassword = k.Password;
     SetFieldText(Text2, k.Title);
@@ -278,7 +273,7 @@ void F_sakusei::List1_Click() {
         return;
     const QString rowText = ListText();
     const bool special = IsSpecialRowText(rowText);
-    const Kushu& k = m_state.EditorKushu;
+    const Kushu& k = m_kushu;
     // A collection without haiku shows nothing of its pages here: typing is kept.
     if (k.KuCount() >= 1 && row < k.Entries.size()) {
         const KuEntry& entry = k.Entries.at(row);

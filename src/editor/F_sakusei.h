@@ -31,13 +31,12 @@ namespace yomiwa::editor {
 std::span<const ui::ControlSpec> F_sakuseiLayout();
 
 // The editor window (作成・編集モード): makes a new collection or changes the one whose
-// list text (title, "_", edition) it is given, in SharedState::EditorKushu.
+// list text (title, "_", edition) it is given, in its own working collection.
 class F_sakusei : public QDialog {
     Q_OBJECT
 public:
     F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& selectedCollection,
               QWidget* parent = nullptr);
-    ~F_sakusei() override;
 
     // False when the collection to change could not be read at all: the window must not be
     // shown, there is nothing in it to edit.
@@ -66,6 +65,9 @@ public:
     // Leaving: 保存して終了 and 保存せず終了.
     void Command4_Click();
     void Command17_Click();
+
+    // The working collection; it lives only as long as its window.
+    const Kushu& Collection() const { return m_kushu; }
 
     // The colours the window shows, through the one table of shown colours.
     ColourSet ReadShownColours() const { return m_shown.Read(); }
@@ -111,6 +113,7 @@ private:
     bool m_quietList = false;
     // Message boxes shown so far: a press that opened one has lost its release to it.
     int m_told = 0;
+    Kushu m_kushu;
     ShownColours m_shown;
     ColourDialog CMD1;
     // Every control with a help text (and the viewports that stand for them) to its text.

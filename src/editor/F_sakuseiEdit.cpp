@@ -97,32 +97,31 @@ void F_sakusei::Apply(const Outcome& outcome) {
 }
 
 void F_sakusei::Command5_Click() {
-    Apply(AddEntry(m_state.EditorKushu, CurrentSelection(), Fields(), ReadShownColours()));
+    Apply(AddEntry(m_kushu, CurrentSelection(), Fields(), ReadShownColours()));
 }
 
 void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
-    Apply(
-        ChangeEntry(m_state.EditorKushu, CurrentSelection(), Fields(), ReadShownColours(), shift));
+    Apply(ChangeEntry(m_kushu, CurrentSelection(), Fields(), ReadShownColours(), shift));
 }
 
 void F_sakusei::Command3_Click() {
     const Selection selection = CurrentSelection();
-    Outcome outcome = DeleteEntry(m_state.EditorKushu, selection, false);
+    Outcome outcome = DeleteEntry(m_kushu, selection, false);
     if (outcome.Question) {
         const Prompt& q = *outcome.Question;
         if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title) != ui::Dialogs::Answer::Yes)
             return;
-        outcome = DeleteEntry(m_state.EditorKushu, selection, true);
+        outcome = DeleteEntry(m_kushu, selection, true);
     }
     Apply(outcome);
 }
 
 void F_sakusei::Command1_Click() {
-    Apply(MoveEntryUp(m_state.EditorKushu, CurrentSelection()));
+    Apply(MoveEntryUp(m_kushu, CurrentSelection()));
 }
 
 void F_sakusei::Command2_Click() {
-    Apply(MoveEntryDown(m_state.EditorKushu, CurrentSelection()));
+    Apply(MoveEntryDown(m_kushu, CurrentSelection()));
 }
 
 void F_sakusei::ColourButton_Click(int index) {
@@ -177,7 +176,7 @@ void F_sakusei::Command4_Click() {
             return;
         }
     }
-    Kushu kushu = m_state.EditorKushu;
+    Kushu kushu = m_kushu;
     // After a read that stopped at line 5 the list is empty: there is no collection to
     // save, and saving would put four empty pages in place of the file.
     if (List1->count() != kushu.KuCount() + 4) {

@@ -22,9 +22,6 @@ struct SharedState {
     Kushu ViewerKushu;
     QStringList KansoList = QStringList(4);
 
-    // The editor's working collection; built afresh each time the editor opens.
-    Kushu EditorKushu;
-
     // Whether the editor makes a new collection or changes one; the launcher decides, the
     // password window and the editor follow.
     EditMode Editing = EditMode::Change;

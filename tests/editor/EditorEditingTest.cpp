@@ -16,7 +16,7 @@ class EditorEditing : public EditorFixture {
 protected:
     // The list and the array say the same, row for row.
     void ExpectListMatchesArray() const {
-        const Kushu& k = state.EditorKushu;
+        const Kushu& k = window->Collection();
         QStringList rows = {u"序"_s};
         for (int i = 1; i <= k.KuCount(); ++i)
             rows.append(k.Entries[i].Verse);
@@ -35,7 +35,7 @@ TEST_F(EditorEditing, AddingStoresTheFieldsInTheShownColoursAndARefusalKeepsEver
     OpenNew();
     Fill(u"旅にて"_s, u"古池や"_s, u"深川"_s, u"一行目\r\n二行目"_s);
     Click("Command5");
-    EXPECT_EQ(state.EditorKushu.Entries[1],
+    EXPECT_EQ(window->Collection().Entries[1],
               (KuEntry{u"旅にて"_s, u"古池や"_s, u"深川"_s, u"一行目\r\n二行目"_s, Colours(0)}));
     EXPECT_EQ(List1()->currentRow(), 1);
     EXPECT_EQ(window->focusWidget(), Line("Text6"));
@@ -44,13 +44,13 @@ TEST_F(EditorEditing, AddingStoresTheFieldsInTheShownColoursAndARefusalKeepsEver
               QString());
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 
-    const Kushu before = state.EditorKushu;
+    const Kushu before = window->Collection();
     Select(0);
     Line("Text5")->setText(u"二行\r目"_s);
     Click("Command5");
     EXPECT_EQ(dialogs.Messages.size(), 1);
     EXPECT_EQ(window->focusWidget(), Line("Text5"));
-    EXPECT_EQ(state.EditorKushu, before);
+    EXPECT_EQ(window->Collection(), before);
     ExpectListMatchesArray();
 }
 
@@ -63,9 +63,9 @@ TEST_F(EditorEditing, ChangeRunsOnAnyMouseButtonButNotFromTheKeyboard) {
     QTest::keyClick(Get("Command18"), Qt::Key_Space);
     QTest::keyClick(Get("Command18"), Qt::Key_Return);
     Click("Command18");
-    EXPECT_EQ(state.EditorKushu, k);
+    EXPECT_EQ(window->Collection(), k);
     QTest::mousePress(Get("Command18"), Qt::RightButton);
-    EXPECT_EQ(state.EditorKushu.Entries[2].Verse, u"直した句"_s);
+    EXPECT_EQ(window->Collection().Entries[2].Verse, u"直した句"_s);
     QTest::mouseRelease(Get("Command18"), Qt::RightButton); // the release adds nothing
     PressChange(Qt::MiddleButton);
     EXPECT_EQ(dialogs.Messages.size(), 2);
@@ -78,9 +78,9 @@ TEST_F(EditorEditing, ChangeRunsOnAnyMouseButtonButNotFromTheKeyboard) {
          {Qt::ShiftModifier, Qt::ControlModifier, Qt::AltModifier}) {
         window->ApplyShownColours(Colours(modifier >> 24));
         PressChange(Qt::LeftButton, modifier);
-        EXPECT_EQ(state.EditorKushu.Entries[4].Colours, Colours(modifier >> 24));
+        EXPECT_EQ(window->Collection().Entries[4].Colours, Colours(modifier >> 24));
     }
-    EXPECT_EQ(state.EditorKushu.Entries[1].Verse, k.Entries[1].Verse);
+    EXPECT_EQ(window->Collection().Entries[1].Verse, k.Entries[1].Verse);
 }
 
 TEST_F(EditorEditing, DeleteAsksAndLeavesNoRowSelectedAndMovesSelectTheMovedEntry) {
@@ -89,12 +89,12 @@ TEST_F(EditorEditing, DeleteAsksAndLeavesNoRowSelectedAndMovesSelectTheMovedEntr
     Select(2);
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
     Click("Command3");
-    EXPECT_EQ(state.EditorKushu, k);
+    EXPECT_EQ(window->Collection(), k);
     EXPECT_EQ(List1()->currentRow(), 2);
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
     Click("Command3");
     EXPECT_EQ(dialogs.Messages.value(1).Style, YesNo);
-    EXPECT_EQ(state.EditorKushu.Entries.mid(1, 2), (QList<KuEntry>{k.Entries[1], k.Entries[3]}));
+    EXPECT_EQ(window->Collection().Entries.mid(1, 2), (QList<KuEntry>{k.Entries[1], k.Entries[3]}));
     ExpectListMatchesArray();
     EXPECT_TRUE(List1()->selectedItems().isEmpty() && List1()->currentRow() == -1);
     EXPECT_EQ(Line("Text5")->text(), k.Entries[2].Verse); // the fields keep what they showed
@@ -106,7 +106,7 @@ TEST_F(EditorEditing, DeleteAsksAndLeavesNoRowSelectedAndMovesSelectTheMovedEntr
     Click("Command2");
     EXPECT_EQ(List1()->currentRow(), 2);
     EXPECT_EQ(Line("Text5")->text(), k.Entries[1].Verse);
-    EXPECT_EQ(state.EditorKushu.Entries.mid(1, 3),
+    EXPECT_EQ(window->Collection().Entries.mid(1, 3),
               (QList<KuEntry>{k.Entries[3], k.Entries[1], k.Entries[2]}));
     ExpectListMatchesArray();
 }
@@ -131,7 +131,7 @@ TEST_F(EditorColours, EachButtonPaintsItsControls) {
     // Read back in slot order, 後書 before 句; no entry changed.
     EXPECT_EQ(window->ReadShownColours().Values,
               (std::array<ColourValue, 11>{6, 7, 8, 9, 11, 10, 12, 13, 14, 15, 16}));
-    EXPECT_EQ(state.EditorKushu.Entries[0].Colours, Colours(0));
+    EXPECT_EQ(window->Collection().Entries[0].Colours, Colours(0));
 }
 
 TEST_F(EditorColours, ACancelReappliesTheLastConfirmedColour) {
@@ -160,8 +160,8 @@ TEST_F(EditorColours, EntriesKeepOnlyTheTitleFieldAndFirstCaption) {
     Pick("Command16", Qt::green);
     Fill({}, u"句"_s);
     Click("Command5");
-    EXPECT_EQ(state.EditorKushu.Entries[1].Colours[TitleBack], 0x000000FF);
-    EXPECT_EQ(state.EditorKushu.Entries[1].Colours[CaptionFore], 0x0000FF00);
+    EXPECT_EQ(window->Collection().Entries[1].Colours[TitleBack], 0x000000FF);
+    EXPECT_EQ(window->Collection().Entries[1].Colours[CaptionFore], 0x0000FF00);
     // Selecting 序 recolours the title field and 句集, and none of their companions.
     Select(0);
     EXPECT_EQ(QList<ColourValue>({Back("Text2"), Fore("Label1"), Back("Text3"), Fore("Label2")}),
@@ -185,7 +185,7 @@ TEST_F(EditorColours, SavedColoursOutliveTheEditorWindow) {
     EXPECT_EQ(Back("Text3"), Colours(3)[TitleBack]);
     EXPECT_EQ(Fore("Label5"), Colours(3)[CaptionFore]);
     // Pasted colours reach an entry only through 句の変更.
-    EXPECT_EQ(state.EditorKushu.Entries[0].Colours, Colours(0));
+    EXPECT_EQ(window->Collection().Entries[0].Colours, Colours(0));
 }
 
 } // namespace

@@ -37,7 +37,6 @@ using EditorHelp = EditorWindow;
 
 TEST_F(EditorStartup, NewModeStartsFourEmptyPagesInTheDefaultColours) {
     state.EditPassword = u"前回"_s;
-    state.EditorKushu = MakeKushu(5); // left from an earlier editor
     OpenNew();
     EXPECT_EQ(Rows(), Pages);
     EXPECT_TRUE(List1()->item(0)->isSelected());
@@ -47,7 +46,7 @@ TEST_F(EditorStartup, NewModeStartsFourEmptyPagesInTheDefaultColours) {
     Kushu empty;
     for (KuEntry& e : empty.Entries)
         e.Colours = Colours(0);
-    EXPECT_EQ(state.EditorKushu, empty);
+    EXPECT_EQ(window->Collection(), empty);
     EXPECT_EQ(window->ReadShownColours(), Colours(0));
     EXPECT_EQ(ui::BackColour(Line("Text3")), -2147483643);
     EXPECT_EQ(ui::ForeColour(Line("Text4")), -2147483640);
@@ -67,7 +66,7 @@ TEST_F(EditorStartup, ChangeModeShowsTheCollectionAndItsFirstPage) {
     EXPECT_EQ(Column("Label9"), u"序"_s);
     EXPECT_EQ(window->ReadShownColours(), k.Entries[0].Colours);
     EXPECT_EQ(state.EditPassword, u"pass word"_s);
-    EXPECT_EQ(state.EditorKushu, k);
+    EXPECT_EQ(window->Collection(), k);
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 
     // Without haiku 序 is shown all the same, but a selection loads nothing: what was typed
@@ -102,7 +101,7 @@ TEST_F(EditorSelection, ARowShowsItsEntryAndThePagesAreKnownByTheirText) {
     // A haiku whose verse is a page's name is shown as the entry it is, captions off.
     Select(1);
     EXPECT_EQ(View(), u"1|解説1\r\n二行目|春|芭蕉|一|前書1|跋|後書1||no captions"_s);
-    EXPECT_EQ(state.EditorKushu, k);
+    EXPECT_EQ(window->Collection(), k);
 }
 
 TEST_F(EditorSelection, EnterAndTabNeverEnterTheOneLineFields) {
@@ -121,7 +120,7 @@ TEST_F(EditorSelection, EnterAndTabNeverEnterTheOneLineFields) {
     }
     // Enter did nothing else either: no button ran, nothing was asked.
     EXPECT_TRUE(dialogs.Messages.isEmpty());
-    EXPECT_EQ(state.EditorKushu.KuCount(), 0);
+    EXPECT_EQ(window->Collection().KuCount(), 0);
     EXPECT_EQ(Column("Label9"), u"古や池"_s);
 
     // The commentary keeps Enter for its lines.

@@ -46,18 +46,18 @@ void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlSpec> 
             placed.setHeight(pixels.height());
         EXPECT_EQ(placed, pixels);
         EXPECT_TRUE(parent->rect().contains(pixels));
-        if (spec.Points > 0)
-            EXPECT_EQ(control->font(), ui::MakeFont(spec.TextFace, spec.Points, spec.Bold));
-        if (spec.Caption)
-            EXPECT_EQ(Caption(control), spec.CaptionText());
+        EXPECT_EQ(control->font(), spec.Points > 0
+                                       ? ui::MakeFont(spec.TextFace, spec.Points, spec.Bold)
+                                       : parent->font());
+        EXPECT_EQ(Caption(control), spec.CaptionText());
         if (spec.Back && spec.Kind != ui::ControlKind::Panel) {
             EXPECT_EQ(ui::BackColour(control), *spec.Back);
             // A frame paints its own background, whatever colour the window has.
-            if (spec.Kind == ui::ControlKind::Frame)
-                EXPECT_TRUE(control->autoFillBackground());
+            EXPECT_TRUE(control->autoFillBackground() || spec.Kind != ui::ControlKind::Frame);
         }
-        if (spec.Fore)
+        if (spec.Fore) {
             EXPECT_EQ(ui::ForeColour(control), *spec.Fore);
+        }
         if (spec.TabIndex >= 0)
             tabbed.append({spec.TabIndex, control});
     }
