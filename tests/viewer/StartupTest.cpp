@@ -14,13 +14,7 @@ TEST_F(ViewerStartup, StartsWithNothingOpenAndNothingShown) {
     Write(MakeKushu(1));
     Start();
     EXPECT_EQ(state.AppFolder, folder.Path());
-    QString shown = Text1()->toPlainText() + Text2()->toPlainText();
-    for (int n : {5, 7, 8, 9, 10, 14})
-        shown += Label(n)->text();
-    for (int n : {1, 2, 3})
-        shown += Column(n)->Caption();
-    EXPECT_EQ(shown, QString());
-    EXPECT_EQ(List1()->count(), 0);
+    EXPECT_EQ(Shown() + Label(9)->text() + Label(10)->text(), u"||||-1:0|//||"_s);
     EXPECT_EQ(List2()->count(), 1);
     EXPECT_TRUE(List2()->selectedItems().isEmpty());
     EXPECT_TRUE(dialogs.Messages.isEmpty());
@@ -87,7 +81,7 @@ TEST_F(HeaderPreview, ShowsAuthorAndEditionOrTheReasonAndLeavesTheOpenCollection
     Start();
     ASSERT_TRUE(QFile::remove(Path(u"消えた_一.Ywk"_s)));
     Open(u"春_一"_s);
-    const QStringList rows = Rows();
+    const QString shown = Shown();
     Choose(u"秋_二"_s);
     EXPECT_EQ(Label(9)->text() + Label(10)->text(), u"  蕪村 第二版"_s); // the author as written
     QString prompt;
@@ -98,8 +92,7 @@ TEST_F(HeaderPreview, ShowsAuthorAndEditionOrTheReasonAndLeavesTheOpenCollection
         EXPECT_EQ(Label(9)->text() + Label(10)->text(), u"  蕪村 第二版"_s);
     }
     EXPECT_EQ(prompt, u"句集を開けません。\rファイル「消えた_一.Ywk」を読み込めません。"_s);
-    EXPECT_EQ(Label(5)->text() + Label(7)->text() + Label(8)->text(), u"春芭蕉第一版"_s);
-    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(Shown(), shown);
     EXPECT_EQ(state.ViewerKushu.Title, u"春"_s);
 }
 
