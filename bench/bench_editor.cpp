@@ -26,8 +26,8 @@ namespace {
 // Says Yes to every question and shows nothing.
 class YesDialogs : public ui::Dialogs {
 public:
-    Answer MsgBox(QWidget*, const QString&, int style, const QString&) override {
-        return style == StyleYesNo ? Answer::Yes : Answer::Ok;
+    Answer MsgBox(QWidget*, const QString&, ui::MsgStyle style, const QString&) override {
+        return style == ui::MsgStyle::YesNo ? Answer::Yes : Answer::Ok;
     }
     std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }
     void ShowModal(QDialog*) override {}
@@ -45,7 +45,7 @@ struct Bench {
     }
     editor::F_sakusei& Open() {
         window.reset();
-        state.EditMode = u"変更"_s;
+        state.Editing = EditMode::Change;
         window = std::make_unique<editor::F_sakusei>(state, dialogs,
                                                      QString::fromUtf16(bench::MaximalKushuName));
         window->show();
@@ -99,7 +99,7 @@ void BM_AddAtRow(benchmark::State& s, Collections& c) {
         QCoreApplication::processEvents();
         s.ResumeTiming();
     }
-    if (b.state.EditorKushu.KuCount() != Haiku)
+    if (b.window->Collection().KuCount() != Haiku)
         s.SkipWithError("the collection changed size");
 }
 
@@ -118,7 +118,7 @@ void BM_DeleteAtRow(benchmark::State& s, Collections& c) {
         QCoreApplication::processEvents();
         s.ResumeTiming();
     }
-    if (b.state.EditorKushu.KuCount() != Haiku)
+    if (b.window->Collection().KuCount() != Haiku)
         s.SkipWithError("the collection changed size");
 }
 
@@ -159,12 +159,12 @@ void BM_SaveAndLeave(benchmark::State& s, Collections& c) {
 void BM_WriteKushuFileAlone(benchmark::State& s, Collections& c) {
     Bench& b = c.Maximal();
     b.Open();
-    (void)WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+    (void)WriteKushuFile(b.state.AppFolder, b.window->Collection());
     for (auto _ : s) {
         s.PauseTiming();
         b.Open();
         s.ResumeTiming();
-        const Status written = WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+        const Status written = WriteKushuFile(b.state.AppFolder, b.window->Collection());
         s.PauseTiming();
         if (!written.ok())
             s.SkipWithError("the write failed");
@@ -183,7 +183,7 @@ void BM_SaveOverWriteRatio(benchmark::State& s, Collections& c) {
     for (auto _ : s) {
         b.Open();
         Clock::time_point start = Clock::now();
-        (void)WriteKushuFile(b.state.AppFolder, b.state.EditorKushu);
+        (void)WriteKushuFile(b.state.AppFolder, b.window->Collection());
         write += std::chrono::duration<double, std::milli>(Clock::now() - start).count();
         b.Open();
         start = Clock::now();

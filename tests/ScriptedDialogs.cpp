@@ -7,10 +7,10 @@
 
 namespace yomiwa::test {
 
-ui::Dialogs::Answer ScriptedDialogs::MsgBox(QWidget*, const QString& prompt, int style,
+ui::Dialogs::Answer ScriptedDialogs::MsgBox(QWidget*, const QString& prompt, MsgStyle style,
                                             const QString& title) {
     Messages.append({prompt, style, title});
-    if (style != StyleYesNo)
+    if (style != MsgStyle::YesNo)
         return Answer::Ok;
     if (m_answers.empty()) {
         ADD_FAILURE() << "unexpected question: " << prompt.toStdString();

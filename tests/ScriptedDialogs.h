@@ -10,6 +10,12 @@
 
 namespace yomiwa::test {
 
+// Tests name a box's kind as Ok, YesNo or Notice.
+using ui::MsgStyle;
+using enum ui::MsgStyle;
+// The title of the program's questions.
+inline const QString Title = QStringLiteral("【Yomiwa】Ver.1.1");
+
 // A Dialogs service for tests: records every message box, answers from a queue, and
 // "shows a window modally" by running a queued callback that drives the window through
 // its controls until it closes. Nothing ever blocks: an unexpected question or window is a
@@ -18,11 +24,11 @@ class ScriptedDialogs : public ui::Dialogs {
 public:
     struct Message {
         QString Prompt;
-        int Style = 0;
+        ui::MsgStyle Style = ui::MsgStyle::Ok;
         QString Title;
     };
 
-    Answer MsgBox(QWidget* parent, const QString& prompt, int style = StyleOk,
+    Answer MsgBox(QWidget* parent, const QString& prompt, MsgStyle style = MsgStyle::Ok,
                   const QString& title = {}) override;
     std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
     void ShowModal(QDialog* window) override;
@@ -54,8 +60,9 @@ public:
     // The prompts only, for short assertions.
     QStringList Prompts() const;
     // A message box as one text, so that one comparison checks prompt, style and title.
-    static QString Box(const QString& prompt, int style = 0, const QString& title = {}) {
-        return prompt + QStringLiteral(" |%1| ").arg(style) + title;
+    static QString Box(const QString& prompt, ui::MsgStyle style = ui::MsgStyle::Ok,
+                       const QString& title = {}) {
+        return prompt + QStringLiteral(" |%1| ").arg(int(style)) + title;
     }
     // Every message box shown, as Box gives it.
     QStringList Said() const;

@@ -69,7 +69,7 @@ int main(int argc, char** argv) {
                      [&form](const QString& path) { app::OpenHandedOver(form, path); });
     form.show();
     if (!folder.Problem.isEmpty())
-        dialogs.MsgBox(&form, folder.Problem, ui::Dialogs::StyleNotice);
+        dialogs.MsgBox(&form, folder.Problem, ui::MsgStyle::Notice);
     if (!line.File.isEmpty())
         form.OpenCollectionFile(line.File);
     return application.exec();

@@ -21,7 +21,7 @@ void ShowEditor(SharedState& state, ui::Dialogs& dialogs, QWidget* parent,
 } // namespace
 
 void LaunchNewCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* parent) {
-    state.EditMode = u"新規"_s;
+    state.Editing = EditMode::New;
     ShowEditor(state, dialogs, parent, QString());
 }
 
@@ -29,18 +29,18 @@ void LaunchChangeCollection(SharedState& state, ui::Dialogs& dialogs, QWidget* p
                             const QString& selected) {
     if (selected.isEmpty()) {
         dialogs.MsgBox(parent, u"上のリストから、編集したい句集を選択してください。"_s,
-                       ui::Dialogs::StyleOk);
+                       ui::MsgStyle::Ok);
         return;
     }
     // Only the header is needed here: the password on line 4.
     const Result<KushuHeader> header =
         ReadKushuHeader(CollectionFilePath(state.AppFolder, selected), 4);
     if (!header.ok()) {
-        dialogs.MsgBox(parent, header.error(), ui::Dialogs::StyleNotice);
+        dialogs.MsgBox(parent, header.error(), ui::MsgStyle::Notice);
         return;
     }
     state.EditPassword = header.value().Password;
-    state.EditMode = u"変更"_s;
+    state.Editing = EditMode::Change;
     protect::F_pass pass(
         state, dialogs, [&] { ShowEditor(state, dialogs, parent, selected); }, parent);
     dialogs.ShowModal(&pass);

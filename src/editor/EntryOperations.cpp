@@ -1,6 +1,5 @@
 #include "EntryOperations.h"
 
-#include "EditorTexts.h"
 #include "TextLines.h"
 
 namespace yomiwa::editor {
@@ -13,7 +12,7 @@ const QString NoVerse = u"句が入力されていません。"_s;
 
 Outcome Refuse(const QString& text, Field focus = Field::None, const QString& title = {}) {
     Outcome outcome;
-    outcome.Message = Prompt{text, 0, title};
+    outcome.Message = Prompt{text, ui::MsgStyle::Ok, title};
     outcome.Focus = focus;
     return outcome;
 }
@@ -99,7 +98,9 @@ Outcome ChangeEntry(Kushu& kushu, const Selection& selection, const EntryFields&
         for (KuEntry& entry : kushu.Entries)
             entry.Colours = shown;
         outcome.Message =
-            Prompt{u"すべての句（序､跋､プロフィール､奥付）が現在の色に変更されました。"_s, 0, {}};
+            Prompt{u"すべての句（序､跋､プロフィール､奥付）が現在の色に変更されました。"_s,
+                   ui::MsgStyle::Ok,
+                   {}};
         return outcome;
     }
     KuEntry& entry = kushu.Entries[selection.Row];
@@ -110,7 +111,8 @@ Outcome ChangeEntry(Kushu& kushu, const Selection& selection, const EntryFields&
     entry.Commentary = fields.Commentary;
     if (IsHaikuRow(selection.Row, kushu.KuCount()))
         outcome.Rows.append({RowChange::Kind::SetText, selection.Row, fields.Verse});
-    outcome.Message = Prompt{u"句（序､跋､プロフィール､奥付）が変更されました。"_s, 0, {}};
+    outcome.Message =
+        Prompt{u"句（序､跋､プロフィール､奥付）が変更されました。"_s, ui::MsgStyle::Ok, {}};
     return outcome;
 }
 
@@ -128,8 +130,8 @@ Outcome DeleteEntry(Kushu& kushu, const Selection& selection, bool confirmed) {
     }
     if (!confirmed) {
         Outcome outcome;
-        outcome.Question =
-            Prompt{u"「"_s + selection.RowText + u"」を削除して良いですか?"_s, 4, ProgramTitle()};
+        outcome.Question = Prompt{u"「"_s + selection.RowText + u"」を削除して良いですか?"_s,
+                                  ui::MsgStyle::YesNo, ui::ProgramTitle()};
         return outcome;
     }
     kushu.Entries.removeAt(selection.Row);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dialogs.h"
 #include "Kushu.h"
 
 #include <QList>
@@ -30,7 +31,7 @@ enum class Field { None, Preface, Verse, Postscript, Commentary };
 
 struct Prompt {
     QString Text;
-    int Style = 0; // 0 OK, 4 Yes and No
+    ui::MsgStyle Style = ui::MsgStyle::Ok;
     QString Title; // empty: the program's own
 };
 

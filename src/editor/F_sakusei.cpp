@@ -3,7 +3,6 @@
 #include "BoxText.h"
 #include "ColourValues.h"
 #include "Controls.h"
-#include "EditorTexts.h"
 #include "Faces.h"
 #include "FileNames.h"
 #include "HelpTexts.h"
@@ -25,13 +24,8 @@
 namespace yomiwa::editor {
 
 using namespace Qt::Literals::StringLiterals;
-using ui::Face;
-using ui::MakeFont;
-using ui::Tw;
 
 namespace {
-const QString NewMode = u"新規"_s;
-
 bool IsLineBreakOrTab(QChar c) {
     return c == u'\r' || c == u'\n' || c == u'\t';
 }
@@ -52,90 +46,70 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     , CMD1(dialogs) {
     setObjectName(u"F_sakusei"_s);
     BuildControls();
-    SetTabOrder();
     NameControls();
     WatchHelp();
     ConnectEditing();
     Form_Load();
 }
 
-F_sakusei::~F_sakusei() {
-    // The working collection lives only as long as its window.
-    m_state.EditorKushu = Kushu();
-}
-
 void F_sakusei::BuildControls() {
     ui::SetClientSizeTwips(this, 10605, 8070);
 
-    // The preview strip. Label12 lies over the whole strip and the three columns over
-    // Label12, so that each column explains itself and the rest of the strip the strip.
-    Shape1 = new ui::RoundedShape(this, 0x00C0FFFF, SystemColour(8), 2);
+    // Under the preview strip's label and columns, which the table makes next.
+    Shape1 = new ui::RoundedShape(this, 0x00C0FFFF, ui::SystemColours::WindowText, 2);
     Shape1->setObjectName(u"Shape1"_s);
     ui::PlaceTwips(Shape1, 60, 60, 1455, 4395);
-    Label12 = ui::AddLabel(this, "Label12", QString(), Tw(60, 60, 1455, 4395), font());
+    ui::BuildControls(this, F_sakuseiLayout());
+    auto label = [this](const char* name) {
+        return ui::Built<QLabel>(this, name);
+    };
+    auto lineEdit = [this](const char* name) {
+        return ui::Built<QLineEdit>(this, name);
+    };
+    auto button = [this](const char* name) {
+        return ui::Built<QPushButton>(this, name);
+    };
+    Label12 = label("Label12");
     Label12->setAttribute(Qt::WA_TranslucentBackground);
-    Label8 = ui::AddControl<ui::StripColumn>(this, "Label8", 1200, 120, 135, 3375);
-    Label8->setFont(MakeFont(Face::Gothic, 8.25));
-    Label8->SetColumnGeometry(ui::TwipsRect(1200, 120, 135, 3375));
-    Label9 = ui::AddControl<ui::StripColumn>(this, "Label9", 660, 120, 255, 4335);
-    Label9->setFont(MakeFont(Face::Mincho, 11.25));
-    Label9->SetColumnGeometry(ui::TwipsRect(660, 120, 255, 4335));
-    Label10 = ui::AddControl<ui::StripColumn>(this, "Label10", 180, 1680, 135, 1875);
-    Label10->setFont(MakeFont(Face::Gothic, 8.25));
-    Label10->SetColumnGeometry(ui::TwipsRect(180, 1680, 135, 1875));
+    Label8 = ui::Built<ui::StripColumn>(this, "Label8");
+    Label9 = ui::Built<ui::StripColumn>(this, "Label9");
+    Label10 = ui::Built<ui::StripColumn>(this, "Label10");
+    Label1 = label("Label1");
+    Label2 = label("Label2");
+    Label3 = label("Label3");
+    Label4 = label("Label4");
+    Label5 = label("Label5");
+    Label6 = label("Label6");
+    Label7 = label("Label7");
+    Label11 = label("Label11");
+    Text2 = lineEdit("Text2");
+    Text3 = lineEdit("Text3");
+    Text4 = lineEdit("Text4");
+    Text5 = lineEdit("Text5");
+    Text6 = lineEdit("Text6");
+    Text7 = lineEdit("Text7");
+    Text9 = lineEdit("Text9");
+    Text1 = ui::Built<QPlainTextEdit>(this, "Text1");
+    Text8 = ui::Built<QPlainTextEdit>(this, "Text8");
+    List1 = ui::Built<QListWidget>(this, "List1");
+    Command1 = button("Command1");
+    Command2 = button("Command2");
+    Command3 = button("Command3");
+    Command4 = button("Command4");
+    Command5 = button("Command5");
+    Command17 = button("Command17");
+    Command18 = button("Command18");
+    Command19 = button("Command19");
+    Command20 = button("Command20");
+    Frame1 = ui::Built<QGroupBox>(this, "Frame1");
+    for (int i = 0; i < ColourSlotCount; ++i)
+        m_colourButtons[std::size_t(i)] = button(ColourButtons()[std::size_t(i)].Name);
 
-    const QFont caption = MakeFont(Face::Gothic, 12);
-    const QFont mincho12 = MakeFont(Face::Mincho, 12);
-    const QFont mincho12Bold = MakeFont(Face::Mincho, 12, true);
-    const QFont pGothic = MakeFont(Face::PGothic, 11.25);
-    const QFont gothic = MakeFont(Face::Gothic, 11.25);
-    const QFont mincho = MakeFont(Face::Mincho, 11.25);
-
-    Label1 = ui::AddLabel(this, "Label1", u"句集"_s, Tw(1620, 180, 480, 240), caption);
-    Text2 = ui::AddLineEdit(this, "Text2", Tw(2160, 120, 4155, 375), mincho12Bold);
-    Label2 = ui::AddLabel(this, "Label2", u"作者"_s, Tw(6480, 180, 480, 240), caption);
-    Text3 = ui::AddLineEdit(this, "Text3", Tw(7020, 120, 1815, 375), mincho12);
-    Label4 = ui::AddLabel(this, "Label4", u"第"_s, Tw(9180, 240, 240, 240), caption);
-    Text4 = ui::AddLineEdit(this, "Text4", Tw(9480, 120, 675, 375), mincho12);
-    Label3 = ui::AddLabel(this, "Label3", u"版"_s, Tw(10260, 240, 240, 240), caption);
-
-    List1 = ui::AddList(this, "List1", Tw(1560, 660, 3015, 3660), mincho);
-
-    Command1 = ui::AddButton(this, "Command1", u"上に移動"_s, Tw(4620, 780, 1155, 615), pGothic);
-    Command2 = ui::AddButton(this, "Command2", u"下に移動"_s, Tw(4620, 1500, 1155, 615), pGothic);
-    Command5 = ui::AddButton(this, "Command5", u"句の追加"_s, Tw(4620, 2220, 1155, 615), pGothic);
-    Command18 = ui::AddButton(this, "Command18", u"句の変更"_s, Tw(4620, 2940, 1155, 615), pGothic);
-    Command3 = ui::AddButton(this, "Command3", u"句の削除"_s, Tw(4620, 3660, 1155, 615), pGothic);
-
-    Label5 = ui::AddLabel(this, "Label5", u"前書"_s, Tw(5820, 840, 450, 225), pGothic);
-    Text6 = ui::AddLineEdit(this, "Text6", Tw(6240, 780, 4335, 315), gothic);
-    Label6 = ui::AddLabel(this, "Label6", u"句"_s, Tw(5940, 1260, 225, 225), pGothic);
-    Text5 = ui::AddLineEdit(this, "Text5", Tw(6240, 1200, 4335, 375), mincho12Bold);
-    Label7 = ui::AddLabel(this, "Label7", u"後書"_s, Tw(5820, 1740, 450, 225), pGothic);
-    Text7 = ui::AddLineEdit(this, "Text7", Tw(6240, 1680, 4335, 315), gothic);
-    Label11 = ui::AddLabel(this, "Label11", u"改変防止用パスワード"_s, Tw(5880, 2220, 2145, 225),
-                           pGothic);
-    Text9 = ui::AddLineEdit(this, "Text9", Tw(8040, 2160, 2475, 315), mincho);
-    ui::SetBackColour(Text9, 0x00C0C0FF);
-
-    Text8 = ui::AddTextBox(this, "Text8", Tw(5820, 2580, 4695, 1755), gothic);
+    // The help box shows; it is never typed into.
     Text8->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     Text8->setReadOnly(true);
     Text8->setFocusPolicy(Qt::NoFocus);
-    ui::SetBackColour(Text8, 0x00FFFFC0);
-    ui::SetForeColour(Text8, 0x00FF0000);
     ui::SetBoxText(Text8, InitialHelpText());
-
-    Text1 = ui::AddTextBox(this, "Text1", Tw(60, 4500, 5115, 3435), mincho12);
-    // Tab moves on to the next control; Enter starts a new line of the commentary.
-    Text1->setTabChangesFocus(true);
-
-    BuildColourFrame();
-
-    Command17 =
-        ui::AddButton(this, "Command17", u"保存せず終了"_s, Tw(5280, 7500, 2535, 495), pGothic);
-    Command4 =
-        ui::AddButton(this, "Command4", u"保存して終了"_s, Tw(7980, 7500, 2535, 495), pGothic);
 
     m_shown.Targets = {{
         {this, ColourProperty::Back},
@@ -168,46 +142,6 @@ void F_sakusei::BuildControls() {
         field->installEventFilter(this);
 }
 
-void F_sakusei::BuildColourFrame() {
-    Frame1 = new QGroupBox(u"色の設定"_s, this);
-    Frame1->setObjectName(u"Frame1"_s);
-    Frame1->setFont(MakeFont(Face::Gothic, 11.25));
-    // A frame paints its own background, the button face, whatever colour the window has.
-    ui::SetBackColour(Frame1, SystemColour(15));
-    ui::PlaceTwips(Frame1, 5220, 4380, 5295, 3015);
-
-    // A grid inside the frame: the strip's six colours three to a row, the commentary's
-    // and the title's two to a row, the captions' alone, then saving and pasting.
-    constexpr int Left = 120;
-    constexpr int Gap = 60;
-    constexpr int Inner = 5055;
-    constexpr int Third = (Inner - 2 * Gap) / 3;
-    constexpr int Half = (Inner - Gap) / 2;
-    constexpr int RowHeight = 375;
-    constexpr int RowStep = RowHeight + 45;
-    constexpr int FirstRow = 330;
-    const QFont face = MakeFont(Face::PGothic, 11.25);
-    auto place = [&](int index, int row, int column, int span, int width) {
-        const ColourButtonInfo& info = ColourButtons()[std::size_t(index)];
-        const int step = width + Gap;
-        m_colourButtons[std::size_t(index)] =
-            ui::AddButton(Frame1, info.Name, info.Caption,
-                          Tw(Left + column * step, FirstRow + row * RowStep,
-                             span * width + (span - 1) * Gap, RowHeight),
-                          face);
-    };
-    for (int i = 0; i < 6; ++i)
-        place(i, i / 3, i % 3, 1, Third);
-    for (int i = 6; i < 10; ++i)
-        place(i, 2 + (i - 6) / 2, (i - 6) % 2, 1, Half);
-    place(10, 4, 0, 2, Half);
-    const int lastRow = FirstRow + 5 * RowStep + 60;
-    Command19 = ui::AddButton(Frame1, "Command19", u"現在の色を　保存"_s,
-                              Tw(Left, lastRow, Half, RowHeight), face);
-    Command20 = ui::AddButton(Frame1, "Command20", u"保存した色の貼付け"_s,
-                              Tw(Left + Half + Gap, lastRow, Half, RowHeight), face);
-}
-
 QList<ColourTarget> F_sakusei::PaintedBy(int slot) const {
     switch (slot) {
     case TitleBack:
@@ -227,24 +161,6 @@ QList<ColourTarget> F_sakusei::PaintedBy(int slot) const {
     default:
         return {m_shown.Targets[std::size_t(slot)]};
     }
-}
-
-void F_sakusei::SetTabOrder() {
-    const QList<QWidget*> order = {Text2, Text3,    Text4,    Text6,    Text5,    Text7,     Text1,
-                                   List1, Command1, Command2, Command3, Command5, Command18, Text9};
-    QWidget* previous = nullptr;
-    auto chain = [&](QWidget* next) {
-        if (previous)
-            setTabOrder(previous, next);
-        previous = next;
-    };
-    for (QWidget* w : order)
-        chain(w);
-    for (QPushButton* button : m_colourButtons)
-        chain(button);
-    for (QWidget* w : {static_cast<QWidget*>(Command19), static_cast<QWidget*>(Command20),
-                       static_cast<QWidget*>(Command17), static_cast<QWidget*>(Command4)})
-        chain(w);
 }
 
 void F_sakusei::WatchHelp() {
@@ -273,13 +189,13 @@ void F_sakusei::WatchHelp() {
 
 void F_sakusei::Form_Load() {
     ui::CentreOnScreen(this);
-    setWindowTitle(ProgramTitle() + u" 作成・編集モード"_s);
+    setWindowTitle(ui::ProgramTitle() + u" 作成・編集モード"_s);
 
     ui::SetBoxText(Text1, QString());
     for (QLineEdit* field : {Text2, Text3, Text4, Text5, Text6, Text7, Text9})
         field->clear();
 
-    if (m_state.EditMode == NewMode)
+    if (m_state.Editing == EditMode::New)
         LoadNew();
     else
         LoadChange();
@@ -287,18 +203,19 @@ void F_sakusei::Form_Load() {
 }
 
 void F_sakusei::LoadNew() {
-    m_state.EditorKushu = Kushu();
-    List1->addItems({u"序"_s, u"跋"_s, u"プロフィール"_s, u"奥付"_s});
+    m_kushu = Kushu();
+    List1->addItems({KindName(EntryKind::Jo), KindName(EntryKind::Batsu), KindName(EntryKind::Prof),
+                     KindName(EntryKind::Oku)});
     SelectRow(0);
     const ColourSet shown = ReadShownColours();
-    for (KuEntry& entry : m_state.EditorKushu.Entries) {
+    for (KuEntry& entry : m_kushu.Entries) {
         entry = KuEntry();
         entry.Colours = shown;
     }
 }
 
 void F_sakusei::LoadChange() {
-    m_state.EditorKushu = Kushu();
+    m_kushu = Kushu();
     KushuReadResult read =
         ReadKushuFile(CollectionFilePath(m_state.AppFolder, m_selectedCollection));
     if (!read.ok()) {
@@ -312,11 +229,11 @@ void F_sakusei::LoadChange() {
         } else {
             m_loaded = false;
         }
-        m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
         return;
     }
 
-    Kushu& k = m_state.EditorKushu;
+    Kushu& k = m_kushu;
     k = std::move(read.Collection);
     m_state.EditPassword = k.Password;
     SetFieldText(Text2, k.Title);
@@ -324,14 +241,14 @@ void F_sakusei::LoadChange() {
     SetFieldText(Text4, k.Edition);
 
     List1->clear();
-    List1->addItem(u"序"_s);
+    List1->addItem(KindName(EntryKind::Jo));
     ui::SetBoxText(Text1, k.Entries.at(0).Commentary);
     ApplyShownColours(k.Entries.at(0).Colours);
     QStringList verses;
     verses.reserve(k.KuCount() + 3);
     for (int i = 1; i <= k.KuCount(); ++i)
         verses.append(k.Entries.at(i).Verse);
-    verses << u"跋"_s << u"プロフィール"_s << u"奥付"_s;
+    verses << KindName(EntryKind::Batsu) << KindName(EntryKind::Prof) << KindName(EntryKind::Oku);
     List1->addItems(verses);
     SelectRow(0);
     SetFieldText(Text9, m_state.EditPassword);
@@ -356,7 +273,7 @@ void F_sakusei::List1_Click() {
         return;
     const QString rowText = ListText();
     const bool special = IsSpecialRowText(rowText);
-    const Kushu& k = m_state.EditorKushu;
+    const Kushu& k = m_kushu;
     // A collection without haiku shows nothing of its pages here: typing is kept.
     if (k.KuCount() >= 1 && row < k.Entries.size()) {
         const KuEntry& entry = k.Entries.at(row);
@@ -450,7 +367,7 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
 
 bool F_sakusei::ConfirmLeaveWithoutSaving() {
     return m_dialogs.MsgBox(this, u"編集結果を保存せずに句集の編集を終了して良いですか?"_s,
-                            ui::Dialogs::StyleYesNo, ProgramTitle()) == ui::Dialogs::Answer::Yes;
+                            ui::MsgStyle::YesNo, ui::ProgramTitle()) == ui::Dialogs::Answer::Yes;
 }
 
 void F_sakusei::reject() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ColourDialog.h"
+#include "Controls.h"
 #include "Dialogs.h"
 #include "EntryOperations.h"
 #include "SharedState.h"
@@ -8,6 +9,8 @@
 
 #include <QDialog>
 #include <QHash>
+
+#include <span>
 
 class QGroupBox;
 class QKeyEvent;
@@ -24,14 +27,16 @@ class StripColumn;
 
 namespace yomiwa::editor {
 
+// The editor's controls, as its layout table gives them.
+std::span<const ui::ControlSpec> F_sakuseiLayout();
+
 // The editor window (作成・編集モード): makes a new collection or changes the one whose
-// list text (title, "_", edition) it is given, in SharedState::EditorKushu.
+// list text (title, "_", edition) it is given, in its own working collection.
 class F_sakusei : public QDialog {
     Q_OBJECT
 public:
     F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& selectedCollection,
               QWidget* parent = nullptr);
-    ~F_sakusei() override;
 
     // False when the collection to change could not be read at all: the window must not be
     // shown, there is nothing in it to edit.
@@ -61,6 +66,9 @@ public:
     void Command4_Click();
     void Command17_Click();
 
+    // The working collection; it lives only as long as its window.
+    const Kushu& Collection() const { return m_kushu; }
+
     // The colours the window shows, through the one table of shown colours.
     ColourSet ReadShownColours() const { return m_shown.Read(); }
     void ApplyShownColours(const ColourSet& colours) { m_shown.Apply(colours); }
@@ -73,8 +81,6 @@ protected:
 
 private:
     void BuildControls();
-    void BuildColourFrame();
-    void SetTabOrder();
     // Names for screen readers: the caption beside each control.
     void NameControls();
     void WatchHelp();
@@ -92,7 +98,8 @@ private:
     QWidget* FieldControl(Field field) const;
     // Carries out what an operation decided: rows, selection, message, focus, fields.
     void Apply(const Outcome& outcome);
-    void Tell(const QString& text, int style = ui::Dialogs::StyleOk, const QString& title = {});
+    void Tell(const QString& text, ui::MsgStyle style = ui::MsgStyle::Ok,
+              const QString& title = {});
     void ConnectEditing();
     // The controls a colour slot is painted on: the shown colour's control and, for the
     // title and caption colours, their companions.
@@ -106,6 +113,7 @@ private:
     bool m_quietList = false;
     // Message boxes shown so far: a press that opened one has lost its release to it.
     int m_told = 0;
+    Kushu m_kushu;
     ShownColours m_shown;
     ColourDialog CMD1;
     // Every control with a help text (and the viewports that stand for them) to its text.

@@ -1,6 +1,5 @@
 // The editor's buttons: the entry list operations, the colours, and leaving.
 #include "BoxText.h"
-#include "EditorTexts.h"
 #include "F_sakusei.h"
 #include "FileNames.h"
 #include "KushuFile.h"
@@ -58,7 +57,7 @@ QWidget* F_sakusei::FieldControl(Field field) const {
     return nullptr;
 }
 
-void F_sakusei::Tell(const QString& text, int style, const QString& title) {
+void F_sakusei::Tell(const QString& text, ui::MsgStyle style, const QString& title) {
     ++m_told;
     m_dialogs.MsgBox(this, text, style, title);
 }
@@ -98,32 +97,31 @@ void F_sakusei::Apply(const Outcome& outcome) {
 }
 
 void F_sakusei::Command5_Click() {
-    Apply(AddEntry(m_state.EditorKushu, CurrentSelection(), Fields(), ReadShownColours()));
+    Apply(AddEntry(m_kushu, CurrentSelection(), Fields(), ReadShownColours()));
 }
 
 void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
-    Apply(
-        ChangeEntry(m_state.EditorKushu, CurrentSelection(), Fields(), ReadShownColours(), shift));
+    Apply(ChangeEntry(m_kushu, CurrentSelection(), Fields(), ReadShownColours(), shift));
 }
 
 void F_sakusei::Command3_Click() {
     const Selection selection = CurrentSelection();
-    Outcome outcome = DeleteEntry(m_state.EditorKushu, selection, false);
+    Outcome outcome = DeleteEntry(m_kushu, selection, false);
     if (outcome.Question) {
         const Prompt& q = *outcome.Question;
         if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title) != ui::Dialogs::Answer::Yes)
             return;
-        outcome = DeleteEntry(m_state.EditorKushu, selection, true);
+        outcome = DeleteEntry(m_kushu, selection, true);
     }
     Apply(outcome);
 }
 
 void F_sakusei::Command1_Click() {
-    Apply(MoveEntryUp(m_state.EditorKushu, CurrentSelection()));
+    Apply(MoveEntryUp(m_kushu, CurrentSelection()));
 }
 
 void F_sakusei::Command2_Click() {
-    Apply(MoveEntryDown(m_state.EditorKushu, CurrentSelection()));
+    Apply(MoveEntryDown(m_kushu, CurrentSelection()));
 }
 
 void F_sakusei::ColourButton_Click(int index) {
@@ -157,7 +155,7 @@ void F_sakusei::Command4_Click() {
         Tell(u"パスワードが２行以上になっています。\r"_s
              u"クリップボードを使って文字を貼り付ける場合は、\r"_s
              u"改行が含まれないように注意してください。"_s,
-             ui::Dialogs::StyleOk, u"パスワードは１行にしてください"_s);
+             ui::MsgStyle::Ok, u"パスワードは１行にしてください"_s);
         Text9->setFocus();
         return;
     }
@@ -177,7 +175,7 @@ void F_sakusei::Command4_Click() {
             return;
         }
     }
-    Kushu kushu = m_state.EditorKushu;
+    Kushu kushu = m_kushu;
     // After a read that stopped at line 5 the list is empty: there is no collection to
     // save, and saving would put four empty pages in place of the file.
     if (List1->count() != kushu.KuCount() + 4) {
@@ -191,7 +189,7 @@ void F_sakusei::Command4_Click() {
     if (QFileInfo::exists(m_state.AppFolder + fileName)) {
         const ui::Dialogs::Answer answer = m_dialogs.MsgBox(
             this, title + u"の第"_s + edition + u"版はすでに存在します。上書きしますか？"_s,
-            ui::Dialogs::StyleYesNo, ProgramTitle());
+            ui::MsgStyle::YesNo, ui::ProgramTitle());
         if (answer != ui::Dialogs::Answer::Yes)
             return;
     }
@@ -201,7 +199,7 @@ void F_sakusei::Command4_Click() {
     kushu.Password = password;
     // A refused or failed write leaves the file and the editor as they were.
     if (const Status written = WriteKushuFile(m_state.AppFolder, kushu); !written.ok()) {
-        Tell(written.error(), ui::Dialogs::StyleNotice);
+        Tell(written.error(), ui::MsgStyle::Notice);
         return;
     }
     if (m_state.RefreshCollectionList)

@@ -66,33 +66,33 @@ void ShownColours::Apply(const ColourSet& colours) const {
 
 ColourSet DefaultColours() {
     ColourSet c;
-    c[WholeBack] = SystemColour(15);  // button face
-    c[StripFill] = 0x00C0FFFF;        // light yellow
-    c[StripBorder] = SystemColour(8); // window text
-    c[PrefaceFore] = 0x00800000;      // dark blue
-    c[PostscriptFore] = 0x00004080;   // brown
-    c[VerseFore] = SystemColour(18);  // button text
-    c[NoteBack] = SystemColour(5);    // window background
-    c[NoteFore] = SystemColour(8);
-    c[TitleBack] = SystemColour(5);
-    c[TitleFore] = SystemColour(8);
-    c[CaptionFore] = SystemColour(18);
+    c[WholeBack] = ui::SystemColours::ButtonFace;
+    c[StripFill] = 0x00C0FFFF; // light yellow
+    c[StripBorder] = ui::SystemColours::WindowText;
+    c[PrefaceFore] = 0x00800000;    // dark blue
+    c[PostscriptFore] = 0x00004080; // brown
+    c[VerseFore] = ui::SystemColours::ButtonText;
+    c[NoteBack] = ui::SystemColours::WindowBack;
+    c[NoteFore] = ui::SystemColours::WindowText;
+    c[TitleBack] = ui::SystemColours::WindowBack;
+    c[TitleFore] = ui::SystemColours::WindowText;
+    c[CaptionFore] = ui::SystemColours::ButtonText;
     return c;
 }
 
 const std::array<ColourButtonInfo, ColourSlotCount>& ColourButtons() {
     static const std::array<ColourButtonInfo, ColourSlotCount> buttons = {{
-        {"Command6", u"全体の背景"_s, WholeBack},
-        {"Command7", u"短冊"_s, StripFill},
-        {"Command8", u"短冊の縁"_s, StripBorder},
-        {"Command9", u"前書"_s, PrefaceFore},
-        {"Command10", u"句"_s, VerseFore},
-        {"Command11", u"後書"_s, PostscriptFore},
-        {"Command12", u"解説・注釈欄の背景"_s, NoteBack},
-        {"Command13", u"解説・注釈欄の文字"_s, NoteFore},
-        {"Command14", u"句集名･作者名の背景"_s, TitleBack},
-        {"Command15", u"句集名・作者名の文字"_s, TitleFore},
-        {"Command16", u"句集・作者・版数の文字"_s, CaptionFore},
+        {"Command6", WholeBack},
+        {"Command7", StripFill},
+        {"Command8", StripBorder},
+        {"Command9", PrefaceFore},
+        {"Command10", VerseFore},
+        {"Command11", PostscriptFore},
+        {"Command12", NoteBack},
+        {"Command13", NoteFore},
+        {"Command14", TitleBack},
+        {"Command15", TitleFore},
+        {"Command16", CaptionFore},
     }};
     return buttons;
 }

@@ -9,6 +9,8 @@
 
 namespace yomiwa {
 
+enum class EditMode { New, Change };
+
 // What the windows share for the whole run. main() owns the one instance and passes it to
 // every window; nothing else is program-wide.
 struct SharedState {
@@ -19,16 +21,10 @@ struct SharedState {
     // The collection open in the reading window and its readers' comments, one per entry.
     Kushu ViewerKushu;
     QStringList KansoList = QStringList(4);
-    // "ON" only while a newly opened collection selects its first page.
-    QString OpeningFlag = QStringLiteral("OFF");
-    // The page-list row whose comment is in the comment box.
-    int ShownPageIndex = 0;
 
-    // The editor's working collection; built afresh each time the editor opens.
-    Kushu EditorKushu;
-
-    // "新規" for a new collection, "変更" (or anything else) to change one.
-    QString EditMode;
+    // Whether the editor makes a new collection or changes one; the launcher decides, the
+    // password window and the editor follow.
+    EditMode Editing = EditMode::Change;
     QString EditPassword;
 
     // The editor's colour clipboard; black until the first save of colours.

@@ -2,7 +2,6 @@
 
 #include "ColourValues.h"
 #include "Controls.h"
-#include "Faces.h"
 #include "Twips.h"
 
 #include <QLabel>
@@ -12,9 +11,27 @@
 namespace yomiwa::protect {
 
 using namespace Qt::Literals::StringLiterals;
-using ui::Face;
-using ui::MakeFont;
-using ui::Tw;
+
+namespace {
+using enum ui::ControlKind;
+using enum ui::Face;
+
+constexpr const char16_t* Explanation =
+    u"句集の作者以外の人の改変を防止するため、句集を編集するにはパスワードの入力が必要です。";
+
+// The password window's controls, in twips of its client area.
+constexpr ui::ControlSpec Layout[] = {
+    {"Label1", Label, {120, 180, 4815, 675}, Gothic, 11.25, false, Explanation},
+    {"Label2", Label, {360, 1200, 1200, 225}, Gothic, 11.25, false, u"パスワード"},
+    {"Text9", LineEdit, {1740, 1140, 2475, 315}, Mincho, 11.25, false, nullptr, 0x00C0C0FF, {}, 0},
+    {"Command1", Button, {480, 1680, 1875, 615}, PGothic, 11.25, false, u"ＯＫ", {}, {}, 1},
+    {"Command2", Button, {2640, 1680, 1875, 615}, PGothic, 11.25, false, u"キャンセル", {}, {}, 2},
+};
+} // namespace
+
+std::span<const ui::ControlSpec> F_passLayout() {
+    return Layout;
+}
 
 F_pass::F_pass(SharedState& state, ui::Dialogs& dialogs, std::function<void()> openEditor,
                QWidget* parent)
@@ -26,27 +43,18 @@ F_pass::F_pass(SharedState& state, ui::Dialogs& dialogs, std::function<void()> o
     ui::SetClientSizeTwips(this, 5025, 2505);
     ui::SetBackColour(this, 0x0080FFFF);
 
-    const QFont gothic = MakeFont(Face::Gothic, 11.25);
-    Label1 = ui::AddLabel(
-        this, "Label1",
-        u"句集の作者以外の人の改変を防止するため、句集を編集するにはパスワードの入力が必要です。"_s,
-        Tw(120, 180, 4815, 675), gothic);
+    ui::BuildControls(this, F_passLayout());
+    Label1 = ui::Built<QLabel>(this, "Label1");
+    Label2 = ui::Built<QLabel>(this, "Label2");
+    Text9 = ui::Built<QLineEdit>(this, "Text9");
+    Command1 = ui::Built<QPushButton>(this, "Command1");
+    Command2 = ui::Built<QPushButton>(this, "Command2");
     // The explanation takes three lines; a stand-in face with a taller line than the one
     // the window was drawn for grows the label downwards into the free space below it.
     Label1->resize(Label1->width(),
                    qMax(Label1->height(), Label1->heightForWidth(Label1->width())));
-    Label2 = ui::AddLabel(this, "Label2", u"パスワード"_s, Tw(360, 1200, 1200, 225), gothic);
-    Text9 =
-        ui::AddLineEdit(this, "Text9", Tw(1740, 1140, 2475, 315), MakeFont(Face::Mincho, 11.25));
-    ui::SetBackColour(Text9, 0x00C0C0FF);
-    const QFont buttons = MakeFont(Face::PGothic, 11.25);
-    Command1 = ui::AddButton(this, "Command1", u"ＯＫ"_s, Tw(480, 1680, 1875, 615), buttons);
-    Command2 = ui::AddButton(this, "Command2", u"キャンセル"_s, Tw(2640, 1680, 1875, 615), buttons);
     // Enter anywhere in the window is "ＯＫ".
     Command1->setDefault(true);
-
-    setTabOrder(Text9, Command1);
-    setTabOrder(Command1, Command2);
 
     connect(Command1, &QPushButton::clicked, this, &F_pass::Command1_Click);
     connect(Command2, &QPushButton::clicked, this, &F_pass::Command2_Click);
@@ -57,13 +65,13 @@ F_pass::F_pass(SharedState& state, ui::Dialogs& dialogs, std::function<void()> o
 
 void F_pass::Form_Load() {
     ui::CentreOnScreen(this);
-    setWindowTitle(u"【Yomiwa】Ver.1.1"_s + u" パスワード入力"_s);
+    setWindowTitle(ui::ProgramTitle() + u" パスワード入力"_s);
 }
 
 void F_pass::Command1_Click() {
     if (m_state.EditPassword != Text9->text()) {
         // The reader may correct the typed text and try again, as often as needed.
-        m_dialogs.MsgBox(this, u"パスワードが間違っています。"_s, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, u"パスワードが間違っています。"_s, ui::MsgStyle::Notice);
         return;
     }
     QDialog::accept();

@@ -1,17 +1,22 @@
 #pragma once
 
+#include "Controls.h"
 #include "Dialogs.h"
 #include "SharedState.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <span>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace yomiwa::protect {
+
+// The password window's controls, as its layout table gives them.
+std::span<const ui::ControlSpec> F_passLayout();
 
 // The password window: asks for the edit password of the collection about to be changed
 // and lets the editor open only when it matches EditPassword exactly.

@@ -8,6 +8,14 @@ class QWidget;
 
 namespace yomiwa::ui {
 
+// The platform's colours that the windows use by name, as colour values.
+namespace SystemColours {
+inline constexpr ColourValue WindowBack = SystemColour(5);
+inline constexpr ColourValue WindowText = SystemColour(8);
+inline constexpr ColourValue ButtonFace = SystemColour(15);
+inline constexpr ColourValue ButtonText = SystemColour(18);
+} // namespace SystemColours
+
 // A colour value as the files keep it (0x00BBGGRR, or 0x80000000 + n for system colour n)
 // turned into a colour to paint. System colours come from the platform palette through
 // one table of the platform's system colour numbers.

@@ -1,5 +1,10 @@
 #include "Controls.h"
 
+#include "ColourValues.h"
+#include "Shapes.h"
+#include "StripColumn.h"
+
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -7,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <limits>
 
 namespace yomiwa::ui {
@@ -85,6 +91,71 @@ QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
     return list;
+}
+
+namespace {
+QWidget* MakeControl(QWidget* parent, const ControlSpec& spec, const QFont& font) {
+    const QRect& t = spec.Twips;
+    switch (spec.Kind) {
+    case ControlKind::Label:
+        return AddLabel(parent, spec.Name, spec.CaptionText(), t, font);
+    case ControlKind::Button:
+        return AddButton(parent, spec.Name, spec.CaptionText(), t, font);
+    case ControlKind::LineEdit:
+        return AddLineEdit(parent, spec.Name, t, font);
+    case ControlKind::TextBox:
+        return AddTextBox(parent, spec.Name, t, font);
+    case ControlKind::List:
+        return AddList(parent, spec.Name, t, font);
+    case ControlKind::Strip: {
+        auto* strip = Make<StripColumn>(parent, spec.Name, t, font);
+        strip->SetColumnGeometry(TwipsRect(t.x(), t.y(), t.width(), t.height()));
+        return strip;
+    }
+    case ControlKind::Panel: {
+        auto* panel = new PanelShape(parent, spec.Back.value_or(0));
+        panel->setObjectName(QString::fromLatin1(spec.Name));
+        PlaceTwips(panel, t.x(), t.y(), t.width(), t.height());
+        return panel;
+    }
+    case ControlKind::Frame: {
+        auto* frame = new QGroupBox(spec.CaptionText(), parent);
+        frame->setObjectName(QString::fromLatin1(spec.Name));
+        frame->setFont(font);
+        PlaceTwips(frame, t.x(), t.y(), t.width(), t.height());
+        return frame;
+    }
+    }
+    return nullptr;
+}
+} // namespace
+
+QList<QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> table,
+                              const std::function<void(QWidget*, const ControlSpec&)>& prepare) {
+    QList<std::pair<int, QWidget*>> tabbed;
+    for (const ControlSpec& spec : table) {
+        QWidget* parent = spec.Parent ? Built<QWidget>(window, spec.Parent) : window;
+        const QFont font =
+            spec.Points > 0 ? MakeFont(spec.TextFace, spec.Points, spec.Bold) : parent->font();
+        QWidget* control = MakeControl(parent, spec, font);
+        if (prepare)
+            prepare(control, spec);
+        // A panel's back colour is its fill, which it paints itself.
+        if (spec.Back && spec.Kind != ControlKind::Panel)
+            SetBackColour(control, *spec.Back);
+        if (spec.Fore)
+            SetForeColour(control, *spec.Fore);
+        if (spec.TabIndex >= 0)
+            tabbed.append({spec.TabIndex, control});
+    }
+    std::ranges::sort(tabbed, {}, &std::pair<int, QWidget*>::first);
+    QList<QWidget*> order;
+    for (const auto& [index, control] : tabbed) {
+        if (!order.isEmpty())
+            QWidget::setTabOrder(order.last(), control);
+        order.append(control);
+    }
+    return order;
 }
 
 } // namespace yomiwa::ui

@@ -14,18 +14,22 @@ namespace yomiwa::ui {
 
 using namespace Qt::Literals::StringLiterals;
 
+QString ProgramTitle() {
+    return u"【Yomiwa】Ver.1.1"_s;
+}
+
 QString DefaultMessageTitle() {
     return u"Yomiwa"_s;
 }
 
-Dialogs::Answer QtDialogs::MsgBox(QWidget* parent, const QString& prompt, int style,
+Dialogs::Answer QtDialogs::MsgBox(QWidget* parent, const QString& prompt, MsgStyle style,
                                   const QString& title) {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? DefaultMessageTitle() : title);
     // The prompt may break its lines with a lone CR; the box breaks them at LF.
     box.setText(WithLineFeeds(prompt));
     box.setTextFormat(Qt::PlainText);
-    if (style == StyleYesNo) {
+    if (style == MsgStyle::YesNo) {
         QPushButton* yes = box.addButton(u"はい(&Y)"_s, QMessageBox::YesRole);
         QPushButton* no = box.addButton(u"いいえ(&N)"_s, QMessageBox::NoRole);
         box.setDefaultButton(yes);

@@ -14,21 +14,23 @@ class QWidget;
 
 namespace yomiwa::ui {
 
+// The kinds of message box: an OK button, Yes and No, a notice with one button. The
+// numbers are the platform's own style codes.
+enum class MsgStyle { Ok = 0, YesNo = 4, Notice = 8 };
+
+// The program's name and version, as window captions and confirmations show it.
+QString ProgramTitle();
+
 // Every message box, colour dialog and modal window goes through this service, so that
 // tests can script the answers and read what was shown.
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
 
-    // Message box styles: 0 an OK button, 4 Yes and No, 8 a notice with one button.
-    static constexpr int StyleOk = 0;
-    static constexpr int StyleYesNo = 4;
-    static constexpr int StyleNotice = 8;
-
     enum class Answer { Ok, Yes, No };
 
     // A modal message box. An empty title shows the program's own, "Yomiwa".
-    virtual Answer MsgBox(QWidget* parent, const QString& prompt, int style = StyleOk,
+    virtual Answer MsgBox(QWidget* parent, const QString& prompt, MsgStyle style = MsgStyle::Ok,
                           const QString& title = {}) = 0;
 
     // The colour dialog; nullopt when it was cancelled.
@@ -53,7 +55,7 @@ public:
 // The real thing: QMessageBox, QColorDialog, QDialog::exec().
 class QtDialogs : public Dialogs {
 public:
-    Answer MsgBox(QWidget* parent, const QString& prompt, int style = StyleOk,
+    Answer MsgBox(QWidget* parent, const QString& prompt, MsgStyle style = MsgStyle::Ok,
                   const QString& title = {}) override;
     std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
     void ShowModal(QDialog* window) override;

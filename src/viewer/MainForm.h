@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Controls.h"
 #include "Dialogs.h"
 #include "Kushu.h"
 #include "SharedState.h"
@@ -9,6 +10,7 @@
 #include <QWidget>
 
 #include <memory>
+#include <span>
 
 class QLabel;
 class QListWidget;
@@ -24,6 +26,9 @@ class StripColumn;
 } // namespace yomiwa::ui
 
 namespace yomiwa::viewer {
+
+// The reading window's controls, as its layout table gives them.
+std::span<const ui::ControlSpec> MainFormLayout();
 
 // The reading window (閲覧モード): the collections in the program's folder, the open
 // collection page by page on the tanzaku strip, the author's commentary and the reader's
@@ -61,6 +66,8 @@ public:
     void StoreShownComment();
 
     bool IsCollectionOpen() const { return m_collectionOpen; }
+    // The page-list row whose comment is in the comment box.
+    int ShownPageIndex() const { return m_shownPage; }
 
     // Printing and export of the strip pages (Ctrl+P, Ctrl+E, the strip's context menu).
     void Print_Click();
@@ -74,9 +81,10 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    void BuildControls();
-    // Names for screen readers, the tab order, and the keys that turn pages.
-    void SetUpKeysAndNames();
+    // Builds the controls from the window's layout table; returns those of the tab order.
+    QList<QWidget*> BuildControls();
+    // Names for screen readers and the keys that turn pages.
+    void SetUpKeysAndNames(const QList<QWidget*>& tabOrder);
     void BuildExportCommands();
     QListWidgetItem* ChosenCollection() const;
     QString ChosenText() const;
@@ -106,6 +114,10 @@ private:
     // replaced.
     bool m_keepMismatched = false;
     bool m_quitting = false;
+    // Set while a newly opened collection selects its first page: the comment box still
+    // holds the previous collection's comment, which has been dealt with already.
+    bool m_opening = false;
+    int m_shownPage = 0;
 
     ui::RoundedShape* m_shape1 = nullptr;
     ui::StripColumn* m_label1 = nullptr;

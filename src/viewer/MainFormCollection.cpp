@@ -18,10 +18,6 @@ namespace yomiwa::viewer {
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-const QString ConfirmTitle = u"【Yomiwa】Ver.1.1"_s;
-}
-
 void MainForm::Command1_Click() {
     if (!ChosenCollection()) {
         m_dialogs.MsgBox(this, u"上のリストから、開きたい句集を選択してください。"_s);
@@ -46,7 +42,7 @@ bool MainForm::OpenCollectionFile(const QString& path) {
     // collection, its page and its comments as they were.
     KushuReadResult read = ReadKushuFile(path);
     if (!read.ok()) {
-        m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
         return false;
     }
     ShowCollection(std::move(read.Collection));
@@ -71,13 +67,13 @@ void MainForm::ShowCollection(Kushu kushu) {
 
     ReadComments();
 
-    m_state.OpeningFlag = u"ON"_s;
+    m_opening = true;
     if (m_list1->count() > 0)
         m_list1->setCurrentRow(0);
     else
         ShowNoPage();
-    m_state.OpeningFlag = u"OFF"_s;
-    m_state.ShownPageIndex = 0;
+    m_opening = false;
+    m_shownPage = 0;
     m_text2->setFocus();
 }
 
@@ -96,7 +92,7 @@ void MainForm::ReadComments() {
         m_keepMismatched = read.Status == KansoReadStatus::NotFitting &&
                            CheckFileNamePart(fileName, {}).ok() &&
                            QFileInfo(CommentsPath(fileName)).isFile();
-        m_dialogs.MsgBox(this, read.Error, ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
     }
 }
 
@@ -145,7 +141,7 @@ bool MainForm::LeaveWithComments() {
     if (failure.isEmpty())
         return true;
     return m_dialogs.MsgBox(this, failure + u"\r\r感想を保存せずに終了しますか？"_s,
-                            ui::Dialogs::StyleYesNo, ConfirmTitle) == ui::Dialogs::Answer::Yes;
+                            ui::MsgStyle::YesNo, ui::ProgramTitle()) == ui::Dialogs::Answer::Yes;
 }
 
 void MainForm::Command2_Click() {

@@ -102,7 +102,7 @@ void MainForm::ExportPdf_Click() {
     const Status written =
         print::WritePdf(path, kushu, PageRows(kushu), choice->first, choice->second);
     if (!written.ok())
-        m_dialogs.MsgBox(this, written.error(), ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, written.error(), ui::MsgStyle::Notice);
 }
 
 void MainForm::ExportImage_Click() {
@@ -125,7 +125,7 @@ void MainForm::ExportImage_Click() {
     const Status written = print::WritePng(
         path, print::PageToPrint(kushu, PageRows(kushu), current), ImageScales[scale]);
     if (!written.ok())
-        m_dialogs.MsgBox(this, written.error(), ui::Dialogs::StyleNotice);
+        m_dialogs.MsgBox(this, written.error(), ui::MsgStyle::Notice);
 }
 
 void MainForm::Print_Click() {

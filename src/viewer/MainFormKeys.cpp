@@ -105,7 +105,7 @@ private:
 
 } // namespace
 
-void MainForm::SetUpKeysAndNames() {
+void MainForm::SetUpKeysAndNames(const QList<QWidget*>& tabOrder) {
     // Each box and list is named by the caption beside it; buttons by their own text.
     m_text1->setAccessibleName(m_label12->text());
     m_text2->setAccessibleName(m_label13->text());
@@ -116,14 +116,8 @@ void MainForm::SetUpKeysAndNames() {
     m_label1->setAccessibleDescription(u"句"_s);
     m_label3->setAccessibleDescription(u"後書"_s);
 
-    // Reading order: the commentary and the comments, then the collections and the pages.
-    const QList<QWidget*> order = {m_text1, m_text2,    m_list2,    m_command1, m_command6,
-                                   m_list1, m_command3, m_command4, m_command5, m_command2};
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order[i - 1], order[i]);
-
     auto* keys = new PageKeys(this, m_list1, m_text2);
-    for (QWidget* control : order)
+    for (QWidget* control : tabOrder)
         control->installEventFilter(keys);
 }
 

@@ -15,7 +15,7 @@ namespace yomiwa::viewer {
 using namespace Qt::Literals::StringLiterals;
 
 void MainForm::StoreShownComment() {
-    const int row = m_state.ShownPageIndex;
+    const int row = m_shownPage;
     if (row < 0 || row >= m_list1->count())
         return; // no page on display: the box holds no page's comment
     const int entry = RowToEntry(row, m_list1->item(row)->text(), m_list1->item(0)->text(),
@@ -29,9 +29,9 @@ void MainForm::List1_Click() {
         return;
     // While a collection opens, the box still holds the previous collection's comment,
     // which has been dealt with already.
-    if (m_state.OpeningFlag != u"ON"_s) {
+    if (!m_opening) {
         StoreShownComment();
-        m_state.ShownPageIndex = row;
+        m_shownPage = row;
     }
     ShowPage(row);
 }

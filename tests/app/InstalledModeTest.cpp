@@ -184,12 +184,12 @@ TEST_F(HandOverTest, RefusalsLeaveTheOpenCollectionAsItWas) {
     ASSERT_TRUE(QDir(folder.Path()).mkdir(u"春_一.kan"_s)); // in the way of the comments file
     ASSERT_TRUE(HandOverAutumn());
     QTRY_COMPARE(dialogs.Messages.size(), 1);
-    EXPECT_TRUE(OneMessage(0).endsWith(
+    EXPECT_TRUE(OneMessage(ui::MsgStyle::Ok).endsWith(
         u"\r\r感想が失われないよう、句集「秋_一」を開くのを取りやめました。"_s));
     EXPECT_EQ(Label(5)->text() + ui::BoxText(Text2()), u"春残す"_s);
     ASSERT_TRUE(QDir(folder.Path()).rmdir(u"春_一.kan"_s));
     EXPECT_FALSE(form->OpenCollectionFile(elsewhere.File(u"無い_一.Ywk"_s)));
-    EXPECT_EQ(OneMessage(8), u"句集を開けません。\rファイル「無い_一.Ywk」を読み込めません。"_s);
+    EXPECT_EQ(OneMessage(ui::MsgStyle::Notice), u"句集を開けません。\rファイル「無い_一.Ywk」を読み込めません。"_s);
     EXPECT_EQ(Label(5)->text(), u"春"_s);
     // Nobody listening: the second start goes on by itself. A socket left by a process that
     // died is replaced by the lock's next holder.

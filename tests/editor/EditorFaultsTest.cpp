@@ -1,11 +1,10 @@
-// The editor's fields and buttons as found in review: pasted line breaks, long texts, the
-// frame's own background, Enter on a button, 句の変更 under a real message box.
+// The editor's fields and buttons as found in review: pasted line breaks, long texts,
+// Enter on a button, 句の変更 under a real message box.
 
 #include "ColourValues.h"
 #include "EditorFixture.h"
 
 #include <QDir>
-#include <QGroupBox>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -34,7 +33,7 @@ TEST_F(EditorFaults, APastedLineBreakIsRefusedWhateverItsForm) {
             Fill(u"前"_s, u"句"_s, u"後"_s);
             Line(fields[f])->insert(u"上"_s + lineBreak + u"下"_s);
             Click("Command5");
-            EXPECT_EQ(Said(-1), Box(TwoLines(names[f]), 0, names[f] + u"は１行にしてください"_s));
+            EXPECT_EQ(Said(-1), Box(TwoLines(names[f]), Ok, names[f] + u"は１行にしてください"_s));
             EXPECT_EQ(Rows().size(), 4);
         }
         // The password, which could never be typed again, and the title.
@@ -42,16 +41,14 @@ TEST_F(EditorFaults, APastedLineBreakIsRefusedWhateverItsForm) {
         Line("Text2")->setText(u"春"_s);
         Line("Text9")->insert(u"秘"_s + lineBreak + u"密"_s);
         Click("Command4");
-        EXPECT_EQ(Said(-1), Box(TwoLines(u"パスワード"_s), 0, u"パスワードは１行にしてください"_s));
+        EXPECT_EQ(Said(-1),
+                  Box(TwoLines(u"パスワード"_s), Ok, u"パスワードは１行にしてください"_s));
         Line("Text9")->clear();
         Line("Text2")->insert(lineBreak);
         Click("Command4");
         EXPECT_EQ(Said(-1), Box(u"句集名に改行が含まれています。"_s));
         EXPECT_TRUE(QDir(folder.Path()).entryList(QDir::Files).isEmpty());
     }
-    // A line feed typed into a one-line field is not taken, like Enter.
-    Type(Line("Text5"), u"a\nb"_s);
-    EXPECT_EQ(Line("Text5")->text(), u"ab"_s);
 }
 
 TEST_F(EditorFaults, LongTextsAreKeptWholeAndShownFromTheirStart) {
@@ -66,13 +63,6 @@ TEST_F(EditorFaults, LongTextsAreKeptWholeAndShownFromTheirStart) {
     }
 }
 
-TEST_F(EditorFaults, TheColourFramePaintsTheButtonFace) {
-    OpenNew();
-    const QGroupBox* frame = Get<QGroupBox>("Frame1");
-    EXPECT_TRUE(frame->autoFillBackground());
-    EXPECT_EQ(frame->palette().color(frame->backgroundRole()), ui::ToQColor(SystemColour(15)));
-}
-
 TEST_F(EditorFaults, EnterActivatesTheFocusedButton) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         OpenNew();
@@ -82,26 +72,13 @@ TEST_F(EditorFaults, EnterActivatesTheFocusedButton) {
     }
 }
 
-TEST_F(EditorFaults, SavingOverANameInAnotherLetterCaseAsksAndReplacesThatFile) {
-    WriteBytes(folder.File(u"x_一.YWK"_s), "old");
-    OpenNew();
-    Line("Text2")->setText(u"x"_s);
-    Line("Text4")->setText(u"一"_s);
-    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
-    Click("Command4");
-    EXPECT_EQ(Said(), QStringList{Box(u"xの第一版はすでに存在します。上書きしますか？"_s, 4,
-                                      u"【Yomiwa】Ver.1.1"_s)});
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{u"x_一.YWK"_s});
-    EXPECT_TRUE(ReadKushuFile(folder.File(u"x_一.YWK"_s)).ok());
-}
-
 // The only test here with a real, blocking message box: the box opens during the press of
 // 句の変更 and takes the release with it.
 TEST(EditorRealBox, ChangeIsNotLeftPressedAfterItsMessage) {
     Folder folder;
     SharedState state;
     state.AppFolder = folder.Path();
-    state.EditMode = u"新規"_s;
+    state.Editing = EditMode::New;
     ui::QtDialogs boxes;
     editor::F_sakusei window(state, boxes, QString());
     window.show();

@@ -30,13 +30,13 @@ protected:
         EXPECT_EQ(WriteKushuFile(folder.Path(), kushu).error(), QString());
         return kushu.Title + u'_' + kushu.Edition;
     }
-    void OpenChange(const QString& selected, const QString& mode = QStringLiteral("変更")) {
+    void OpenChange(const QString& selected, EditMode mode = EditMode::Change) {
         window.reset();
-        state.EditMode = mode;
+        state.Editing = mode;
         window = std::make_unique<editor::F_sakusei>(state, dialogs, selected);
         window->show();
     }
-    void OpenNew() { OpenChange(QString(), QStringLiteral("新規")); }
+    void OpenNew() { OpenChange(QString(), EditMode::New); }
 
     template <typename T = QWidget> T* Get(const char* name) const {
         T* control = window->findChild<T*>(QString::fromLatin1(name));
@@ -80,7 +80,7 @@ protected:
                          Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(control, &move);
     }
-    static QString Box(const QString& prompt, int style = 0, const QString& title = {}) {
+    static QString Box(const QString& prompt, MsgStyle style = Ok, const QString& title = {}) {
         return ScriptedDialogs::Box(prompt, style, title);
     }
     QStringList Said() const { return dialogs.Said(); }

@@ -9,8 +9,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString Title = u"【Yomiwa】Ver.1.1"_s;
-
 class EditorSave : public EditorFixture {
 protected:
     EditorSave() {
@@ -74,9 +72,6 @@ TEST_F(EditorSave, ACollectionMadeInTheEditorReadsBackWhole) {
                            u"KUEND--x\r\n続き"_s, Colours(11)};
     expected.Entries[3] = {{}, {}, {}, u"一六四四年生まれ"_s, Colours(13)};
     EXPECT_EQ(ReadBack(u"旅の句集_一.Ywk"_s), expected);
-    // The working collection goes with its window.
-    window.reset();
-    EXPECT_EQ(state.EditorKushu, Kushu());
 }
 
 TEST_F(EditorSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
@@ -88,7 +83,7 @@ TEST_F(EditorSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
     PressChange();
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
     Save();
-    EXPECT_EQ(Said(-1), Box(u"春の第一版はすでに存在します。上書きしますか？"_s, 4, Title));
+    EXPECT_EQ(Said(-1), Box(u"春の第一版はすでに存在します。上書きしますか？"_s, YesNo, Title));
     ExpectStillOpen();
     EXPECT_EQ(ReadBytes(folder.File(u"春_一.Ywk"_s)), original);
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
@@ -97,6 +92,16 @@ TEST_F(EditorSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSo) {
     Kushu changed = k;
     changed.Entries[1].Verse = u"変えた句"_s;
     EXPECT_EQ(ReadBack(u"春_一.Ywk"_s), changed);
+
+    // A name in another letter case is the same file: asked for, and replaced.
+    WriteBytes(folder.File(u"x_一.YWK"_s), "old");
+    OpenNew();
+    Header(u"x"_s, u"一"_s);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+    Save();
+    EXPECT_EQ(Said(-1), Box(u"xの第一版はすでに存在します。上書きしますか？"_s, YesNo, Title));
+    EXPECT_EQ(Files(), (QStringList{u"x_一.YWK"_s, u"春_一.Ywk"_s}));
+    EXPECT_TRUE(ReadKushuFile(folder.File(u"x_一.YWK"_s)).ok());
 }
 
 TEST_F(EditorSave, RefusalsComeInTheirOrderWithTheFocusOnTheFieldAndWriteNothing) {
@@ -119,7 +124,7 @@ TEST_F(EditorSave, RefusalsComeInTheirOrderWithTheFocusOnTheFieldAndWriteNothing
     save({}, u"第1:2"_s, u"二\r行"_s, "Text9",
          Box(u"パスワードが２行以上になっています。\rクリップボードを使って文字を貼り付ける場合は"
              u"、\r改行が含まれないように注意してください。"_s,
-             0, u"パスワードは１行にしてください"_s));
+             Ok, u"パスワードは１行にしてください"_s));
     save({}, u"第1:2"_s, {}, "Text2",
          Box(u"句集名が入力されていないと保存することができません。"_s));
     save(u"../外"_s, u"第1:2"_s, {}, "Text2",
@@ -127,12 +132,12 @@ TEST_F(EditorSave, RefusalsComeInTheirOrderWithTheFocusOnTheFieldAndWriteNothing
     save(u"外"_s, u"第1:2"_s, {}, "Text4",
          Box(u"版数にファイル名に使えない文字「:」(U+003A)"_s + unsafe));
     save(u"外"_s, u"一"_s, {}, "Text5",
-         Box(u"句集を保存できません。\r句「名月や」の前書に改行が含まれています。"_s, 8));
+         Box(u"句集を保存できません。\r句「名月や」の前書に改行が含まれています。"_s, Notice));
     EXPECT_EQ(dialogs.Messages.size(), 6);
     ExpectStillOpen();
     EXPECT_TRUE(Files().isEmpty());
     EXPECT_TRUE(QDir(folder.Path() + u".."_s).entryList({u"外_*"_s}).isEmpty());
-    EXPECT_EQ(state.EditorKushu.KuCount(), 1);
+    EXPECT_EQ(window->Collection().KuCount(), 1);
 }
 
 TEST_F(EditorSave, AFailedWriteNamesTheFileAndLosesNothing) {
@@ -168,7 +173,7 @@ TEST_F(EditorSave, ALine5FaultKeepsTheHeaderButTheFileCannotBeOverwritten) {
     EXPECT_EQ(window->ReadShownColours(), Colours(0));
     // Saving would put four empty pages in place of the file.
     Save();
-    EXPECT_EQ(Said(), (QStringList{Box(u"句集を開けません。\r５行目のデータが不正です。"_s, 8),
+    EXPECT_EQ(Said(), (QStringList{Box(u"句集を開けません。\r５行目のデータが不正です。"_s, Notice),
                                    Box(u"句集の内容が読み込まれていないため、保存できません。\r"
                                        u"「保存せず終了」で編集を終了してください。"_s)}));
     ExpectStillOpen();
@@ -186,8 +191,8 @@ TEST_F(EditorSave, LeavingWithoutSavingAsksFirstAndWritesNothing) {
     QTest::keyClick(List1(), Qt::Key_Escape);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(Said(), QStringList(2, Box(u"編集結果を保存せずに句集の編集を終了して良いですか?"_s,
-                                         4, Title)));
-    EXPECT_EQ(state.EditorKushu.KuCount(), 1);
+                                         YesNo, Title)));
+    EXPECT_EQ(window->Collection().KuCount(), 1);
 
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
     Click("Command17");

@@ -1,4 +1,5 @@
 #include "EntryOperations.h"
+#include "ScriptedDialogs.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -25,9 +26,8 @@ Selection Row(const Kushu& k, int row) {
     return {row, row > k.KuCount() ? closing.at(row - k.KuCount() - 1) : k.Entries.at(row).Verse};
 }
 
-// A message box as one text: prompt, style and title.
-QString Box(const QString& text, int style = 0, const QString& title = {}) {
-    return text + u" |"_s + QString::number(style) + u"| "_s + title;
+QString Box(const QString& text, MsgStyle style = Ok, const QString& title = {}) {
+    return ScriptedDialogs::Box(text, style, title);
 }
 
 // The whole outcome as one text, so that one comparison checks all of it: "+row text"
@@ -55,7 +55,8 @@ QString Summary(const Outcome& o) {
 
 // A refusal: the message, perhaps the focus, and nothing else.
 QString Refused(const QString& text, const char* focus = nullptr, const QString& title = {}) {
-    return u"say "_s + Box(text, 0, title) + (focus ? u"; focus "_s + QLatin1String(focus) : u""_s);
+    return u"say "_s + Box(text, Ok, title) +
+           (focus ? u"; focus "_s + QLatin1String(focus) : u""_s);
 }
 
 } // namespace
@@ -166,8 +167,8 @@ TEST(DeleteEntry, AsksThenRemovesOnlyHaiku) {
     }
 
     EXPECT_EQ(Summary(DeleteEntry(k, Row(k, 1), false)),
-              u"ask "_s + Box(u"「"_s + before.Entries[1].Verse + u"」を削除して良いですか?"_s, 4,
-                              u"【Yomiwa】Ver.1.1"_s));
+              u"ask "_s + Box(u"「"_s + before.Entries[1].Verse + u"」を削除して良いですか?"_s,
+                              YesNo, Title));
     EXPECT_EQ(k, before);
     EXPECT_EQ(Summary(DeleteEntry(k, Row(k, 1), true)), u"-1 ; no selection"_s);
     EXPECT_EQ(k.Entries.mid(1), before.Entries.mid(2));

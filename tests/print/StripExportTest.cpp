@@ -111,7 +111,7 @@ TEST_F(WindowExport, KeysAndStripMenuExportAndPrintTheListedPages) {
     dialogs.QueueChoice(0);
     dialogs.QueueFileName(Path(u"無い/短冊.png"_s));
     actions[1]->trigger();
-    EXPECT_TRUE(OneMessage(ui::Dialogs::StyleNotice)
+    EXPECT_TRUE(OneMessage(ui::MsgStyle::Notice)
                     .startsWith(u"ファイル「短冊.png」に書き出せません。"_s));
 
     dialogs.QueueChoice(0); // the page on display

@@ -11,7 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-const QString ConfirmTitle = u"【Yomiwa】Ver.1.1"_s;
 const QString QuitAnyway = u"\r\r感想を保存せずに終了しますか？"_s;
 
 using Quitting = ViewerTest;
@@ -25,7 +24,7 @@ TEST_F(Quitting, RefusedCommentNamesItsPageAndYesQuitsWithoutIt) {
     Type(u"よし\r\nKANSOEND--"_s);
     dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
     Button(2)->click();
-    EXPECT_EQ(OneMessage(4, ConfirmTitle),
+    EXPECT_EQ(OneMessage(YesNo, Title),
               u"感想を保存できません。\r句「"_s + k.Entries[1].Verse +
                   u"」の感想に「KANSOEND--」だけの行があります。\r"_s +
                   u"この行があると、感想を正しく読み込めなくなります。"_s + QuitAnyway);
@@ -44,7 +43,7 @@ TEST_F(CommentSafety, UnwritableCommentsKeepTheCollectionOpenAndAskOnQuitting) {
     Type(u"残したい"_s);
     ASSERT_TRUE(QDir(folder.Path()).mkdir(u"春_一.kan"_s)); // in the way of the comments file
     Open(u"秋_一"_s);
-    QString prompt = OneMessage(0);
+    QString prompt = OneMessage(Ok);
     EXPECT_TRUE(prompt.startsWith(u"ファイル「春_一.kan」を保存できません。\r"_s));
     EXPECT_TRUE(
         prompt.endsWith(u"\r\r感想が失われないよう、句集「秋_一」を開くのを取りやめました。"_s));
@@ -56,7 +55,7 @@ TEST_F(CommentSafety, UnwritableCommentsKeepTheCollectionOpenAndAskOnQuitting) {
     for (bool closeBox : {false, true}) {
         dialogs.QueueAnswer(ui::Dialogs::Answer::No);
         closeBox ? void(form->close()) : Button(2)->click();
-        prompt = OneMessage(4, ConfirmTitle);
+        prompt = OneMessage(YesNo, Title);
         EXPECT_TRUE(prompt.startsWith(u"ファイル「春_一.kan」を保存できません。\r"_s));
         EXPECT_TRUE(prompt.endsWith(QuitAnyway)) << prompt.toStdString();
         EXPECT_TRUE(form->isVisible());
@@ -68,7 +67,7 @@ TEST_F(CommentSafety, UnwritableCommentsKeepTheCollectionOpenAndAskOnQuitting) {
     ASSERT_TRUE(QDir(folder.Path()).rmdir(u"春_一.kan"_s));
     Open(u"秋_一"_s);
     EXPECT_EQ(Label(5)->text(), u"秋"_s);
-    EXPECT_EQ(state.ShownPageIndex, 0); // the first page of the new collection
+    EXPECT_EQ(form->ShownPageIndex(), 0); // the first page of the new collection
     EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s).value(1), u"残したい"_s);
     EXPECT_TRUE(dialogs.Messages.isEmpty());
 }
@@ -81,11 +80,11 @@ TEST_F(CommentSafety, MismatchedCommentsFileIsKeptOnceBeforeItIsReplaced) {
     WriteBytes(Path(u"春_一.kan.bak"_s), "older");
     Start();
     Open(u"春_一"_s);
-    OneMessage(8); // the mismatch
+    OneMessage(Notice); // the mismatch
     Type(u"新しい感想"_s);
     Open(u"秋_一"_s);
     EXPECT_EQ(
-        OneMessage(0),
+        OneMessage(Ok),
         u"感想ファイル「春_一.kan」は句集ファイルと整合しなかったため、元のファイルを「春_一.kan.bak2」という名前で残しました。\r"_s
         u"これからの感想は「春_一.kan」に保存します。"_s);
     EXPECT_EQ(ReadBytes(Path(u"春_一.kan.bak2"_s)), theirs);
@@ -106,11 +105,11 @@ TEST_F(CommentSafety, MismatchedFileThatCannotBeKeptIsNotReplaced) {
     ASSERT_TRUE(QDir(folder.Path()).mkdir(u"春_一.kan"_s));
     Start();
     Open(u"春_一"_s);
-    OneMessage(8);
+    OneMessage(Notice);
     Type(u"書いた"_s);
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
     Button(2)->click();
-    EXPECT_EQ(OneMessage(4, ConfirmTitle),
+    EXPECT_EQ(OneMessage(YesNo, Title),
               u"ファイル「春_一.kan」を保存できません。\r"_s
               u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s +
                   QuitAnyway);

@@ -48,7 +48,7 @@ TEST_F(Keys, TurnPagesAsTheButtonsDoFromEveryControlButTheCommentBox) {
         QTest::keyClick(targets[n % 3], c.key, c.modifiers);
         const std::string name = std::to_string(n);
         EXPECT_EQ(List1()->currentRow(), c.to) << name;
-        EXPECT_EQ(state.ShownPageIndex, c.to) << name;
+        EXPECT_EQ(form->ShownPageIndex(), c.to) << name;
         if (c.from != c.to) {
             EXPECT_TRUE(state.KansoList[c.from].endsWith(typed)) << name;
         } else {

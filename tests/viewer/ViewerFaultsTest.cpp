@@ -88,11 +88,11 @@ TEST_F(ViewerFaults, OneMessagePerCauseFromTheListTheOpenButtonAndTheTool) {
         MakeFault(Path(u"春_一.Ywk"_s), size);
         const FifoWatchdog watchdog(Path(u"春_一.Ywk"_s));
         Choose(u"春_一"_s);
-        EXPECT_EQ(OneMessage(8), expected);
+        EXPECT_EQ(OneMessage(Notice), expected);
         Button(1)->click();
-        EXPECT_EQ(OneMessage(8), expected);
+        EXPECT_EQ(OneMessage(Notice), expected);
         Button(6)->click();
-        EXPECT_EQ(OneMessage(8), expected);
+        EXPECT_EQ(OneMessage(Notice), expected);
         EXPECT_EQ(ToolSays(u"dump"_s, Path(u"春_一.Ywk"_s)), expected);
         EXPECT_FALSE(watchdog.m_fired) << "a read blocked";
         form.reset();
@@ -109,12 +109,12 @@ TEST_F(ViewerFaults, ACommentsFileThatIsAFifoNeitherBlocksNorIsReplaced) {
     Start();
     Open(u"春_一"_s);
     const QString cannotRead = u"感想を読み込めません。\rファイル「春_一.kan」を読み込めません。"_s;
-    EXPECT_EQ(OneMessage(8), cannotRead);
+    EXPECT_EQ(OneMessage(Notice), cannotRead);
     EXPECT_EQ(ToolSays(u"dump-comments"_s, fifo), cannotRead);
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
     Button(2)->click();
     EXPECT_TRUE(
-        OneMessage(4, u"【Yomiwa】Ver.1.1"_s)
+        OneMessage(YesNo, Title)
             .startsWith(u"ファイル「春_一.kan」を保存できません。\rこのファイルは通常の"_s));
     EXPECT_TRUE(form->isVisible());
     EXPECT_FALSE(watchdog.m_fired) << "a read blocked";
@@ -157,7 +157,7 @@ TEST_F(ViewerFaults, FocusAloneChoosesNoCollection) {
     ASSERT_TRUE(List2()->hasFocus());
     EXPECT_TRUE(List2()->selectedItems().isEmpty());
     Button(1)->click();
-    EXPECT_EQ(OneMessage(0), u"上のリストから、開きたい句集を選択してください。"_s);
+    EXPECT_EQ(OneMessage(Ok), u"上のリストから、開きたい句集を選択してください。"_s);
 }
 
 } // namespace

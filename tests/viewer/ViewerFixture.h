@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BoxText.h"
 #include "KansoFile.h"
 #include "KushuFile.h"
 #include "MainForm.h"
@@ -85,6 +86,19 @@ protected:
         return items;
     }
     QStringList Rows() const { return Items(List1()); }
+    // What the window shows, as one text: the header labels 5, 7, 8 and 14, the chosen row
+    // and the page whose comment the box holds, the strip's columns 前書/句/後書, the
+    // commentary and the comment.
+    QString Shown() const {
+        QStringList shown;
+        for (int n : {5, 7, 8, 14})
+            shown.append(Label(n)->text());
+        shown << QString::number(List1()->currentRow()) + u':' +
+                     QString::number(form->ShownPageIndex());
+        shown << Column(2)->Caption() + u'/' + Column(1)->Caption() + u'/' + Column(3)->Caption();
+        shown << ui::BoxText(Text1()) << ui::BoxText(Text2());
+        return shown.join(u'|');
+    }
     // The blocks of a comments file; a file that cannot be read gives one block saying so.
     QStringList CommentsOnDisk(const QString& fileName) const {
         return ParseKansoBlocks(ReadBytes(Path(fileName)))
@@ -92,7 +106,7 @@ protected:
     }
     // The prompt of the one message shown since the last call, whose style and title are
     // checked; the messages are forgotten.
-    QString OneMessage(int style, const QString& title = {}) {
+    QString OneMessage(MsgStyle style, const QString& title = {}) {
         const QList<ScriptedDialogs::Message> messages = std::exchange(dialogs.Messages, {});
         EXPECT_EQ(messages.size(), 1);
         EXPECT_EQ(messages.value(0).Style, style);

@@ -1,0 +1,103 @@
+// Each window against its layout table: every control there, inside its parent, at its
+// twips, in its face, caption and colours, in the table's tab order; then what no table shows.
+
+#include "ViewerFixture.h"
+
+#include "ColourValues.h"
+#include "F_pass.h"
+#include "F_sakusei.h"
+#include "StripGeometry.h"
+#include "Twips.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+
+using namespace yomiwa;
+using namespace yomiwa::test;
+using namespace Qt::Literals::StringLiterals;
+
+namespace {
+
+QString Caption(const QWidget* control) {
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control))
+        return button->text();
+    const auto* frame = qobject_cast<const QGroupBox*>(control);
+    return frame ? frame->title() : QString();
+}
+
+void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlSpec> table) {
+    QList<std::pair<int, QWidget*>> tabbed;
+    for (const ui::ControlSpec& spec : table) {
+        SCOPED_TRACE(spec.Name);
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(spec.Name));
+        ASSERT_NE(control, nullptr);
+        const QWidget* parent = control->parentWidget();
+        EXPECT_EQ(parent->objectName(),
+                  spec.Parent ? QString::fromLatin1(spec.Parent) : window->objectName());
+        const QRect& t = spec.Twips;
+        const QRect pixels = ui::TwipsRect(t.x(), t.y(), t.width(), t.height());
+        const auto* strip = qobject_cast<const ui::StripColumn*>(control);
+        // A strip column may reach out to either side of its column for wide glyphs; a
+        // caption may grow downwards when the stand-in face needs more lines.
+        QRect placed = strip ? strip->ColumnRect().translated(control->pos()) : control->geometry();
+        if (qobject_cast<const QLabel*>(control) && placed.height() > pixels.height())
+            placed.setHeight(pixels.height());
+        EXPECT_EQ(placed, pixels);
+        EXPECT_TRUE(parent->rect().contains(pixels));
+        EXPECT_EQ(control->font(), spec.Points > 0
+                                       ? ui::MakeFont(spec.TextFace, spec.Points, spec.Bold)
+                                       : parent->font());
+        EXPECT_EQ(Caption(control), spec.CaptionText());
+        if (spec.Back && spec.Kind != ui::ControlKind::Panel) {
+            EXPECT_EQ(ui::BackColour(control), *spec.Back);
+            // A frame paints its own background, whatever colour the window has.
+            EXPECT_TRUE(control->autoFillBackground() || spec.Kind != ui::ControlKind::Frame);
+        }
+        if (spec.Fore) {
+            EXPECT_EQ(ui::ForeColour(control), *spec.Fore);
+        }
+        if (spec.TabIndex >= 0)
+            tabbed.append({spec.TabIndex, control});
+    }
+    std::ranges::sort(tabbed, {}, &std::pair<int, QWidget*>::first);
+    for (qsizetype i = 1; i < tabbed.size(); ++i) {
+        QWidget* next = tabbed[i - 1].second->nextInFocusChain();
+        while (!std::ranges::any_of(tabbed, [next](const auto& t) { return t.second == next; }))
+            next = next->nextInFocusChain();
+        EXPECT_EQ(next, tabbed[i].second) << tabbed[i - 1].second->objectName().toStdString();
+    }
+}
+
+using WindowLayout = ViewerTest;
+
+TEST_F(WindowLayout, EachWindowIsBuiltAsItsTableSaysAndTitledByTheProgram) {
+    Start();
+    ExpectBuiltAsTable(form.get(), viewer::MainFormLayout());
+    EXPECT_EQ(form->windowTitle(), u"【Yomiwa】Ver.1.1 閲覧モード"_s);
+    // The strip's shape lies under its columns; the commentary is only read.
+    EXPECT_EQ(Find(u"Shape1"_s)->geometry(), ui::PixelsOf(ui::strip::ShapeTwips));
+    EXPECT_TRUE(Text1()->isReadOnly());
+
+    state.Editing = EditMode::New;
+    editor::F_sakusei editor(state, dialogs, QString());
+    editor.show();
+    ExpectBuiltAsTable(&editor, editor::F_sakuseiLayout());
+    EXPECT_EQ(editor.windowTitle(), u"【Yomiwa】Ver.1.1 作成・編集モード"_s);
+    EXPECT_EQ(editor.focusWidget()->objectName(), u"Text2"_s);
+    EXPECT_EQ(editor.findChild<QWidget*>(u"Text8"_s)->focusPolicy(), Qt::NoFocus);
+
+    protect::F_pass pass(state, dialogs, nullptr);
+    pass.show();
+    ExpectBuiltAsTable(&pass, protect::F_passLayout());
+    EXPECT_EQ(pass.windowTitle(), u"【Yomiwa】Ver.1.1 パスワード入力"_s);
+    EXPECT_EQ(pass.focusWidget()->objectName(), u"Text9"_s);
+    EXPECT_TRUE(pass.findChild<QPushButton*>(u"Command1"_s)->isDefault());
+    // The explanation wraps onto as many lines as the face needs, above the box.
+    auto* label1 = pass.findChild<QLabel*>(u"Label1"_s);
+    EXPECT_GE(label1->height(), label1->heightForWidth(label1->width()));
+    EXPECT_LT(label1->geometry().bottom(), pass.findChild<QWidget*>(u"Text9"_s)->y());
+}
+
+} // namespace
