@@ -99,6 +99,7 @@ TEST(CommandLine, FileHelpVersionAndEveryUsageFault) {
         QStringList Args;
         A What;
         QString File, Output;
+        // clang-format off
     } cases[] = {
         {{}, A::Run, {}, {}},
         {{u"sub/春_一.Ywk"_s}, A::Run, here + u"sub/春_一.Ywk"_s, {}},
@@ -106,16 +107,11 @@ TEST(CommandLine, FileHelpVersionAndEveryUsageFault) {
         {{u"--"_s, u"-a.ywk"_s}, A::Run, here + u"-a.ywk"_s, {}},
         {{u"--help"_s}, A::Help, {}, usage},
         {{u"--version"_s}, A::Version, {}, u"yomiwa 1.1\n"_s},
-        {{u"a.txt"_s},
-         A::Usage,
-         {},
-         u"yomiwa: 句集ファイル（.Ywk）ではありません: a.txt\n"_s + usage},
-        {{u"a.Ywk"_s, u"b.Ywk"_s},
-         A::Usage,
-         {},
-         u"yomiwa: 開ける句集ファイルは一つだけです。\n"_s + usage},
+        {{u"a.txt"_s}, A::Usage, {}, u"yomiwa: 句集ファイル（.Ywk）ではありません: a.txt\n"_s + usage},
+        {{u"a.Ywk"_s, u"b.Ywk"_s}, A::Usage, {}, u"yomiwa: 開ける句集ファイルは一つだけです。\n"_s + usage},
         {{u"--bogus"_s}, A::Usage, {}, u"yomiwa: 不明なオプションです: bogus\n"_s + usage},
     };
+    // clang-format on
     for (const auto& c : cases) {
         const app::CommandLine line =
             app::ParseCommandLine(QStringList{u"yomiwa"_s} + c.Args, u"1.1"_s);

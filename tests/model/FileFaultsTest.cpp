@@ -18,7 +18,6 @@
 #include <fcntl.h>
 #include <functional>
 #include <future>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -108,32 +107,6 @@ TEST(FileFaults, AFullDiskIsReportedAndTheOldFileKept) {
             EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{w.Name});
         }
     }
-}
-
-TEST(FileFaults, AFullFileSystemIsReportedAndTheOldFileKept) {
-    if (geteuid() != 0)
-        GTEST_SKIP() << "mounting a small file system needs root";
-    Folder folder;
-    const QString mount = folder.File(u"mnt"_s);
-    QDir().mkdir(mount);
-    if (::mount("tmpfs", QFile::encodeName(mount).constData(), "tmpfs", 0, "size=200k") != 0)
-        GTEST_SKIP() << "this machine does not allow mounting a tmpfs here";
-    const QString app = mount + u'/';
-    for (const Writer& w : Writers) {
-        SCOPED_TRACE(w.Kind);
-        WriteBytes(app + w.Name, "old contents");
-        // Fill the file system, leaving less than the smallest file.
-        QFile filler(app + u"filler"_s);
-        ASSERT_TRUE(filler.open(QIODevice::WriteOnly));
-        filler.write(QByteArray(256 * 1024, 'x'));
-        filler.close();
-        for (int size : {2, 300}) {
-            EXPECT_EQ(w.Write(app, size), w.Head() + DiskFull);
-            EXPECT_EQ(ReadBytes(app + w.Name), QByteArray("old contents"));
-        }
-        QFile::remove(app + u"filler"_s);
-    }
-    EXPECT_EQ(::umount(QFile::encodeName(mount).constData()), 0);
 }
 
 TEST(FileFaults, OnlyRegularFilesAreReadAndNoReadBlocks) {

@@ -37,12 +37,18 @@ TEST(KushuModel, KindsFollowFromIndexOrRowText) {
 TEST(KushuModel, RowToEntryWithAndWithoutJo) {
     // Three haiku: 序 0, haiku 1-3, 跋 4, プロフィール 5, 奥付 6. With 序 hidden the first row
     // is still entry 1; pages keep their places; a verse reading like a page word is the page.
+    // clang-format off
     const std::tuple<int, QString, QString, int> cases[] = {
-        {0, u"序"_s, u"序"_s, 0},         {3, u"三句目"_s, u"序"_s, 3},
-        {0, u"古池や"_s, u"古池や"_s, 1}, {1, u"二句目"_s, u"古池や"_s, 2},
-        {3, u"跋"_s, u"古池や"_s, 4},     {3, u"プロフィール"_s, u"古池や"_s, 5},
-        {4, u"奥付"_s, u"序"_s, 6},       {2, u"跋"_s, u"序"_s, 4},
+        {0, u"序"_s, u"序"_s, 0},
+        {3, u"三句目"_s, u"序"_s, 3},
+        {0, u"古池や"_s, u"古池や"_s, 1},
+        {1, u"二句目"_s, u"古池や"_s, 2},
+        {3, u"跋"_s, u"古池や"_s, 4},
+        {3, u"プロフィール"_s, u"古池や"_s, 5},
+        {4, u"奥付"_s, u"序"_s, 6},
+        {2, u"跋"_s, u"序"_s, 4},
     };
+    // clang-format on
     for (const auto& [row, text, first, entry] : cases)
         EXPECT_EQ(RowToEntry(row, text, first, 3), entry) << row << " " << text.toStdString();
 }
@@ -90,6 +96,7 @@ TEST(CodeList, EncodesSignedShiftJisCodesPlusOffsetOrNothing) {
 }
 
 TEST(CodeList, DecodingFollowsTheCommasAndRefusesWhatIsNoCharacter) {
+    // clang-format off
     const std::pair<QString, QString> good[] = {
         {u"-29428,170,"_s, u"古a"_s},
         {QString(), QString()},
@@ -100,6 +107,7 @@ TEST(CodeList, DecodingFollowsTheCommasAndRefusesWhatIsNoCharacter) {
         {u"73,"_s, QString(QChar(0))}, // code 0 is a character
         {u"-0000000000000000000000000032023,"_s, u"あ"_s},
     };
+    // clang-format on
     for (const auto& [line, text] : good)
         EXPECT_EQ(DecodeCodeList(line), text) << line.toStdString();
     for (const QString& bad :

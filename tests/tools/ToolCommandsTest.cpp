@@ -36,11 +36,8 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     WriteBytes(folder.File(u"in.json"_s), KushuJsonText(k));
     ASSERT_TRUE(QDir(folder.Path()).mkdir(u"out"_s));
     const QString ywk = folder.File(u"out/春_夏_二.Ywk"_s);
-    // The folder may be given with or without its separator.
-    for (const QString& out : {folder.File(u"out"_s), folder.File(u"out/"_s)}) {
-        EXPECT_EQ(Text(RunTool({u"build"_s, folder.File(u"in.json"_s), out})),
-                  Text({ExitOk, ywk.toUtf8() + '\n', {}}));
-    }
+    EXPECT_EQ(Text(RunTool({u"build"_s, folder.File(u"in.json"_s), folder.File(u"out"_s)})),
+              Text({ExitOk, ywk.toUtf8() + '\n', {}}));
     ASSERT_EQ(WriteKushuFile(folder.Path(), k).error(), QString());
     EXPECT_EQ(ReadBytes(ywk), ReadBytes(folder.File(u"春_夏_二.Ywk"_s)));
     EXPECT_EQ(Text(RunTool({u"dump"_s, ywk})), Text({ExitOk, KushuJsonText(k), {}}));
@@ -56,41 +53,22 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     EXPECT_EQ(Text(RunTool({u"dump-comments"_s, kan})), Text({ExitOk, json, {}}));
 }
 
+// The messages themselves belong to the readers and writers; here, that the tool passes
+// them on with its exit code and writes nothing.
 TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
     Folder folder;
-    const QString ywk = folder.File(u"壊_一.Ywk"_s);
-    const QString kan = folder.File(u"壊.kan"_s);
-    const QString cut = folder.File(u"切.kan"_s);
-    const QString json = folder.File(u"in.json"_s);
-    const QString comments = folder.File(u"c.json"_s);
-    WriteBytes(ywk, Sjis(u"題\r\n作者\r\n一\r\n\r\nKUSTART--\r\n"_s));
-    WriteBytes(kan, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\n\x82\r\nKANSOEND--\r\n");
+    const QString cut = folder.File(u"切.kan"_s), json = folder.File(u"in.json"_s);
     WriteBytes(cut, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\nb\r\n");
     WriteBytes(json, KushuJsonText(MakeKushu(1, u"春/夏"_s)));
-    WriteBytes(comments, R"({"comments": ["a", "x\r\nKANSOSTART--"]})");
-    const QString cannotOpen = u"句集を開けません。\r"_s;
-    const QString cannotRead = u"感想を読み込めません。\r"_s;
+    // clang-format off
     const std::pair<QStringList, QString> cases[] = {
-        {{u"dump"_s, ywk}, cannotOpen + u"５行目のデータが不正です。"_s},
-        {{u"dump"_s, folder.File(u"無い.Ywk"_s)},
-         cannotOpen + u"ファイル「無い.Ywk」を読み込めません。"_s},
-        {{u"dump-comments"_s, kan},
-         cannotRead + u"５行目にShift-JISとして読めない文字があります。"_s},
-        {{u"dump-comments"_s, cut},
-         cannotRead + u"ファイルが途中で終わっています（「KANSOEND--」がありません）。"_s},
-        {{u"dump-comments"_s, folder.File(u"無い.kan"_s)},
-         cannotRead + u"ファイル「無い.kan」を読み込めません。"_s},
-        {{u"build"_s, json, folder.Path()},
-         WriteKushuFile(folder.Path(), MakeKushu(1, u"春/夏"_s)).error()},
-        {{u"build-comments"_s, comments, folder.File(u"新.kan"_s)},
-         SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).error()},
+        {{u"dump-comments"_s, cut}, u"感想を読み込めません。\rファイルが途中で終わっています（「KANSOEND--」がありません）。"_s},
+        {{u"build"_s, json, folder.Path()}, WriteKushuFile(folder.Path(), MakeKushu(1, u"春/夏"_s)).error()},
     };
-    for (const auto& [arguments, message] : cases) {
-        EXPECT_FALSE(message.isEmpty());
+    // clang-format on
+    for (const auto& [arguments, message] : cases)
         EXPECT_EQ(Text(RunTool(arguments)), Text({ExitRefused, {}, message}));
-    }
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files),
-              (QStringList{u"c.json"_s, u"in.json"_s, u"切.kan"_s, u"壊.kan"_s, u"壊_一.Ywk"_s}));
+    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), (QStringList{u"in.json"_s, u"切.kan"_s}));
 }
 
 TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
@@ -103,11 +81,8 @@ TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
     const std::pair<QStringList, QString> cases[] = {
         {{}, u"コマンドがありません。"_s},
         {{u"show"_s, good}, u"「show」というコマンドはありません。"_s},
-        {{u"dump"_s, u"a"_s, u"b"_s}, u"「dump」には引数が1つ必要です（FILE.Ywk）。"_s},
         {{u"build"_s, nowhere, folder.Path()},
          u"JSON ファイル「"_s + nowhere + u"」を読み込めません。"_s},
-        {{u"build"_s, comments, folder.Path()},
-         u"「comments」は使えない項目です（使える項目：title, author, edition, password, entries）。"_s},
         {{u"build"_s, good, nowhere}, u"フォルダ「"_s + nowhere + u"」がありません。"_s},
         {{u"build-comments"_s, comments, folder.Path()},
          u"「"_s + folder.Path() + u"」はファイル名で終わっていません。"_s},
@@ -126,7 +101,6 @@ TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files),
               (QStringList{u"broken.json"_s, u"c.json"_s, u"good.json"_s}));
     EXPECT_EQ(Text(RunTool({u"--help"_s})), Text({ExitOk, UsageText().toUtf8(), {}}));
-    EXPECT_EQ(ConsoleText(u"a\r\n\r\nb\rc"_s), QByteArray("a\n\nb\nc\n"));
 }
 
 TEST(ToolRender, ExitCodesAndMessages) {
@@ -140,30 +114,19 @@ TEST(ToolRender, ExitCodesAndMessages) {
         int exit;
         QString errorStart; // the error up to the usage text
     };
+    // clang-format off
     const Case cases[] = {
         {{ywk, pdf}, ExitOk, {}},
-        {{ywk, pdf, u"--layout"_s, u"a4-fit"_s, u"--page"_s, u"6"_s}, ExitOk, {}},
         {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"2"_s}, ExitOk, {}},
         {{ywk, png}, ExitUsage, u"PNG 画像には --page でページを指定してください。"_s},
-        {{ywk, png, u"--page"_s, u"7"_s},
-         ExitUsage,
-         u"--page には 1 から 6 までのページ番号を指定してください（この句集は 6 ページです）。"_s},
-        {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"3"_s},
-         ExitUsage,
-         u"--scale には 1、2、4 のどれかを指定してください。"_s},
-        {{ywk, pdf, u"--layout"_s, u"a3"_s},
-         ExitUsage,
-         u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s},
-        {{ywk, pdf, u"--page"_s},
-         ExitUsage,
-         u"オプション「--page」には値を一つ指定してください。"_s},
+        {{ywk, png, u"--page"_s, u"7"_s}, ExitUsage, u"--page には 1 から 6 までのページ番号を指定してください（この句集は 6 ページです）。"_s},
+        {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"3"_s}, ExitUsage, u"--scale には 1、2、4 のどれかを指定してください。"_s},
+        {{ywk, pdf, u"--layout"_s, u"a3"_s}, ExitUsage, u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s},
         {{ywk, folder.File(u"a.txt"_s)}, ExitUsage, u"出力ファイル「"_s},
         {{ywk}, ExitUsage, u"「render」には句集ファイルと出力ファイルの二つが必要です"_s},
         {{folder.File(u"bad.Ywk"_s), pdf}, ExitRefused, u"句集を開けません。"_s},
-        {{ywk, folder.File(u"無い/a.pdf"_s)},
-         ExitRefused,
-         u"ファイル「a.pdf」に書き出せません。"_s},
     };
+    // clang-format on
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(u' ').toStdString());
         const ToolResult result = RunTool(QStringList{u"render"_s} + c.arguments);
@@ -182,15 +145,14 @@ TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
     ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)).error(), QString());
     WriteBytes(folder.File(u"壊_一.Ywk"_s), Sjis(u"題\r\n\r\n一\r\n\r\nJOSTART\r\n"_s));
     const QString ywk = folder.File(u"春_一.Ywk"_s), pdf = folder.File(u"b.pdf"_s);
+    // clang-format off
     const std::tuple<QStringList, int, QByteArray, QString> runs[] = {
         {{u"dump"_s, ywk}, 0, KushuJsonText(MakeKushu(2)), {}},
-        {{u"dump"_s, folder.File(u"壊_一.Ywk"_s)},
-         1,
-         {},
-         u"句集を開けません。\n５行目のデータが不正です。\n"_s},
+        {{u"dump"_s, folder.File(u"壊_一.Ywk"_s)}, 1, {}, u"句集を開けません。\n５行目のデータが不正です。\n"_s},
         {{u"dump"_s}, 2, {}, u"「dump」には引数が1つ必要です（FILE.Ywk）。\n\n"_s + UsageText()},
         {{u"render"_s, ywk, pdf, u"--layout"_s, u"b4"_s}, 0, {}, {}},
     };
+    // clang-format on
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
         environment.remove(name);
