@@ -72,8 +72,6 @@ QString ReadError(const QString& path, int what) {
     case 0:
         return ReadKushuFile(path).Error;
     case 1:
-        return ReadKushuHeader(path, 3).error();
-    case 2:
         return ReadKushuHeader(path, 4).error();
     }
     return ReadKansoFile(QFileInfo(path).path() + u'/', QFileInfo(path).fileName(), 0).Error;
@@ -117,7 +115,7 @@ TEST(FileFaults, OnlyRegularFilesAreReadAndNoReadBlocks) {
     QDir().mkdir(folder.File(u"棚_一.Ywk"_s));
     QFile::link(u"/dev/zero"_s, folder.File(u"零_一.Ywk"_s));
     for (const QString& name : {u"管_一.Ywk"_s, u"鎖_一.Ywk"_s, u"棚_一.Ywk"_s, u"零_一.Ywk"_s}) {
-        for (int what = 0; what < 4; ++what) {
+        for (int what = 0; what < 3; ++what) {
             SCOPED_TRACE(name.toStdString() + " read " + std::to_string(what));
             const QString path = folder.File(name);
             auto read = std::async(std::launch::async, [&] { return ReadError(path, what); });
@@ -133,7 +131,7 @@ TEST(FileFaults, OnlyRegularFilesAreReadAndNoReadBlocks) {
             EXPECT_FALSE(blocked) << "the read blocked";
             const QString cannotRead = u"ファイル「"_s + name + u"」を読み込めません。"_s;
             EXPECT_EQ(read.get(),
-                      (what < 3 ? CannotOpen : u"感想を読み込めません。\r"_s) + cannotRead);
+                      (what < 2 ? CannotOpen : u"感想を読み込めません。\r"_s) + cannotRead);
         }
     }
 }
@@ -201,7 +199,7 @@ TEST(FileFaults, OneMessagePerCause) {
     for (qint64 size : {qint64(512) * 1024 * 1024, qint64(600) * 1000 * 1000}) {
         WriteBytes(folder.File(u"大_一.kan"_s), {});
         ASSERT_TRUE(QFile::resize(folder.File(u"大_一.kan"_s), size));
-        EXPECT_EQ(ReadError(folder.File(u"大_一.kan"_s), 3),
+        EXPECT_EQ(ReadError(folder.File(u"大_一.kan"_s), 2),
                   u"感想を読み込めません。\rファイルが大きすぎます。"_s);
     }
 }
