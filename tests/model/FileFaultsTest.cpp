@@ -8,12 +8,10 @@
 #include "TestSupport.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <csignal>
 #include <fcntl.h>
 #include <functional>
@@ -47,24 +45,16 @@ struct Writer {
                                         : SaveHead(Name);
     }
 };
+// clang-format off
 const Writer Writers[] = {
-    {"collection", u"春_一.Ywk"_s,
-     [](const QString& folder, int size) {
-         return WriteKushuFile(folder, MakeKushu(size)).error();
-     }},
-    {"comments", u"春_一.kan"_s,
-     [](const QString& folder, int size) {
-         return WriteKansoFile(folder, u"春_一.kan"_s, QStringList(size + 4, u"感想"_s)).error();
-     }},
-    {"export", u"春_一.png"_s,
-     [](const QString& folder, int size) {
+    {"collection", u"春_一.Ywk"_s, [](const QString& folder, int size) { return WriteKushuFile(folder, MakeKushu(size)).error(); }},
+    {"comments", u"春_一.kan"_s, [](const QString& folder, int size) { return WriteKansoFile(folder, u"春_一.kan"_s, QStringList(size + 4, u"感想"_s)).error(); }},
+    {"export", u"春_一.png"_s, [](const QString& folder, int size) {
          const QByteArray bytes(size * 100 + 200, 'x');
-         const auto write = [&bytes](QIODevice& device) {
-             return device.write(bytes) == bytes.size();
-         };
-         return SaveFileWith(folder + u"春_一.png"_s, write, WriteKind::Export).error();
-     }},
+         const auto write = [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); };
+         return SaveFileWith(folder + u"春_一.png"_s, write, WriteKind::Export).error(); }},
 };
+// clang-format on
 
 // Every read the program makes of a collection or comments file, as its message.
 QString ReadError(const QString& path, int what) {

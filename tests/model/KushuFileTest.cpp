@@ -308,20 +308,6 @@ TEST(KansoFile, FilesThatDoNotFitTheCollection) {
               KansoReadStatus::NotFitting);
 }
 
-TEST(KansoFile, ReaderKeepsTheOriginalLineRules) {
-    // Lone CR endings, an unchecked start line, a first line that reads like the end marker.
-    const QString text = u"KANSOSTART--\rKANSOEND--\rx\rKANSOEND--\r"_s
-                         u"KANSOSTART--\r\n\r\nKANSOEND--\r\n"_s
-                         u"なにか\r\nline\nwith LF\r\nKANSOEND--\r\nKANSOSTART--\r\n"_s
-                         u"KANSOSTART--\r\nlast\r\nKANSOEND--"_s;
-    // Four start lines for four entries; the third block's start line is "なにか".
-    const std::optional<QStringList> blocks = ParseKansoBlocks(Sjis(text));
-    ASSERT_TRUE(blocks);
-    EXPECT_EQ(*blocks, (QStringList{u"KANSOEND--\r\nx"_s, QString(), u"line\nwith LF"_s,
-                                    u"KANSOSTART--\r\nlast"_s}));
-    EXPECT_EQ(ParseKanso(Sjis(text), 0, u"春_一.kan"_s).Status, KansoReadStatus::Ok);
-}
-
 TEST(KansoFile, WriterRefusesCommentsThatWouldNotReadBack) {
     const QString head = u"感想を保存できません。\r"_s;
     const EntryLabeler label = [](int i) {

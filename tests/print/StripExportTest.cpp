@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSizeF>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -173,31 +172,6 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
         u"ファイル「短冊.pdf」に書き出せません。\rフォルダに書き込めません。"_s);
     // The text keeps what the drawing cannot give back: ー, and every listed page in order.
     EXPECT_TRUE(text.contains(u"句　ぶーんと蜂\n"_s));
-}
-
-TEST(StripImages, ColumnsThatDoNotBreak) {
-    const Kushu k = MakeKushu(1);
-    const StripPage page = PageToPrint(k, PageRows(k), 1);
-    // A verse far longer than its column, and characters no face has: the column is cut at
-    // its foot, the other columns are drawn exactly as beside a short verse.
-    const QImage plain = StripImage(page, 1);
-    const QRgb fill = plain.pixel(90, 520);
-    const auto ink = [fill](const QImage& image, const QRect& area) {
-        int count = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                count += image.pixel(x, y) != fill;
-        return count;
-    };
-    StripPage strange = page;
-    strange.Verse = QString(300, u'長') + u"\uE000\U0010FFFD"_s;
-    const QImage cut = StripImage(strange, 1);
-    const QRect preface(130, 0, 30, 533), verse(76, 16, 25, 509), below(76, 526, 25, 3);
-    EXPECT_EQ(plain.copy(preface), cut.copy(preface));
-    EXPECT_GT(ink(cut, verse), ink(plain, verse));
-    EXPECT_EQ(ink(cut, below), 0);
-    strange.Verse = u"\uE000\uE001"_s;
-    EXPECT_GT(ink(StripImage(strange, 1), verse), 0);
 }
 
 } // namespace
