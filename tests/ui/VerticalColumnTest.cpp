@@ -23,21 +23,6 @@ using namespace yomiwa;
 
 namespace {
 
-
-// The faces and sizes of the viewer's verse and preface columns.
-struct FaceCase {
-    const char* family;
-    Face face;
-    qreal points;
-    bool bold;
-    int widthTwips;
-};
-
-// Names the case in test output instead of dumping its bytes.
-void PrintTo(const FaceCase& c, std::ostream* out) {
-    *out << c.family;
-}
-
 quint32 HorizontalGlyph(const QRawFont& face, const QString& character) {
     const QList<quint32> glyphs = face.glyphIndexesForString(character);
     return glyphs.isEmpty() ? 0 : glyphs.first();
@@ -62,50 +47,6 @@ QRect InkBox(const QImage& image, const QColor& paper) {
                 box |= QRect(x, y, 1, 1);
     return box;
 }
-
-class VerticalColumn : public ::testing::TestWithParam<FaceCase> {
-protected:
-    void SetUp() override {
-        font = MakeFont(GetParam().face, GetParam().points, GetParam().bold);
-        width = Px(GetParam().widthTwips);
-        shaper.emplace(font);
-        ASSERT_TRUE(shaper->IsValid());
-        ASSERT_EQ(shaper->Face().familyName(), QString::fromLatin1(GetParam().family));
-    }
-
-    ColumnLayout LayOut(const QString& text) const {
-        return LayOutColumn(text, *shaper, font, width);
-    }
-
-    QFont font;
-    int width = 0;
-    std::optional<VerticalShaper> shaper;
-};
-
-TEST_P(VerticalColumn, TurnsWhatVerticalTextTurnsAndKeepsTheVerticalLineUpright) {
-    // The vertical line keeps its own glyph even among turned characters.
-    const QRawFont& face = shaper->Face();
-    const ColumnLayout line = LayOut(u"ー｜「」『』（）〔〕〜…、。ゃゅょっァィ｜"_s);
-    ASSERT_EQ(line.cells.size(), 21);
-    for (const ColumnCell& cell : line.cells)
-        EXPECT_EQ(line.GlyphsOf(cell) == QList<quint32>{HorizontalGlyph(face, cell.text)},
-                  cell.text == u"｜"_s)
-            << cell.text.toStdString();
-    // Brackets turn after Latin letters, digits and blanks as well.
-    for (const QString& text : {u"AB「"_s, u"12「"_s, u" 「"_s})
-        EXPECT_NE(LayOut(text).glyphs.last(), HorizontalGlyph(face, u"「"_s)) << text.toStdString();
-}
-
-TEST_P(VerticalColumn, TwoHalfWidthDigitsShareACellAndOtherRunsDoNot) {
-    // Full-width digits are ideographic characters of their own.
-    EXPECT_EQ(CellsOf(LayOut(u"12月2024年A12B3.14水１２"_s)),
-              u"12S|月V|2U|0U|2U|4U|年V|AU|12S|BU|3U|.U|14S|水V|１V|２V"_s);
-}
-
-INSTANTIATE_TEST_SUITE_P(IpaFaces, VerticalColumn,
-                         ::testing::Values(FaceCase{"IPAMincho", Face::Mincho, 18, true, 375},
-                                           FaceCase{"IPAGothic", Face::Gothic, 12, false, 255}),
-                         [](const auto& test) { return std::string(test.param.family); });
 
 TEST(StripColumnPainting, NoBackgroundInkInTheForeColour) {
     QWidget window; // a dark window with the strip on it, and the column on the strip
@@ -162,6 +103,31 @@ QStringList Line(const StripLayout& layout, int line) {
     for (const ColumnCell& cell : layout.pieces.at(line).cells)
         cells.append(cell.text);
     return cells;
+}
+
+ColumnLayout LayOut(const QString& text) {
+    return LayOutColumn(text, VerseFont(), Verse.width());
+}
+
+TEST(VerticalColumn, TurnsWhatVerticalTextTurnsAndKeepsTheVerticalLineUpright) {
+    // The vertical line keeps its own glyph even among turned characters.
+    const VerticalShaper shaper(VerseFont());
+    const QRawFont& face = shaper.Face();
+    const ColumnLayout line = LayOut(u"ー｜「」『』（）〔〕〜…、。ゃゅょっァィ｜"_s);
+    ASSERT_EQ(line.cells.size(), 21);
+    for (const ColumnCell& cell : line.cells)
+        EXPECT_EQ(line.GlyphsOf(cell) == QList<quint32>{HorizontalGlyph(face, cell.text)},
+                  cell.text == u"｜"_s)
+            << cell.text.toStdString();
+    // Brackets turn after Latin letters, digits and blanks as well.
+    for (const QString& text : {u"AB「"_s, u"12「"_s, u" 「"_s})
+        EXPECT_NE(LayOut(text).glyphs.last(), HorizontalGlyph(face, u"「"_s)) << text.toStdString();
+}
+
+TEST(VerticalColumn, TwoHalfWidthDigitsShareACellAndOtherRunsDoNot) {
+    // Full-width digits are ideographic characters of their own.
+    EXPECT_EQ(CellsOf(LayOut(u"12月2024年A12B3.14水１２"_s)),
+              u"12S|月V|2U|0U|2U|4U|年V|AU|12S|BU|3U|.U|14S|水V|１V|２V"_s);
 }
 
 TEST(StripFit, TextThatFitsIsDrawnAsItAlwaysWas) {
