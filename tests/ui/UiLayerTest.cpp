@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -46,14 +48,12 @@ TEST(SingleInstance, OnlyALiveHolderKeepsTheProgramFromStarting) {
         SCOPED_TRACE(contents.toStdString());
         Folder folder;
         WriteBytes(folder.File(u"yomiwa.lock"_s), contents);
-        {
-            ui::SingleInstanceLock lock(folder.Path());
-            ASSERT_TRUE(lock.TryLock());
-            ui::SingleInstanceLock second(folder.Path());
-            EXPECT_FALSE(second.TryLock());
-            EXPECT_TRUE(second.HeldByAnother());
-        }
-        EXPECT_TRUE(ui::SingleInstanceLock(folder.Path()).TryLock()); // released with its holder
+        auto lock = std::make_unique<ui::SingleInstanceLock>(folder.Path());
+        ASSERT_TRUE(lock->TryLock());
+        ui::SingleInstanceLock second(folder.Path());
+        EXPECT_TRUE(!second.TryLock() && second.HeldByAnother());
+        lock.reset();
+        EXPECT_TRUE(second.TryLock()); // released with its holder
     }
     // An instance that has made the file but not yet written it holds it locked all the same.
     Folder folder;
@@ -61,6 +61,5 @@ TEST(SingleInstance, OnlyALiveHolderKeepsTheProgramFromStarting) {
     ASSERT_TRUE(starting.open(QIODevice::WriteOnly));
     ASSERT_EQ(flock(starting.handle(), LOCK_EX | LOCK_NB), 0);
     ui::SingleInstanceLock second(folder.Path());
-    EXPECT_FALSE(second.TryLock());
-    EXPECT_TRUE(second.HeldByAnother());
+    EXPECT_TRUE(!second.TryLock() && second.HeldByAnother());
 }
