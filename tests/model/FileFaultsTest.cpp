@@ -58,13 +58,10 @@ const Writer Writers[] = {
 
 // Every read the program makes of a collection or comments file, as its message.
 QString ReadError(const QString& path, int what) {
-    switch (what) {
-    case 0:
-        return ReadKushuFile(path).Error;
-    case 1:
-        return ReadKushuHeader(path, 4).error();
-    }
-    return ReadKansoFile(QFileInfo(path).path() + u'/', QFileInfo(path).fileName(), 0).Error;
+    const QFileInfo file(path);
+    return what == 0   ? ReadKushuFile(path).Error
+           : what == 1 ? ReadKushuHeader(path, 4).error()
+                       : ReadKansoFile(file.path() + u'/', file.fileName(), 0).Error;
 }
 
 // The file-size limit makes a write fail part way, as a full disk does.
@@ -72,8 +69,7 @@ QString WithFileSizeLimit(rlim_t limit, const std::function<QString()>& write) {
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit old{};
     getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small = old;
-    small.rlim_cur = limit;
+    const rlimit small{limit, old.rlim_max};
     EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const QString message = write();
     setrlimit(RLIMIT_FSIZE, &old);

@@ -51,24 +51,6 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     EXPECT_EQ(Text(RunTool({u"dump-comments"_s, kan})), Text({ExitOk, json, {}}));
 }
 
-// The messages themselves belong to the readers and writers; here, that the tool passes
-// them on with its exit code and writes nothing.
-TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
-    Folder folder;
-    const QString cut = folder.File(u"切.kan"_s), json = folder.File(u"in.json"_s);
-    WriteBytes(cut, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\nb\r\n");
-    WriteBytes(json, KushuJsonText(MakeKushu(1, u"春/夏"_s)));
-    // clang-format off
-    const std::pair<QStringList, QString> cases[] = {
-        {{u"dump-comments"_s, cut}, u"感想を読み込めません。\rファイルが途中で終わっています（「KANSOEND--」がありません）。"_s},
-        {{u"build"_s, json, folder.Path()}, WriteKushuFile(folder.Path(), MakeKushu(1, u"春/夏"_s)).error()},
-    };
-    // clang-format on
-    for (const auto& [arguments, message] : cases)
-        EXPECT_EQ(Text(RunTool(arguments)), Text({ExitRefused, {}, message}));
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), (QStringList{u"in.json"_s, u"切.kan"_s}));
-}
-
 TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
     Folder folder;
     const QString good = folder.File(u"good.json"_s), comments = folder.File(u"c.json"_s);
@@ -126,9 +108,9 @@ TEST(ToolRender, ExitCodesAndMessages) {
     EXPECT_EQ(QImage(png).size(), QSize(362, 1066));
 }
 
-// The program itself: 0 and the JSON on stdout; 1 and the program's message on stderr, its
-// CR a newline; 2 and the reason and the usage. It draws without any display, choosing the
-// offscreen platform itself.
+// The program itself: 0 and the JSON on stdout; 1 and the reader's message on stderr, its
+// CR a newline (the messages themselves are the readers' and writers'); 2 and the reason and the
+// usage. It draws without any display, choosing the offscreen platform itself.
 TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
     Folder folder;
     ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)).error(), QString());

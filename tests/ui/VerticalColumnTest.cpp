@@ -166,28 +166,22 @@ const QString Haiku =
     u"古池や蛙飛びこむ水の音閑かさや岩にしみ入る蝉の声五月雨をあつめて早し最上川"_s;
 
 TEST(StripFit, LongVersesShowEveryCharacterInsideTheColumn) {
-    const struct {
-        qsizetype length;
-        int lines;
-    } cases[] = {{37, 1}, {74, 2}};
-    for (const auto& c : cases) {
-        const QString text = (Haiku + Haiku + Haiku).left(c.length);
+    for (const auto& [length, lines] : {std::pair{37, 1}, {74, 2}}) {
+        const QString text = (Haiku + Haiku + Haiku).left(length);
         const StripLayout layout = Fit(text);
-        EXPECT_EQ(layout.lines, c.lines) << c.length;
-        EXPECT_FALSE(layout.elided);
-        EXPECT_GE(layout.size, SmallestSize);
-        EXPECT_GE(layout.pitch, TightestPitch);
+        EXPECT_TRUE(layout.lines == lines && !layout.elided) << length;
+        EXPECT_TRUE(layout.size >= SmallestSize && layout.pitch >= TightestPitch);
         const QImage image = Painted(text, VerseFont(), Verse);
         QString shown;
         for (const ColumnLayout& piece : layout.pieces)
             for (const ColumnCell& cell : piece.cells) {
                 shown += cell.text;
                 EXPECT_TRUE(HasInk(image, CellBox(piece, cell, Verse.topLeft())))
-                    << c.length << " " << cell.text.toStdString();
+                    << length << " " << cell.text.toStdString();
                 EXPECT_LE(cell.top + cell.advance, Verse.height() + 1e-9);
             }
         EXPECT_EQ(shown, text);
-        EXPECT_FALSE(InkOutside(image, Allowed(Verse, VerseFont()))) << c.length;
+        EXPECT_FALSE(InkOutside(image, Allowed(Verse, VerseFont()))) << length;
     }
 }
 
@@ -216,8 +210,7 @@ TEST(StripFit, WhatTwoLinesCannotHoldEndsInAnEllipsisWithTheWholeTextAsTooltip) 
     column.SetColumnGeometry(Verse);
     column.SetText(text);
     const StripLayout& layout = column.Fitted();
-    EXPECT_TRUE(layout.elided);
-    ASSERT_EQ(layout.lines, 2);
+    ASSERT_TRUE(layout.elided && layout.lines == 2);
     EXPECT_EQ(Line(layout, 1).last(), u"…"_s);
     EXPECT_TRUE(text.startsWith((Line(layout, 0) + Line(layout, 1)).join(QString()).chopped(1)));
     EXPECT_EQ(column.toolTip().remove(u'\n'), text);
