@@ -118,14 +118,18 @@ TEST(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
     EXPECT_EQ(labels, (QStringList{u"四季"_s, u"作者名"_s, u"第一版"_s}));
     EXPECT_EQ(Control<QListWidget>(&form, "List1")->count(), 6);
 
-    auto* verse = Control<ui::StripColumn>(&form, "Label1");
-    auto* preface = Control<ui::StripColumn>(&form, "Label2");
-    auto* postscript = Control<ui::StripColumn>(&form, "Label3");
+    // The strip's three columns, top to bottom of the page: verse, preface, postscript.
+    const auto captions = [&form] {
+        QStringList texts;
+        for (const char* name : {"Label1", "Label2", "Label3"})
+            texts.append(Control<ui::StripColumn>(&form, name)->Caption());
+        return texts;
+    };
     auto* commentary = Control<QPlainTextEdit>(&form, "Text1");
     auto* strip = Control<ui::RoundedShape>(&form, "Shape1");
 
     // 序, with the window colour chosen for it and the editor's defaults elsewhere.
-    EXPECT_EQ(verse->Caption(), u"序"_s);
+    EXPECT_EQ(captions().value(0), u"序"_s);
     EXPECT_EQ(commentary->toPlainText(), SpecialTexts[0]);
     EXPECT_EQ(ui::BackColour(&form), ui::FromQColor(QColor(0x10, 0x20, 0x30)));
     EXPECT_EQ(strip->FillColour(), 12648447);
@@ -134,9 +138,8 @@ TEST(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
     for (int i = 0; i < Poems.size(); ++i) {
         Click(&form, "Command4");
         const Haiku& h = Poems[i];
-        EXPECT_EQ(verse->Caption(), ToStripText(h.Verse));
-        EXPECT_EQ(preface->Caption(), ToStripText(h.Preface));
-        EXPECT_EQ(postscript->Caption(), ToStripText(h.Postscript));
+        EXPECT_EQ(captions(), (QStringList{ToStripText(h.Verse), ToStripText(h.Preface),
+                                           ToStripText(h.Postscript)}));
         EXPECT_EQ(commentary->toPlainText(), h.Commentary);
         EXPECT_EQ(strip->FillColour(), ui::FromQColor(h.Strip));
         // Each haiku took the colours shown when it was added, 序's window colour included.
@@ -145,8 +148,7 @@ TEST(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
     const QStringList words = {u"跋"_s, u"プロフィ｜ル"_s, u"奥付"_s};
     for (int page = 1; page <= 3; ++page) {
         Click(&form, "Command4");
-        EXPECT_EQ(verse->Caption(), words[page - 1]);
-        EXPECT_EQ(preface->Caption(), QString());
+        EXPECT_EQ(captions(), (QStringList{words[page - 1], QString(), QString()}));
         EXPECT_EQ(commentary->toPlainText(), SpecialTexts[page]);
     }
     EXPECT_EQ(dialogs.Messages.size(), 4); // the four "changed" notices of 句の変更

@@ -123,7 +123,6 @@ TEST(KushuFileReader, RefusesBrokenFilesWithAMessage) {
         {u"\r\n"_s, u"\r"_s, QString()},
         {u"KUSTART--"_s, u"なにか"_s, QString()},
         {u" 255 \r\n"_s, u"255\r\n"_s, QString()},
-        {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\nred"_s, u"６行目の色のデータが数値ではありません。"_s},
         {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\n 2147483648"_s, u"６行目の色のデータが数値ではありません。"_s},
         {u"OKUEND--\r\n"_s, u"OKUEND-\r\n"_s, u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s},
     };
@@ -214,11 +213,8 @@ TEST(KushuFileWriter, RefusesWhatWouldNotReadBackTheSame) {
 
 TEST(KushuFileWriter, RefusalsLeaveTheFolderAsItWas) {
     Folder folder;
-    Kushu k = SmallKushu();
-    k.Entries[1].Commentary = u"😀"_s;
-    EXPECT_FALSE(WriteKushuFile(folder.Path(), k).ok());
     // Names from inside a file may not lead out of the folder.
-    k = SmallKushu();
+    Kushu k = SmallKushu();
     k.Title = u"../春"_s;
     EXPECT_TRUE(
         WriteKushuFile(folder.Path(), k).error().startsWith(u"句集を保存できません。\r句集名に"_s));
@@ -242,8 +238,6 @@ TEST(KushuFileHeader, ReadsOnlyTheFirstLines) {
         return QStringList{h.Title, h.Author, h.Edition, h.Password}.join(u'|');
     };
     EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s, 4), u"春|芭蕉|二|ab"_s);
-    EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\nx,\r\n"_s, 4),
-              CannotOpen + u"４行目（パスワード）のデータが不正です。"_s);
     // A title may be longer than the first piece read.
     const QString longTitle = QString(u"長"_s).repeated(40000);
     EXPECT_EQ(header(longTitle + u"\r\n作者\r\n三\r\n"_s, 3), longTitle + u"|作者|三|"_s);

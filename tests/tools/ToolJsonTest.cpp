@@ -83,9 +83,7 @@ TEST(ToolCollectionJson, AcceptsWhatTheFileCanHoldAndRefusesTheRest) {
     const std::pair<Change, QString> cases[] = {
         {InEntry(0, [](QJsonObject& e) { for (const QString& key : {u"preface"_s, u"verse"_s, u"postscript"_s}) e.remove(key); }), {}},
         {[](QJsonObject& j) { j.remove(u"title"_s); }, u"「title」がありません。"_s},
-        {[](QJsonObject& j) { j[u"password"_s] = 12; }, u"「password」は文字列でなければなりません。"_s},
         {[](QJsonObject& j) { j[u"titel"_s] = u"x"_s; }, u"「titel」は使えない項目です（使える項目：title, author, edition, password, entries）。"_s},
-        {InEntry(1, [](QJsonObject& e) { e.remove(u"postscript"_s); }), u"「entries[1].postscript」がありません。"_s},
         {InEntry(3, [](QJsonObject& e) { e[u"verse"_s] = u"句"_s; }), u"「entries[3].verse」は空でなければなりません（Batsu のページには前書・句・後書がありません）。"_s},
         {Kinds({u"Jo"_s, u"Ku"_s, u"Batsu"_s, u"Prof"_s, u"奥付"_s}), u"「entries[4].kind」の「奥付」は種類ではありません（Jo, Ku, Batsu, Prof, Oku のいずれかです）。"_s},
         {Kinds({u"Ku"_s, u"Jo"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s}), order + u"entries[0] が「Ku」です（ここは「Jo」です）。"_s + rule},
@@ -93,7 +91,6 @@ TEST(ToolCollectionJson, AcceptsWhatTheFileCanHoldAndRefusesTheRest) {
         {Kinds({u"Jo"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s, u"Oku"_s}), order + u"「Oku」のあとに entries[4] があります。"_s + rule},
         {EntryColours({1, 2}), u"「entries[2].colours」は11個の整数の配列でなければなりません（2個あります）。"_s},
         {LastColour(-2147483648.0), {}},
-        {LastColour(2147483647), {}},
         {LastColour(3.0), {}}, // a whole number written as a fraction
         {LastColour(1.5), colour},
         {LastColour(2147483648.0), colour},
