@@ -226,23 +226,6 @@ TEST(KushuFileWriter, RefusalsLeaveTheFolderAsItWas) {
     EXPECT_TRUE(QDir(folder.Path()).isEmpty());
 }
 
-TEST(KushuFileHeader, ReadsOnlyTheFirstLines) {
-    Folder folder;
-    const QString path = folder.File(u"春_一.Ywk"_s);
-    auto header = [&](const QString& text, int lines) {
-        WriteBytes(path, Sjis(text));
-        const Result<KushuHeader> read = ReadKushuHeader(path, lines);
-        if (!read.ok())
-            return read.error();
-        const KushuHeader& h = read.value();
-        return QStringList{h.Title, h.Author, h.Edition, h.Password}.join(u'|');
-    };
-    EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s, 4), u"春|芭蕉|二|ab"_s);
-    // A title may be longer than the first piece read.
-    const QString longTitle = QString(u"長"_s).repeated(40000);
-    EXPECT_EQ(header(longTitle + u"\r\n作者\r\n三\r\n"_s, 3), longTitle + u"|作者|三|"_s);
-}
-
 TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack) {
     Folder folder;
     // No file: no comments, no message.

@@ -20,15 +20,11 @@ using namespace yomiwa::ui;
 using namespace Qt::Literals::StringLiterals;
 using namespace yomiwa::test;
 
-TEST(ColourValues, ControlsKeepTheValueTheyWereGivenAndPaintItsColour) {
-    // Red in the lowest byte; a system colour stays a system colour and paints the palette's.
+TEST(UiValues, ColoursAndBoxTexts) {
+    // Red in the lowest byte; a system colour paints the palette's (their values arriving in
+    // the windows: see the end-to-end test).
     EXPECT_EQ(ToQColor(0x00C0FFFF), QColor(0xFF, 0xFF, 0xC0));
-    EXPECT_EQ(FromQColor(QColor(0x12, 0x34, 0x56)), 0x00563412);
-    QWidget window;
-    SetBackColour(&window, SystemColour(15));
-    EXPECT_EQ(BackColour(&window), -2147483633);
-    EXPECT_EQ(window.palette().color(QPalette::Window),
-              QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(ToQColor(SystemColour(15)), QApplication::palette().color(QPalette::Button));
     // A lone CR in a box's text is a line break, as the files read it back.
     QPlainTextEdit box;
     SetBoxText(&box, u"上\r下\na"_s);

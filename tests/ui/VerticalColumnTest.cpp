@@ -26,14 +26,6 @@ quint32 HorizontalGlyph(const QRawFont& face, const QString& character) {
     return glyphs.isEmpty() ? 0 : glyphs.first();
 }
 
-// The cells as "text form" joined by "|": V vertical, U upright, S side by side, F fallback.
-QString CellsOf(const ColumnLayout& layout) {
-    QStringList cells;
-    for (const ColumnCell& cell : layout.cells)
-        cells.append(cell.text + u"VUSF"_s[int(cell.form)]);
-    return cells.join(u'|');
-}
-
 const QColor Paper(0xFF, 0xFF, 0xC0);
 
 // The smallest rectangle holding every pixel that is not `paper`; empty when there is none.
@@ -102,12 +94,6 @@ TEST(VerticalColumn, TurnsWhatVerticalTextTurnsAndKeepsTheVerticalLineUpright) {
     // Brackets turn after Latin letters, digits and blanks as well.
     for (const QString& text : {u"AB「"_s, u"12「"_s, u" 「"_s})
         EXPECT_NE(LayOut(text).glyphs.last(), HorizontalGlyph(face, u"「"_s)) << text.toStdString();
-}
-
-TEST(VerticalColumn, TwoHalfWidthDigitsShareACellAndOtherRunsDoNot) {
-    // Full-width digits are ideographic characters of their own.
-    EXPECT_EQ(CellsOf(LayOut(u"12月2024年A12B3.14水１２"_s)),
-              u"12S|月V|2U|0U|2U|4U|年V|AU|12S|BU|3U|.U|14S|水V|１V|２V"_s);
 }
 
 TEST(StripFit, TextThatFitsIsDrawnAsItAlwaysWas) {
