@@ -4,7 +4,6 @@
 
 #include "AppFolderChoice.h"
 #include "CommandLine.h"
-#include "Desktop.h"
 #include "HandOver.h"
 #include "InstanceChannel.h"
 #include "TestSupport.h"
@@ -99,7 +98,6 @@ TEST(CommandLine, FileHelpVersionAndEveryUsageFault) {
     } cases[] = {
         {{}, A::Run, {}, {}},
         {{u"sub/春_一.Ywk"_s}, A::Run, here + u"sub/春_一.Ywk"_s, {}},
-        {{u"--"_s, u"-a.ywk"_s}, A::Run, here + u"-a.ywk"_s, {}},
         {{u"--help"_s}, A::Help, {}, usage},
         {{u"--version"_s}, A::Version, {}, u"yomiwa 1.1\n"_s},
         {{u"a.txt"_s}, A::Usage, {}, u"yomiwa: 句集ファイル（.Ywk）ではありません: a.txt\n"_s + usage},
@@ -116,12 +114,6 @@ TEST(CommandLine, FileHelpVersionAndEveryUsageFault) {
         EXPECT_EQ(line.ExitCode(), c.What == A::Usage ? 2 : 0);
     }
     EXPECT_TRUE(app::ParseCommandLine({u"yomiwa"_s, u"-platform"_s}, {}).UnknownOption);
-}
-
-TEST(Desktop, QtsOwnTextsAreJapaneseAndTheIconDraws) {
-    ASSERT_TRUE(app::InstallQtTranslations(*QCoreApplication::instance()));
-    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), u"キャンセル"_s);
-    EXPECT_NE(app::AppIcon().pixmap(48).toImage().pixelColor(24, 24).alpha(), 0);
 }
 
 class HandOverTest : public ViewerTest {

@@ -172,8 +172,7 @@ TEST(FileFaults, LeftoversOfAnInterruptedSaveOfThatFileAreRemoved) {
 
 TEST(FileFaults, OneMessagePerCause) {
     Folder folder;
-    // A title too long to name a file.
-    const QString title = QString(u"長"_s).repeated(90);
+    const QString title = QString(u"長"_s).repeated(90); // too long to name a file
     EXPECT_EQ(WriteKushuFile(folder.Path(), MakeKushu(1, title)).error(),
               SaveHead(title + u"_一.Ywk"_s) + u"ファイル名が長すぎます。"_s);
     for (const Writer& w : Writers)

@@ -114,7 +114,6 @@ TEST(ToolCommentsJson, Refusals) {
         {QJsonObject{{u"comments"_s, QJsonArray()}, {u"title"_s, u"a"_s}}, u"「title」は使えない項目です（使える項目：comments）。"_s},
     };
     // clang-format on
-    for (const auto& [json, message] : faults) {
+    for (const auto& [json, message] : faults)
         EXPECT_EQ(CommentsFromJson(json).error(), message);
-    }
 }
