@@ -153,7 +153,6 @@ TEST_F(HandOverTest, OpensTheFileWhereItIsAfterWritingTheShownComment) {
     modal.close();
     QTRY_COMPARE(Label(5)->text(), u"秋"_s);
     EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s).value(0), u"残す"_s);
-    EXPECT_EQ(List1()->currentRow(), 0);
     // Its comments belong to AppFolder; the file is neither copied nor written beside.
     Type(u"秋の感想"_s);
     form->Command2_Click();

@@ -58,10 +58,6 @@ QString With(std::initializer_list<std::pair<QString, QString>> changes) {
     return text;
 }
 
-KushuReadResult Parse(const QString& text) {
-    return ParseKushu(Sjis(text));
-}
-
 const QString CannotOpen = u"句集を開けません。\r"_s;
 
 QString Blocks(const QStringList& comments) {
@@ -127,7 +123,7 @@ TEST(KushuFileReader, RefusesBrokenFilesWithAMessage) {
     };
     // clang-format on
     for (const Case& c : cases) {
-        const KushuReadResult read = Parse(With({{c.from, c.to}}));
+        const KushuReadResult read = ParseKushu(Sjis(With({{c.from, c.to}})));
         const Kushu& k = read.Collection;
         const bool header = c.message.startsWith(u"５"_s);
         EXPECT_EQ(read.Error, c.message.isEmpty() ? QString() : CannotOpen + c.message)
@@ -140,7 +136,7 @@ TEST(KushuFileReader, RefusesBrokenFilesWithAMessage) {
                       header ? u"春||一|a"_s : u"|||"_s);
     }
     // Only the fault of line 5 delivers the header, not a file that ends before it.
-    EXPECT_FALSE(Parse(u"春\r\n\r\n一\r\n170,\r\n"_s).HeaderRead);
+    EXPECT_FALSE(ParseKushu(Sjis(u"春\r\n\r\n一\r\n170,\r\n"_s)).HeaderRead);
 
     // A byte that is not Shift-JIS is named by its line.
     QByteArray bytes = Sjis(SmallKushuText());

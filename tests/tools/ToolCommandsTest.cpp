@@ -91,9 +91,7 @@ TEST(ToolRender, ExitCodesAndMessages) {
         {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"2"_s}, ExitOk, {}},
         {{ywk, png}, ExitUsage, u"PNG 画像には --page でページを指定してください。"_s},
         {{ywk, png, u"--page"_s, u"7"_s}, ExitUsage, u"--page には 1 から 6 までのページ番号を指定してください（この句集は 6 ページです）。"_s},
-        {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"3"_s}, ExitUsage, u"--scale には 1、2、4 のどれかを指定してください。"_s},
         {{ywk, pdf, u"--layout"_s, u"a3"_s}, ExitUsage, u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s},
-        {{ywk}, ExitUsage, u"「render」には句集ファイルと出力ファイルの二つが必要です"_s},
         {{folder.File(u"bad.Ywk"_s), pdf}, ExitRefused, u"句集を開けません。"_s},
     };
     // clang-format on
