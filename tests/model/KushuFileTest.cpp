@@ -58,10 +58,6 @@ QString With(std::initializer_list<std::pair<QString, QString>> changes) {
     return text;
 }
 
-KushuReadResult Parse(const QString& text) {
-    return ParseKushu(Sjis(text));
-}
-
 const QString CannotOpen = u"句集を開けません。\r"_s;
 
 QString Blocks(const QStringList& comments) {
@@ -79,42 +75,18 @@ const QString NotFitting = u"感想ファイル「春_一.kan」の内容が句�
 TEST(KushuFileLayout, WritesTheHandCheckedBytes) {
     Folder folder;
     ASSERT_EQ(WriteKushuFile(folder.Path(), SmallKushu()).error(), QString());
-    const QByteArray bytes = ReadBytes(folder.File(u"春_一.Ywk"_s));
-    EXPECT_EQ(bytes, Sjis(SmallKushuText()));
-
-    const KushuReadResult read = ReadKushuFile(folder.File(u"春_一.Ywk"_s));
-    ASSERT_TRUE(read.ok()) << read.Error.toStdString();
-    EXPECT_EQ(read.Collection, SmallKushu());
-}
-
-TEST(KushuFileLayout, EmptyCollectionWithColoursAtTheEndsOfTheRange) {
-    Kushu k;
-    k.Title = u"無題"_s;
-    // clang-format off
-    k.Entries[0].Colours.Values = {std::numeric_limits<qint32>::min(), 2147483647, 0, -1, 9, 10,
-                                   16777215, -2147483633, 1, 100, 12648447};
-    // clang-format on
-    const Result<QByteArray> file = SerializeKushu(k);
-    ASSERT_TRUE(file.ok());
-    EXPECT_TRUE(file.value().startsWith(
-        Sjis(u"無題\r\n\r\n\r\n\r\nJOSTART--\r\n-2147483648 \r\n 2147483647 \r\n 0 \r\n-1 \r\n"
-             u" 9 \r\n 10 \r\n 16777215 \r\n-2147483633 \r\n 1 \r\n 100 \r\n"
-             u" 12648447 \r\n\r\nJOEND--\r\nBATSUSTART--\r\n 0 \r\n"_s)));
-    const KushuReadResult read = ParseKushu(file.value());
-    ASSERT_TRUE(read.ok()) << read.Error.toStdString();
-    EXPECT_EQ(read.Collection, k);
+    EXPECT_EQ(ReadBytes(folder.File(u"春_一.Ywk"_s)), Sjis(SmallKushuText()));
+    EXPECT_EQ(ReadKushuFile(folder.File(u"春_一.Ywk"_s)).Collection, SmallKushu());
 }
 
 TEST(KushuFileRoundTrip, RandomCollectionsReadBackAndRewriteByteForByte) {
     Random random(2024);
     for (int round = 0; round < 60; ++round) {
         const Kushu k = RandomKushu(random);
-        const Result<QByteArray> file = SerializeKushu(k);
-        ASSERT_TRUE(file.ok()) << file.error().toStdString();
-        const KushuReadResult read = ParseKushu(file.value());
-        ASSERT_TRUE(read.ok()) << read.Error.toStdString();
-        EXPECT_EQ(read.Collection, k) << "round " << round;
-        EXPECT_EQ(SerializeKushu(read.Collection).value(), file.value());
+        const QByteArray file = SerializeKushu(k).value();
+        const KushuReadResult read = ParseKushu(file);
+        EXPECT_EQ(read.Collection, k) << "round " << round << read.Error.toStdString();
+        EXPECT_EQ(SerializeKushu(read.Collection).value(), file);
     }
 }
 
@@ -125,83 +97,55 @@ TEST(KushuFileRoundTrip, LineBreaksAndMarkersInsideTexts) {
     // the end marker; other blocks' markers are text.
     k.Entries[1].Commentary = u"KUEND--"_s;
     k.Entries[4].Commentary = u"OKUEND--\r\n続き"_s;
-    k.Entries[0].Commentary = u"KUEND--\r\nJOSTART--"_s;
     k.Entries[2].Commentary = u"x\ny\r\n\r\nz\r\n"_s; // ends in CR LF: an extra empty line
     k.Entries[3].Commentary = u"上\r下"_s;            // a lone CR comes back as CR LF
-    const Result<QByteArray> file = SerializeKushu(k);
-    ASSERT_TRUE(file.ok()) << file.error().toStdString();
+    const QByteArray file = SerializeKushu(k).value();
     k.Entries[3].Commentary = u"上\r\n下"_s;
-    EXPECT_EQ(ParseKushu(file.value()).Collection, k);
-}
-
-TEST(KushuFileReader, ReadsAsTheOriginalReaderDoes) {
-    const QByteArray variants[] = {
-        Sjis(With({{u"\r\n"_s, u"\r"_s}})), // lines may end with a lone CR
-        // Start lines other than 序's are not checked; anything after OKUEND-- is not read.
-        Sjis(With({{u"KUSTART--"_s, u"なにか"_s},
-                   {u"PROFSTART--"_s, QString()},
-                   {u"OKUSTART--"_s, u"JOSTART--"_s}})) +
-            QByteArray("\x85\x40 garbage\r\n\x81"),
-        // Colour lines are numbers with blanks around them.
-        Sjis(With(
-            {{u"-2147483633 \r\n"_s, u"  -2147483633\r\n"_s}, {u" 255 \r\n"_s, u"255\r\n"_s}})),
-        Sjis(SmallKushuText().chopped(2)), // without its last CR LF the file is complete
-    };
-    for (const QByteArray& bytes : variants) {
-        const KushuReadResult read = ParseKushu(bytes);
-        ASSERT_TRUE(read.ok()) << read.Error.toStdString();
-        EXPECT_EQ(read.Collection, SmallKushu());
-    }
+    EXPECT_EQ(ParseKushu(file).Collection, k);
 }
 
 TEST(KushuFileReader, RefusesBrokenFilesWithAMessage) {
     struct Case {
         QString from, to, message;
     };
+    // clang-format off
     const QList<Case> cases = {
         {u"170,\r\n"_s, u"17x,\r\n"_s, u"４行目（パスワード）のデータが不正です。"_s},
         {u"JOSTART--"_s, u"JOSTART-"_s, u"５行目のデータが不正です。"_s}, // keeps the header
         {u"-29428,170,"_s, u"-29428,99999,"_s, u"２１行目（句）のデータが不正です。"_s},
-        {u"序文\r\n"_s, u"序文\r\nJOEND-\r\n"_s, QString()}, // still well formed
-        {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\nred"_s,
-         u"６行目の色のデータが数値ではありません。"_s},
-        {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\n 2147483648"_s,
-         u"６行目の色のデータが数値ではありません。"_s},
-        {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\n"_s,
-         u"６行目の色のデータが数値ではありません。"_s},
-        {u"OKUEND--\r\n"_s, u"OKUEND-\r\n"_s,
-         u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s},
-        {u"KUEND--\r\n"_s, QString(),
-         u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s},
+        // Read as the original reader does: lone CR endings, unchecked start lines other than
+        // 序's, blanks around colours.
+        {u"\r\n"_s, u"\r"_s, QString()},
+        {u"KUSTART--"_s, u"なにか"_s, QString()},
+        {u" 255 \r\n"_s, u"255\r\n"_s, QString()},
+        {u"JOSTART--\r\n-2147483633 "_s, u"JOSTART--\r\n 2147483648"_s, u"６行目の色のデータが数値ではありません。"_s},
+        {u"OKUEND--\r\n"_s, u"OKUEND-\r\n"_s, u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s},
     };
+    // clang-format on
     for (const Case& c : cases) {
-        const KushuReadResult read = Parse(With({{c.from, c.to}}));
+        const KushuReadResult read = ParseKushu(Sjis(With({{c.from, c.to}})));
         const Kushu& k = read.Collection;
         const bool header = c.message.startsWith(u"５"_s);
         EXPECT_EQ(read.Error, c.message.isEmpty() ? QString() : CannotOpen + c.message)
             << c.to.toStdString();
         EXPECT_EQ(read.HeaderRead, header);
-        EXPECT_EQ((QStringList{k.Title, k.Author, k.Edition, k.Password}).join(u'|'),
-                  header || c.message.isEmpty() ? u"春||一|a"_s : u"|||"_s);
+        if (c.message.isEmpty())
+            EXPECT_EQ(k, SmallKushu());
+        else
+            EXPECT_EQ(QStringList({k.Title, k.Author, k.Edition, k.Password}).join(u'|'),
+                      header ? u"春||一|a"_s : u"|||"_s);
     }
     // Only the fault of line 5 delivers the header, not a file that ends before it.
-    EXPECT_FALSE(Parse(u"春\r\n\r\n一\r\n170,\r\n"_s).HeaderRead);
+    EXPECT_FALSE(ParseKushu(Sjis(u"春\r\n\r\n一\r\n170,\r\n"_s)).HeaderRead);
 
     // A byte that is not Shift-JIS is named by its line.
     QByteArray bytes = Sjis(SmallKushuText());
     bytes.replace(QByteArray("\x8f\x98\x95\xb6"), QByteArray("\x85\x40")); // 序文
     EXPECT_EQ(ParseKushu(bytes).Error,
               CannotOpen + u"１７行目にShift-JISとして読めない文字があります。"_s);
-    // So is a file cut inside a double-byte character.
-    const qsizetype jo = bytes.indexOf(QByteArray("\x85\x40"));
-    EXPECT_EQ(ParseKushu(Sjis(SmallKushuText()).first(jo + 1)).Error,
-              CannotOpen + u"１７行目にShift-JISとして読めない文字があります。"_s);
     // ... but a fault of line 5 that comes first is reported first.
     bytes.replace("JOSTART--", "JOSTART");
     EXPECT_EQ(ParseKushu(bytes).Error, CannotOpen + u"５行目のデータが不正です。"_s);
-
-    EXPECT_EQ(ReadKushuFile(u"/nonexistent/秋_一.Ywk"_s).Error,
-              CannotOpen + u"ファイル「秋_一.Ywk」を読み込めません。"_s);
 }
 
 TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes) {
@@ -220,150 +164,87 @@ TEST(KushuFileReader, EveryTruncationIsRefusedAndNeverCrashes) {
 
 TEST(KushuFileReader, MoreHaikuThanTheProgramHoldsAreRefused) {
     QByteArray bytes = SerializeKushu(MakeKushu(MaxKuCount)).value();
-    const KushuReadResult full = ParseKushu(bytes);
-    ASSERT_TRUE(full.ok()) << full.Error.toStdString();
-    EXPECT_EQ(full.Collection.KuCount(), MaxKuCount);
-
+    ASSERT_EQ(ParseKushu(bytes).Collection.KuCount(), MaxKuCount);
     const qsizetype first = bytes.indexOf("KUSTART--");
     bytes.insert(first, bytes.sliced(first, bytes.indexOf("KUSTART--", first + 1) - first));
-    const KushuReadResult over = ParseKushu(bytes);
-    EXPECT_EQ(over.Error, CannotOpen + u"句の数が２９９９７を超えています。"_s);
-    EXPECT_EQ(over.Collection.Title, QString());
+    EXPECT_EQ(ParseKushu(bytes).Error, CannotOpen + u"句の数が２９９９７を超えています。"_s);
 }
 
 TEST(KushuFileWriter, RefusesWhatWouldNotReadBackTheSame) {
-    const QString head = u"句集を保存できません。\r"_s;
     const QString breaks = u"に改行が含まれています。"_s;
     const QString endLine =
         u"だけの行があります。\rこの行があると、句集を正しく読み込めなくなります。"_s;
-    using Change = std::function<void(Kushu&)>;
-    const std::pair<Change, QString> cases[] = {
-        {[](Kushu& k) { k.Title = u"春\r夏"_s; }, u"句集名"_s + breaks},
-        {[](Kushu& k) { k.Author = u"a\r\nb"_s; }, u"作者名"_s + breaks},
-        {[](Kushu& k) { k.Edition = u"\r"_s; }, u"版数"_s + breaks},
-        {[](Kushu& k) { k.Password = u"pw\r"_s; }, u"パスワード"_s + breaks},
-        {[](Kushu& k) { k.Entries[1].Preface = u"\r"_s; }, u"句「古a」の前書"_s + breaks},
-        {[](Kushu& k) { k.Entries[1].Postscript = u"x\ry"_s; }, u"句「古a」の後書"_s + breaks},
-        {[](Kushu& k) { k.Entries[1].Verse = u"古\r"_s; }, u"句「古\r」の句"_s + breaks},
-        {[](Kushu& k) { k.Entries[1].Commentary = u"a\r\nKUEND--\r\nb"_s; },
-         u"句「古a」の解説・注釈に「KUEND--」"_s + endLine},
-        {[](Kushu& k) { k.Entries[4].Commentary = u"a\rOKUEND--"_s; },
-         u"奥付の解説・注釈に「OKUEND--」"_s + endLine},
-        {[](Kushu& k) { k.Entries[2].Commentary = u"〜"_s; },
-         u"跋の解説・注釈に、Shift-JISで保存できない文字「〜」(U+301C)があります。"_s},
-        {[](Kushu& k) { k.Entries[1].Verse = u"古池😀"_s; },
-         u"句「古池😀」の句に、Shift-JISで保存できない文字「😀」(U+1F600)があります。"_s},
-        {[](Kushu& k) { k.Password = u"—"_s; },
-         u"パスワードに、Shift-JISで保存できない文字「—」(U+2014)があります。"_s},
-        {[](Kushu& k) { k.Entries = QList<KuEntry>(MaxKuCount + 5); },
-         u"句の数が２９９９７を超えています。"_s},
+    // clang-format off
+    const auto field = [](QString Kushu::*member) { return [member](Kushu& k, const QString& text) { k.*member = text; }; };
+    const auto entry = [](int index, QString KuEntry::*member) { return [=](Kushu& k, const QString& text) { k.Entries[index].*member = text; }; };
+    const std::tuple<std::function<void(Kushu&, const QString&)>, QString, QString> cases[] = {
+        {field(&Kushu::Title), u"春\r夏"_s, u"句集名"_s + breaks},
+        {field(&Kushu::Author), u"a\r\nb"_s, u"作者名"_s + breaks},
+        {field(&Kushu::Edition), u"\r"_s, u"版数"_s + breaks},
+        {field(&Kushu::Password), u"pw\r"_s, u"パスワード"_s + breaks},
+        {entry(1, &KuEntry::Preface), u"\r"_s, u"句「古a」の前書"_s + breaks},
+        {entry(1, &KuEntry::Postscript), u"x\ry"_s, u"句「古a」の後書"_s + breaks},
+        {entry(1, &KuEntry::Verse), u"古\r"_s, u"句「古\r」の句"_s + breaks},
+        {entry(1, &KuEntry::Commentary), u"a\r\nKUEND--\r\nb"_s, u"句「古a」の解説・注釈に「KUEND--」"_s + endLine},
+        {entry(4, &KuEntry::Commentary), u"a\rOKUEND--"_s, u"奥付の解説・注釈に「OKUEND--」"_s + endLine},
+        {entry(2, &KuEntry::Commentary), u"〜"_s, u"跋の解説・注釈に、Shift-JISで保存できない文字「〜」(U+301C)があります。"_s},
+        {entry(1, &KuEntry::Verse), u"古池😀"_s, u"句「古池😀」の句に、Shift-JISで保存できない文字「😀」(U+1F600)があります。"_s},
         // A line that is another block's marker, or a marker with more on its line, is text.
-        {[](Kushu& k) { k.Entries[1].Commentary = u"a\r\nJOEND--\r\nKUEND-- "_s; }, {}},
+        {entry(1, &KuEntry::Commentary), u"a\r\nJOEND--\r\nKUEND-- "_s, {}},
     };
-    for (const auto& [change, message] : cases) {
+    // clang-format on
+    for (const auto& [change, text, message] : cases) {
         Kushu k = SmallKushu();
-        change(k);
-        EXPECT_EQ(SerializeKushu(k).error(), message.isEmpty() ? QString() : head + message);
+        change(k, text);
+        EXPECT_EQ(SerializeKushu(k).error(),
+                  message.isEmpty() ? QString() : u"句集を保存できません。\r"_s + message);
     }
+    Kushu k = SmallKushu();
+    k.Entries = QList<KuEntry>(MaxKuCount + 5);
+    EXPECT_EQ(SerializeKushu(k).error(),
+              u"句集を保存できません。\r句の数が２９９９７を超えています。"_s);
 }
 
 TEST(KushuFileWriter, RefusalsLeaveTheFolderAsItWas) {
     Folder folder;
+    // Names from inside a file may not lead out of the folder.
     Kushu k = SmallKushu();
-    k.Entries[1].Commentary = u"😀"_s;
-    EXPECT_FALSE(WriteKushuFile(folder.Path(), k).ok());
-    // Title and edition may not lead the file out of the folder.
-    k = SmallKushu();
     k.Title = u"../春"_s;
     EXPECT_TRUE(
         WriteKushuFile(folder.Path(), k).error().startsWith(u"句集を保存できません。\r句集名に"_s));
-    k = SmallKushu();
-    k.Edition = u"一/二"_s;
-    EXPECT_TRUE(
-        WriteKushuFile(folder.Path(), k).error().startsWith(u"句集を保存できません。\r版数に"_s));
+    EXPECT_TRUE(WriteKansoFile(folder.Path(), u"../春_一.kan"_s, {u"a"_s})
+                    .error()
+                    .startsWith(u"感想を保存できません。\r感想ファイル名に"_s));
+    EXPECT_EQ(ReadKansoFile(folder.Path(), u"../春_一.kan"_s, 0).Status,
+              KansoReadStatus::NotFitting);
     EXPECT_TRUE(QDir(folder.Path()).isEmpty());
-}
-
-TEST(KushuFileHeader, ReadsOnlyTheFirstLines) {
-    Folder folder;
-    const QString path = folder.File(u"春_一.Ywk"_s);
-    auto header = [&](const QString& text, int lines) {
-        WriteBytes(path, Sjis(text));
-        const Result<KushuHeader> read = ReadKushuHeader(path, lines);
-        if (!read.ok())
-            return read.error();
-        const KushuHeader& h = read.value();
-        return QStringList{h.Title, h.Author, h.Edition, h.Password}.join(u'|');
-    };
-    EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s, 3), u"春|芭蕉|二|"_s);
-    EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\n170,171,\r\nJOSTART-"_s, 4), u"春|芭蕉|二|ab"_s);
-    EXPECT_EQ(header(u"春\r\n芭蕉\r\n"_s, 3),
-              CannotOpen + u"ファイルが途中で終わっています（「OKUEND--」がありません）。"_s);
-    EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\nx,\r\n"_s, 3), u"春|芭蕉|二|"_s);
-    EXPECT_EQ(header(u"春\r\n芭蕉\r\n二\r\nx,\r\n"_s, 4),
-              CannotOpen + u"４行目（パスワード）のデータが不正です。"_s);
-    // The last line may lack its ending; a title may be longer than the first piece read.
-    EXPECT_EQ(header(u"春\r\n芭蕉\r\n二"_s, 3), u"春|芭蕉|二|"_s);
-    const QString longTitle = QString(u"長"_s).repeated(40000);
-    EXPECT_EQ(header(longTitle + u"\r\n作者\r\n三\r\n"_s, 3), longTitle + u"|作者|三|"_s);
-    EXPECT_FALSE(ReadKushuHeader(folder.File(u"無_一.Ywk"_s), 3).ok());
 }
 
 TEST(KansoFile, WritesOneBlockPerEntryAndReadsItBack) {
     Folder folder;
-    const KansoReadResult none = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
-    EXPECT_EQ(none.Status, KansoReadStatus::NoFile); // no file: no comments, no message
-    EXPECT_TRUE(none.Error.isEmpty());
-
+    // No file: no comments, no message.
+    EXPECT_EQ(ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2).Status, KansoReadStatus::NoFile);
     const QStringList comments = {QString(), u"よい句\r\n二行目"_s, QString(),
                                   u"a\nb"_s, u"KANSOEND--"_s,       u"末尾\r\n"_s};
     ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_一.kan"_s, comments).error(), QString());
-    const QByteArray bytes = ReadBytes(folder.File(u"春_一.kan"_s));
-    EXPECT_EQ(bytes, Sjis(Blocks(comments)));
-    const KansoReadResult read = ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2);
-    EXPECT_EQ(read.Status, KansoReadStatus::Ok);
-    EXPECT_EQ(read.Comments, comments);
+    EXPECT_EQ(ReadBytes(folder.File(u"春_一.kan"_s)), Sjis(Blocks(comments)));
+    EXPECT_EQ(ReadKansoFile(folder.Path(), u"春_一.kan"_s, 2).Comments, comments);
 }
 
 TEST(KansoFile, FilesThatDoNotFitTheCollection) {
     const QStringList six = {u"a"_s, u"b"_s, u"c"_s, u"d"_s, u"e"_s, u"f"_s};
     EXPECT_EQ(ParseKanso(Sjis(Blocks(six)), 2, u"春_一.kan"_s).Status, KansoReadStatus::Ok);
-    for (const QString& text : {Blocks(six.mid(0, 5)), Blocks(six + QStringList{u"g"_s}),
-                                // a comment line that is a start marker is counted as a block
-                                Blocks({u"a"_s, u"b\r\nKANSOSTART--"_s, u"c"_s, u"d"_s, u"e"_s}),
-                                // the right count, but the last block has no end
-                                Blocks(six).chopped(strlen("KANSOEND--\r\n")),
-                                // the right count, but the file ends right after a start line
-                                Blocks(six.mid(0, 5)) + u"KANSOSTART--"_s}) {
-        const KansoReadResult read = ParseKanso(Sjis(text), 2, u"春_一.kan"_s);
-        EXPECT_EQ(read.Status, KansoReadStatus::NotFitting) << text.toStdString();
+    // One block short; the right count, but the last block has no end; not Shift-JIS.
+    for (const QByteArray& bytes : {Sjis(Blocks(six.mid(0, 5))), Sjis(Blocks(six).chopped(12)),
+                                    Sjis(Blocks(six)) + "\x85\x40"}) {
+        const KansoReadResult read = ParseKanso(bytes, 2, u"春_一.kan"_s);
+        EXPECT_EQ(read.Status, KansoReadStatus::NotFitting) << bytes.toStdString();
         EXPECT_EQ(read.Error, NotFitting);
-        EXPECT_TRUE(read.Comments.isEmpty());
     }
-    // Bytes that are not Shift-JIS do not fit either.
-    EXPECT_EQ(ParseKanso(Sjis(Blocks(six)) + "\x85\x40", 2, u"春_一.kan"_s).Status,
-              KansoReadStatus::NotFitting);
-}
-
-TEST(KansoFile, ReaderKeepsTheOriginalLineRules) {
-    // Lone CR endings, an unchecked start line, a first line that reads like the end marker.
-    const QString text = u"KANSOSTART--\rKANSOEND--\rx\rKANSOEND--\r"_s
-                         u"KANSOSTART--\r\n\r\nKANSOEND--\r\n"_s
-                         u"なにか\r\nline\nwith LF\r\nKANSOEND--\r\nKANSOSTART--\r\n"_s
-                         u"KANSOSTART--\r\nlast\r\nKANSOEND--"_s;
-    // Four start lines for four entries; the third block's start line is "なにか".
-    const std::optional<QStringList> blocks = ParseKansoBlocks(Sjis(text));
-    ASSERT_TRUE(blocks);
-    EXPECT_EQ(*blocks, (QStringList{u"KANSOEND--\r\nx"_s, QString(), u"line\nwith LF"_s,
-                                    u"KANSOSTART--\r\nlast"_s}));
-    EXPECT_EQ(ParseKanso(Sjis(text), 0, u"春_一.kan"_s).Status, KansoReadStatus::Ok);
 }
 
 TEST(KansoFile, WriterRefusesCommentsThatWouldNotReadBack) {
     const QString head = u"感想を保存できません。\r"_s;
-    EXPECT_EQ(SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).error(),
-              head + u"2番目のページの感想に「KANSOSTART--」だけの行があります。\r"
-                     u"この行があると、感想を正しく読み込めなくなります。"_s);
     const EntryLabeler label = [](int i) {
         return i == 1 ? u"句「古池や」"_s : u"序"_s;
     };
@@ -374,20 +255,4 @@ TEST(KansoFile, WriterRefusesCommentsThatWouldNotReadBack) {
               head + u"序の感想に、Shift-JISで保存できない文字「〜」(U+301C)があります。"_s);
     // A first line that reads like the end marker, a marker with more on its line: fine.
     EXPECT_TRUE(SerializeKanso({u"KANSOEND--"_s, u"KANSOSTART-- x"_s}).ok());
-
-    // A lone CR is a line break and comes back as CR LF.
-    const Result<QByteArray> file = SerializeKanso({u"上\r下"_s});
-    ASSERT_TRUE(file.ok());
-    EXPECT_EQ(ParseKansoBlocks(file.value()), QStringList{u"上\r\n下"_s});
-}
-
-TEST(KansoFile, UnsafeNames) {
-    Folder folder;
-    // The title inside a collection file names the comments file: it may not leave the folder.
-    EXPECT_TRUE(WriteKansoFile(folder.Path(), u"../春_一.kan"_s, {u"a"_s})
-                    .error()
-                    .startsWith(u"感想を保存できません。\r感想ファイル名に"_s));
-    EXPECT_EQ(ReadKansoFile(folder.Path(), u"../春_一.kan"_s, 0).Status,
-              KansoReadStatus::NotFitting);
-    EXPECT_TRUE(QDir(folder.Path()).isEmpty());
 }

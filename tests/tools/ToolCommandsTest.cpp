@@ -31,16 +31,11 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     Folder folder;
     Kushu k = MakeKushu(3, u"春_夏"_s, u"二"_s);
     k.Password = u"ひみつ"_s;
-    k.Entries[2].Commentary = u"一行目\r\n\r\nａ\nb\r\n"_s;
-    k.Entries[4].Colours[WholeBack] = SystemColour(15);
     WriteBytes(folder.File(u"in.json"_s), KushuJsonText(k));
     ASSERT_TRUE(QDir(folder.Path()).mkdir(u"out"_s));
     const QString ywk = folder.File(u"out/春_夏_二.Ywk"_s);
-    // The folder may be given with or without its separator.
-    for (const QString& out : {folder.File(u"out"_s), folder.File(u"out/"_s)}) {
-        EXPECT_EQ(Text(RunTool({u"build"_s, folder.File(u"in.json"_s), out})),
-                  Text({ExitOk, ywk.toUtf8() + '\n', {}}));
-    }
+    EXPECT_EQ(Text(RunTool({u"build"_s, folder.File(u"in.json"_s), folder.File(u"out"_s)})),
+              Text({ExitOk, ywk.toUtf8() + '\n', {}}));
     ASSERT_EQ(WriteKushuFile(folder.Path(), k).error(), QString());
     EXPECT_EQ(ReadBytes(ywk), ReadBytes(folder.File(u"春_夏_二.Ywk"_s)));
     EXPECT_EQ(Text(RunTool({u"dump"_s, ywk})), Text({ExitOk, KushuJsonText(k), {}}));
@@ -56,77 +51,32 @@ TEST(ToolCommands, BuildThenDumpGivesTheSameJsonAndTheSameBytes) {
     EXPECT_EQ(Text(RunTool({u"dump-comments"_s, kan})), Text({ExitOk, json, {}}));
 }
 
-TEST(ToolCommands, RefusedFilesGiveTheProgramsMessageAndWriteNothing) {
-    Folder folder;
-    const QString ywk = folder.File(u"壊_一.Ywk"_s);
-    const QString kan = folder.File(u"壊.kan"_s);
-    const QString cut = folder.File(u"切.kan"_s);
-    const QString json = folder.File(u"in.json"_s);
-    const QString comments = folder.File(u"c.json"_s);
-    WriteBytes(ywk, Sjis(u"題\r\n作者\r\n一\r\n\r\nKUSTART--\r\n"_s));
-    WriteBytes(kan, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\n\x82\r\nKANSOEND--\r\n");
-    WriteBytes(cut, "KANSOSTART--\r\na\r\nKANSOEND--\r\nKANSOSTART--\r\nb\r\n");
-    WriteBytes(json, KushuJsonText(MakeKushu(1, u"春/夏"_s)));
-    WriteBytes(comments, R"({"comments": ["a", "x\r\nKANSOSTART--"]})");
-    const QString cannotOpen = u"句集を開けません。\r"_s;
-    const QString cannotRead = u"感想を読み込めません。\r"_s;
-    const std::pair<QStringList, QString> cases[] = {
-        {{u"dump"_s, ywk}, cannotOpen + u"５行目のデータが不正です。"_s},
-        {{u"dump"_s, folder.File(u"無い.Ywk"_s)},
-         cannotOpen + u"ファイル「無い.Ywk」を読み込めません。"_s},
-        {{u"dump-comments"_s, kan},
-         cannotRead + u"５行目にShift-JISとして読めない文字があります。"_s},
-        {{u"dump-comments"_s, cut},
-         cannotRead + u"ファイルが途中で終わっています（「KANSOEND--」がありません）。"_s},
-        {{u"dump-comments"_s, folder.File(u"無い.kan"_s)},
-         cannotRead + u"ファイル「無い.kan」を読み込めません。"_s},
-        {{u"build"_s, json, folder.Path()},
-         WriteKushuFile(folder.Path(), MakeKushu(1, u"春/夏"_s)).error()},
-        {{u"build-comments"_s, comments, folder.File(u"新.kan"_s)},
-         SerializeKanso({u"a"_s, u"x\r\nKANSOSTART--"_s}).error()},
-    };
-    for (const auto& [arguments, message] : cases) {
-        EXPECT_FALSE(message.isEmpty());
-        EXPECT_EQ(Text(RunTool(arguments)), Text({ExitRefused, {}, message}));
-    }
-    EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files),
-              (QStringList{u"c.json"_s, u"in.json"_s, u"切.kan"_s, u"壊.kan"_s, u"壊_一.Ywk"_s}));
-}
-
 TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
     Folder folder;
-    const QString good = folder.File(u"good.json"_s);
-    const QString comments = folder.File(u"c.json"_s);
+    const QString good = folder.File(u"good.json"_s), comments = folder.File(u"c.json"_s);
     WriteBytes(good, KushuJsonText(MakeKushu(0)));
     WriteBytes(comments, R"({"comments": []})");
     const QString nowhere = folder.File(u"nowhere"_s);
+    // clang-format off
     const std::pair<QStringList, QString> cases[] = {
         {{}, u"コマンドがありません。"_s},
         {{u"show"_s, good}, u"「show」というコマンドはありません。"_s},
-        {{u"dump"_s, u"a"_s, u"b"_s}, u"「dump」には引数が1つ必要です（FILE.Ywk）。"_s},
-        {{u"build"_s, nowhere, folder.Path()},
-         u"JSON ファイル「"_s + nowhere + u"」を読み込めません。"_s},
-        {{u"build"_s, comments, folder.Path()},
-         u"「comments」は使えない項目です（使える項目：title, author, edition, password, entries）。"_s},
+        {{u"build"_s, nowhere, folder.Path()}, u"JSON ファイル「"_s + nowhere + u"」を読み込めません。"_s},
         {{u"build"_s, good, nowhere}, u"フォルダ「"_s + nowhere + u"」がありません。"_s},
-        {{u"build-comments"_s, comments, folder.Path()},
-         u"「"_s + folder.Path() + u"」はファイル名で終わっていません。"_s},
+        {{u"build-comments"_s, comments, folder.Path()}, u"「"_s + folder.Path() + u"」はファイル名で終わっていません。"_s},
     };
-    for (const auto& [arguments, message] : cases) {
+    // clang-format on
+    for (const auto& [arguments, message] : cases)
         EXPECT_EQ(Text(RunTool(arguments)),
                   Text({ExitUsage, {}, message + u"\n\n"_s + UsageText()}));
-    }
     const QString broken = folder.File(u"broken.json"_s);
     WriteBytes(broken, R"({"title": "a",)");
-    const ToolResult syntax = RunTool({u"build"_s, broken, folder.Path()});
-    EXPECT_EQ(syntax.Exit, ExitUsage);
     EXPECT_TRUE(
-        syntax.Error.startsWith(u"JSON ファイル「"_s + broken + u"」を JSON として読めません（"_s))
-        << syntax.Error.toStdString();
+        RunTool({u"build"_s, broken, folder.Path()})
+            .Error.startsWith(u"JSON ファイル「"_s + broken + u"」を JSON として読めません（"_s));
     EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files),
               (QStringList{u"broken.json"_s, u"c.json"_s, u"good.json"_s}));
     EXPECT_EQ(Text(RunTool({u"--help"_s})), Text({ExitOk, UsageText().toUtf8(), {}}));
-    EXPECT_EQ(ConsoleText(u"a\r\n\r\nb\rc"_s), QByteArray("a\n\nb\nc\n"));
 }
 
 TEST(ToolRender, ExitCodesAndMessages) {
@@ -135,62 +85,42 @@ TEST(ToolRender, ExitCodesAndMessages) {
     const QString ywk = folder.File(u"春_一.Ywk"_s);
     const QString pdf = folder.File(u"a.pdf"_s), png = folder.File(u"a.png"_s);
     WriteBytes(folder.File(u"bad.Ywk"_s), "x\r\n");
-    struct Case {
-        QStringList arguments;
-        int exit;
-        QString errorStart; // the error up to the usage text
-    };
-    const Case cases[] = {
+    // clang-format off
+    const std::tuple<QStringList, int, QString> cases[] = { // the error up to the usage text
         {{ywk, pdf}, ExitOk, {}},
-        {{ywk, pdf, u"--layout"_s, u"a4-fit"_s, u"--page"_s, u"6"_s}, ExitOk, {}},
         {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"2"_s}, ExitOk, {}},
         {{ywk, png}, ExitUsage, u"PNG 画像には --page でページを指定してください。"_s},
-        {{ywk, png, u"--page"_s, u"7"_s},
-         ExitUsage,
-         u"--page には 1 から 6 までのページ番号を指定してください（この句集は 6 ページです）。"_s},
-        {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"3"_s},
-         ExitUsage,
-         u"--scale には 1、2、4 のどれかを指定してください。"_s},
-        {{ywk, pdf, u"--layout"_s, u"a3"_s},
-         ExitUsage,
-         u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s},
-        {{ywk, pdf, u"--page"_s},
-         ExitUsage,
-         u"オプション「--page」には値を一つ指定してください。"_s},
-        {{ywk, folder.File(u"a.txt"_s)}, ExitUsage, u"出力ファイル「"_s},
-        {{ywk}, ExitUsage, u"「render」には句集ファイルと出力ファイルの二つが必要です"_s},
+        {{ywk, png, u"--page"_s, u"7"_s}, ExitUsage, u"--page には 1 から 6 までのページ番号を指定してください（この句集は 6 ページです）。"_s},
+        {{ywk, pdf, u"--layout"_s, u"a3"_s}, ExitUsage, u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s},
         {{folder.File(u"bad.Ywk"_s), pdf}, ExitRefused, u"句集を開けません。"_s},
-        {{ywk, folder.File(u"無い/a.pdf"_s)},
-         ExitRefused,
-         u"ファイル「a.pdf」に書き出せません。"_s},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.arguments.join(u' ').toStdString());
-        const ToolResult result = RunTool(QStringList{u"render"_s} + c.arguments);
-        EXPECT_EQ(result.Exit, c.exit);
-        EXPECT_TRUE(result.Error.startsWith(c.errorStart)) << result.Error.toStdString();
-        EXPECT_EQ(result.Error.endsWith(UsageText()), c.exit == ExitUsage);
+    // clang-format on
+    for (const auto& [arguments, exit, errorStart] : cases) {
+        const ToolResult result = RunTool(QStringList{u"render"_s} + arguments);
+        EXPECT_EQ(result.Exit, exit) << result.Error.toStdString();
+        EXPECT_TRUE(result.Error.startsWith(errorStart) &&
+                    result.Error.endsWith(UsageText()) == (exit == ExitUsage))
+            << result.Error.toStdString();
     }
     EXPECT_EQ(QImage(png).size(), QSize(362, 1066));
 }
 
-// The program itself: 0 and the JSON on stdout; 1 and the program's message on stderr, its
-// CR a newline; 2 and the reason and the usage. It draws without any display, choosing the
-// offscreen platform itself.
+// The program itself: 0 and the JSON on stdout; 1 and the reader's message on stderr, its
+// CR a newline (the messages themselves are the readers' and writers'); 2 and the reason and the
+// usage. It draws without any display, choosing the offscreen platform itself.
 TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
     Folder folder;
     ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)).error(), QString());
     WriteBytes(folder.File(u"壊_一.Ywk"_s), Sjis(u"題\r\n\r\n一\r\n\r\nJOSTART\r\n"_s));
     const QString ywk = folder.File(u"春_一.Ywk"_s), pdf = folder.File(u"b.pdf"_s);
+    // clang-format off
     const std::tuple<QStringList, int, QByteArray, QString> runs[] = {
         {{u"dump"_s, ywk}, 0, KushuJsonText(MakeKushu(2)), {}},
-        {{u"dump"_s, folder.File(u"壊_一.Ywk"_s)},
-         1,
-         {},
-         u"句集を開けません。\n５行目のデータが不正です。\n"_s},
+        {{u"dump"_s, folder.File(u"壊_一.Ywk"_s)}, 1, {}, u"句集を開けません。\n５行目のデータが不正です。\n"_s},
         {{u"dump"_s}, 2, {}, u"「dump」には引数が1つ必要です（FILE.Ywk）。\n\n"_s + UsageText()},
         {{u"render"_s, ywk, pdf, u"--layout"_s, u"b4"_s}, 0, {}, {}},
     };
+    // clang-format on
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     for (const QString& name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
         environment.remove(name);
@@ -198,7 +128,7 @@ TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
         QProcess process;
         process.setProcessEnvironment(environment);
         process.start(QStringLiteral(YOMIWA_TOOL_PATH), arguments);
-        ASSERT_TRUE(process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit);
+        ASSERT_TRUE(process.waitForFinished(60000));
         EXPECT_EQ(process.exitCode(), exit);
         if (arguments[0] == u"render"_s)
             continue; // its streams: where it wrote, and whatever Qt says

@@ -1,4 +1,3 @@
-#include "KansoJson.h"
 #include "KushuJson.h"
 #include "TestSupport.h"
 
@@ -68,9 +67,7 @@ TEST(ToolCollectionJson, RandomCollectionsRoundTripInQtsOwnLayout) {
         // Written as it is made, yet exactly what QJsonDocument writes: layout, key order,
         // escapes, signed colours.
         EXPECT_EQ(text, QJsonDocument(Parsed(text)).toJson()) << "round " << round;
-        const Result<Kushu> back = KushuFromJson(Parsed(text));
-        ASSERT_TRUE(back.ok()) << back.error().toStdString();
-        EXPECT_EQ(back.value(), k) << "round " << round;
+        EXPECT_EQ(KushuFromJson(Parsed(text)).value(), k) << "round " << round;
     }
 }
 
@@ -81,76 +78,26 @@ TEST(ToolCollectionJson, AcceptsWhatTheFileCanHoldAndRefusesTheRest) {
     const QString rule = u"並びは Jo が1つ、Ku が0個以上、そして Batsu、Prof、Oku です。"_s;
     const QString colour =
         u"「entries[2].colours[10]」は-2147483648から2147483647までの整数でなければなりません。"_s;
+    // clang-format off
     const std::pair<Change, QString> cases[] = {
-        {InEntry(0,
-                 [](QJsonObject& e) {
-                     for (const QString& key : {u"preface"_s, u"verse"_s, u"postscript"_s})
-                         e.remove(key);
-                 }),
-         {}},
-        {Kinds({u"Jo"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s}), {}}, // no haiku at all
+        {InEntry(0, [](QJsonObject& e) { for (const QString& key : {u"preface"_s, u"verse"_s, u"postscript"_s}) e.remove(key); }), {}},
         {[](QJsonObject& j) { j.remove(u"title"_s); }, u"「title」がありません。"_s},
-        {[](QJsonObject& j) { j[u"password"_s] = 12; },
-         u"「password」は文字列でなければなりません。"_s},
-        {[](QJsonObject& j) { j[u"entries"_s] = u"x"_s; },
-         u"「entries」は配列でなければなりません。"_s},
-        {[](QJsonObject& j) { j[u"titel"_s] = u"x"_s; },
-         u"「titel」は使えない項目です（使える項目：title, author, edition, password, entries）。"_s},
-        {[](QJsonObject& j) { j[u"entries"_s] = QJsonArray{5}; },
-         u"「entries[0]」はオブジェクトでなければなりません。"_s},
-        {InEntry(1, [](QJsonObject& e) { e.remove(u"postscript"_s); }),
-         u"「entries[1].postscript」がありません。"_s},
-        {InEntry(3, [](QJsonObject& e) { e[u"verse"_s] = u"句"_s; }),
-         u"「entries[3].verse」は空でなければなりません（Batsu "
-         u"のページには前書・句・後書がありません）。"_s},
-        {Kinds({u"Jo"_s, u"Ku"_s, u"Batsu"_s, u"Prof"_s, u"奥付"_s}),
-         u"「entries[4].kind」の「奥付」は種類ではありません（Jo, Ku, Batsu, Prof, Oku "
-         u"のいずれかです）。"_s},
-        {Kinds({u"Ku"_s, u"Jo"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s}),
-         order + u"entries[0] が「Ku」です（ここは「Jo」です）。"_s + rule},
-        {Kinds({u"Jo"_s, u"Ku"_s, u"Batsu"_s, u"Prof"_s}),
-         order + u"「Oku」の前で終わっています。"_s + rule},
-        {Kinds({u"Jo"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s, u"Oku"_s}),
-         order + u"「Oku」のあとに entries[4] があります。"_s + rule},
-        {EntryColours({1, 2}),
-         u"「entries[2].colours」は11個の整数の配列でなければなりません（2個あります）。"_s},
-        {EntryColours({0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}),
-         u"「entries[2].colours」は11個の整数の配列でなければなりません（12個あります）。"_s},
-        {LastColour(-2147483648.0), {}},
-        {LastColour(2147483647), {}},
+        {[](QJsonObject& j) { j[u"titel"_s] = u"x"_s; }, u"「titel」は使えない項目です（使える項目：title, author, edition, password, entries）。"_s},
+        {InEntry(3, [](QJsonObject& e) { e[u"verse"_s] = u"句"_s; }), u"「entries[3].verse」は空でなければなりません（Batsu のページには前書・句・後書がありません）。"_s},
+        {Kinds({u"Jo"_s, u"Ku"_s, u"Batsu"_s, u"Prof"_s, u"奥付"_s}), u"「entries[4].kind」の「奥付」は種類ではありません（Jo, Ku, Batsu, Prof, Oku のいずれかです）。"_s},
+        {Kinds({u"Ku"_s, u"Jo"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s}), order + u"entries[0] が「Ku」です（ここは「Jo」です）。"_s + rule},
+        {Kinds({u"Jo"_s, u"Batsu"_s, u"Prof"_s, u"Oku"_s, u"Oku"_s}), order + u"「Oku」のあとに entries[4] があります。"_s + rule},
+        {EntryColours({1, 2}), u"「entries[2].colours」は11個の整数の配列でなければなりません（2個あります）。"_s},
         {LastColour(3.0), {}}, // a whole number written as a fraction
         {LastColour(1.5), colour},
-        {LastColour(u"1"_s), colour},
         {LastColour(2147483648.0), colour},
     };
+    // clang-format on
     for (const auto& [change, message] : cases) {
         QJsonObject json = Parsed(KushuJsonText(MakeKushu(2)));
         change(json);
         const Result<Kushu> result = KushuFromJson(json);
         EXPECT_EQ(result.error(), message);
         EXPECT_EQ(result.ok(), message.isEmpty());
-    }
-}
-
-TEST(ToolCommentsJson, RoundTripAndRefusals) {
-    const QStringList comments = {QString(), u"よい句\r\n二行目"_s, u"a\nb"_s, u"末尾\r\n"_s};
-    const QByteArray text = CommentsJsonText(comments);
-    EXPECT_EQ(text, QJsonDocument(Parsed(text)).toJson());
-    EXPECT_EQ(CommentsJsonText({}),
-              QJsonDocument(QJsonObject{{u"comments"_s, QJsonArray()}}).toJson());
-    const Result<QStringList> back = CommentsFromJson(Parsed(text));
-    ASSERT_TRUE(back.ok()) << back.error().toStdString();
-    EXPECT_EQ(back.value(), comments);
-
-    const std::pair<QJsonValue, QString> faults[] = {
-        {QJsonArray{u"a"_s}, u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s},
-        {QJsonObject{}, u"「comments」がありません。"_s},
-        {QJsonObject{{u"comments"_s, QJsonArray{u"a"_s, 3}}},
-         u"「comments[1]」は文字列でなければなりません。"_s},
-        {QJsonObject{{u"comments"_s, QJsonArray()}, {u"title"_s, u"a"_s}},
-         u"「title」は使えない項目です（使える項目：comments）。"_s},
-    };
-    for (const auto& [json, message] : faults) {
-        EXPECT_EQ(CommentsFromJson(json).error(), message);
     }
 }
