@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QImage>
 #include <QMenu>
+#include <QPainter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -170,6 +171,36 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
         u"ファイル「短冊.pdf」に書き出せません。\rフォルダに書き込めません。"_s);
     // The text keeps what the drawing cannot give back: ー, and every listed page in order.
     EXPECT_TRUE(text.contains(u"句　ぶーんと蜂\n"_s));
+}
+
+// A tanzaku sheet is half as wide for its height as the window's strip: readings and a verse
+// in two lines must still keep clear of the preface (red) and the postscript (blue).
+TEST(StripSheets, OnATanzakuReadingsAndSecondLinesKeepClearOfTheirNeighbours) {
+    const Kushu k = MakeKushu(1);
+    StripPage page = PageToPrint(k, PageRows(k), 1);
+    page.Preface = u"夏の夕暮れ"_s;
+    page.Postscript = u"鶺鴒《せきれい》も見ゆ"_s;
+    page.Colours[PrefaceFore] = 0x0000FF, page.Colours[VerseFore] = 0x00FF00;
+    page.Colours[PostscriptFore] = 0xFF0000;
+    for (const QString& verse :
+         {u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ水面《みなも》"_s, QString(70, u'長')}) {
+        page.Verse = verse;
+        QImage image(200, 1200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintStrip(painter, page, QRectF(0, 0, 200, 1200));
+        painter.end();
+        int extent[3][2] = {{999, -1}, {999, -1}, {999, -1}}; // blue, green, red: first, last x
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                for (const QColor c = image.pixelColor(x, y); int i : {0, 1, 2})
+                    if (QList<int>{c.blue(), c.green(), c.red()}[i] > 200 &&
+                        c.red() + c.green() + c.blue() < 330)
+                        extent[i][0] = std::min(extent[i][0], x),
+                        extent[i][1] = std::max(extent[i][1], x);
+        EXPECT_TRUE(extent[0][1] >= 0 && extent[0][1] < extent[1][0] && extent[1][1] < extent[2][0])
+            << verse.toStdString();
+    }
 }
 
 } // namespace
