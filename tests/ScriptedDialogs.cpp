@@ -65,8 +65,7 @@ QString ScriptedDialogs::SaveFileName(QWidget*, const QString&, const QString&, 
     return Next(m_fileNames, QString(), "save dialog");
 }
 
-int ScriptedDialogs::Choose(QWidget*, const QString&, const QString& prompt, const QStringList&) {
-    ChoicePrompts.append(prompt);
+int ScriptedDialogs::Choose(QWidget*, const QString&, const QString&, const QStringList&) {
     return Next(m_choices, -1, "choice");
 }
 
@@ -80,13 +79,6 @@ void ScriptedDialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)
     printer.setOutputFileName(PrintTo);
     prepare(printer);
     paint(printer);
-}
-
-QStringList ScriptedDialogs::Prompts() const {
-    QStringList prompts;
-    for (const Message& m : Messages)
-        prompts.append(m.Prompt);
-    return prompts;
 }
 
 QStringList ScriptedDialogs::Said() const {
