@@ -1,7 +1,6 @@
 // The editor's fields and buttons as found in review: pasted line breaks, long texts,
 // Enter on a button, 句の変更 under a real message box.
 
-#include "ColourValues.h"
 #include "EditorFixture.h"
 
 #include <QDir>

@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -72,13 +71,7 @@ protected:
     // Types as a keyboard would, one character at a time.
     static void Type(QWidget* field, const QString& text) {
         for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    // A mouse move with no button held, at a point inside the control.
-    static void MoveOver(QWidget* control, QPoint at = QPoint(2, 2)) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(control->mapToGlobal(at)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control, &move);
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
     }
     static QString Box(const QString& prompt, MsgStyle style = Ok, const QString& title = {}) {
         return ScriptedDialogs::Box(prompt, style, title);

