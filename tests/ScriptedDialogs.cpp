@@ -29,8 +29,7 @@ ui::Dialogs::Answer ScriptedDialogs::MsgBox(QWidget*, const QString& prompt, Msg
                                     : Answer::Ok;
 }
 
-std::optional<QColor> ScriptedDialogs::PickColour(QWidget*, const QColor& initial) {
-    ColourDialogInitials.append(initial);
+std::optional<QColor> ScriptedDialogs::PickColour(QWidget*, const QColor&) {
     return Next(m_colours, std::optional<QColor>(), u"colour dialog"_s);
 }
 

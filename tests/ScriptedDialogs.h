@@ -51,7 +51,6 @@ public:
     void QueueChoice(int index) { m_choices.push_back(index); }
 
     QList<Message> Messages;
-    QList<QColor> ColourDialogInitials;
     QList<QString> ModalWindows; // objectName of every window shown modally
     int PrintPreviews = 0;
     QString PrintTo;

@@ -3,7 +3,6 @@
 
 #include "ColourValues.h"
 #include "EditorFixture.h"
-#include "Shapes.h"
 #include "StripColumn.h"
 
 using namespace yomiwa;
@@ -17,6 +16,16 @@ protected:
     void Pick(const char* button, std::optional<QColor> colour) {
         dialogs.QueueColour(colour);
         Click(button);
+    }
+    // What the window shows, as one text: the selected row, Text1, the header fields Text2,
+    // Text3 and Text4, the entry fields Text6, Text5 and Text7, Text9, and whether the
+    // caption 句 is enabled.
+    QString View() const {
+        QStringList view = {QString::number(List1()->currentRow()), Text1()};
+        for (const char* name : {"Text2", "Text3", "Text4", "Text6", "Text5", "Text7", "Text9"})
+            view.append(Line(name)->text());
+        view.append(Get("Label6")->isEnabled() ? u"captions"_s : u"no captions"_s);
+        return view.join(u'|');
     }
     ColourValue Fore(const char* name) const { return ui::ForeColour(Get(name)); }
     ColourValue Back(const char* name) const { return ui::BackColour(Get(name)); }
@@ -87,39 +96,34 @@ TEST_F(EditorColours, EachButtonPaintsItsControlsAndACancelKeepsTheLastChoice) {
     // Button n picks RGB(n, 0, 0), the colour value n.
     for (int n = 6; n <= 16; ++n)
         Pick(("Command" + QByteArray::number(n)).constData(), QColor(n, 0, 0));
-    auto* shape = Get<ui::RoundedShape>("Shape1");
-    QList<ColourValue> painted = {ui::BackColour(window.get()), shape->FillColour(),
-                                  shape->BorderColour()};
-    for (const char* column : {"Label8", "Label9", "Label10"})
-        painted << Fore(column);
-    for (const char* box : {"Text1", "Text2", "Text3", "Text4"})
-        painted << Back(box) << Fore(box);
-    for (const char* label :
-         {"Label1", "Label2", "Label3", "Label4", "Label5", "Label6", "Label7", "Label11"})
-        painted << Fore(label);
-    EXPECT_EQ(painted, (QList<ColourValue>{6,  7,  8,  9,  10, 11, 12, 13, 14, 15, 14,
-                                           15, 14, 15, 16, 16, 16, 16, 16, 16, 16, 16}));
+    // The companions of the title field and of the captions take their colours too.
+    EXPECT_EQ((QList<ColourValue>{Back("Text4"), Fore("Text3"), Fore("Label1"), Fore("Label11")}),
+              (QList<ColourValue>{14, 15, 16, 16}));
     // Read back in slot order, 後書 before 句; no entry changed.
     EXPECT_EQ(window->ReadShownColours().Values,
               (std::array<ColourValue, 11>{6, 7, 8, 9, 11, 10, 12, 13, 14, 15, 16}));
     EXPECT_EQ(window->Collection().Entries[0].Colours, Colours(0));
-    // The one dialog starts from its last confirmed colour and gives it again on a cancel.
-    Pick("Command12", std::nullopt);
-    EXPECT_EQ(dialogs.ColourDialogInitials.last(), QColor(16, 0, 0));
+    Pick("Command12", std::nullopt); // a cancel gives the last confirmed colour again
     EXPECT_EQ(Back("Text1"), 16);
 }
 
-TEST_F(EditorColours, SavedColoursOutliveTheEditorWindowAndReachEntriesThroughChange) {
-    OpenChange(Store(MakeKushu(2)));
+TEST_F(EditorEditing, ARowShowsItsEntryAndThePagesAreKnownByTheirPlace) {
+    Kushu k = MakeKushu(3, u"冬"_s, u"三"_s);
+    k.Password = u"pass word"_s;
+    k.Entries[1].Verse = u"跋"_s;
+    OpenChange(Store(k));
+    EXPECT_EQ(View(), u"0|解説0\r\n二行目|冬|芭蕉|三||序||pass word|no captions"_s);
+    EXPECT_EQ(state.EditPassword, u"pass word"_s);
     Select(2);
-    Click("Command19");
-    EXPECT_EQ(Said(), QStringList{Box(u"現在の色を保存しました。\r\n[保存した色の貼付け]ボタンで、"
-                                      u"保存した色を他の句に貼り付けることができます。"_s)});
-    OpenNew();
-    Click("Command20");
-    EXPECT_EQ(window->Collection().Entries[0].Colours, Colours(0));
-    PressChange();
-    EXPECT_EQ(window->Collection().Entries[0].Colours, Colours(3));
+    EXPECT_EQ(
+        View(),
+        u"2|解説2\r\n二行目|冬|芭蕉|三|前書2|古池や蛙飛びこむ水の音2|後書2|pass word|captions"_s);
+    EXPECT_EQ(window->ReadShownColours(), k.Entries[2].Colours);
+    Select(5); // a page puts its name into the verse field
+    EXPECT_EQ(View(), u"5|解説5\r\n二行目|冬|芭蕉|三||プロフィール||pass word|no captions"_s);
+    // A haiku whose verse is a page's name is shown as the entry it is, captions off.
+    Select(1);
+    EXPECT_EQ(View(), u"1|解説1\r\n二行目|冬|芭蕉|三|前書1|跋|後書1|pass word|no captions"_s);
 }
 
 } // namespace

@@ -47,8 +47,6 @@ protected:
     void Click(const char* button) const { Get<QPushButton>(button)->click(); }
     void Select(int row) const { List1()->setCurrentRow(row); }
     QString Text1() const { return ui::BoxText(Get<QPlainTextEdit>("Text1")); }
-    void SetText1(const QString& text) const { ui::SetBoxText(Get<QPlainTextEdit>("Text1"), text); }
-    QString Help() const { return ui::BoxText(Get<QPlainTextEdit>("Text8")); }
     QStringList Rows() const {
         QStringList rows;
         for (int i = 0; i < List1()->count(); ++i)
@@ -61,17 +59,12 @@ protected:
         Line("Text6")->setText(preface);
         Line("Text5")->setText(verse);
         Line("Text7")->setText(postscript);
-        SetText1(commentary);
+        ui::SetBoxText(Get<QPlainTextEdit>("Text1"), commentary);
     }
     // 句の変更 acts on the mouse press alone.
     void PressChange(Qt::MouseButton button = Qt::LeftButton,
                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         QTest::mouseClick(Get<QPushButton>("Command18"), button, modifiers);
-    }
-    // Types as a keyboard would, one character at a time.
-    static void Type(QWidget* field, const QString& text) {
-        for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
     }
     static QString Box(const QString& prompt, MsgStyle style = Ok, const QString& title = {}) {
         return ScriptedDialogs::Box(prompt, style, title);

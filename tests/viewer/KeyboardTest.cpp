@@ -18,19 +18,14 @@ TEST_F(Keys, TurnPagesAsTheButtonsDoFromEveryControlButTheCommentBox) {
     const struct {
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
-        int from;
-        int to;
+        int from, to;
     } cases[] = {
-        {Qt::Key_PageDown, {}, 0, 1},
-        {Qt::Key_Space, {}, 1, 2},
-        {Qt::Key_Left, {}, 2, 3},
-        {Qt::Key_PageUp, {}, 3, 2},
-        {Qt::Key_Space, Qt::ShiftModifier, 2, 1},
-        {Qt::Key_Right, {}, 1, 0},
-        {Qt::Key_Right, {}, 0, 0},
-        {Qt::Key_End, {}, 2, 6},
-        {Qt::Key_PageDown, {}, 6, 6},
-        {Qt::Key_Home, {}, 4, 0},
+        // clang-format off
+        {Qt::Key_PageDown, {}, 0, 1}, {Qt::Key_Space, {}, 1, 2}, {Qt::Key_Left, {}, 2, 3},
+        {Qt::Key_PageUp, {}, 3, 2},   {Qt::Key_Space, Qt::ShiftModifier, 2, 1},
+        {Qt::Key_Right, {}, 1, 0},    {Qt::Key_Right, {}, 0, 0},   {Qt::Key_End, {}, 2, 6},
+        {Qt::Key_PageDown, {}, 6, 6}, {Qt::Key_Home, {}, 4, 0},
+        // clang-format on
     };
     int n = 0;
     for (const auto& c : cases) {

@@ -1,6 +1,6 @@
 #include "ViewerFixture.h"
 
-#include "ColourValues.h"
+#include <QDir>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -14,24 +14,16 @@ TEST_F(Opening, ShowsHeaderPagesCommentsAndThePrefacePageFirst) {
     Kushu k = MakeKushu(2, u"春"_s, u"十一"_s);
     k.Password = u"ab"_s;
     Write(k);
-    Write(MakeKushu(2, u"秋"_s));
     ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_十.kan"_s,
                              {u"序へ\r\n\r\n三行目 "_s, u"一句目へ"_s, {}, {}, {}, {}})
                   .error(),
               QString());
-    WriteBytes(Path(u"秋_一.kan"_s), Sjis(u"KANSOSTART--\r\na\r\nKANSOEND--\r\n"_s));
     Start();
     Open(u"春_十一"_s);
     EXPECT_EQ(Shown(),
               u"春|芭蕉|第十一版|春　第十一版|0:0|/序/|解説0\r\n二行目|序へ\r\n\r\n三行目 "_s);
     EXPECT_EQ(state.EditPassword, u"ab"_s);
     EXPECT_EQ(state.KansoList.value(1), u"一句目へ"_s);
-
-    Open(u"秋_一"_s);
-    EXPECT_EQ(
-        OneMessage(Notice),
-        u"感想ファイル「秋_一.kan」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s);
-    EXPECT_EQ(state.KansoList, QStringList(6));
 }
 
 TEST_F(Opening, AnotherCollectionWritesThePreviousCommentsBeforeItIsRead) {
@@ -40,11 +32,6 @@ TEST_F(Opening, AnotherCollectionWritesThePreviousCommentsBeforeItIsRead) {
     Start();
     Open(u"春_一"_s);
     Type(u"序を読んで"_s);
-    // The open collection does not count as a choice, and its comments stay where they are.
-    List2()->clearSelection();
-    Button(1)->click();
-    EXPECT_EQ(OneMessage(Ok), u"上のリストから、開きたい句集を選択してください。"_s);
-    EXPECT_FALSE(QFile::exists(Path(u"春_一.kan"_s)));
     Open(u"秋_一"_s);
     EXPECT_TRUE(dialogs.Messages.isEmpty());
     EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s), (QStringList{u"序を読んで"_s, {}, {}, {}, {}}));
@@ -72,21 +59,20 @@ TEST_F(Opening, UnreadableFileLeavesTheOpenCollectionExactlyAsItWas) {
     EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s).value(2), u"まだ箱の中"_s);
 }
 
-TEST_F(Opening, CollectionWithoutAnyPageOpensWithAnEmptyPageArea) {
-    Write(MakeKushu(2, u"春"_s));
-    Kushu empty = MakeKushu(0, u"空"_s);
-    for (KuEntry& e : empty.Entries)
-        e.Commentary = u"ab"_s;
-    Write(empty);
+using ViewerStartup = ViewerTest;
+
+TEST_F(ViewerStartup, StartsEmptyAndASecondInstanceIsToldAndEnds) {
+    Write(MakeKushu(1));
     Start();
-    Open(u"春_一"_s);
-    Button(4)->click(); // the page on display is not the first
-    Open(u"空_一"_s);
-    Type(u"どこへも行かない"_s); // nothing to write a comment on, nothing to page to
-    Button(4)->click();
-    EXPECT_EQ(Shown(), u"空|芭蕉|第一版|空　第一版|-1:0|//||"_s);
-    Button(2)->click();
-    EXPECT_EQ(CommentsOnDisk(u"空_一.kan"_s), QStringList(4));
+    EXPECT_EQ(Shown() + Label(9)->text() + Label(10)->text(), u"||||-1:0|//||"_s);
+    SharedState other;
+    viewer::MainForm second(other, dialogs);
+    EXPECT_FALSE(second.Form_Load(folder.Path().chopped(1)));
+    EXPECT_EQ(OneMessage(Notice), u"【Yomiwa】はすでに起動されています。"_s);
+    EXPECT_TRUE(other.AppFolder.isEmpty()); // nothing after the message ran
+    Button(2)->click();                     // nothing open: nothing is written
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(QDir(folder.Path()).entryList({u"*.kan"_s}, QDir::Files), QStringList());
 }
 
 } // namespace
