@@ -5,54 +5,15 @@
 
 #include <gtest/gtest.h>
 
+using namespace Qt::Literals::StringLiterals;
+
 namespace yomiwa::test {
 
-ui::Dialogs::Answer ScriptedDialogs::MsgBox(QWidget*, const QString& prompt, MsgStyle style,
-                                            const QString& title) {
-    Messages.append({prompt, style, title});
-    if (style != MsgStyle::YesNo)
-        return Answer::Ok;
-    if (m_answers.empty()) {
-        ADD_FAILURE() << "unexpected question: " << prompt.toStdString();
-        return Answer::No;
-    }
-    const Answer answer = m_answers.front();
-    m_answers.pop_front();
-    return answer;
-}
-
-std::optional<QColor> ScriptedDialogs::PickColour(QWidget*, const QColor& initial) {
-    ColourDialogInitials.append(initial);
-    if (m_colours.empty()) {
-        ADD_FAILURE() << "unexpected colour dialog";
-        return std::nullopt;
-    }
-    const std::optional<QColor> colour = m_colours.front();
-    m_colours.pop_front();
-    return colour;
-}
-
-void ScriptedDialogs::ShowModal(QDialog* window) {
-    ModalWindows.append(window->objectName());
-    if (m_modals.empty()) {
-        ADD_FAILURE() << "unexpected modal window " << window->objectName().toStdString();
-        window->reject();
-        return;
-    }
-    const std::function<void(QDialog*)> drive = std::move(m_modals.front());
-    m_modals.pop_front();
-    window->show();
-    drive(window);
-    if (window->isVisible()) {
-        ADD_FAILURE() << "modal window " << window->objectName().toStdString() << " was left open";
-        window->reject();
-    }
-}
-
 namespace {
-template <typename T> T Next(std::deque<T>& queue, T cancel, const char* what) {
+// The next queued answer; an unexpected dialog is a test failure, answered with `cancel`.
+template <typename T> T Next(std::deque<T>& queue, T cancel, const QString& what) {
     if (queue.empty()) {
-        ADD_FAILURE() << "unexpected " << what;
+        ADD_FAILURE() << "unexpected " << what.toStdString();
         return cancel;
     }
     T next = std::move(queue.front());
@@ -61,13 +22,37 @@ template <typename T> T Next(std::deque<T>& queue, T cancel, const char* what) {
 }
 } // namespace
 
-QString ScriptedDialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) {
-    return Next(m_fileNames, QString(), "save dialog");
+ui::Dialogs::Answer ScriptedDialogs::MsgBox(QWidget*, const QString& prompt, MsgStyle style,
+                                            const QString& title) {
+    Messages.append({prompt, style, title});
+    return style == MsgStyle::YesNo ? Next(m_answers, Answer::No, u"question: "_s + prompt)
+                                    : Answer::Ok;
 }
 
-int ScriptedDialogs::Choose(QWidget*, const QString&, const QString& prompt, const QStringList&) {
-    ChoicePrompts.append(prompt);
-    return Next(m_choices, -1, "choice");
+std::optional<QColor> ScriptedDialogs::PickColour(QWidget*, const QColor&) {
+    return Next(m_colours, std::optional<QColor>(), u"colour dialog"_s);
+}
+
+void ScriptedDialogs::ShowModal(QDialog* window) {
+    ModalWindows.append(window->objectName());
+    const auto drive =
+        Next(m_modals, std::function<void(QDialog*)>(), u"modal window "_s + window->objectName());
+    if (drive) {
+        window->show();
+        drive(window);
+    }
+    if (window->isVisible()) {
+        ADD_FAILURE() << "modal window " << window->objectName().toStdString() << " was left open";
+        window->reject();
+    }
+}
+
+QString ScriptedDialogs::SaveFileName(QWidget*, const QString&, const QString&, const QString&) {
+    return Next(m_fileNames, QString(), u"save dialog"_s);
+}
+
+int ScriptedDialogs::Choose(QWidget*, const QString&, const QString&, const QStringList&) {
+    return Next(m_choices, -1, u"choice"_s);
 }
 
 void ScriptedDialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)>& prepare,
@@ -80,13 +65,6 @@ void ScriptedDialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)
     printer.setOutputFileName(PrintTo);
     prepare(printer);
     paint(printer);
-}
-
-QStringList ScriptedDialogs::Prompts() const {
-    QStringList prompts;
-    for (const Message& m : Messages)
-        prompts.append(m.Prompt);
-    return prompts;
 }
 
 QStringList ScriptedDialogs::Said() const {

@@ -51,14 +51,10 @@ public:
     void QueueChoice(int index) { m_choices.push_back(index); }
 
     QList<Message> Messages;
-    QList<QColor> ColourDialogInitials;
     QList<QString> ModalWindows; // objectName of every window shown modally
-    QStringList ChoicePrompts;
     int PrintPreviews = 0;
     QString PrintTo;
 
-    // The prompts only, for short assertions.
-    QStringList Prompts() const;
     // A message box as one text, so that one comparison checks prompt, style and title.
     static QString Box(const QString& prompt, ui::MsgStyle style = ui::MsgStyle::Ok,
                        const QString& title = {}) {

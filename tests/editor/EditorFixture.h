@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
@@ -48,8 +47,6 @@ protected:
     void Click(const char* button) const { Get<QPushButton>(button)->click(); }
     void Select(int row) const { List1()->setCurrentRow(row); }
     QString Text1() const { return ui::BoxText(Get<QPlainTextEdit>("Text1")); }
-    void SetText1(const QString& text) const { ui::SetBoxText(Get<QPlainTextEdit>("Text1"), text); }
-    QString Help() const { return ui::BoxText(Get<QPlainTextEdit>("Text8")); }
     QStringList Rows() const {
         QStringList rows;
         for (int i = 0; i < List1()->count(); ++i)
@@ -62,23 +59,12 @@ protected:
         Line("Text6")->setText(preface);
         Line("Text5")->setText(verse);
         Line("Text7")->setText(postscript);
-        SetText1(commentary);
+        ui::SetBoxText(Get<QPlainTextEdit>("Text1"), commentary);
     }
     // 句の変更 acts on the mouse press alone.
     void PressChange(Qt::MouseButton button = Qt::LeftButton,
                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         QTest::mouseClick(Get<QPushButton>("Command18"), button, modifiers);
-    }
-    // Types as a keyboard would, one character at a time.
-    static void Type(QWidget* field, const QString& text) {
-        for (QChar c : text)
-            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
-    }
-    // A mouse move with no button held, at a point inside the control.
-    static void MoveOver(QWidget* control, QPoint at = QPoint(2, 2)) {
-        QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(control->mapToGlobal(at)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QApplication::sendEvent(control, &move);
     }
     static QString Box(const QString& prompt, MsgStyle style = Ok, const QString& title = {}) {
         return ScriptedDialogs::Box(prompt, style, title);

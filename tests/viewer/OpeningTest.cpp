@@ -1,6 +1,6 @@
 #include "ViewerFixture.h"
 
-#include "ColourValues.h"
+#include <QDir>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -14,64 +14,30 @@ TEST_F(Opening, ShowsHeaderPagesCommentsAndThePrefacePageFirst) {
     Kushu k = MakeKushu(2, u"春"_s, u"十一"_s);
     k.Password = u"ab"_s;
     Write(k);
-    Write(MakeKushu(2, u"秋"_s));
     ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_十.kan"_s,
                              {u"序へ\r\n\r\n三行目 "_s, u"一句目へ"_s, {}, {}, {}, {}})
                   .error(),
               QString());
-    ASSERT_EQ(WriteKansoFile(folder.Path(), u"秋_一.kan"_s, {u"a"_s, u"b"_s, u"c"_s}).error(),
-              QString());
     Start();
     Open(u"春_十一"_s);
-    EXPECT_TRUE(dialogs.Messages.isEmpty());
     EXPECT_EQ(Shown(),
               u"春|芭蕉|第十一版|春　第十一版|0:0|/序/|解説0\r\n二行目|序へ\r\n\r\n三行目 "_s);
     EXPECT_EQ(state.EditPassword, u"ab"_s);
-    EXPECT_EQ(state.ViewerKushu, k);
-    EXPECT_EQ(Rows(), (QStringList{u"序"_s, k.Entries[1].Verse, k.Entries[2].Verse, u"跋"_s,
-                                   u"プロフィール"_s, u"奥付"_s}));
     EXPECT_EQ(state.KansoList.value(1), u"一句目へ"_s);
-    EXPECT_EQ(form->focusWidget(), Text2());
-    EXPECT_FALSE(Text2()->isReadOnly());
-
-    Open(u"秋_一"_s);
-    EXPECT_EQ(
-        OneMessage(Notice),
-        u"感想ファイル「秋_一.kan」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s);
-    EXPECT_EQ(Label(5)->text(), u"秋"_s);
-    EXPECT_EQ(state.KansoList, QStringList(6));
-    EXPECT_TRUE(Text2()->toPlainText().isEmpty());
 }
 
 TEST_F(Opening, AnotherCollectionWritesThePreviousCommentsBeforeItIsRead) {
     Write(MakeKushu(1, u"春"_s));
     Write(MakeKushu(3, u"秋"_s));
     Start();
-    const QString chooseFirst = u"上のリストから、開きたい句集を選択してください。"_s;
-    Button(1)->click();
-    EXPECT_EQ(OneMessage(Ok), chooseFirst);
-    EXPECT_FALSE(form->IsCollectionOpen());
     Open(u"春_一"_s);
     Type(u"序を読んで"_s);
-    // The open collection does not count as a choice, and its comments stay where they are.
-    List2()->clearSelection();
-    Button(1)->click();
-    EXPECT_EQ(OneMessage(Ok), chooseFirst);
-    EXPECT_FALSE(QFile::exists(Path(u"春_一.kan"_s)));
-    EXPECT_EQ(state.KansoList, QStringList(5));
-
     Open(u"秋_一"_s);
     EXPECT_TRUE(dialogs.Messages.isEmpty());
     EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s), (QStringList{u"序を読んで"_s, {}, {}, {}, {}}));
     // The box's text belonged to the other collection: it went to its file, not here.
     EXPECT_EQ(state.KansoList, QStringList(7));
     EXPECT_TRUE(Shown().endsWith(u"|0:0|/序/|解説0\r\n二行目|"_s)) << Shown().toStdString();
-
-    // Opening the open collection again keeps its comments: written, emptied, read back.
-    Open(u"春_一"_s);
-    Type(u"、もう一度"_s);
-    Open(u"春_一"_s);
-    EXPECT_EQ(ui::BoxText(Text2()), u"序を読んで、もう一度"_s);
 }
 
 TEST_F(Opening, UnreadableFileLeavesTheOpenCollectionExactlyAsItWas) {
@@ -85,42 +51,28 @@ TEST_F(Opening, UnreadableFileLeavesTheOpenCollectionExactlyAsItWas) {
     Button(4)->click();
     Type(u"まだ箱の中"_s);
     const QString shown = Shown();
-    ASSERT_TRUE(
-        shown.endsWith(u"|2:2|前書2/古池や蛙飛びこむ水の音2/後書2|解説2\r\n二行目|まだ箱の中"_s));
-
     Open(u"悪い_一"_s);
     EXPECT_EQ(OneMessage(Notice), u"句集を開けません。\r５行目のデータが不正です。"_s);
     EXPECT_EQ(Shown(), shown);
-    EXPECT_EQ(state.ViewerKushu, spring);
     EXPECT_EQ(state.EditPassword, u"鍵"_s);
-    EXPECT_EQ(ui::BackColour(form.get()), spring.Entries[2].Colours[WholeBack]);
-
-    // Reading goes on in the same collection, and its comments reach its own file.
-    Button(2)->click();
+    Button(2)->click(); // its comments reach its own file
     EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s).value(2), u"まだ箱の中"_s);
-    EXPECT_FALSE(QFile::exists(Path(u"悪い_一.kan"_s)));
 }
 
-TEST_F(Opening, CollectionWithoutAnyPageOpensWithAnEmptyPageArea) {
-    Write(MakeKushu(2, u"春"_s));
-    Kushu empty = MakeKushu(0, u"空"_s);
-    for (KuEntry& e : empty.Entries)
-        e.Commentary = u"ab"_s;
-    Write(empty);
+using ViewerStartup = ViewerTest;
+
+TEST_F(ViewerStartup, StartsEmptyAndASecondInstanceIsToldAndEnds) {
+    Write(MakeKushu(1));
     Start();
-    Open(u"春_一"_s);
-    Button(4)->click(); // the page on display is not the first
-    Open(u"空_一"_s);
-    EXPECT_TRUE(dialogs.Messages.isEmpty());
-    EXPECT_EQ(Shown(), u"空|芭蕉|第一版|空　第一版|-1:0|//||"_s);
-    EXPECT_EQ(ui::BackColour(form.get()), viewer::MainForm::DesignColours()[WholeBack]);
-    // Nothing to write a comment on, nothing to page to.
-    Type(u"どこへも行かない"_s);
-    Button(4)->click();
-    EXPECT_EQ(Shown(), u"空|芭蕉|第一版|空　第一版|-1:0|//||"_s);
-    Button(2)->click();
-    EXPECT_EQ(CommentsOnDisk(u"空_一.kan"_s), QStringList(4));
-    EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s), QStringList(6));
+    EXPECT_EQ(Shown() + Label(9)->text() + Label(10)->text(), u"||||-1:0|//||"_s);
+    SharedState other;
+    viewer::MainForm second(other, dialogs);
+    EXPECT_FALSE(second.Form_Load(folder.Path().chopped(1)));
+    EXPECT_EQ(OneMessage(Notice), u"【Yomiwa】はすでに起動されています。"_s);
+    EXPECT_TRUE(other.AppFolder.isEmpty()); // nothing after the message ran
+    Button(2)->click();                     // nothing open: nothing is written
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(QDir(folder.Path()).entryList({u"*.kan"_s}, QDir::Files), QStringList());
 }
 
 } // namespace
