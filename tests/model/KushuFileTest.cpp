@@ -90,6 +90,19 @@ TEST(KushuFileRoundTrip, RandomCollectionsReadBackAndRewriteByteForByte) {
     }
 }
 
+// Every collection shipped with the program reads and rewrites byte for byte, whatever samples
+// are added later.
+TEST(KushuFileRoundTrip, EverySampleRewritesByteForByte) {
+    const QDir samples(QStringLiteral(YOMIWA_SAMPLES_DIR));
+    const QStringList names = samples.entryList({u"*.Ywk"_s}, QDir::Files);
+    ASSERT_FALSE(names.isEmpty());
+    for (const QString& name : names) {
+        const KushuReadResult read = ReadKushuFile(samples.filePath(name));
+        ASSERT_TRUE(read.Error.isEmpty()) << name.toStdString() << read.Error.toStdString();
+        EXPECT_EQ(SerializeKushu(read.Collection).value(), ReadBytes(samples.filePath(name)));
+    }
+}
+
 TEST(KushuFileRoundTrip, LineBreaksAndMarkersInsideTexts) {
     Kushu k = SmallKushu();
     k.Entries[1].Preface = u"a\nb"_s; // a lone LF is an ordinary character
