@@ -70,7 +70,7 @@ FolderChoice ChooseAppFolder(const QString& executableFolder, const QString& sam
 }
 
 QString OfferSamples(const QString& dataFolder, const QString& samplesFolder) {
-    const QString stateFile = dataFolder + OfferedSamplesFile;
+    const QString stateFile = QDir(dataFolder).filePath(OfferedSamplesFile);
     QStringList offered = OfferedSamples(stateFile);
     const QStringList samples =
         QDir(samplesFolder).entryList({u"*.Ywk"_s}, QDir::Files, QDir::Name);
@@ -78,9 +78,9 @@ QString OfferSamples(const QString& dataFolder, const QString& samplesFolder) {
     for (const QString& name : samples) {
         if (offered.contains(name))
             continue;
-        const QString target = dataFolder + name;
+        const QString target = QDir(dataFolder).filePath(name);
         if (!QFileInfo::exists(target)) {
-            if (!QFile::copy(samplesFolder + u'/' + name, target))
+            if (!QFile::copy(QDir(samplesFolder).filePath(name), target))
                 return CannotWrite(dataFolder);
             // A copy keeps the installed file's read-only mode; the user's copy is the
             // user's to change.

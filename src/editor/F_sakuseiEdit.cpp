@@ -5,6 +5,7 @@
 #include "KushuFile.h"
 #include "TextLines.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -186,7 +187,7 @@ void F_sakusei::Command4_Click() {
     // A file whose name differs only in letter case is the same collection: it is the one
     // replaced.
     const QString fileName = ExistingFileName(m_state.AppFolder, KushuFileName(title, edition));
-    if (QFileInfo::exists(m_state.AppFolder + fileName)) {
+    if (QFileInfo::exists(QDir(m_state.AppFolder).filePath(fileName))) {
         const ui::Dialogs::Answer answer = m_dialogs.MsgBox(
             this, title + u"の第"_s + edition + u"版はすでに存在します。上書きしますか？"_s,
             ui::MsgStyle::YesNo, ui::ProgramTitle());

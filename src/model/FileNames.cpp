@@ -15,14 +15,15 @@ QString KushuFileName(const QString& title, const QString& edition) {
 
 QString CollectionFilePath(const QString& appFolder, const QString& listText) {
     if (listText.endsWith(u".Ywk"_s, Qt::CaseInsensitive))
-        return appFolder + listText;
-    return appFolder + ExistingFileName(appFolder, listText + u".Ywk"_s);
+        return QDir(appFolder).filePath(listText);
+    return QDir(appFolder).filePath(ExistingFileName(appFolder, listText + u".Ywk"_s));
 }
 
 QString ExistingFileName(const QString& folder, const QString& name) {
     // A link of exactly that name counts too: the writer refuses it rather than choosing
     // another file.
-    if (QFileInfo(folder + name).isSymLink() || QFileInfo::exists(folder + name))
+    if (QFileInfo(QDir(folder).filePath(name)).isSymLink() ||
+        QFileInfo::exists(QDir(folder).filePath(name)))
         return name;
     const QStringList names = QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);

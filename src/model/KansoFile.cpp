@@ -5,6 +5,7 @@
 #include "FileNames.h"
 #include "TextLines.h"
 
+#include <QDir>
 #include <QFile>
 
 namespace yomiwa {
@@ -93,7 +94,7 @@ KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName,
         result.Error = CommentsReadHead() + name.error();
         return result;
     }
-    const QString path = appFolder + ExistingFileName(appFolder, fileName);
+    const QString path = QDir(appFolder).filePath(ExistingFileName(appFolder, fileName));
     if (!QFile::exists(path))
         return result;
     const Result<QByteArray> file = ReadFileBytes(path);
@@ -158,7 +159,8 @@ Status WriteKansoFile(const QString& appFolder, const QString& fileName,
     const Result<QByteArray> file = SerializeKanso(comments, label);
     if (!file.ok())
         return Status::Failure(file.error());
-    return SaveFileBytes(appFolder + ExistingFileName(appFolder, fileName), file.value());
+    return SaveFileBytes(QDir(appFolder).filePath(ExistingFileName(appFolder, fileName)),
+                         file.value());
 }
 
 } // namespace yomiwa

@@ -1,9 +1,11 @@
 #include "SingleInstance.h"
 
+#include <QDir>
+
 namespace yomiwa::ui {
 
 SingleInstanceLock::SingleInstanceLock(const QString& appFolder)
-    : m_lock(appFolder + QStringLiteral("yomiwa.lock")) {
+    : m_lock(QDir(appFolder).filePath(QStringLiteral("yomiwa.lock"))) {
     m_lock.setStaleLockTime(0);
 }
 

@@ -12,6 +12,7 @@
 #include "ViewerFiles.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -179,14 +180,15 @@ QString MainForm::ChosenText() const {
 
 QString MainForm::ChosenPath() const {
     const QListWidgetItem* item = ChosenCollection();
-    return item ? m_state.AppFolder + FileNameOf(item) : QString();
+    return item ? QDir(m_state.AppFolder).filePath(FileNameOf(item)) : QString();
 }
 
 void MainForm::List2_Click() {
     const QListWidgetItem* item = ChosenCollection();
     if (!item)
         return;
-    const Result<KushuHeader> header = ReadKushuHeader(m_state.AppFolder + FileNameOf(item), 3);
+    const Result<KushuHeader> header =
+        ReadKushuHeader(QDir(m_state.AppFolder).filePath(FileNameOf(item)), 3);
     if (!header.ok()) {
         m_dialogs.MsgBox(this, header.error(), ui::MsgStyle::Notice);
         return;

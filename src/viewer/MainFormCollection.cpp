@@ -8,6 +8,7 @@
 #include "ViewerFiles.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -110,7 +111,7 @@ QString MainForm::WriteComments() {
 }
 
 QString MainForm::CommentsPath(const QString& fileName) const {
-    return m_state.AppFolder + ExistingFileName(m_state.AppFolder, fileName);
+    return QDir(m_state.AppFolder).filePath(ExistingFileName(m_state.AppFolder, fileName));
 }
 
 QString MainForm::KeepMismatchedComments(const QString& fileName) {
