@@ -1,11 +1,29 @@
 #include "TestSupport.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+
 #include <QFile>
 #include <QStringEncoder>
 
 #include <gtest/gtest.h>
 
 namespace yomiwa::test {
+
+QStringList CloseRealBoxes(const std::function<void()>& act) {
+    QStringList texts;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&texts] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+            texts.append(box->text());
+            box->done(0);
+        }
+    });
+    closer.start(50);
+    act();
+    return texts;
+}
 
 Folder::Folder() {
     EXPECT_TRUE(m_dir.isValid());

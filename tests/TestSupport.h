@@ -7,6 +7,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <functional>
 #include <ostream>
 
 // Failed comparisons of texts show the text, not its UTF-16 units.
@@ -26,6 +27,10 @@ public:
 private:
     QTemporaryDir m_dir;
 };
+
+// Runs `act` while every real message box it opens is closed as soon as it shows; returns the
+// texts of the boxes. For the one check per window that goes through a real modal box.
+QStringList CloseRealBoxes(const std::function<void()>& act);
 
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);

@@ -4,8 +4,6 @@
 #include "EditorFixture.h"
 
 #include <QDir>
-#include <QMessageBox>
-#include <QTimer>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -77,19 +75,8 @@ TEST(EditorRealBox, ChangeIsNotLeftPressedAfterItsMessage) {
     window.show();
     window.findChild<QLineEdit*>(u"Text5"_s)->setText(u"句"_s);
     window.findChild<QListWidget*>(u"List1"_s)->setCurrentRow(-1);
-    int closed = 0;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&closed] {
-        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-            box->done(0);
-            ++closed;
-        }
-    });
-    closer.start(50);
     auto* change = window.findChild<QPushButton*>(u"Command18"_s);
-    QTest::mousePress(change, Qt::LeftButton);
-    closer.stop();
-    EXPECT_EQ(closed, 1);
+    EXPECT_EQ(CloseRealBoxes([change] { QTest::mousePress(change, Qt::LeftButton); }).size(), 1);
     EXPECT_FALSE(change->isDown());
 }
 

@@ -1,5 +1,6 @@
 #include "F_pass.h"
 #include "ScriptedDialogs.h"
+#include "TestSupport.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -46,4 +47,17 @@ TEST(PasswordGate, OnlyTheExactPasswordOpensTheEditor) {
                   QStringList(int(wrong),
                               ScriptedDialogs::Box(u"パスワードが間違っています。"_s, Notice)));
     }
+}
+
+// Through a real modal box: a wrong password is told and the window stays open to try again.
+TEST(PasswordGate, AWrongPasswordIsToldInARealBox) {
+    SharedState state;
+    state.EditPassword = u"pw"_s;
+    ui::QtDialogs boxes;
+    protect::F_pass window(state, boxes, [] {});
+    window.show();
+    auto* ok = window.findChild<QPushButton*>(u"Command1"_s);
+    EXPECT_EQ(CloseRealBoxes([ok] { ok->click(); }),
+              QStringList{u"パスワードが間違っています。"_s});
+    EXPECT_TRUE(window.isVisible());
 }
