@@ -28,7 +28,7 @@ class StripColumn;
 namespace yomiwa::editor {
 
 // The editor's controls, as its layout table gives them.
-std::span<const ui::ControlSpec> F_sakuseiLayout();
+std::span<const ui::ControlRow> F_sakuseiLayout();
 
 // The editor window (作成・編集モード): makes a new collection or changes the one whose
 // list text (title, "_", edition) it is given, in its own working collection.

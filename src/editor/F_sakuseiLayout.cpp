@@ -29,15 +29,15 @@ constexpr QRect Cell(int row, int column, int width, int span = 1) {
             span * width + (span - 1) * Gap, RowHeight};
 }
 
-constexpr ui::ControlSpec ColourButton(const char* name, const char16_t* caption, QRect twips,
-                                       int tab) {
+constexpr ui::ControlRow ColourButton(const char* name, const char16_t* caption, QRect twips,
+                                      int tab) {
     return {name, Button, twips, PGothic, 11.25, false, caption, {}, {}, tab, "Frame1"};
 }
 
 // The editor's controls, in twips of its client area, bottom to top. Label12 lies over the
 // whole preview strip and the three columns over Label12, so that each column explains
 // itself and the rest of the strip the strip.
-constexpr ui::ControlSpec Layout[] = {
+constexpr ui::ControlRow Layout[] = {
     {"Label12", Label, {60, 60, 1455, 4395}},
     {"Label8", Strip, {1200, 120, 135, 3375}, Gothic, 8.25},
     {"Label9", Strip, {660, 120, 255, 4335}, Mincho, 11.25},
@@ -111,7 +111,7 @@ constexpr ui::ControlSpec Layout[] = {
 };
 } // namespace
 
-std::span<const ui::ControlSpec> F_sakuseiLayout() {
+std::span<const ui::ControlRow> F_sakuseiLayout() {
     return Layout;
 }
 

@@ -20,7 +20,7 @@ constexpr const char16_t* Explanation =
     u"句集の作者以外の人の改変を防止するため、句集を編集するにはパスワードの入力が必要です。";
 
 // The password window's controls, in twips of its client area.
-constexpr ui::ControlSpec Layout[] = {
+constexpr ui::ControlRow Layout[] = {
     {"Label1", Label, {120, 180, 4815, 675}, Gothic, 11.25, false, Explanation},
     {"Label2", Label, {360, 1200, 1200, 225}, Gothic, 11.25, false, u"パスワード"},
     {"Text9", LineEdit, {1740, 1140, 2475, 315}, Mincho, 11.25, false, nullptr, 0x00C0C0FF, {}, 0},
@@ -29,7 +29,7 @@ constexpr ui::ControlSpec Layout[] = {
 };
 } // namespace
 
-std::span<const ui::ControlSpec> F_passLayout() {
+std::span<const ui::ControlRow> F_passLayout() {
     return Layout;
 }
 

@@ -16,7 +16,7 @@ class QPushButton;
 namespace yomiwa::protect {
 
 // The password window's controls, as its layout table gives them.
-std::span<const ui::ControlSpec> F_passLayout();
+std::span<const ui::ControlRow> F_passLayout();
 
 // The password window: asks for the edit password of the collection about to be changed
 // and lets the editor open only when it matches EditPassword exactly.

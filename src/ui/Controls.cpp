@@ -94,33 +94,33 @@ QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont
 }
 
 namespace {
-QWidget* MakeControl(QWidget* parent, const ControlSpec& spec, const QFont& font) {
-    const QRect& t = spec.Twips;
-    switch (spec.Kind) {
+QWidget* MakeControl(QWidget* parent, const ControlRow& entry, const QFont& font) {
+    const QRect& t = entry.Twips;
+    switch (entry.Kind) {
     case ControlKind::Label:
-        return AddLabel(parent, spec.Name, spec.CaptionText(), t, font);
+        return AddLabel(parent, entry.Name, entry.CaptionText(), t, font);
     case ControlKind::Button:
-        return AddButton(parent, spec.Name, spec.CaptionText(), t, font);
+        return AddButton(parent, entry.Name, entry.CaptionText(), t, font);
     case ControlKind::LineEdit:
-        return AddLineEdit(parent, spec.Name, t, font);
+        return AddLineEdit(parent, entry.Name, t, font);
     case ControlKind::TextBox:
-        return AddTextBox(parent, spec.Name, t, font);
+        return AddTextBox(parent, entry.Name, t, font);
     case ControlKind::List:
-        return AddList(parent, spec.Name, t, font);
+        return AddList(parent, entry.Name, t, font);
     case ControlKind::Strip: {
-        auto* strip = Make<StripColumn>(parent, spec.Name, t, font);
+        auto* strip = Make<StripColumn>(parent, entry.Name, t, font);
         strip->SetColumnGeometry(TwipsRect(t.x(), t.y(), t.width(), t.height()));
         return strip;
     }
     case ControlKind::Panel: {
-        auto* panel = new PanelShape(parent, spec.Back.value_or(0));
-        panel->setObjectName(QString::fromLatin1(spec.Name));
+        auto* panel = new PanelShape(parent, entry.Back.value_or(0));
+        panel->setObjectName(QString::fromLatin1(entry.Name));
         PlaceTwips(panel, t.x(), t.y(), t.width(), t.height());
         return panel;
     }
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(spec.CaptionText(), parent);
-        frame->setObjectName(QString::fromLatin1(spec.Name));
+        auto* frame = new QGroupBox(entry.CaptionText(), parent);
+        frame->setObjectName(QString::fromLatin1(entry.Name));
         frame->setFont(font);
         PlaceTwips(frame, t.x(), t.y(), t.width(), t.height());
         return frame;
@@ -130,23 +130,23 @@ QWidget* MakeControl(QWidget* parent, const ControlSpec& spec, const QFont& font
 }
 } // namespace
 
-QList<QWidget*> BuildControls(QWidget* window, std::span<const ControlSpec> table,
-                              const std::function<void(QWidget*, const ControlSpec&)>& prepare) {
+QList<QWidget*> BuildControls(QWidget* window, std::span<const ControlRow> table,
+                              const std::function<void(QWidget*, const ControlRow&)>& prepare) {
     QList<std::pair<int, QWidget*>> tabbed;
-    for (const ControlSpec& spec : table) {
-        QWidget* parent = spec.Parent ? Built<QWidget>(window, spec.Parent) : window;
+    for (const ControlRow& entry : table) {
+        QWidget* parent = entry.Parent ? Built<QWidget>(window, entry.Parent) : window;
         const QFont font =
-            spec.Points > 0 ? MakeFont(spec.TextFace, spec.Points, spec.Bold) : parent->font();
-        QWidget* control = MakeControl(parent, spec, font);
+            entry.Points > 0 ? MakeFont(entry.TextFace, entry.Points, entry.Bold) : parent->font();
+        QWidget* control = MakeControl(parent, entry, font);
         if (prepare)
-            prepare(control, spec);
+            prepare(control, entry);
         // A panel's back colour is its fill, which it paints itself.
-        if (spec.Back && spec.Kind != ControlKind::Panel)
-            SetBackColour(control, *spec.Back);
-        if (spec.Fore)
-            SetForeColour(control, *spec.Fore);
-        if (spec.TabIndex >= 0)
-            tabbed.append({spec.TabIndex, control});
+        if (entry.Back && entry.Kind != ControlKind::Panel)
+            SetBackColour(control, *entry.Back);
+        if (entry.Fore)
+            SetForeColour(control, *entry.Fore);
+        if (entry.TabIndex >= 0)
+            tabbed.append({entry.TabIndex, control});
     }
     std::ranges::sort(tabbed, {}, &std::pair<int, QWidget*>::first);
     QList<QWidget*> order;

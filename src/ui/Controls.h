@@ -58,7 +58,7 @@ enum class ControlKind {
 
 // One control of a window as the window's layout table gives it. The rectangle is in twips
 // of the parent's client area; a face of 0 points keeps the parent's font.
-struct ControlSpec {
+struct ControlRow {
     const char* Name;
     ControlKind Kind;
     QRect Twips;
@@ -81,8 +81,8 @@ struct ControlSpec {
 // each control as soon as it is made, before its colours. Returns the controls of the tab
 // order, in that order.
 QList<QWidget*>
-BuildControls(QWidget* window, std::span<const ControlSpec> table,
-              const std::function<void(QWidget*, const ControlSpec&)>& prepare = nullptr);
+BuildControls(QWidget* window, std::span<const ControlRow> table,
+              const std::function<void(QWidget*, const ControlRow&)>& prepare = nullptr);
 
 // A control that a table made, by name and kind.
 template <typename Control> Control* Built(const QWidget* window, const char* name) {

@@ -102,9 +102,9 @@ QList<QWidget*> MainForm::BuildControls() {
     // A page colours the window's background; the platform's controls keep their own
     // frames, scroll bars and faces instead of taking it up.
     const QList<QWidget*> tabOrder = ui::BuildControls(
-        this, MainFormLayout(), [](QWidget* control, const ui::ControlSpec& spec) {
+        this, MainFormLayout(), [](QWidget* control, const ui::ControlRow& entry) {
             using enum ui::ControlKind;
-            if (spec.Kind == TextBox || spec.Kind == List || spec.Kind == Button) {
+            if (entry.Kind == TextBox || entry.Kind == List || entry.Kind == Button) {
                 QPalette palette = QApplication::palette(control);
                 palette.setResolveMask(~QPalette::ResolveMask(0));
                 control->setPalette(palette);

@@ -28,7 +28,7 @@ class StripColumn;
 namespace yomiwa::viewer {
 
 // The reading window's controls, as its layout table gives them.
-std::span<const ui::ControlSpec> MainFormLayout();
+std::span<const ui::ControlRow> MainFormLayout();
 
 // The reading window (閲覧モード): the collections in the program's folder, the open
 // collection page by page on the tanzaku strip, the author's commentary and the reader's

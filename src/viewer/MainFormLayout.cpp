@@ -14,7 +14,7 @@ constexpr ColourValue White = 0x00FFFFFF;
 constexpr ColourValue Shadow = 0x00404040;
 constexpr ColourValue PanelGrey = 0x00E0E0E0;
 
-constexpr ui::ControlSpec StripRow(const char* name, const ui::StripColumnGeometry& g) {
+constexpr ui::ControlRow StripRow(const char* name, const ui::StripColumnGeometry& g) {
     return {name, Strip, g.Twips, g.ColumnFace, g.Points, g.Bold};
 }
 
@@ -22,7 +22,7 @@ constexpr ui::ControlSpec StripRow(const char* name, const ui::StripColumnGeomet
 // come first so that they lie under the lists; each shadow lies under its panel. Captions
 // with no colour of their own are transparent: a page colours their text. The tab order
 // reads the commentary and the comments, then the collections and the pages.
-constexpr ui::ControlSpec Layout[] = {
+constexpr ui::ControlRow Layout[] = {
     {"Shape5", Panel, {8160, 720, 3555, 3495}, {}, 0, false, nullptr, Shadow},
     {"Shape4", Panel, {8100, 660, 3555, 3495}, {}, 0, false, nullptr, PanelGrey},
     {"Shape3", Panel, {8160, 4320, 3555, 2775}, {}, 0, false, nullptr, Shadow},
@@ -103,7 +103,7 @@ constexpr ui::ControlSpec Layout[] = {
 };
 } // namespace
 
-std::span<const ui::ControlSpec> MainFormLayout() {
+std::span<const ui::ControlRow> MainFormLayout() {
     return Layout;
 }
 

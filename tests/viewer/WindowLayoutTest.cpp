@@ -26,16 +26,16 @@ QString Caption(const QWidget* control) {
     return frame ? frame->title() : QString();
 }
 
-void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlSpec> table) {
+void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlRow> table) {
     QList<std::pair<int, QWidget*>> tabbed;
-    for (const ui::ControlSpec& spec : table) {
-        SCOPED_TRACE(spec.Name);
-        auto* control = window->findChild<QWidget*>(QString::fromLatin1(spec.Name));
+    for (const ui::ControlRow& entry : table) {
+        SCOPED_TRACE(entry.Name);
+        auto* control = window->findChild<QWidget*>(QString::fromLatin1(entry.Name));
         ASSERT_NE(control, nullptr);
         const QWidget* parent = control->parentWidget();
         EXPECT_EQ(parent->objectName(),
-                  spec.Parent ? QString::fromLatin1(spec.Parent) : window->objectName());
-        const QRect& t = spec.Twips;
+                  entry.Parent ? QString::fromLatin1(entry.Parent) : window->objectName());
+        const QRect& t = entry.Twips;
         const QRect pixels = ui::TwipsRect(t.x(), t.y(), t.width(), t.height());
         const auto* strip = qobject_cast<const ui::StripColumn*>(control);
         // A strip column may reach out to either side of its column for wide glyphs; a
@@ -45,20 +45,20 @@ void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlSpec> 
             placed.setHeight(pixels.height());
         EXPECT_EQ(placed, pixels);
         EXPECT_TRUE(parent->rect().contains(pixels));
-        EXPECT_EQ(control->font(), spec.Points > 0
-                                       ? ui::MakeFont(spec.TextFace, spec.Points, spec.Bold)
+        EXPECT_EQ(control->font(), entry.Points > 0
+                                       ? ui::MakeFont(entry.TextFace, entry.Points, entry.Bold)
                                        : parent->font());
-        EXPECT_EQ(Caption(control), spec.CaptionText());
-        if (spec.Back && spec.Kind != ui::ControlKind::Panel) {
-            EXPECT_EQ(ui::BackColour(control), *spec.Back);
+        EXPECT_EQ(Caption(control), entry.CaptionText());
+        if (entry.Back && entry.Kind != ui::ControlKind::Panel) {
+            EXPECT_EQ(ui::BackColour(control), *entry.Back);
             // A frame paints its own background, whatever colour the window has.
-            EXPECT_TRUE(control->autoFillBackground() || spec.Kind != ui::ControlKind::Frame);
+            EXPECT_TRUE(control->autoFillBackground() || entry.Kind != ui::ControlKind::Frame);
         }
-        if (spec.Fore) {
-            EXPECT_EQ(ui::ForeColour(control), *spec.Fore);
+        if (entry.Fore) {
+            EXPECT_EQ(ui::ForeColour(control), *entry.Fore);
         }
-        if (spec.TabIndex >= 0)
-            tabbed.append({spec.TabIndex, control});
+        if (entry.TabIndex >= 0)
+            tabbed.append({entry.TabIndex, control});
     }
     std::ranges::sort(tabbed, {}, &std::pair<int, QWidget*>::first);
     for (qsizetype i = 1; i < tabbed.size(); ++i) {
