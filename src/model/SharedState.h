@@ -3,7 +3,6 @@
 #include "Kushu.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -17,10 +16,6 @@ struct SharedState {
     // The program's folder, ending in the separator; every collection and comments file
     // lives there.
     QString AppFolder;
-
-    // The collection open in the reading window and its readers' comments, one per entry.
-    Kushu ViewerKushu;
-    QStringList KansoList = QStringList(4);
 
     // Whether the editor makes a new collection or changes one; the launcher decides, the
     // password window and the editor follow.

@@ -7,6 +7,7 @@
 #include "SingleInstance.h"
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -65,6 +66,10 @@ public:
     // Keeps the comment box of the page on display in KansoList.
     void StoreShownComment();
 
+    // The open collection (ViewerKushu) and its readers' comments, one per entry (KansoList).
+    const Kushu& ViewerKushu() const { return m_kushu; }
+    const QStringList& KansoList() const { return m_comments; }
+
     bool IsCollectionOpen() const { return m_collectionOpen; }
     // The page-list row whose comment is in the comment box.
     int ShownPageIndex() const { return m_shownPage; }
@@ -118,6 +123,8 @@ private:
     // holds the previous collection's comment, which has been dealt with already.
     bool m_opening = false;
     int m_shownPage = 0;
+    Kushu m_kushu;
+    QStringList m_comments = QStringList(4);
 
     ui::RoundedShape* m_shape1 = nullptr;
     ui::StripColumn* m_label1 = nullptr;

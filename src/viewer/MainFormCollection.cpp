@@ -51,8 +51,8 @@ bool MainForm::OpenCollectionFile(const QString& path) {
 }
 
 void MainForm::ShowCollection(Kushu kushu) {
-    m_state.ViewerKushu = std::move(kushu);
-    const Kushu& k = m_state.ViewerKushu;
+    m_kushu = std::move(kushu);
+    const Kushu& k = m_kushu;
     m_state.EditPassword = k.Password;
     m_label5->setText(k.Title);
     m_label7->setText(k.Author);
@@ -79,15 +79,15 @@ void MainForm::ShowCollection(Kushu kushu) {
 }
 
 void MainForm::ReadComments() {
-    const int kuCount = m_state.ViewerKushu.KuCount();
+    const int kuCount = m_kushu.KuCount();
     const QString fileName = KansoFileName(m_label5->text(), m_label8->text());
     KansoReadResult read = ReadKansoFile(m_state.AppFolder, fileName, kuCount);
     m_keepMismatched = false;
     if (read.Status == KansoReadStatus::Ok) {
-        m_state.KansoList = std::move(read.Comments);
+        m_comments = std::move(read.Comments);
         return;
     }
-    m_state.KansoList = QStringList(kuCount + 4);
+    m_comments = QStringList(kuCount + 4);
     if (read.Status != KansoReadStatus::NoFile) {
         // A file that could not be read at all is not copied either: it may be a FIFO.
         m_keepMismatched = read.Status == KansoReadStatus::NotFitting &&
@@ -104,8 +104,8 @@ QString MainForm::WriteComments() {
         if (!failure.isEmpty())
             return failure;
     }
-    const Kushu& kushu = m_state.ViewerKushu;
-    return WriteKansoFile(m_state.AppFolder, fileName, m_state.KansoList,
+    const Kushu& kushu = m_kushu;
+    return WriteKansoFile(m_state.AppFolder, fileName, m_comments,
                           [&kushu](int index) { return EntryLabel(kushu, index); })
         .error();
 }

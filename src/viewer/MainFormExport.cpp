@@ -93,7 +93,7 @@ void MainForm::ExportPdf_Click() {
     const auto choice = AskPagesAndPaper(m_dialogs, this, PdfCaption, current, m_list1->count());
     if (!choice)
         return;
-    const Kushu& kushu = m_state.ViewerKushu;
+    const Kushu& kushu = m_kushu;
     QString path = m_dialogs.SaveFileName(
         this, PdfCaption, QDir::homePath() + u'/' + kushu.Title + u".pdf"_s, u"PDF (*.pdf)"_s);
     if (path.isEmpty())
@@ -114,7 +114,7 @@ void MainForm::ExportImage_Click() {
                          {u"画面と同じ大きさ（1倍）"_s, u"画面の2倍"_s, u"画面の4倍"_s});
     if (scale < 0)
         return;
-    const Kushu& kushu = m_state.ViewerKushu;
+    const Kushu& kushu = m_kushu;
     QString path = m_dialogs.SaveFileName(this, ImageCaption,
                                           QDir::homePath() + u'/' + kushu.Title + u'_' +
                                               QString::number(current + 1) + u".png"_s,
@@ -136,7 +136,7 @@ void MainForm::Print_Click() {
     if (!choice)
         return;
     const auto [pages, layout] = *choice;
-    const Kushu& kushu = m_state.ViewerKushu;
+    const Kushu& kushu = m_kushu;
     const QStringList rows = PageRows(kushu);
     m_dialogs.PrintPreview(
         this,

@@ -18,9 +18,9 @@ void MainForm::StoreShownComment() {
     const int row = m_shownPage;
     if (row < 0 || row >= m_list1->count())
         return; // no page on display: the box holds no page's comment
-    const int entry = RowToEntry(row, m_list1->item(row)->text(), m_list1->item(0)->text(),
-                                 m_state.ViewerKushu.KuCount());
-    m_state.KansoList[entry] = ui::BoxText(m_text2);
+    const int entry =
+        RowToEntry(row, m_list1->item(row)->text(), m_list1->item(0)->text(), m_kushu.KuCount());
+    m_comments[entry] = ui::BoxText(m_text2);
 }
 
 void MainForm::List1_Click() {
@@ -37,7 +37,7 @@ void MainForm::List1_Click() {
 }
 
 void MainForm::ShowPage(int row) {
-    const Kushu& kushu = m_state.ViewerKushu;
+    const Kushu& kushu = m_kushu;
     const QString rowText = m_list1->item(row)->text();
     const EntryKind kind = KindOfRowText(rowText);
     const int entry = RowToEntry(row, rowText, m_list1->item(0)->text(), kushu.KuCount());
@@ -56,7 +56,7 @@ void MainForm::ShowPage(int row) {
     }
     ApplyColours(page.Colours);
     m_text2->setReadOnly(false);
-    ui::SetBoxText(m_text2, m_state.KansoList.at(entry));
+    ui::SetBoxText(m_text2, m_comments.at(entry));
     // On a verse the reader can write at once; a special page leaves the focus alone.
     if (kind == EntryKind::Ku)
         m_text2->setFocus();

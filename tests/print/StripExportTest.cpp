@@ -126,7 +126,7 @@ TEST_F(WindowExport, ImageAtOneTimesMatchesTheWindowsStrip) {
         List1()->setCurrentRow(row);
         const QImage screen = form->grab(strip).toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage image =
-            print::StripImage(print::PageToPrint(state.ViewerKushu, Rows(), row), 1);
+            print::StripImage(print::PageToPrint(form->ViewerKushu(), Rows(), row), 1);
         ASSERT_EQ(screen.size(), image.size());
         int compared = 0, differing = 0;
         for (int y = 0; y < image.height(); ++y) {

@@ -69,7 +69,7 @@ TEST_F(CommentSafety, MismatchedCommentsFileIsKeptOnceBeforeItIsReplaced) {
     EXPECT_EQ(
         OneMessage(Notice),
         u"感想ファイル「春_一.kan」の内容が句集ファイルと整合しません。\r\n\r\n感想を読み込めません。"_s);
-    EXPECT_EQ(state.KansoList, QStringList(6));
+    EXPECT_EQ(form->KansoList(), QStringList(6));
     Type(u"新しい感想"_s);
     Open(u"秋_一"_s);
     EXPECT_EQ(

@@ -32,15 +32,15 @@ TEST_F(Keys, TurnPagesAsTheButtonsDoFromEveryControlButTheCommentBox) {
         List1()->setCurrentRow(c.from);
         const QString typed = u"感想%1"_s.arg(++n);
         Type(typed);
-        const QString before = state.KansoList[c.from];
+        const QString before = form->KansoList()[c.from];
         // From the page list, the commentary box and the collection list alike.
         QWidget* targets[] = {List1(), Text1(), List2()};
         QTest::keyClick(targets[n % 3], c.key, c.modifiers);
         EXPECT_EQ(form->ShownPageIndex(), c.to) << n;
         // Turning the page stores the comment; staying keeps it in the box.
-        EXPECT_TRUE(c.from != c.to
-                        ? state.KansoList[c.from].endsWith(typed)
-                        : state.KansoList[c.from] == before && ui::BoxText(Text2()).endsWith(typed))
+        EXPECT_TRUE(c.from != c.to ? form->KansoList()[c.from].endsWith(typed)
+                                   : form->KansoList()[c.from] == before &&
+                                         ui::BoxText(Text2()).endsWith(typed))
             << n;
     }
 }
@@ -57,7 +57,7 @@ TEST_F(Keys, TheCommentBoxKeepsItsEditingKeysButCtrlPageDownTurns) {
     EXPECT_EQ(List1()->currentRow(), 2);
     QTest::keyClick(Text2(), Qt::Key_PageDown, Qt::ControlModifier);
     EXPECT_EQ(List1()->currentRow(), 3);
-    EXPECT_EQ(state.KansoList[2], u" あい"_s);
+    EXPECT_EQ(form->KansoList()[2], u" あい"_s);
 }
 
 } // namespace

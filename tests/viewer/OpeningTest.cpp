@@ -23,7 +23,7 @@ TEST_F(Opening, ShowsHeaderPagesCommentsAndThePrefacePageFirst) {
     EXPECT_EQ(Shown(),
               u"春|芭蕉|第十一版|春　第十一版|0:0|/序/|解説0\r\n二行目|序へ\r\n\r\n三行目 "_s);
     EXPECT_EQ(state.EditPassword, u"ab"_s);
-    EXPECT_EQ(state.KansoList.value(1), u"一句目へ"_s);
+    EXPECT_EQ(form->KansoList().value(1), u"一句目へ"_s);
 }
 
 TEST_F(Opening, AnotherCollectionWritesThePreviousCommentsBeforeItIsRead) {
@@ -36,7 +36,7 @@ TEST_F(Opening, AnotherCollectionWritesThePreviousCommentsBeforeItIsRead) {
     EXPECT_TRUE(dialogs.Messages.isEmpty());
     EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s), (QStringList{u"序を読んで"_s, {}, {}, {}, {}}));
     // The box's text belonged to the other collection: it went to its file, not here.
-    EXPECT_EQ(state.KansoList, QStringList(7));
+    EXPECT_EQ(form->KansoList(), QStringList(7));
     EXPECT_TRUE(Shown().endsWith(u"|0:0|/序/|解説0\r\n二行目|"_s)) << Shown().toStdString();
 }
 

@@ -50,7 +50,7 @@ TEST_F(Pages, PreviousAndNextAtBothEndsStoreTheCommentOnlyWhenThePageTurns) {
     Type(u"最初"_s);
     Button(3)->click();
     EXPECT_TRUE(Shown().endsWith(u"|0:0|/序/|解説0\r\n二行目|最初"_s)) << Shown().toStdString();
-    EXPECT_EQ(state.KansoList, QStringList(6)); // not even stored
+    EXPECT_EQ(form->KansoList(), QStringList(6)); // not even stored
     List1()->setFocus();
     Button(4)->click(); // the verse "跋" shows the page 跋 and keeps the focus
     EXPECT_TRUE(Shown().endsWith(u"|1:1|/跋/|解説3\r\n二行目|"_s)) << Shown().toStdString();
@@ -59,9 +59,9 @@ TEST_F(Pages, PreviousAndNextAtBothEndsStoreTheCommentOnlyWhenThePageTurns) {
     Type(u"最後"_s);
     Button(4)->click();
     EXPECT_TRUE(Shown().endsWith(u"|5:5|/奥付/|解説5\r\n二行目|最後"_s)) << Shown().toStdString();
-    EXPECT_EQ(state.KansoList.value(5), QString());
+    EXPECT_EQ(form->KansoList().value(5), QString());
     Button(3)->click();
-    EXPECT_EQ(state.KansoList.value(5), u"最後"_s);
+    EXPECT_EQ(form->KansoList().value(5), u"最後"_s);
 }
 
 } // namespace
