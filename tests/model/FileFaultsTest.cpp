@@ -16,6 +16,7 @@
 #include <fcntl.h>
 #include <functional>
 #include <future>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -91,6 +92,28 @@ TEST(FileFaults, AFullDiskIsReportedAndTheOldFileKept) {
             EXPECT_EQ(QDir(folder.Path()).entryList(QDir::Files), QStringList{w.Name});
         }
     }
+}
+
+// A real file system too small for what is written, where the test may mount one (as root).
+TEST(FileFaults, AFullFileSystemIsReportedAndTheOldFileKept) {
+    Folder folder;
+    const QString app = folder.File(u"mnt/"_s);
+    QDir().mkdir(app);
+    if (geteuid() != 0 ||
+        ::mount("tmpfs", QFile::encodeName(app).constData(), "tmpfs", 0, "size=200k") != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root";
+    for (const Writer& w : Writers)
+        WriteBytes(app + w.Name, "old contents");
+    QFile filler(app + u"filler"_s); // fills what is left
+    if (filler.open(QIODevice::WriteOnly))
+        filler.write(QByteArray(256 * 1024, 'x'));
+    filler.close();
+    for (const Writer& w : Writers)
+        for (int size : {2, 300}) {
+            EXPECT_EQ(w.Write(app, size), w.Head() + DiskFull) << w.Kind << size;
+            EXPECT_EQ(ReadBytes(app + w.Name), QByteArray("old contents"));
+        }
+    EXPECT_EQ(::umount(QFile::encodeName(app).constData()), 0);
 }
 
 TEST(FileFaults, OnlyRegularFilesAreReadAndNoReadBlocks) {
