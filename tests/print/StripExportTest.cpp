@@ -175,15 +175,16 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
 
 // A tanzaku sheet is half as wide for its height as the window's strip: readings and a verse
 // in two lines must still keep clear of the preface (red) and the postscript (blue).
-TEST(StripSheets, OnATanzakuReadingsAndSecondLinesKeepClearOfTheirNeighbours) {
+TEST(StripSheets, OnATanzakuReadingsLongVersesAndMissingGlyphsKeepClearOfTheirNeighbours) {
     const Kushu k = MakeKushu(1);
     StripPage page = PageToPrint(k, PageRows(k), 1);
-    page.Preface = u"夏の夕暮れ"_s;
-    page.Postscript = u"鶺鴒《せきれい》も見ゆ"_s;
+    for (const int scale : {1, 2, 4}) // a PNG is exactly that multiple of the strip on screen
+        EXPECT_EQ(StripImage(page, scale).size(), StripPixelSize() * scale);
+    page.Preface = u"夏の夕暮れ"_s, page.Postscript = u"鶺鴒《せきれい》も見ゆ"_s;
     page.Colours[PrefaceFore] = 0x0000FF, page.Colours[VerseFore] = 0x00FF00;
     page.Colours[PostscriptFore] = 0xFF0000;
-    for (const QString& verse :
-         {u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ水面《みなも》"_s, QString(70, u'長')}) {
+    for (const QString& verse : {u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ水面《みなも》"_s,
+                                 QString(70, u'長'), u"\uE000\U0010FFFD長"_s}) {
         page.Verse = verse;
         QImage image(200, 1200, QImage::Format_RGB32);
         image.fill(Qt::white);
