@@ -114,19 +114,6 @@ bool AnyOverlap(const QList<PlacedColumn>& columns) {
 
 } // namespace
 
-void PaintColumnText(QPainter& painter, const QString& fieldText, const QFont& font,
-                     const QRectF& column, const QColor& colour) {
-    if (fieldText.isEmpty())
-        return;
-    // The window's own setting of a column: a long verse shrinks or takes a second line
-    // beside the column, readings stand to its right, so nothing is clipped here.
-    const ui::StripLayout layout = LayOutText(fieldText, font, column.size());
-    painter.save();
-    painter.translate(column.topLeft());
-    DrawLaidOut(painter, layout, font, colour);
-    painter.restore();
-}
-
 void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) {
     const QSizeF pixels = StripPixelSize();
     const qreal sx = target.width() / pixels.width();

@@ -29,8 +29,6 @@ public:
     // The field's own text: with ー, and with any reading marks.
     void SetText(const QString& fieldText);
     QString Text() const { return m_text; }
-    // The same, under the name the windows' labels use.
-    void SetCaption(const QString& fieldText) { SetText(fieldText); }
     // The text as the column form has it: every ー as ｜.
     QString Caption() const;
 

@@ -153,7 +153,7 @@ bool MainForm::Form_Load(const QString& executableFolder) {
     m_state.AppFolder = folder;
     ListCollections();
     for (ui::StripColumn* strip : {m_label1, m_label2, m_label3})
-        strip->SetCaption({});
+        strip->SetText({});
     for (QLabel* label : {m_label5, m_label7, m_label8, m_label9, m_label10, m_label14})
         label->clear();
     m_text1->clear();

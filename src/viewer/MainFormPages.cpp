@@ -46,8 +46,8 @@ void MainForm::ShowPage(int row) {
     if (kind != EntryKind::Ku) {
         ui::SetBoxText(m_text1, page.Commentary);
         m_label1->SetText(KindName(kind));
-        m_label2->SetCaption({});
-        m_label3->SetCaption({});
+        m_label2->SetText({});
+        m_label3->SetText({});
     } else {
         m_label2->SetText(page.Preface);
         m_label1->SetText(page.Verse);
@@ -64,7 +64,7 @@ void MainForm::ShowPage(int row) {
 
 void MainForm::ShowNoPage() {
     for (ui::StripColumn* strip : {m_label1, m_label2, m_label3})
-        strip->SetCaption({});
+        strip->SetText({});
     m_text1->clear();
     m_text2->clear();
     m_text2->setReadOnly(true);
