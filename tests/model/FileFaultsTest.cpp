@@ -105,8 +105,7 @@ TEST(FileFaults, AFullFileSystemIsReportedAndTheOldFileKept) {
     for (const Writer& w : Writers)
         WriteBytes(app + w.Name, "old contents");
     QFile filler(app + u"filler"_s); // fills what is left
-    if (filler.open(QIODevice::WriteOnly))
-        filler.write(QByteArray(256 * 1024, 'x'));
+    (void)(filler.open(QIODevice::WriteOnly) && filler.write(QByteArray(256 * 1024, 'x')) > 0);
     filler.close();
     for (const Writer& w : Writers)
         for (int size : {2, 300}) {

@@ -139,15 +139,13 @@ TEST_F(ViewerFaults, FocusAloneChoosesNoCollection) {
 
 // Through a real modal box: "句集を開く" with nothing chosen says so and opens nothing.
 TEST(ViewerRealBox, OpenWithNothingChosenIsToldInARealBox) {
-    Folder folder;
-    WriteBytes(folder.File(u"春_一.Ywk"_s), SerializeKushu(MakeKushu(1)).value());
+    Folder folder; // no collection to choose
     SharedState state;
     ui::QtDialogs boxes;
     viewer::MainForm form(state, boxes);
     ASSERT_TRUE(form.Form_Load(folder.Path().chopped(1)));
     form.show();
-    auto* open = form.findChild<QPushButton*>(u"Command1"_s);
-    EXPECT_EQ(CloseRealBoxes([open] { open->click(); }),
+    EXPECT_EQ(CloseRealBoxes([&form] { form.findChild<QPushButton*>(u"Command1"_s)->click(); }),
               QStringList{u"上のリストから、開きたい句集を選択してください。"_s});
     EXPECT_FALSE(form.IsCollectionOpen());
 }
