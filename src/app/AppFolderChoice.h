@@ -26,7 +26,8 @@ QString InstalledSamplesFolder(const QString& executableFolder);
 
 // Copies each sample collection never offered before into the data folder, unless a file of
 // that name is already there, and records it in the folder's state file: a sample the user
-// deleted is not brought back. Returns the message for the user on failure, else empty.
+// deleted is not brought back. A state file that is not a regular file is never read nor
+// written. Returns the message for the user on failure, else empty.
 QString OfferSamples(const QString& dataFolder, const QString& samplesFolder);
 
 } // namespace yomiwa::app
