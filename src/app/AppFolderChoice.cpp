@@ -65,6 +65,10 @@ FolderChoice ChooseAppFolder(const QString& executableFolder, const QString& sam
     if (QFileInfo(QDir(executableFolder).filePath(u"portable"_s)).isFile())
         return {WithSeparator(executableFolder), true, {}};
 
+    // A relative XDG_DATA_HOME is invalid and ignored: the data folder never depends on the
+    // current folder.
+    if (QDir::isRelativePath(qEnvironmentVariable("XDG_DATA_HOME")))
+        qunsetenv("XDG_DATA_HOME");
     const QString folder =
         WithSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!QDir().mkpath(folder)) {

@@ -16,9 +16,9 @@ struct FolderChoice {
 
 // A folder with the marker file "portable" beside the executable is its own AppFolder, as
 // the build's dist/ is. Otherwise the program is installed: the user's data folder
-// (QStandardPaths::AppDataLocation) is AppFolder, created when missing, with the sample
-// collections of `samplesFolder` offered into it once. Nothing is written beside the
-// executable in that case.
+// (QStandardPaths::AppDataLocation, a relative XDG_DATA_HOME ignored) is AppFolder, created
+// when missing, with the sample collections of `samplesFolder` offered into it once.
+// Nothing is written beside the executable in that case.
 FolderChoice ChooseAppFolder(const QString& executableFolder, const QString& samplesFolder);
 
 // The installed sample collections for an executable installed as PREFIX/bin/yomiwa.

@@ -116,6 +116,14 @@ TEST_F(DataFolder, AStateFileNotOfTheProgramsOwnIsLeftAloneAndAFaultyOneReplaced
     }
 }
 
+TEST_F(DataFolder, ARelativeXdgDataHomeIsIgnored) {
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("XDG_DATA_HOME", "share");
+    EXPECT_EQ(Choose().Folder, home.File(u".local/share/yomiwa/"_s));
+    qunsetenv("XDG_DATA_HOME");
+    QStandardPaths::setTestModeEnabled(true);
+}
+
 TEST(CommandLine, FileHelpVersionAndEveryUsageFault) {
     using A = app::CommandLine::Action;
     const QString here = QDir::currentPath() + u'/',
