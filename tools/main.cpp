@@ -7,6 +7,23 @@
 #include <cstring>
 #include <memory>
 
+namespace {
+
+// Starting Qt's windowing looks for a sandbox marker in the runtime folder and, where
+// XDG_RUNTIME_DIR is unset, says so on stderr: a notice about the session, not about the
+// tool's work. While the application starts, that notice is dropped and any other message
+// is printed as Qt prints it.
+void WithoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context,
+                                const QString& message) {
+    if (message.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set")))
+        return;
+    const QByteArray text =
+        (qFormatLogMessage(type, context, message) + QLatin1Char('\n')).toLocal8Bit();
+    std::fwrite(text.constData(), 1, std::size_t(text.size()), stderr);
+}
+
+} // namespace
+
 // yomiwa-tool: collections and comments files to JSON and back, and strip pages to PDF and
 // PNG, for scripts and backups.
 int main(int argc, char** argv) {
@@ -14,9 +31,11 @@ int main(int argc, char** argv) {
     const bool drawing = argc > 1 && std::strcmp(argv[1], "render") == 0;
     if (drawing && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(WithoutRuntimeFolderNotice);
     const std::unique_ptr<QCoreApplication> app =
         drawing ? std::make_unique<QApplication>(argc, argv)
                 : std::make_unique<QCoreApplication>(argc, argv);
+    qInstallMessageHandler(nullptr);
     const yomiwa::tool::ToolResult result =
         yomiwa::tool::RunTool(QCoreApplication::arguments().mid(1));
     std::fwrite(result.Out.constData(), 1, std::size_t(result.Out.size()), stdout);

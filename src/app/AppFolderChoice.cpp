@@ -1,11 +1,15 @@
 #include "AppFolderChoice.h"
 
+#include "FileIo.h"
+#include "ReplacingFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QStringDecoder>
+
+#include <sys/stat.h>
 
 namespace yomiwa::app {
 
@@ -25,23 +29,30 @@ QString CannotWrite(const QString& folder) {
            u"」に書き込めません。\rそこにある句集は読めますが、感想や句集は保存できません。"_s;
 }
 
-QStringList OfferedSamples(const QString& stateFile) {
-    QFile file(stateFile);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
-}
+// The state file is a few lines of text. Anything else under its name that is not a
+// regular file (a FIFO, a folder, a link) is not the program's: it is left alone and counts
+// as empty. A regular file too large or not text is replaced.
+constexpr qint64 OfferedSamplesLimit = 64 * 1024;
 
-bool WriteOfferedSamples(const QString& stateFile, const QStringList& names) {
-    QSaveFile file(stateFile);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write((names.join(u'\n') + u'\n').toUtf8());
-    if (file.error() != QFileDevice::NoError || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+struct OfferedSamples {
+    QStringList Names;
+    bool MayWrite = true;
+};
+
+OfferedSamples ReadOfferedSamples(const QString& stateFile) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(stateFile).constData(), &info) != 0)
+        return {};
+    if (!S_ISREG(info.st_mode))
+        return {{}, false};
+    const Result<QByteArray> bytes = ReadFileBytes(stateFile, OfferedSamplesLimit + 1);
+    if (!bytes.ok())
+        return {{}, info.st_size > OfferedSamplesLimit};
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8(bytes.value());
+    if (bytes.value().size() > OfferedSamplesLimit || utf8.hasError() || text.contains(QChar()))
+        return {};
+    return {text.split(u'\n', Qt::SkipEmptyParts)};
 }
 
 } // namespace
@@ -54,6 +65,10 @@ FolderChoice ChooseAppFolder(const QString& executableFolder, const QString& sam
     if (QFileInfo(QDir(executableFolder).filePath(u"portable"_s)).isFile())
         return {WithSeparator(executableFolder), true, {}};
 
+    // A relative XDG_DATA_HOME is invalid and ignored: the data folder never depends on the
+    // current folder.
+    if (QDir::isRelativePath(qEnvironmentVariable("XDG_DATA_HOME")))
+        qunsetenv("XDG_DATA_HOME");
     const QString folder =
         WithSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!QDir().mkpath(folder)) {
@@ -61,35 +76,32 @@ FolderChoice ChooseAppFolder(const QString& executableFolder, const QString& sam
                 u"データフォルダ「"_s + QDir::toNativeSeparators(folder) +
                     u"」を作成できません。\r句集や感想を保存することはできません。"_s};
     }
-    // The lock, the comments and the editor's saves all need to write here.
-    QTemporaryFile probe(folder + u".write-test-XXXXXX"_s);
-    if (!probe.open())
+    // The lock, the comments and the editor's saves all need to make files here.
+    if (!ReplacingFile(folder + OfferedSamplesFile).Open(-1))
         return {folder, false, CannotWrite(folder)};
-    probe.close();
     return {folder, false, OfferSamples(folder, samplesFolder)};
 }
 
 QString OfferSamples(const QString& dataFolder, const QString& samplesFolder) {
     const QString stateFile = QDir(dataFolder).filePath(OfferedSamplesFile);
-    QStringList offered = OfferedSamples(stateFile);
+    const OfferedSamples state = ReadOfferedSamples(stateFile);
+    QStringList offered = state.Names;
     const QStringList samples =
         QDir(samplesFolder).entryList({u"*.Ywk"_s}, QDir::Files, QDir::Name);
     bool changed = false;
     for (const QString& name : samples) {
         if (offered.contains(name))
             continue;
-        const QString target = QDir(dataFolder).filePath(name);
-        if (!QFileInfo::exists(target)) {
-            if (!QFile::copy(QDir(samplesFolder).filePath(name), target))
-                return CannotWrite(dataFolder);
-            // A copy keeps the installed file's read-only mode; the user's copy is the
-            // user's to change.
-            QFile::setPermissions(target, QFile::permissions(target) | QFileDevice::WriteOwner);
-        }
+        // A link of that name, even one leading nowhere, is the user's too.
+        const QFileInfo target(QDir(dataFolder).filePath(name));
+        if (!target.exists() && !target.isSymLink() &&
+            !CopyFileBytes(QDir(samplesFolder).filePath(name), target.filePath()).ok())
+            return CannotWrite(dataFolder);
         offered << name;
         changed = true;
     }
-    if (changed && !WriteOfferedSamples(stateFile, offered))
+    if (changed && state.MayWrite &&
+        !SaveFileBytes(stateFile, (offered.join(u'\n') + u'\n').toUtf8()).ok())
         return CannotWrite(dataFolder);
     return {};
 }

@@ -16,9 +16,9 @@ struct FolderChoice {
 
 // A folder with the marker file "portable" beside the executable is its own AppFolder, as
 // the build's dist/ is. Otherwise the program is installed: the user's data folder
-// (QStandardPaths::AppDataLocation) is AppFolder, created when missing, with the sample
-// collections of `samplesFolder` offered into it once. Nothing is written beside the
-// executable in that case.
+// (QStandardPaths::AppDataLocation, a relative XDG_DATA_HOME ignored) is AppFolder, created
+// when missing, with the sample collections of `samplesFolder` offered into it once.
+// Nothing is written beside the executable in that case.
 FolderChoice ChooseAppFolder(const QString& executableFolder, const QString& samplesFolder);
 
 // The installed sample collections for an executable installed as PREFIX/bin/yomiwa.
@@ -26,7 +26,8 @@ QString InstalledSamplesFolder(const QString& executableFolder);
 
 // Copies each sample collection never offered before into the data folder, unless a file of
 // that name is already there, and records it in the folder's state file: a sample the user
-// deleted is not brought back. Returns the message for the user on failure, else empty.
+// deleted is not brought back. A state file that is not a regular file is never read nor
+// written. Returns the message for the user on failure, else empty.
 QString OfferSamples(const QString& dataFolder, const QString& samplesFolder);
 
 } // namespace yomiwa::app

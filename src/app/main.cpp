@@ -19,6 +19,15 @@ namespace {
 // A second start gives up on the running Yomiwa after this long and starts as usual.
 constexpr int HandOverTimeoutMs = 1500;
 
+// Whether Qt has a display to start on: without one, QApplication aborts the process.
+bool DisplayAvailable(const QStringList& arguments) {
+    for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
+        if (!qEnvironmentVariableIsEmpty(name))
+            return true;
+    }
+    return arguments.contains(u"-platform"_s) || arguments.contains(u"--platform"_s);
+}
+
 int Print(const app::CommandLine& line) {
     const QByteArray text = line.Output.toLocal8Bit();
     std::fputs(text.constData(), line.ExitCode() == 0 ? stdout : stderr);
@@ -29,12 +38,14 @@ int Print(const app::CommandLine& line) {
 
 int main(int argc, char** argv) {
     // --help, --version and a wrong file name are answered without a display. An unknown
-    // option may be one of Qt's own (-platform, -style): QApplication takes those out first.
+    // option may be one of Qt's own (-platform, -style): QApplication takes those out first,
+    // where there is a display for it to start on; without one, no option could help.
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     app::CommandLine line = app::ParseCommandLine(arguments, QStringLiteral(YOMIWA_VERSION));
-    if (line.What != app::CommandLine::Action::Run && !line.UnknownOption)
+    if (line.What != app::CommandLine::Action::Run &&
+        (!line.UnknownOption || !DisplayAvailable(arguments)))
         return Print(line);
 
     QApplication application(argc, argv);

@@ -1,10 +1,9 @@
 #include "FileIo.h"
+#include "ReplacingFile.h"
 #include "TextLines.h"
 
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -55,29 +54,6 @@ bool ReadUpTo(int fd, QByteArray& into, qint64 count) {
     return true;
 }
 
-// What an interrupted save of `fileName` leaves: the file's name, "." and six letters or
-// digits, the pattern of the temporary names the saving file uses.
-bool IsLeftoverOf(const QString& name, const QString& fileName) {
-    if (name.size() != fileName.size() + 7 || !name.startsWith(fileName) ||
-        name[fileName.size()] != u'.')
-        return false;
-    for (QChar c : QStringView(name).sliced(fileName.size() + 1)) {
-        if (c.unicode() > 0x7F || !c.isLetterOrNumber())
-            return false;
-    }
-    return true;
-}
-
-void RemoveLeftovers(const QString& folder, const QString& fileName) {
-    const QDir dir(folder);
-    const QStringList names =
-        dir.entryList(QDir::Files | QDir::Hidden | QDir::NoSymLinks, QDir::Unsorted);
-    for (const QString& name : names) {
-        if (IsLeftoverOf(name, fileName))
-            QFile::remove(dir.filePath(name));
-    }
-}
-
 // The data is on the disk before the new file takes the old one's place. A descriptor that
 // cannot be synchronised at all (EINVAL) has nothing more to write.
 bool SyncToDisk(int fd) {
@@ -95,6 +71,27 @@ void SyncFolder(const QString& folder) {
     const Descriptor fd(::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY));
     if (fd.get() >= 0)
         ::fsync(fd.get());
+}
+
+// What is at the name now: -1 for nothing, else the mode its replacement keeps. A link may
+// lead anywhere: the file it points at is never written. Only a regular file the user may
+// write is replaced.
+Result<int> ReplaceableMode(const QByteArray& nativePath, const QString& head) {
+    struct stat existing {};
+    if (::lstat(nativePath.constData(), &existing) != 0)
+        return -1;
+    if (S_ISLNK(existing.st_mode)) {
+        return Result<int>::Failure(
+            head + u"このファイルはシンボリックリンクです。"
+                   u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s);
+    }
+    if (!S_ISREG(existing.st_mode))
+        return Result<int>::Failure(
+            head +
+            u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s);
+    if (::access(nativePath.constData(), W_OK) != 0)
+        return Result<int>::Failure(head + u"このファイルは書き込みが禁止されています。"_s);
+    return int(existing.st_mode & 0777);
 }
 
 } // namespace
@@ -149,6 +146,11 @@ Status SaveFileBytes(const QString& path, const QByteArray& bytes) {
         path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); });
 }
 
+Status CopyFileBytes(const QString& from, const QString& to) {
+    const Result<QByteArray> bytes = ReadFileBytes(from);
+    return bytes.ok() ? SaveFileBytes(to, bytes.value()) : Status::Failure(bytes.error());
+}
+
 Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
                     WriteKind kind) {
     const QString head = (kind == WriteKind::Save ? u"ファイル「%1」を保存できません。\r"_s
@@ -157,43 +159,32 @@ Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& 
     const QString diskFull = u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s;
     const QFileInfo target(path);
     const QByteArray nativePath = QFile::encodeName(path);
-    // The temporary name is the file's name and seven more bytes: a name that could not be
-    // replaced later is refused now.
+    // A name that leaves no room for the temporary name could not be replaced later: it is
+    // refused now.
     long nameMax = ::pathconf(QFile::encodeName(target.path()).constData(), _PC_NAME_MAX);
     if (nameMax <= 0)
         nameMax = 255;
-    if (QFile::encodeName(target.fileName()).size() + 7 > nameMax)
+    if (QFile::encodeName(target.fileName()).size() + ReplacingFile::ExtraNameBytes > nameMax)
         return Status::Failure(head + u"ファイル名が長すぎます。"_s);
-    struct stat existing {};
-    if (::lstat(nativePath.constData(), &existing) == 0) {
-        // A link may lead anywhere: the file it points at is never written.
-        if (S_ISLNK(existing.st_mode)) {
-            return Status::Failure(
-                head + u"このファイルはシンボリックリンクです。"
-                       u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s);
-        }
-        if (!S_ISREG(existing.st_mode))
-            return Status::Failure(
-                head +
-                u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s);
-        if (::access(nativePath.constData(), W_OK) != 0)
-            return Status::Failure(head + u"このファイルは書き込みが禁止されています。"_s);
-    }
-    RemoveLeftovers(target.path(), target.fileName());
+    const Result<int> mode = ReplaceableMode(nativePath, head);
+    if (!mode.ok())
+        return Status::Failure(mode.error());
+    ReplacingFile::RemoveLeftovers(path);
 
-    QSaveFile file(path);
-    file.setDirectWriteFallback(false);
-    if (!file.open(QIODevice::WriteOnly))
+    ReplacingFile replacement(path);
+    if (!replacement.Open(mode.value()))
         return Status::Failure(head + u"フォルダに書き込めません。"_s);
-    // Each step is checked: a small file stays in the write buffer until it is flushed, and
-    // commit() does not report every failure of its own final flush.
-    const bool written = write(file) && file.flush() && file.error() == QFileDevice::NoError &&
-                         SyncToDisk(file.handle());
-    if (!written) {
-        file.cancelWriting();
+    QFile file;
+    // Each step is checked: a small file stays in the write buffer until it is flushed.
+    const bool written = file.open(replacement.Handle(), QIODevice::WriteOnly) && write(file) &&
+                         file.flush() && file.error() == QFileDevice::NoError &&
+                         SyncToDisk(replacement.Handle());
+    if (!written)
         return Status::Failure(head + diskFull);
-    }
-    if (!file.commit() || file.error() != QFileDevice::NoError)
+    // A long write gives time for the name to become something else.
+    if (const Result<int> now = ReplaceableMode(nativePath, head); !now.ok())
+        return Status::Failure(now.error());
+    if (!replacement.Commit())
         return Status::Failure(head + diskFull);
     SyncFolder(target.path());
     return {};

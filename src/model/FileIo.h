@@ -27,11 +27,12 @@ enum class ReadSource { RegularFile, AnyStream };
 Result<QByteArray> ReadFileBytes(const QString& path, qint64 limit = -1,
                                  ReadSource source = ReadSource::RegularFile);
 
-// The one writing path of both kinds of file. The file is written through a temporary file
-// that replaces it only when every byte is on the disk: a failure leaves an existing file
-// byte for byte as it was. Never writes through a symbolic link nor over anything but a
-// regular file; removes what an interrupted save of this same file left behind. A failure
-// names the file.
+// The one writing path of every file the program writes. The file is written through a
+// temporary file (see ReplacingFile) that replaces it only when every byte is on the disk: a
+// failure leaves an existing file byte for byte as it was. Never writes through a symbolic
+// link nor over anything but a regular file; a replaced file keeps its permissions. Removes
+// what an interrupted save of this same file left under the temporary name, and nothing
+// else. A failure names the file.
 Status SaveFileBytes(const QString& path, const QByteArray& bytes);
 
 // What a failed write says the program was doing: saving a collection or comments file,
@@ -42,6 +43,9 @@ enum class WriteKind { Save, Export };
 // content into the device and returns false when it could not.
 Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
                     WriteKind kind = WriteKind::Save);
+
+// A copy of the regular file `from`, read and written through the two paths above.
+Status CopyFileBytes(const QString& from, const QString& to);
 
 // The file name with its folder removed, as messages show it.
 QString DisplayName(const QString& path);

@@ -9,7 +9,6 @@
 
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QListWidget>
@@ -121,7 +120,7 @@ QString MainForm::KeepMismatchedComments(const QString& fileName) {
         return {};
     }
     const QString keptPath = FreeKeepingPath(path);
-    if (keptPath.isEmpty() || !QFile::copy(path, keptPath)) {
+    if (keptPath.isEmpty() || !CopyFileBytes(path, keptPath).ok()) {
         return u"感想を保存できません。\r句集ファイルと整合しなかった感想ファイル「"_s + fileName +
                u"」を別の名前で残せませんでした。\r"_s +
                u"このまま保存すると、そのファイルの感想が失われます。"_s;

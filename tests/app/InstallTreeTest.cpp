@@ -13,9 +13,14 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// Exit status (-1 when it did not end) and what the program said on stdout and stderr.
+// Exit status (-1 when it did not end) and what the program said on stdout and stderr. None
+// of these runs has a display.
 std::tuple<int, QString, QString> Execute(const QString& program, const QStringList& args) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const QString& name : {u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s, u"QT_QPA_PLATFORM"_s})
+        environment.remove(name);
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(program, args);
     const bool ended =
         process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit;
@@ -44,6 +49,10 @@ TEST(InstallTree, InstallsEveryFileValidAndMapsTheFileTypes) {
     EXPECT_EQ(Execute(root + u"bin/yomiwa"_s, {u"--version"_s}),
               std::tuple(0, u"yomiwa 1.1\n"_s, QString()));
     EXPECT_EQ(std::get<0>(Execute(root + u"bin/yomiwa"_s, {u"a.Ywk"_s, u"b.Ywk"_s})), 2);
+    EXPECT_EQ(
+        Execute(root + u"bin/yomiwa"_s, {u"--bogus"_s}),
+        std::tuple(2, QString(),
+                   u"yomiwa: 不明なオプションです: bogus\n使い方: yomiwa [句集ファイル.Ywk]\n"_s));
 
     // The prefix is searched like /usr/share, by the tools and by QMimeDatabase alike. Each
     // tool must accept its file and say nothing but the rendered man page or a summary.

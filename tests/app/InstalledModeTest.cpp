@@ -17,7 +17,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <future>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -84,6 +87,41 @@ TEST_F(DataFolder, AFolderThatCannotBeMadeIsNamed) {
     EXPECT_EQ(Choose().Problem,
               u"データフォルダ「"_s + Data() +
                   u"」を作成できません。\r句集や感想を保存することはできません。"_s);
+}
+
+TEST_F(DataFolder, AStateFileNotOfTheProgramsOwnIsLeftAloneAndAFaultyOneReplaced) {
+    const QString state = Data(u".samples-offered"_s);
+    const std::function<void()> states[] = {
+        [&] { ::mkfifo(QFile::encodeName(state).constData(), 0600); },
+        [&] { QDir().mkdir(state); },
+        [&] { QFile::link(u"/dev/zero"_s, state); },
+        [&] { WriteBytes(state, QByteArray("夏_一.Ywk\n").repeated(6000)); },  // too large
+        [&] { WriteBytes(state, QByteArray("夏_一.Ywk\n") + '\0' + '\xff'); }, // not text
+    };
+    for (const auto& make : states) {
+        SCOPED_TRACE(&make - states);
+        QDir(Data()).removeRecursively();
+        QDir().mkpath(Data());
+        make();
+        const bool ours = QFileInfo(state).isFile() && !QFileInfo(state).isSymLink();
+        auto chosen = std::async(std::launch::async, [this] { return Choose(); });
+        const bool blocked = chosen.wait_for(std::chrono::seconds(10)) != std::future_status::ready;
+        if (blocked) // let go by opening the FIFO's other end
+            ::close(::open(QFile::encodeName(state).constData(), O_WRONLY | O_NONBLOCK));
+        EXPECT_FALSE(blocked);
+        EXPECT_EQ(chosen.get().Problem, QString());
+        EXPECT_TRUE(QFileInfo(state).exists() && QFileInfo(state).isFile() == ours);
+        EXPECT_EQ(ReadBytes(ours ? state : Data(u"秋_一.Ywk"_s)),
+                  ours ? "春_一.Ywk\n秋_一.Ywk\n" : "autumn"); // offered again
+    }
+}
+
+TEST_F(DataFolder, ARelativeXdgDataHomeIsIgnored) {
+    QStandardPaths::setTestModeEnabled(false);
+    qputenv("XDG_DATA_HOME", "share");
+    EXPECT_EQ(Choose().Folder, home.File(u".local/share/yomiwa/"_s));
+    qunsetenv("XDG_DATA_HOME");
+    QStandardPaths::setTestModeEnabled(true);
 }
 
 TEST(CommandLine, FileHelpVersionAndEveryUsageFault) {

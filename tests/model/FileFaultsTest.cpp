@@ -1,5 +1,5 @@
 // The files under faults: a full disk, things that are not regular files, links, leftovers
-// of an interrupted save, letter case, characters that do not come back.
+// of an interrupted save next to a user's own files, characters that do not come back.
 
 #include "Cp932.h"
 #include "FileIo.h"
@@ -169,26 +169,36 @@ TEST(FileFaults, SavingNeverWritesThroughALinkOrOverAnotherKindOfFile) {
     }
 }
 
-TEST(FileFaults, LeftoversOfAnInterruptedSaveOfThatFileAreRemoved) {
+TEST(FileFaults, OnlyThisProgramsOwnLeftoversAreRemovedAndPermissionsAreKept) {
+    const mode_t umask = ::umask(027);
     for (const Writer& w : Writers) {
         SCOPED_TRACE(w.Kind);
         Folder folder;
-        // clang-format off
-        const QStringList keep = {w.Name + u".AbC12"_s, w.Name + u".AbC1234"_s, w.Name + u".AbC_23"_s, u"x"_s + w.Name + u".AbC123"_s, w.Name.toUpper() + u".zz9900"_s};
-        // clang-format on
-        for (const QString& name : keep + QStringList{w.Name + u".AbC123"_s, w.Name + u".q1W2e3"_s})
+        const QString ours = u'.' + w.Name + u".yomiwa-"_s;
+        // Backups, a sweep of the saving file's old pattern, near misses of our own.
+        const QStringList keep = {w.Name + u".backup"_s, w.Name + u".old123"_s,
+                                  w.Name + u".AbC123"_s, u"x.pdf.old123"_s,
+                                  ours + u"abc12"_s,     ours + u"abc1234"_s,
+                                  ours + u"ab_123"_s,    u'.' + ours + u"abc123"_s};
+        for (const QString& name : keep + QStringList{ours + u"abc123"_s, ours + u"Q1w2E3"_s})
             WriteBytes(folder.File(name), "left");
-        QDir().mkdir(folder.File(w.Name + u".Dir123"_s));
-        QFile::link(folder.File(u"x"_s), folder.File(w.Name + u".Lnk123"_s));
+        QDir().mkdir(folder.File(ours + u"Dir123"_s));
+        QFile::link(folder.File(u"x"_s), folder.File(ours + u"Lnk123"_s));
         EXPECT_EQ(w.Write(folder.Path(), 1), QString());
-        QStringList expected =
-            keep + QStringList{w.Name, w.Name + u".Dir123"_s, w.Name + u".Lnk123"_s};
+        // Qt's flags hold the mode's digits: 0x6040 is rw-r-----, as any new file here.
+        EXPECT_EQ(QFile::permissions(folder.File(w.Name)) & 0x7077, 0x6040);
+        QStringList expected = keep + QStringList{w.Name, ours + u"Dir123"_s, ours + u"Lnk123"_s};
         expected.sort();
         EXPECT_EQ(
             QDir(folder.Path())
-                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name),
+                .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden,
+                           QDir::Name),
             expected);
+        ::chmod(QFile::encodeName(folder.File(w.Name)).constData(), 0604);
+        EXPECT_EQ(w.Write(folder.Path(), 2), QString());
+        EXPECT_EQ(QFile::permissions(folder.File(w.Name)) & 0x7077, 0x6004); // kept
     }
+    ::umask(umask);
 }
 
 TEST(FileFaults, OneMessagePerCause) {
