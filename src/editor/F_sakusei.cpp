@@ -367,7 +367,8 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
 
 bool F_sakusei::ConfirmLeaveWithoutSaving() {
     return m_dialogs.MsgBox(this, u"編集結果を保存せずに句集の編集を終了して良いですか?"_s,
-                            ui::MsgStyle::YesNo, ui::ProgramTitle()) == ui::Dialogs::Answer::Yes;
+                            ui::MsgStyle::YesNo, ui::ProgramTitle(),
+                            ui::Dialogs::Answer::No) == ui::Dialogs::Answer::Yes;
 }
 
 void F_sakusei::reject() {

@@ -110,7 +110,9 @@ void F_sakusei::Command3_Click() {
     Outcome outcome = DeleteEntry(m_kushu, selection, false);
     if (outcome.Question) {
         const Prompt& q = *outcome.Question;
-        if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title) != ui::Dialogs::Answer::Yes)
+        // Enter keeps the entry.
+        if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
+            ui::Dialogs::Answer::Yes)
             return;
         outcome = DeleteEntry(m_kushu, selection, true);
     }
@@ -190,7 +192,7 @@ void F_sakusei::Command4_Click() {
     if (QFileInfo::exists(QDir(m_state.AppFolder).filePath(fileName))) {
         const ui::Dialogs::Answer answer = m_dialogs.MsgBox(
             this, title + u"の第"_s + edition + u"版はすでに存在します。上書きしますか？"_s,
-            ui::MsgStyle::YesNo, ui::ProgramTitle());
+            ui::MsgStyle::YesNo, ui::ProgramTitle(), ui::Dialogs::Answer::No);
         if (answer != ui::Dialogs::Answer::Yes)
             return;
     }

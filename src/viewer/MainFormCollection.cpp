@@ -142,7 +142,8 @@ bool MainForm::LeaveWithComments() {
     if (failure.isEmpty())
         return true;
     return m_dialogs.MsgBox(this, failure + u"\r\r感想を保存せずに終了しますか？"_s,
-                            ui::MsgStyle::YesNo, ui::ProgramTitle()) == ui::Dialogs::Answer::Yes;
+                            ui::MsgStyle::YesNo, ui::ProgramTitle(),
+                            ui::Dialogs::Answer::No) == ui::Dialogs::Answer::Yes;
 }
 
 void MainForm::Command2_Click() {

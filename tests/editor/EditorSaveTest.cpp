@@ -44,6 +44,7 @@ TEST_F(EditorSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSoWhateverItsLette
         Save();
         EXPECT_EQ(Said(-1), Box(u"xの第一版はすでに存在します。上書きしますか？"_s, YesNo, Title));
         EXPECT_EQ(ReadBytes(folder.File(u"x_一.YWK"_s)) == old, answer == ui::Dialogs::Answer::No);
+        EXPECT_EQ(dialogs.Messages.last().Default, ui::Dialogs::Answer::No); // Enter keeps it
     }
     EXPECT_EQ(Files(), QStringList{u"x_一.YWK"_s});
     EXPECT_EQ(refreshed, 1);

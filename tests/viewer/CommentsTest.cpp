@@ -47,6 +47,7 @@ TEST_F(CommentSafety, UnwritableCommentsKeepTheCollectionOpenAndAskOnQuitting) {
     for (bool closeBox : {false, true}) {
         dialogs.QueueAnswer(ui::Dialogs::Answer::No);
         closeBox ? void(form->close()) : Button(2)->click();
+        EXPECT_EQ(dialogs.Messages.value(0).Default, ui::Dialogs::Answer::No);
         prompt = OneMessage(YesNo, Title);
         EXPECT_TRUE(prompt.startsWith(u"ファイル「春_一.kan」を保存できません。\r"_s) &&
                     prompt.endsWith(QuitAnyway) && form->isVisible());
