@@ -204,6 +204,7 @@ void F_sakusei::Form_Load() {
 
 void F_sakusei::LoadNew() {
     m_kushu = Kushu();
+    m_origins = Origins(m_kushu.Entries.size(), NewEntry);
     List1->addItems({KindName(EntryKind::Jo), KindName(EntryKind::Batsu), KindName(EntryKind::Prof),
                      KindName(EntryKind::Oku)});
     SelectRow(0);
@@ -216,6 +217,7 @@ void F_sakusei::LoadNew() {
 
 void F_sakusei::LoadChange() {
     m_kushu = Kushu();
+    m_origins.clear();
     KushuReadResult read =
         ReadKushuFile(CollectionFilePath(m_state.AppFolder, m_selectedCollection));
     if (!read.ok()) {
@@ -235,6 +237,7 @@ void F_sakusei::LoadChange() {
 
     Kushu& k = m_kushu;
     k = std::move(read.Collection);
+    m_origins = LoadedOrigins(int(k.Entries.size()));
     m_state.EditPassword = k.Password;
     SetFieldText(Text2, k.Title);
     SetFieldText(Text3, k.Author);

@@ -114,6 +114,7 @@ private:
     // Message boxes shown so far: a press that opened one has lost its release to it.
     int m_told = 0;
     Kushu m_kushu;
+    Origins m_origins;
     ShownColours m_shown;
     ColourDialog CMD1;
     // Every control with a help text (and the viewports that stand for them) to its text.

@@ -98,7 +98,7 @@ void F_sakusei::Apply(const Outcome& outcome) {
 }
 
 void F_sakusei::Command5_Click() {
-    Apply(AddEntry(m_kushu, CurrentSelection(), Fields(), ReadShownColours()));
+    Apply(AddEntry(m_kushu, m_origins, CurrentSelection(), Fields(), ReadShownColours()));
 }
 
 void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
@@ -107,24 +107,24 @@ void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
 
 void F_sakusei::Command3_Click() {
     const Selection selection = CurrentSelection();
-    Outcome outcome = DeleteEntry(m_kushu, selection, false);
+    Outcome outcome = DeleteEntry(m_kushu, m_origins, selection, false);
     if (outcome.Question) {
         const Prompt& q = *outcome.Question;
         // Enter keeps the entry.
         if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
             ui::Dialogs::Answer::Yes)
             return;
-        outcome = DeleteEntry(m_kushu, selection, true);
+        outcome = DeleteEntry(m_kushu, m_origins, selection, true);
     }
     Apply(outcome);
 }
 
 void F_sakusei::Command1_Click() {
-    Apply(MoveEntryUp(m_kushu, CurrentSelection()));
+    Apply(MoveEntryUp(m_kushu, m_origins, CurrentSelection()));
 }
 
 void F_sakusei::Command2_Click() {
-    Apply(MoveEntryDown(m_kushu, CurrentSelection()));
+    Apply(MoveEntryDown(m_kushu, m_origins, CurrentSelection()));
 }
 
 void F_sakusei::ColourButton_Click(int index) {
