@@ -205,6 +205,7 @@ void F_sakusei::Form_Load() {
 void F_sakusei::LoadNew() {
     m_kushu = Kushu();
     m_origins = Origins(m_kushu.Entries.size(), NewEntry);
+    m_loadedFile = {};
     List1->addItems({KindName(EntryKind::Jo), KindName(EntryKind::Batsu), KindName(EntryKind::Prof),
                      KindName(EntryKind::Oku)});
     SelectRow(0);
@@ -218,8 +219,9 @@ void F_sakusei::LoadNew() {
 void F_sakusei::LoadChange() {
     m_kushu = Kushu();
     m_origins.clear();
-    KushuReadResult read =
-        ReadKushuFile(CollectionFilePath(m_state.AppFolder, m_selectedCollection));
+    m_loadedFile = {};
+    const QString path = CollectionFilePath(m_state.AppFolder, m_selectedCollection);
+    KushuReadResult read = ReadKushuFile(path);
     if (!read.ok()) {
         if (read.HeaderRead) {
             // The header was read before line 5 failed: it stays in the window, with an
@@ -237,6 +239,7 @@ void F_sakusei::LoadChange() {
 
     Kushu& k = m_kushu;
     k = std::move(read.Collection);
+    m_loadedFile = {path, k.Title, k.Edition, int(k.Entries.size())};
     m_origins = LoadedOrigins(int(k.Entries.size()));
     m_state.EditPassword = k.Password;
     SetFieldText(Text2, k.Title);

@@ -200,11 +200,17 @@ void F_sakusei::Command4_Click() {
     kushu.Author = Text3->text();
     kushu.Edition = edition;
     kushu.Password = password;
-    // A refused or failed write leaves the file and the editor as they were.
-    if (const Status written = WriteKushuFile(m_state.AppFolder, kushu); !written.ok()) {
-        Tell(written.error(), ui::MsgStyle::Notice);
+    // A refused or failed write leaves the files and the editor as they were.
+    const Result<SavedCollection> saved =
+        SaveCollection(m_state.AppFolder, kushu, m_loadedFile, m_origins);
+    if (!saved.ok()) {
+        Tell(saved.error(), ui::MsgStyle::Notice);
         return;
     }
+    if (!saved.value().Notice.isEmpty())
+        Tell(saved.value().Notice);
+    m_state.LastEditorSave =
+        SharedState::EditorSave{saved.value().Path, m_loadedFile.Path, m_origins};
     if (m_state.RefreshCollectionList)
         m_state.RefreshCollectionList();
     QDialog::accept();
