@@ -26,7 +26,7 @@ namespace {
 // Says Yes to every question and shows nothing.
 class YesDialogs : public ui::Dialogs {
 public:
-    Answer MsgBox(QWidget*, const QString&, ui::MsgStyle style, const QString&) override {
+    Answer MsgBox(QWidget*, const QString&, ui::MsgStyle style, const QString&, Answer) override {
         return style == ui::MsgStyle::YesNo ? Answer::Yes : Answer::Ok;
     }
     std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }

@@ -27,7 +27,7 @@ namespace {
 // Nothing is asked in these runs; a question would be answered No.
 class SilentDialogs : public ui::Dialogs {
 public:
-    Answer MsgBox(QWidget*, const QString&, ui::MsgStyle, const QString&) override {
+    Answer MsgBox(QWidget*, const QString&, ui::MsgStyle, const QString&, Answer) override {
         return Answer::No;
     }
     std::optional<QColor> PickColour(QWidget*, const QColor&) override { return std::nullopt; }

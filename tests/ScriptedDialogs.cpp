@@ -23,8 +23,8 @@ template <typename T> T Next(std::deque<T>& queue, T cancel, const QString& what
 } // namespace
 
 ui::Dialogs::Answer ScriptedDialogs::MsgBox(QWidget*, const QString& prompt, MsgStyle style,
-                                            const QString& title) {
-    Messages.append({prompt, style, title});
+                                            const QString& title, Answer defaultAnswer) {
+    Messages.append({prompt, style, title, defaultAnswer});
     return style == MsgStyle::YesNo ? Next(m_answers, Answer::No, u"question: "_s + prompt)
                                     : Answer::Ok;
 }

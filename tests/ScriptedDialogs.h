@@ -26,10 +26,11 @@ public:
         QString Prompt;
         ui::MsgStyle Style = ui::MsgStyle::Ok;
         QString Title;
+        Answer Default = Answer::Yes;
     };
 
     Answer MsgBox(QWidget* parent, const QString& prompt, MsgStyle style = MsgStyle::Ok,
-                  const QString& title = {}) override;
+                  const QString& title = {}, Answer defaultAnswer = Answer::Yes) override;
     std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
     void ShowModal(QDialog* window) override;
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,

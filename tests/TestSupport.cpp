@@ -1,6 +1,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -11,13 +12,17 @@
 
 namespace yomiwa::test {
 
-QStringList CloseRealBoxes(const std::function<void()>& act) {
+QStringList CloseRealBoxes(const std::function<void()>& act, bool enter) {
     QStringList texts;
     QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&texts] {
+    QObject::connect(&closer, &QTimer::timeout, [&texts, enter] {
         if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
             texts.append(box->text());
-            box->done(0);
+            if (!enter)
+                return box->done(0);
+            // Where a reader's Enter goes: the button that has the focus, or the box.
+            QKeyEvent key(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+            QApplication::sendEvent(box->focusWidget() ? box->focusWidget() : box, &key);
         }
     });
     closer.start(50);

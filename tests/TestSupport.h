@@ -28,9 +28,10 @@ private:
     QTemporaryDir m_dir;
 };
 
-// Runs `act` while every real message box it opens is closed as soon as it shows; returns the
-// texts of the boxes. For the one check per window that goes through a real modal box.
-QStringList CloseRealBoxes(const std::function<void()>& act);
+// Runs `act` while every real message box it opens is closed as soon as it shows (by the Enter
+// key when `enter`); returns the texts of the boxes. For the one check per window that goes
+// through a real modal box.
+QStringList CloseRealBoxes(const std::function<void()>& act, bool enter = false);
 
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);

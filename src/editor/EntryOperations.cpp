@@ -2,6 +2,8 @@
 
 #include "TextLines.h"
 
+#include <numeric>
+
 namespace yomiwa::editor {
 
 using namespace Qt::Literals::StringLiterals;
@@ -45,13 +47,19 @@ bool IsHaikuRow(int row, int kuCount) {
 
 } // namespace
 
+Origins LoadedOrigins(int entryCount) {
+    Origins origins(entryCount);
+    std::iota(origins.begin(), origins.end(), 0);
+    return origins;
+}
+
 int ModifierBits(Qt::KeyboardModifiers modifiers) {
     return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-Outcome AddEntry(Kushu& kushu, const Selection& selection, const EntryFields& fields,
-                 const ColourSet& shown) {
+Outcome AddEntry(Kushu& kushu, Origins& origins, const Selection& selection,
+                 const EntryFields& fields, const ColourSet& shown) {
     if (std::optional<Outcome> refused = RefuseLineBreak(fields))
         return *refused;
     if (selection.Row < 0 || selection.Row >= kushu.Entries.size())
@@ -77,6 +85,7 @@ Outcome AddEntry(Kushu& kushu, const Selection& selection, const EntryFields& fi
     entry.Colours = shown;
     entry.Commentary = fields.Commentary;
     kushu.Entries.insert(at, std::move(entry));
+    origins.insert(at, NewEntry);
 
     Outcome outcome;
     outcome.Rows.append({RowChange::Kind::Insert, at, fields.Verse});
@@ -116,7 +125,7 @@ Outcome ChangeEntry(Kushu& kushu, const Selection& selection, const EntryFields&
     return outcome;
 }
 
-Outcome DeleteEntry(Kushu& kushu, const Selection& selection, bool confirmed) {
+Outcome DeleteEntry(Kushu& kushu, Origins& origins, const Selection& selection, bool confirmed) {
     if (selection.RowText.isEmpty() || selection.Row < 0)
         return Refuse(u"リストから削除する句を選択して下さい。"_s);
     const EntryKind kind = KindOfRowText(selection.RowText);
@@ -135,6 +144,7 @@ Outcome DeleteEntry(Kushu& kushu, const Selection& selection, bool confirmed) {
         return outcome;
     }
     kushu.Entries.removeAt(selection.Row);
+    origins.removeAt(selection.Row);
     Outcome outcome;
     outcome.Rows.append({RowChange::Kind::Remove, selection.Row, {}});
     outcome.ClearSelection = true;
@@ -142,8 +152,9 @@ Outcome DeleteEntry(Kushu& kushu, const Selection& selection, bool confirmed) {
 }
 
 namespace {
-Outcome Swap(Kushu& kushu, int upper, int select) {
+Outcome Swap(Kushu& kushu, Origins& origins, int upper, int select) {
     kushu.Entries.swapItemsAt(upper, upper + 1);
+    origins.swapItemsAt(upper, upper + 1);
     Outcome outcome;
     outcome.Rows.append({RowChange::Kind::SetText, upper, kushu.Entries.at(upper).Verse});
     outcome.Rows.append({RowChange::Kind::SetText, upper + 1, kushu.Entries.at(upper + 1).Verse});
@@ -152,17 +163,17 @@ Outcome Swap(Kushu& kushu, int upper, int select) {
 }
 } // namespace
 
-Outcome MoveEntryUp(Kushu& kushu, const Selection& selection) {
+Outcome MoveEntryUp(Kushu& kushu, Origins& origins, const Selection& selection) {
     const int row = selection.Row;
     if (row > 1 && row <= kushu.KuCount())
-        return Swap(kushu, row - 1, row - 1);
+        return Swap(kushu, origins, row - 1, row - 1);
     return {};
 }
 
-Outcome MoveEntryDown(Kushu& kushu, const Selection& selection) {
+Outcome MoveEntryDown(Kushu& kushu, Origins& origins, const Selection& selection) {
     const int row = selection.Row;
     if (row > 0 && row <= kushu.KuCount() - 1)
-        return Swap(kushu, row, row + 1);
+        return Swap(kushu, origins, row, row + 1);
     return {};
 }
 

@@ -54,20 +54,29 @@ struct Outcome {
     bool ClearFields = false; // empties Text1, Text5, Text6 and Text7, in this order
 };
 
+// For each entry of the working collection, the index of the entry of the loaded file it came
+// from, or NewEntry for one added since. Every operation keeps it in step with the entries,
+// so that a save over that file can keep each reader's comment with its entry.
+using Origins = QList<int>;
+constexpr int NewEntry = -1;
+// The entries of a file just loaded: each is its own origin.
+Origins LoadedOrigins(int entryCount);
+
 // Modifier bits of a mouse event: 1 Shift, 2 Ctrl, 4 Alt.
 int ModifierBits(Qt::KeyboardModifiers modifiers);
 
 // 句の追加: a new haiku after the selected row, made of the fields and the shown colours.
-Outcome AddEntry(Kushu& kushu, const Selection& selection, const EntryFields& fields,
-                 const ColourSet& shown);
+Outcome AddEntry(Kushu& kushu, Origins& origins, const Selection& selection,
+                 const EntryFields& fields, const ColourSet& shown);
 // 句の変更: the fields and colours into the selected entry; with any modifier bit, the
-// shown colours into every entry and no text anywhere.
+// shown colours into every entry and no text anywhere. An entry changed stays the entry it
+// was, with its origin.
 Outcome ChangeEntry(Kushu& kushu, const Selection& selection, const EntryFields& fields,
                     const ColourSet& shown, int modifiers);
 // 句の削除: unconfirmed, a refusal or the question; confirmed, the deletion.
-Outcome DeleteEntry(Kushu& kushu, const Selection& selection, bool confirmed);
+Outcome DeleteEntry(Kushu& kushu, Origins& origins, const Selection& selection, bool confirmed);
 // 上に移動 and 下に移動: within the haiku rows only, silently nothing otherwise.
-Outcome MoveEntryUp(Kushu& kushu, const Selection& selection);
-Outcome MoveEntryDown(Kushu& kushu, const Selection& selection);
+Outcome MoveEntryUp(Kushu& kushu, Origins& origins, const Selection& selection);
+Outcome MoveEntryDown(Kushu& kushu, Origins& origins, const Selection& selection);
 
 } // namespace yomiwa::editor

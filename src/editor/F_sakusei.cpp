@@ -204,6 +204,8 @@ void F_sakusei::Form_Load() {
 
 void F_sakusei::LoadNew() {
     m_kushu = Kushu();
+    m_origins = Origins(m_kushu.Entries.size(), NewEntry);
+    m_loadedFile = {};
     List1->addItems({KindName(EntryKind::Jo), KindName(EntryKind::Batsu), KindName(EntryKind::Prof),
                      KindName(EntryKind::Oku)});
     SelectRow(0);
@@ -216,8 +218,10 @@ void F_sakusei::LoadNew() {
 
 void F_sakusei::LoadChange() {
     m_kushu = Kushu();
-    KushuReadResult read =
-        ReadKushuFile(CollectionFilePath(m_state.AppFolder, m_selectedCollection));
+    m_origins.clear();
+    m_loadedFile = {};
+    const QString path = CollectionFilePath(m_state.AppFolder, m_selectedCollection);
+    KushuReadResult read = ReadKushuFile(path);
     if (!read.ok()) {
         if (read.HeaderRead) {
             // The header was read before line 5 failed: it stays in the window, with an
@@ -235,6 +239,8 @@ void F_sakusei::LoadChange() {
 
     Kushu& k = m_kushu;
     k = std::move(read.Collection);
+    m_loadedFile = {path, k.Title, k.Edition, int(k.Entries.size())};
+    m_origins = LoadedOrigins(int(k.Entries.size()));
     m_state.EditPassword = k.Password;
     SetFieldText(Text2, k.Title);
     SetFieldText(Text3, k.Author);
@@ -367,7 +373,8 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
 
 bool F_sakusei::ConfirmLeaveWithoutSaving() {
     return m_dialogs.MsgBox(this, u"編集結果を保存せずに句集の編集を終了して良いですか?"_s,
-                            ui::MsgStyle::YesNo, ui::ProgramTitle()) == ui::Dialogs::Answer::Yes;
+                            ui::MsgStyle::YesNo, ui::ProgramTitle(),
+                            ui::Dialogs::Answer::No) == ui::Dialogs::Answer::Yes;
 }
 
 void F_sakusei::reject() {

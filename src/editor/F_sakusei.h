@@ -4,6 +4,7 @@
 #include "Controls.h"
 #include "Dialogs.h"
 #include "EntryOperations.h"
+#include "SaveCollection.h"
 #include "SharedState.h"
 #include "ShownColours.h"
 
@@ -114,6 +115,8 @@ private:
     // Message boxes shown so far: a press that opened one has lost its release to it.
     int m_told = 0;
     Kushu m_kushu;
+    Origins m_origins;
+    LoadedFile m_loadedFile;
     ShownColours m_shown;
     ColourDialog CMD1;
     // Every control with a help text (and the viewports that stand for them) to its text.

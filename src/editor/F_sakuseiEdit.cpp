@@ -98,7 +98,7 @@ void F_sakusei::Apply(const Outcome& outcome) {
 }
 
 void F_sakusei::Command5_Click() {
-    Apply(AddEntry(m_kushu, CurrentSelection(), Fields(), ReadShownColours()));
+    Apply(AddEntry(m_kushu, m_origins, CurrentSelection(), Fields(), ReadShownColours()));
 }
 
 void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
@@ -107,22 +107,24 @@ void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
 
 void F_sakusei::Command3_Click() {
     const Selection selection = CurrentSelection();
-    Outcome outcome = DeleteEntry(m_kushu, selection, false);
+    Outcome outcome = DeleteEntry(m_kushu, m_origins, selection, false);
     if (outcome.Question) {
         const Prompt& q = *outcome.Question;
-        if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title) != ui::Dialogs::Answer::Yes)
+        // Enter keeps the entry.
+        if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
+            ui::Dialogs::Answer::Yes)
             return;
-        outcome = DeleteEntry(m_kushu, selection, true);
+        outcome = DeleteEntry(m_kushu, m_origins, selection, true);
     }
     Apply(outcome);
 }
 
 void F_sakusei::Command1_Click() {
-    Apply(MoveEntryUp(m_kushu, CurrentSelection()));
+    Apply(MoveEntryUp(m_kushu, m_origins, CurrentSelection()));
 }
 
 void F_sakusei::Command2_Click() {
-    Apply(MoveEntryDown(m_kushu, CurrentSelection()));
+    Apply(MoveEntryDown(m_kushu, m_origins, CurrentSelection()));
 }
 
 void F_sakusei::ColourButton_Click(int index) {
@@ -190,7 +192,7 @@ void F_sakusei::Command4_Click() {
     if (QFileInfo::exists(QDir(m_state.AppFolder).filePath(fileName))) {
         const ui::Dialogs::Answer answer = m_dialogs.MsgBox(
             this, title + u"の第"_s + edition + u"版はすでに存在します。上書きしますか？"_s,
-            ui::MsgStyle::YesNo, ui::ProgramTitle());
+            ui::MsgStyle::YesNo, ui::ProgramTitle(), ui::Dialogs::Answer::No);
         if (answer != ui::Dialogs::Answer::Yes)
             return;
     }
@@ -198,11 +200,17 @@ void F_sakusei::Command4_Click() {
     kushu.Author = Text3->text();
     kushu.Edition = edition;
     kushu.Password = password;
-    // A refused or failed write leaves the file and the editor as they were.
-    if (const Status written = WriteKushuFile(m_state.AppFolder, kushu); !written.ok()) {
-        Tell(written.error(), ui::MsgStyle::Notice);
+    // A refused or failed write leaves the files and the editor as they were.
+    const Result<SavedCollection> saved =
+        SaveCollection(m_state.AppFolder, kushu, m_loadedFile, m_origins);
+    if (!saved.ok()) {
+        Tell(saved.error(), ui::MsgStyle::Notice);
         return;
     }
+    if (!saved.value().Notice.isEmpty())
+        Tell(saved.value().Notice);
+    m_state.LastEditorSave =
+        SharedState::EditorSave{saved.value().Path, m_loadedFile.Path, m_origins};
     if (m_state.RefreshCollectionList)
         m_state.RefreshCollectionList();
     QDialog::accept();

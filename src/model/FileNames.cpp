@@ -1,13 +1,26 @@
 #include "FileNames.h"
 
 #include "Cp932.h"
+#include "FileIo.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace yomiwa {
 
 using namespace Qt::Literals::StringLiterals;
+
+namespace {
+QString FreeKeepingPath(const QString& path) {
+    for (int n = 1; n <= 999; ++n) {
+        const QString candidate = path + u".bak"_s + (n == 1 ? QString() : QString::number(n));
+        if (!QFileInfo(candidate).isSymLink() && !QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return {};
+}
+} // namespace
 
 QString KushuFileName(const QString& title, const QString& edition) {
     return title + u"_"_s + edition + u".Ywk"_s;
@@ -32,6 +45,18 @@ QString ExistingFileName(const QString& folder, const QString& name) {
             return entry;
     }
     return name;
+}
+
+bool IsSameFile(const QString& a, const QString& b) {
+    const QFileInfo x(a);
+    const QFileInfo y(b);
+    return x.absolutePath() == y.absolutePath() &&
+           x.fileName().compare(y.fileName(), Qt::CaseInsensitive) == 0;
+}
+
+QString KeepCopy(const QString& path) {
+    const QString kept = FreeKeepingPath(path);
+    return !kept.isEmpty() && CopyFileBytes(path, kept).ok() ? kept : QString();
 }
 
 QString KansoFileName(const QString& titleCaption, const QString& editionCaption) {

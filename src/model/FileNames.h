@@ -20,6 +20,15 @@ QString CollectionFilePath(const QString& appFolder, const QString& listText);
 // file; `name` when there is neither.
 QString ExistingFileName(const QString& folder, const QString& name);
 
+// Whether two paths name one file as the original platform sees it: the same folder, names
+// that differ in letter case at most.
+bool IsSameFile(const QString& a, const QString& b);
+
+// Copies the file at `path` to a free name beside it ("path.bak", then "path.bak2", ...),
+// never over another file, before the file is replaced; returns that name, or the empty text
+// when it could not be kept.
+QString KeepCopy(const QString& path);
+
 // The comments file of the collection shown with these captions: the title, "_", the
 // second character of the edition caption ("第" & edition & "版"), ".kan".
 QString KansoFileName(const QString& titleCaption, const QString& editionCaption);

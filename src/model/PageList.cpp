@@ -22,4 +22,15 @@ ListedPage PageOfRow(const QStringList& rows, int row, int kuCount) {
     return {RowToEntry(row, text, rows.first(), kuCount), KindOfRowText(text)};
 }
 
+int RowOfEntry(const Kushu& kushu, int entry) {
+    if (entry < 0)
+        return -1;
+    const QStringList rows = PageRows(kushu);
+    for (int row = 0; row < rows.size(); ++row) {
+        if (PageOfRow(rows, row, kushu.KuCount()).Entry == entry)
+            return row;
+    }
+    return -1;
+}
+
 } // namespace yomiwa

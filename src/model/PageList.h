@@ -18,5 +18,7 @@ struct ListedPage {
     EntryKind Kind = EntryKind::Ku;
 };
 ListedPage PageOfRow(const QStringList& rows, int row, int kuCount);
+// The row that shows an entry; -1 when the entry is not listed.
+int RowOfEntry(const Kushu& kushu, int entry);
 
 } // namespace yomiwa

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 
 namespace yomiwa {
 
@@ -27,6 +28,16 @@ struct SharedState {
 
     // Fills the reading window's collection list again (after the editor saved a file).
     std::function<void()> RefreshCollectionList;
+
+    // The editor's last save, for the reading window to follow once the editor has closed:
+    // the file written, the file the editor had loaded (empty for a new collection), and for
+    // each entry written the index of the loaded entry it came from, or -1.
+    struct EditorSave {
+        QString SavedPath;
+        QString LoadedPath;
+        QList<int> Origins;
+    };
+    std::optional<EditorSave> LastEditorSave;
 };
 
 } // namespace yomiwa

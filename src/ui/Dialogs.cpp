@@ -23,7 +23,7 @@ QString DefaultMessageTitle() {
 }
 
 Dialogs::Answer QtDialogs::MsgBox(QWidget* parent, const QString& prompt, MsgStyle style,
-                                  const QString& title) {
+                                  const QString& title, Answer defaultAnswer) {
     QMessageBox box(parent);
     box.setWindowTitle(title.isEmpty() ? DefaultMessageTitle() : title);
     // The prompt may break its lines with a lone CR; the box breaks them at LF.
@@ -32,7 +32,7 @@ Dialogs::Answer QtDialogs::MsgBox(QWidget* parent, const QString& prompt, MsgSty
     if (style == MsgStyle::YesNo) {
         QPushButton* yes = box.addButton(u"はい(&Y)"_s, QMessageBox::YesRole);
         QPushButton* no = box.addButton(u"いいえ(&N)"_s, QMessageBox::NoRole);
-        box.setDefaultButton(yes);
+        box.setDefaultButton(defaultAnswer == Answer::No ? no : yes);
         box.setEscapeButton(no);
         box.exec();
         return box.clickedButton() == yes ? Answer::Yes : Answer::No;

@@ -29,9 +29,10 @@ public:
 
     enum class Answer { Ok, Yes, No };
 
-    // A modal message box. An empty title shows the program's own, "Yomiwa".
+    // A modal message box. An empty title shows the program's own, "Yomiwa". A question
+    // whose Yes throws work away makes No the default, the answer Enter gives.
     virtual Answer MsgBox(QWidget* parent, const QString& prompt, MsgStyle style = MsgStyle::Ok,
-                          const QString& title = {}) = 0;
+                          const QString& title = {}, Answer defaultAnswer = Answer::Yes) = 0;
 
     // The colour dialog; nullopt when it was cancelled.
     virtual std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) = 0;
@@ -56,7 +57,7 @@ public:
 class QtDialogs : public Dialogs {
 public:
     Answer MsgBox(QWidget* parent, const QString& prompt, MsgStyle style = MsgStyle::Ok,
-                  const QString& title = {}) override;
+                  const QString& title = {}, Answer defaultAnswer = Answer::Yes) override;
     std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
     void ShowModal(QDialog* window) override;
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,

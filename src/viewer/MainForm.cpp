@@ -202,13 +202,19 @@ void MainForm::List2_DblClick() {
 }
 
 void MainForm::Command5_Click() {
+    if (!WriteCommentsBeforeEditing())
+        return;
     editor::LaunchNewCollection(m_state, m_dialogs, this);
+    FollowEditorSave();
 }
 
 void MainForm::Command6_Click() {
     // The file of the chosen row: two files may differ only in the letter case of their names.
     const QListWidgetItem* item = ChosenCollection();
+    if (item && !WriteCommentsBeforeEditing())
+        return;
     editor::LaunchChangeCollection(m_state, m_dialogs, this, item ? FileNameOf(item) : QString());
+    FollowEditorSave();
 }
 
 } // namespace yomiwa::viewer

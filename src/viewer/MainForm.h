@@ -95,7 +95,9 @@ private:
     QString ChosenText() const;
     QString ChosenPath() const;
 
-    void ShowCollection(Kushu kushu);
+    // Shows the collection from the page of `row` (the nearest row when it has fewer).
+    void ShowCollection(Kushu kushu, int row = 0);
+    void ShowNoCollection();
     void ReadComments();
     void ShowPage(int row);
     void ShowNoPage();
@@ -103,12 +105,22 @@ private:
 
     // Writes the comments of the open collection; the message for the user on failure.
     QString WriteComments();
+    // Keeps the comment box in KansoList, then writes the comments of the open collection,
+    // if one is open; the message for the user on failure.
+    QString StoreAndWriteComments();
     QString KeepMismatchedComments(const QString& fileName);
     // The comments file of that name as it exists, whatever the letter case of its name.
     QString CommentsPath(const QString& fileName) const;
     // Stores and writes the comments before the program ends; false when the user chose
     // to stay because they could not be written.
     bool LeaveWithComments();
+    // The editor may save over the open collection and carry its comments along with their
+    // entries: they must be on disk before it opens. False when they could not be written;
+    // the user has been told.
+    bool WriteCommentsBeforeEditing();
+    // After the editor has closed: the open collection as the editor saved it over, from
+    // disk, at the page the reader was on.
+    void FollowEditorSave();
 
     SharedState& m_state;
     ui::Dialogs& m_dialogs;
@@ -124,6 +136,7 @@ private:
     bool m_opening = false;
     int m_shownPage = 0;
     Kushu m_kushu;
+    QString m_openPath; // the file the open collection was read from
     QStringList m_comments = QStringList(4);
 
     ui::RoundedShape* m_shape1 = nullptr;

@@ -14,6 +14,8 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 
+#include <algorithm>
+
 namespace yomiwa::viewer {
 
 using namespace Qt::Literals::StringLiterals;
@@ -27,16 +29,12 @@ void MainForm::Command1_Click() {
 }
 
 bool MainForm::OpenCollectionFile(const QString& path) {
-    if (m_collectionOpen) {
-        StoreShownComment();
-        const QString failure = WriteComments();
-        if (!failure.isEmpty()) {
-            // Opening would empty the comments held in memory: they are the only copy.
-            const QString shownName = QFileInfo(path).fileName().chopped(4);
-            m_dialogs.MsgBox(this, failure + u"\r\r感想が失われないよう、句集「"_s + shownName +
-                                       u"」を開くのを取りやめました。"_s);
-            return false;
-        }
+    if (const QString failure = StoreAndWriteComments(); !failure.isEmpty()) {
+        // Opening would empty the comments held in memory: they are the only copy.
+        const QString shownName = QFileInfo(path).fileName().chopped(4);
+        m_dialogs.MsgBox(this, failure + u"\r\r感想が失われないよう、句集「"_s + shownName +
+                                   u"」を開くのを取りやめました。"_s);
+        return false;
     }
     // Read in full before anything is replaced: a file that cannot be read leaves the open
     // collection, its page and its comments as they were.
@@ -45,11 +43,12 @@ bool MainForm::OpenCollectionFile(const QString& path) {
         m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
         return false;
     }
+    m_openPath = path;
     ShowCollection(std::move(read.Collection));
     return true;
 }
 
-void MainForm::ShowCollection(Kushu kushu) {
+void MainForm::ShowCollection(Kushu kushu, int row) {
     m_kushu = std::move(kushu);
     const Kushu& k = m_kushu;
     m_state.EditPassword = k.Password;
@@ -67,14 +66,27 @@ void MainForm::ShowCollection(Kushu kushu) {
 
     ReadComments();
 
+    row = std::clamp(row, 0, std::max(0, m_list1->count() - 1));
     m_opening = true;
     if (m_list1->count() > 0)
-        m_list1->setCurrentRow(0);
+        m_list1->setCurrentRow(row);
     else
         ShowNoPage();
     m_opening = false;
-    m_shownPage = 0;
+    m_shownPage = row;
     m_text2->setFocus();
+}
+
+void MainForm::ShowNoCollection() {
+    m_collectionOpen = false;
+    m_keepMismatched = false;
+    m_kushu = Kushu();
+    m_openPath.clear();
+    m_comments = QStringList(4);
+    for (QLabel* label : {m_label5, m_label7, m_label8, m_label14})
+        label->clear();
+    m_list1->clear();
+    ShowNoPage();
 }
 
 void MainForm::ReadComments() {
@@ -119,8 +131,8 @@ QString MainForm::KeepMismatchedComments(const QString& fileName) {
         m_keepMismatched = false; // gone meanwhile: nothing left to keep
         return {};
     }
-    const QString keptPath = FreeKeepingPath(path);
-    if (keptPath.isEmpty() || !CopyFileBytes(path, keptPath).ok()) {
+    const QString keptPath = KeepCopy(path);
+    if (keptPath.isEmpty()) {
         return u"感想を保存できません。\r句集ファイルと整合しなかった感想ファイル「"_s + fileName +
                u"」を別の名前で残せませんでした。\r"_s +
                u"このまま保存すると、そのファイルの感想が失われます。"_s;
@@ -133,15 +145,57 @@ QString MainForm::KeepMismatchedComments(const QString& fileName) {
     return {};
 }
 
-bool MainForm::LeaveWithComments() {
+QString MainForm::StoreAndWriteComments() {
     if (!m_collectionOpen)
-        return true;
+        return {};
     StoreShownComment();
-    const QString failure = WriteComments();
+    return WriteComments();
+}
+
+bool MainForm::LeaveWithComments() {
+    const QString failure = StoreAndWriteComments();
     if (failure.isEmpty())
         return true;
     return m_dialogs.MsgBox(this, failure + u"\r\r感想を保存せずに終了しますか？"_s,
-                            ui::MsgStyle::YesNo, ui::ProgramTitle()) == ui::Dialogs::Answer::Yes;
+                            ui::MsgStyle::YesNo, ui::ProgramTitle(),
+                            ui::Dialogs::Answer::No) == ui::Dialogs::Answer::Yes;
+}
+
+bool MainForm::WriteCommentsBeforeEditing() {
+    m_state.LastEditorSave.reset();
+    const QString failure = StoreAndWriteComments();
+    if (failure.isEmpty())
+        return true;
+    m_dialogs.MsgBox(this,
+                     failure + u"\r\r感想が失われないよう、編集画面を開くのを取りやめました。"_s);
+    return false;
+}
+
+void MainForm::FollowEditorSave() {
+    const std::optional<SharedState::EditorSave> saved =
+        std::exchange(m_state.LastEditorSave, std::nullopt);
+    if (!saved || !m_collectionOpen || !IsSameFile(saved->SavedPath, m_openPath))
+        return;
+    // The page on display, followed to where its entry went; a deleted one leaves the
+    // reader at the page now in its place.
+    const int shownRow = m_shownPage;
+    int row = shownRow;
+    KushuReadResult read = ReadKushuFile(m_openPath);
+    if (!read.ok()) {
+        // Its comments are on disk already: nothing is lost by showing no collection.
+        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
+        ShowNoCollection();
+        return;
+    }
+    if (IsSameFile(saved->LoadedPath, m_openPath) && shownRow < m_list1->count()) {
+        const int entry = RowToEntry(shownRow, m_list1->item(shownRow)->text(),
+                                     m_list1->item(0)->text(), m_kushu.KuCount());
+        const int now = RowOfEntry(read.Collection, int(saved->Origins.indexOf(entry)));
+        if (now >= 0)
+            row = now;
+    }
+    // The comments in memory were written before the editor opened and carried by its save.
+    ShowCollection(std::move(read.Collection), row);
 }
 
 void MainForm::Command2_Click() {

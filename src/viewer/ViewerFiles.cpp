@@ -27,13 +27,4 @@ QStringList CollectionFileNames(const QString& appFolder) {
     return names;
 }
 
-QString FreeKeepingPath(const QString& path) {
-    for (int n = 1; n <= 999; ++n) {
-        const QString candidate = path + u".bak"_s + (n == 1 ? QString() : QString::number(n));
-        if (!QFileInfo::exists(candidate))
-            return candidate;
-    }
-    return {};
-}
-
 } // namespace yomiwa::viewer

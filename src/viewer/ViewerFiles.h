@@ -15,8 +15,4 @@ QString AppFolderOf(const QString& executableFolder);
 // the same on every run.
 QStringList CollectionFileNames(const QString& appFolder);
 
-// A free name beside `path` ("path.bak", then "path.bak2", ...) for keeping a file that
-// would otherwise be replaced; empty when none is free.
-QString FreeKeepingPath(const QString& path);
-
 } // namespace yomiwa::viewer

@@ -81,6 +81,7 @@ TEST_F(EditorEditing, DeleteAsksAndLeavesNoRowSelectedAndMovesSelectTheMovedEntr
         EXPECT_EQ(window->Collection(), k);
         dialogs.QueueAnswer(answer);
         Click("Command3");
+        EXPECT_EQ(dialogs.Messages.last().Default, ui::Dialogs::Answer::No);
     }
     EXPECT_EQ(Rows().mid(1, 2), (QStringList{k.Entries[1].Verse, k.Entries[3].Verse}));
     EXPECT_EQ(List1()->currentRow(), -1);

@@ -63,9 +63,9 @@ TEST_F(EditorFaults, EnterActivatesTheFocusedButton) {
     }
 }
 
-// The only test here with a real, blocking message box: the box opens during the press of
-// 句の変更 and takes the release with it.
-TEST(EditorRealBox, ChangeIsNotLeftPressedAfterItsMessage) {
+// The only test here with real, blocking message boxes: the box opens during the press of
+// 句の変更 and takes the release with it; Enter on a question that throws work away says No.
+TEST(EditorRealBox, ChangeIsNotLeftPressedAfterItsMessageAndEnterKeepsTheWork) {
     Folder folder;
     SharedState state;
     state.AppFolder = folder.Path();
@@ -78,6 +78,9 @@ TEST(EditorRealBox, ChangeIsNotLeftPressedAfterItsMessage) {
     auto* change = window.findChild<QPushButton*>(u"Command18"_s);
     EXPECT_EQ(CloseRealBoxes([change] { QTest::mousePress(change, Qt::LeftButton); }).size(), 1);
     EXPECT_FALSE(change->isDown());
+    auto* leave = window.findChild<QPushButton*>(u"Command17"_s);
+    EXPECT_EQ(CloseRealBoxes([leave] { leave->click(); }, true).size(), 1);
+    EXPECT_TRUE(window.isVisible());
 }
 
 } // namespace

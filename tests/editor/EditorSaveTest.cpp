@@ -1,5 +1,6 @@
 #include "CodeList.h"
 #include "EditorFixture.h"
+#include "KansoFile.h"
 
 #include <QDir>
 
@@ -8,6 +9,8 @@ using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {
+
+const QString Kan = u"春_一.kan"_s;
 
 class EditorSave : public EditorFixture {
 protected:
@@ -44,6 +47,7 @@ TEST_F(EditorSave, AnExistingFileIsReplacedOnlyWhenTheUserSaysSoWhateverItsLette
         Save();
         EXPECT_EQ(Said(-1), Box(u"xの第一版はすでに存在します。上書きしますか？"_s, YesNo, Title));
         EXPECT_EQ(ReadBytes(folder.File(u"x_一.YWK"_s)) == old, answer == ui::Dialogs::Answer::No);
+        EXPECT_EQ(dialogs.Messages.last().Default, ui::Dialogs::Answer::No); // Enter keeps it
     }
     EXPECT_EQ(Files(), QStringList{u"x_一.YWK"_s});
     EXPECT_EQ(refreshed, 1);
@@ -113,4 +117,54 @@ TEST_F(EditorSave, ALine5FaultKeepsTheHeaderButTheFileCannotBeOverwritten) {
                                        u"「保存せず終了」で編集を終了してください。"_s)}));
     ExpectStillOpen();
     EXPECT_EQ(ReadBytes(folder.File(u"夏_一.Ywk"_s)), broken);
+}
+
+TEST_F(EditorSave, CommentsStayWithTheirEntriesAndAFailedSaveMovesNone) {
+    const QStringList before = {u"序"_s, u"一"_s, u"二"_s, {}, u"跋"_s, {}, {}};
+    const QByteArray autumn = SerializeKanso({{}, u"秋の句に"_s, {}, {}, {}}).value();
+    Store(MakeKushu(1, u"秋"_s));
+    WriteBytes(folder.File(u"秋_一.kan"_s), autumn);
+    const struct {
+        int row;
+        const char* button; // clicked `times` times with `row` selected
+        int times;
+        QString title; // saved as; 秋 is another collection's file
+        bool folderInTheWay;
+        QStringList after;
+    } cases[] = {
+        {1, "Command2", 2, u"春"_s, false, {u"序"_s, u"二"_s, {}, u"一"_s, u"跋"_s, {}, {}}},
+        {1, "Command5", 1, u"春"_s, false, {u"序"_s, u"一"_s, {}, u"二"_s, {}, u"跋"_s, {}, {}}},
+        {3, "Command3", 1, u"春"_s, false, {u"序"_s, u"一"_s, u"二"_s, u"跋"_s, {}, {}}},
+        {1, "Command2", 1, u"秋"_s, false, before},
+        {1, "Command2", 1, u"春"_s, true, before},
+        {2, "Command3", 1, u"春"_s, false, {u"序"_s, u"一"_s, {}, u"跋"_s, {}, {}}},
+    };
+    for (const auto& c : cases) {
+        QDir(folder.Path()).rmdir(u"春_一.Ywk"_s);
+        Store(MakeKushu(3));
+        WriteBytes(folder.File(Kan), SerializeKanso(before).value());
+        OpenChange(u"春_一"_s);
+        Select(c.row);
+        Fill({}, u"名月や"_s);
+        for (int i = 0; i < c.times; ++i) {
+            if (QByteArray(c.button) == "Command3")
+                dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+            Click(c.button);
+        }
+        if (c.folderInTheWay) {
+            ASSERT_TRUE(QFile::remove(folder.File(u"春_一.Ywk"_s)));
+            ASSERT_TRUE(QDir(folder.Path()).mkdir(u"春_一.Ywk"_s));
+        }
+        Line("Text2")->setText(c.title);
+        dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+        Save();
+        EXPECT_EQ(ParseKansoBlocks(ReadBytes(folder.File(Kan))), c.after);
+    }
+    // Only a comment without an entry left has its file kept; 秋's old blocks all went.
+    EXPECT_EQ(QDir(folder.Path()).entryList({u"*.bak"_s}),
+              (QStringList{u"春_一.kan.bak"_s, u"秋_一.kan.bak"_s}));
+    EXPECT_EQ(ReadBytes(folder.File(u"秋_一.kan.bak"_s)), autumn);
+    EXPECT_EQ(ParseKansoBlocks(ReadBytes(folder.File(u"秋_一.kan"_s))), QStringList(7));
+    EXPECT_EQ(Said(-1), Box(u"感想ファイル「春_一.kan」には保存した句集にない句の感想があったため、"
+                            u"元のファイルを「春_一.kan.bak」という名前で残しました。"_s));
 }

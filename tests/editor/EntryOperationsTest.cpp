@@ -64,14 +64,16 @@ QString Refused(const QString& text, const char* focus = nullptr, const QString&
 TEST(AddEntry, InsertsAfterTheSelectedRowUpToJustBeforeBatsu) {
     Kushu k = MakeKushu(2);
     const Kushu before = k;
-    EXPECT_EQ(Summary(AddEntry(k, Row(k, 0), Typed(u"新しい句"_s), Colours(9))),
+    Origins o = LoadedOrigins(6);
+    EXPECT_EQ(Summary(AddEntry(k, o, Row(k, 0), Typed(u"新しい句"_s), Colours(9))),
               u"+1 新しい句; select 1; focus Preface; clear fields"_s);
+    EXPECT_EQ(o, (Origins{0, NewEntry, 1, 2, 3, 4, 5}));
     EXPECT_EQ(k.Entries[1],
               (KuEntry{u"前書き"_s, u"新しい句"_s, u"後書き"_s, u"解説\r\n二行目"_s, Colours(9)}));
     EXPECT_EQ(k.Entries.mid(2), before.Entries.mid(1));
 
     // Just before 跋; a verse of blanks is a verse.
-    EXPECT_EQ(AddEntry(k, Row(k, 3), {{}, u"　 "_s, {}, {}}, Colours(1)).Select, 4);
+    EXPECT_EQ(AddEntry(k, o, Row(k, 3), {{}, u"　 "_s, {}, {}}, Colours(1)).Select, 4);
     EXPECT_EQ(k.Entries[4].Verse, u"　 "_s);
 }
 
@@ -79,10 +81,11 @@ TEST(AddEntry, RefusalsComeInTheirOrderAndChangeNothing) {
     Kushu k = MakeKushu(2);
     k.Entries[2].Verse = u"プロフィール"_s; // a haiku read as a page by its row text
     const Kushu before = k;
+    Origins o = LoadedOrigins(6);
     const QString tail = u"が２行以上になっています。\rクリップボードを使って文字を貼り付ける"
                          u"場合は、\r改行が含まれないように注意してください。"_s;
     auto refused = [&](const Selection& where, const EntryFields& fields, const QString& said) {
-        EXPECT_EQ(Summary(AddEntry(k, where, fields, Colours(1))), said);
+        EXPECT_EQ(Summary(AddEntry(k, o, where, fields, Colours(1))), said);
         EXPECT_EQ(k, before);
     };
     // Line breaks, a line feed alone too, come before the selection is even looked at.
@@ -95,7 +98,7 @@ TEST(AddEntry, RefusalsComeInTheirOrderAndChangeNothing) {
     refused(Row(k, 1), Typed({}), Refused(u"句が入力されていません。"_s, "Verse"));
 
     Kushu full = MakeKushu(MaxKuCount);
-    EXPECT_EQ(Summary(AddEntry(full, Row(full, 5), Typed(u"句"_s), Colours(1))),
+    EXPECT_EQ(Summary(AddEntry(full, o, Row(full, 5), Typed(u"句"_s), Colours(1))),
               Refused(u"これ以上句を追加できません。句は２９９９７句までです。"_s));
     EXPECT_EQ(full.KuCount(), MaxKuCount);
 }
@@ -134,43 +137,49 @@ TEST(ChangeEntry, AnyModifierGivesTheColoursToEveryEntryAfterTheSameRefusals) {
 TEST(DeleteEntry, AsksThenRemovesOnlyHaiku) {
     Kushu k = MakeKushu(2);
     const Kushu before = k;
+    Origins o = LoadedOrigins(6);
     const std::pair<Selection, QString> refusals[] = {
         {{}, u"リストから削除する句を選択して下さい。"_s},
         {Row(k, 0), u"序は削除できません。"_s},
         {{2, u"奥付"_s}, u"奥付は削除できません。"_s}, // a haiku that reads like a page
     };
     for (const auto& [selection, text] : refusals) {
-        EXPECT_EQ(Summary(DeleteEntry(k, selection, true)), Refused(text));
+        EXPECT_EQ(Summary(DeleteEntry(k, o, selection, true)), Refused(text));
         EXPECT_EQ(k, before);
     }
 
-    EXPECT_EQ(Summary(DeleteEntry(k, Row(k, 1), false)),
+    EXPECT_EQ(Summary(DeleteEntry(k, o, Row(k, 1), false)),
               u"ask "_s + Box(u"「"_s + before.Entries[1].Verse + u"」を削除して良いですか?"_s,
                               YesNo, Title));
     EXPECT_EQ(k, before);
-    EXPECT_EQ(Summary(DeleteEntry(k, Row(k, 1), true)), u"-1 ; no selection"_s);
+    EXPECT_EQ(Summary(DeleteEntry(k, o, Row(k, 1), true)), u"-1 ; no selection"_s);
     EXPECT_EQ(k.Entries.mid(1), before.Entries.mid(2));
+    EXPECT_EQ(o, (Origins{0, 2, 3, 4, 5}));
 }
 
 TEST(MoveEntry, StaysAmongTheHaikuAndGoesByPosition) {
     Kushu k = MakeKushu(3);
     const Kushu before = k;
+    Origins o = LoadedOrigins(7);
     for (int row : {-1, 0, 4, 6})
-        EXPECT_EQ(Summary(MoveEntryUp(k, Row(k, row))) + Summary(MoveEntryDown(k, Row(k, row))),
+        EXPECT_EQ(Summary(MoveEntryUp(k, o, Row(k, row))) +
+                      Summary(MoveEntryDown(k, o, Row(k, row))),
                   QString())
             << row;
-    EXPECT_EQ(Summary(MoveEntryUp(k, Row(k, 1))) + Summary(MoveEntryDown(k, Row(k, 3))), QString());
+    EXPECT_EQ(Summary(MoveEntryUp(k, o, Row(k, 1))) + Summary(MoveEntryDown(k, o, Row(k, 3))),
+              QString());
     EXPECT_EQ(k, before);
 
-    EXPECT_EQ(Summary(MoveEntryUp(k, Row(k, 3))),
+    EXPECT_EQ(Summary(MoveEntryUp(k, o, Row(k, 3))),
               u"=2 古池や蛙飛びこむ水の音3; =3 古池や蛙飛びこむ水の音2; select 2"_s);
-    EXPECT_EQ(Summary(MoveEntryDown(k, Row(k, 1))),
+    EXPECT_EQ(Summary(MoveEntryDown(k, o, Row(k, 1))),
               u"=1 古池や蛙飛びこむ水の音3; =2 古池や蛙飛びこむ水の音1; select 2"_s);
     EXPECT_EQ(k.Entries.mid(1, 3),
               (QList<KuEntry>{before.Entries[3], before.Entries[1], before.Entries[2]}));
+    EXPECT_EQ(o, (Origins{0, 3, 1, 2, 4, 5, 6})); // each entry's origin went with it
 
     // A haiku named like a page still moves by its place.
     k.Entries[2].Verse = Batsu;
-    EXPECT_EQ(MoveEntryDown(k, {2, Batsu}).Select, 3);
+    EXPECT_EQ(MoveEntryDown(k, o, {2, Batsu}).Select, 3);
     EXPECT_EQ(k.Entries[3].Verse, Batsu);
 }

@@ -2,6 +2,7 @@
 
 #include "BoxText.h"
 
+#include <QDialog>
 #include <QDir>
 
 using namespace yomiwa;
@@ -47,10 +48,14 @@ TEST_F(CommentSafety, UnwritableCommentsKeepTheCollectionOpenAndAskOnQuitting) {
     for (bool closeBox : {false, true}) {
         dialogs.QueueAnswer(ui::Dialogs::Answer::No);
         closeBox ? void(form->close()) : Button(2)->click();
+        EXPECT_EQ(dialogs.Messages.value(0).Default, ui::Dialogs::Answer::No);
         prompt = OneMessage(YesNo, Title);
         EXPECT_TRUE(prompt.startsWith(u"ファイル「春_一.kan」を保存できません。\r"_s) &&
                     prompt.endsWith(QuitAnyway) && form->isVisible());
     }
+    Button(5)->click(); // nor does the editor open: its save could not carry them
+    EXPECT_TRUE(OneMessage(Ok).endsWith(u"編集画面を開くのを取りやめました。"_s) &&
+                dialogs.ModalWindows.isEmpty());
     // Once the way is clear, they are written.
     ASSERT_TRUE(QDir(folder.Path()).rmdir(u"春_一.kan"_s));
     Open(u"秋_一"_s);
@@ -81,6 +86,33 @@ TEST_F(CommentSafety, MismatchedCommentsFileIsKeptOnceBeforeItIsReplaced) {
     Open(u"春_一"_s); // told once: the file fits now
     Button(2)->click();
     EXPECT_FALSE(QFile::exists(Path(u"春_一.kan.bak3"_s)));
+}
+
+TEST_F(CommentSafety, AfterTheEditorSavedOverItEachCommentIsUnderItsVerse) {
+    const Kushu k = MakeKushu(3);
+    Write(k);
+    Start();
+    Open(u"春_一"_s);
+    for (int row : {3, 2, 1}) {
+        List1()->setCurrentRow(row);
+        Type(u"感想"_s + QString::number(row));
+    }
+    // The editor moves the first verse down twice and saves over the file.
+    dialogs.QueueModal(
+        [](QDialog* pass) { pass->findChild<QPushButton*>(u"Command1"_s)->click(); });
+    dialogs.QueueModal([](QDialog* editor) {
+        editor->findChild<QListWidget*>(u"List1"_s)->setCurrentRow(1);
+        for (const char* button : {"Command2", "Command2", "Command4"})
+            editor->findChild<QPushButton*>(QLatin1String(button))->click();
+    });
+    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+    Choose(u"春_一"_s);
+    Button(6)->click();
+    // Read again from disk, still at the first verse, now the third row.
+    EXPECT_EQ(Rows().mid(1, 3),
+              (QStringList{k.Entries[2].Verse, k.Entries[3].Verse, k.Entries[1].Verse}));
+    EXPECT_EQ(ui::BoxText(Text2()), u"感想1"_s);
+    EXPECT_EQ(form->KansoList().mid(1, 3), (QStringList{u"感想2"_s, u"感想3"_s, u"感想1"_s}));
 }
 
 } // namespace
