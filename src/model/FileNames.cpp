@@ -4,7 +4,6 @@
 #include "FileIo.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 
 namespace yomiwa {
