@@ -103,6 +103,8 @@ private:
 
     // Writes the comments of the open collection; the message for the user on failure.
     QString WriteComments();
+    // Before a print or an export.
+    void SaveCommentsFirst();
     QString KeepMismatchedComments(const QString& fileName);
     // The comments file of that name as it exists, whatever the letter case of its name.
     QString CommentsPath(const QString& fileName) const;
