@@ -121,12 +121,17 @@ void QtDialogs::PrintPreview(QWidget* parent, const std::function<void(QPrinter&
         column->insertWidget(0, label); // above the tool bar and the pages
     }
     // The preview records its pages as pictures; printing goes through the printer's own
-    // engine.
-    QObject::connect(
-        &preview, &QPrintPreviewDialog::paintRequested, &preview, [&paint](QPrinter* target) {
-            const bool recorded = target->paintEngine()->type() == QPaintEngine::Picture;
-            paint(*target, recorded ? PaintFor::Preview : PaintFor::Printing);
-        });
+    // engine. The print dialog puts its default paper back when it does not list the one
+    // prepared (a tanzaku): the pages are printed on the paper they were drawn for.
+    QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
+                     [&prepare, &paint](QPrinter* target) {
+                         if (target->paintEngine()->type() == QPaintEngine::Picture) {
+                             paint(*target, PaintFor::Preview);
+                             return;
+                         }
+                         prepare(*target);
+                         paint(*target, PaintFor::Printing);
+                     });
     preview.exec();
 }
 
