@@ -56,15 +56,27 @@ int ScriptedDialogs::Choose(QWidget*, const QString&, const QString&, const QStr
 }
 
 void ScriptedDialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)>& prepare,
-                                   const std::function<void(QPrinter&)>& paint) {
+                                   const std::function<void(QPrinter&, ui::PaintFor)>& paint,
+                                   const QString& note) {
     ++PrintPreviews;
-    if (PrintTo.isEmpty())
-        return;
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(PrintTo);
-    prepare(printer);
-    paint(printer);
+    PreviewNote = note;
+    for (const auto& [file, purpose] :
+         {std::pair{PreviewTo, ui::PaintFor::Preview}, {PrintTo, ui::PaintFor::Printing}}) {
+        if (file.isEmpty())
+            continue;
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(file);
+        prepare(printer);
+        paint(printer, purpose);
+    }
+}
+
+ui::Progress ScriptedDialogs::ShowProgress(QWidget*, const QString&, int, bool) {
+    return [this](int done) {
+        ProgressSteps.append(done);
+        return CancelAt < 0 || done < CancelAt;
+    };
 }
 
 QStringList ScriptedDialogs::Said() const {

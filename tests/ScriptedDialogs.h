@@ -37,9 +37,14 @@ public:
                          const QString& filter) override;
     int Choose(QWidget* parent, const QString& caption, const QString& prompt,
                const QStringList& choices) override;
-    // Prints what the preview would show into the PDF file PrintTo, when set.
+    // Draws what the preview shows into the PDF file PreviewTo and what is printed into
+    // PrintTo, each when set.
     void PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,
-                      const std::function<void(QPrinter&)>& paint) override;
+                      const std::function<void(QPrinter&, ui::PaintFor)>& paint,
+                      const QString& note = {}) override;
+    // Records every step in ProgressSteps; cancels at step CancelAt.
+    ui::Progress ShowProgress(QWidget* parent, const QString& label, int total,
+                              bool cancellable) override;
 
     // Answers to Yes/No questions, in order.
     void QueueAnswer(Answer answer) { m_answers.push_back(answer); }
@@ -54,7 +59,9 @@ public:
     QList<Message> Messages;
     QList<QString> ModalWindows; // objectName of every window shown modally
     int PrintPreviews = 0;
-    QString PrintTo;
+    QString PreviewTo, PrintTo, PreviewNote;
+    QList<int> ProgressSteps;
+    int CancelAt = -1;
 
     // A message box as one text, so that one comparison checks prompt, style and title.
     static QString Box(const QString& prompt, ui::MsgStyle style = ui::MsgStyle::Ok,

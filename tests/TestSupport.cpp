@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <sys/resource.h>
+
 namespace yomiwa::test {
 
 QStringList CloseRealBoxes(const std::function<void()>& act, bool enter) {
@@ -32,6 +35,17 @@ QStringList CloseRealBoxes(const std::function<void()>& act, bool enter) {
 
 Folder::Folder() {
     EXPECT_TRUE(m_dir.isValid());
+}
+
+QString WithFileSizeLimit(qint64 limit, const std::function<QString()>& write) {
+    std::signal(SIGXFSZ, SIG_IGN); // a failed write, not the end of the test
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    const rlimit small{rlim_t(limit), old.rlim_max};
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const QString message = write();
+    setrlimit(RLIMIT_FSIZE, &old);
+    return message;
 }
 
 QByteArray ReadBytes(const QString& path) {

@@ -33,6 +33,10 @@ private:
 // through a real modal box.
 QStringList CloseRealBoxes(const std::function<void()>& act, bool enter = false);
 
+// Runs `write` with files limited to `limit` bytes, which makes a write fail part way as a
+// full disk does; returns its message.
+QString WithFileSizeLimit(qint64 limit, const std::function<QString()>& write);
+
 QByteArray ReadBytes(const QString& path);
 void WriteBytes(const QString& path, const QByteArray& bytes);
 QByteArray Sjis(const QString& text);

@@ -13,6 +13,28 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 constexpr qreal MarkWidth = 0.1; // millimetres: a hairline that still prints
+
+// Passes the writes on to the file and remembers the first that failed: the PDF writer does
+// not look at what its writes return, and would go on drawing every page for a full disk.
+class WatchedDevice : public QIODevice {
+public:
+    explicit WatchedDevice(QIODevice& file)
+        : m_file(file) {
+        open(QIODevice::WriteOnly);
+    }
+    bool Failed() const { return m_failed; }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override {
+        m_failed = m_failed || m_file.write(data, size) != size;
+        return m_failed ? -1 : size;
+    }
+
+private:
+    QIODevice& m_file;
+    bool m_failed = false;
+};
 } // namespace
 
 void PrepareDevice(QPagedPaintDevice& device, SheetLayout layout) {
@@ -21,7 +43,7 @@ void PrepareDevice(QPagedPaintDevice& device, SheetLayout layout) {
 }
 
 bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringList& rows,
-                 PageRange pages, SheetLayout layout) {
+                 PageRange pages, SheetLayout layout, const PagesDrawn& drawn) {
     const Sheet sheet = SheetOf(layout);
     QPainter painter;
     if (!painter.begin(&device))
@@ -41,16 +63,22 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
             painter.setPen(QPen(Qt::black, MarkWidth));
             painter.drawLines(sheet.CutMarks);
         }
+        if (drawn && !drawn(done + onSheet)) {
+            painter.end();
+            return false;
+        }
     }
     return painter.end();
 }
 
 Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
-                SheetLayout layout) {
-    return SaveFileWith(
+                SheetLayout layout, const PagesDrawn& drawn) {
+    bool stopped = false;
+    const Status written = SaveFileWith(
         path,
         [&](QIODevice& device) {
-            QPdfWriter writer(&device);
+            WatchedDevice out(device);
+            QPdfWriter writer(&out);
             writer.setTitle(kushu.Title);
             writer.setCreator(u"Yomiwa"_s);
             // Qt's PDF cannot map vertical glyph forms back to characters: the text travels
@@ -59,9 +87,18 @@ Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows
                                      PagesText(kushu, rows, pages.First, pages.Count),
                                      u"text/plain"_s);
             PrepareDevice(writer, layout);
-            return PaintSheets(writer, kushu, rows, pages, layout);
+            // Each sheet goes to the file as the next begins: a failed write ends the drawing.
+            const bool painted = PaintSheets(writer, kushu, rows, pages, layout, [&](int done) {
+                stopped = !out.Failed() && drawn && !drawn(done);
+                return !out.Failed() && !stopped;
+            });
+            return painted && !out.Failed();
         },
         WriteKind::Export);
+    if (stopped)
+        return Status::Failure(
+            u"ファイル「%1」への書き出しを取りやめました。"_s.arg(DisplayName(path)));
+    return written;
 }
 
 Status WritePng(const QString& path, const StripPage& page, int scale) {

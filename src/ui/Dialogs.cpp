@@ -5,10 +5,16 @@
 #include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMessageBox>
+#include <QPaintEngine>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QPushButton>
+#include <QVBoxLayout>
+
+#include <memory>
 
 namespace yomiwa::ui {
 
@@ -65,7 +71,28 @@ int Dialogs::Choose(QWidget*, const QString&, const QString&, const QStringList&
 }
 
 void Dialogs::PrintPreview(QWidget*, const std::function<void(QPrinter&)>&,
-                           const std::function<void(QPrinter&)>&) {}
+                           const std::function<void(QPrinter&, PaintFor)>&, const QString&) {}
+
+// No window, and no one to cancel.
+Progress Dialogs::ShowProgress(QWidget*, const QString&, int, bool) {
+    return [](int) {
+        return true;
+    };
+}
+
+Progress QtDialogs::ShowProgress(QWidget* parent, const QString& label, int total,
+                                 bool cancellable) {
+    auto window = std::make_shared<QProgressDialog>(
+        label, cancellable ? u"キャンセル"_s : QString(), 0, total, parent);
+    window->setWindowTitle(DefaultMessageTitle());
+    // Window-modal: each step then lets the window repaint and the button be pressed.
+    window->setWindowModality(Qt::WindowModal);
+    window->setMinimumDuration(500);
+    return [window, cancellable](int done) {
+        window->setValue(done);
+        return !(cancellable && window->wasCanceled());
+    };
+}
 
 QString QtDialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                 const QString& filter) {
@@ -80,13 +107,31 @@ int QtDialogs::Choose(QWidget* parent, const QString& caption, const QString& pr
 }
 
 void QtDialogs::PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,
-                             const std::function<void(QPrinter&)>& paint) {
+                             const std::function<void(QPrinter&, PaintFor)>& paint,
+                             const QString& note) {
     QPrinter printer(QPrinter::HighResolution);
     prepare(printer);
     QPrintPreviewDialog preview(&printer, parent);
     preview.setWindowTitle(u"印刷プレビュー"_s);
+    if (auto* column = qobject_cast<QVBoxLayout*>(preview.layout()); column && !note.isEmpty()) {
+        auto* label = new QLabel(note, &preview);
+        label->setObjectName(u"PreviewNote"_s);
+        label->setWordWrap(true);
+        label->setMargin(6);
+        column->insertWidget(0, label); // above the tool bar and the pages
+    }
+    // The preview records its pages as pictures; printing goes through the printer's own
+    // engine. The print dialog puts its default paper back when it does not list the one
+    // prepared (a tanzaku): the pages are printed on the paper they were drawn for.
     QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, &preview,
-                     [&paint](QPrinter* target) { paint(*target); });
+                     [&prepare, &paint](QPrinter* target) {
+                         if (target->paintEngine()->type() == QPaintEngine::Picture) {
+                             paint(*target, PaintFor::Preview);
+                             return;
+                         }
+                         prepare(*target);
+                         paint(*target, PaintFor::Printing);
+                     });
     preview.exec();
 }
 

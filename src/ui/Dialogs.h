@@ -21,6 +21,13 @@ enum class MsgStyle { Ok = 0, YesNo = 4, Notice = 8 };
 // The program's name and version, as window captions and confirmations show it.
 QString ProgramTitle();
 
+// A long task's progress as the reader sees it: told how many steps are done, it answers
+// false once the reader has cancelled.
+using Progress = std::function<bool(int done)>;
+
+// What a print preview's pages are drawn for: the preview, or the printer.
+enum class PaintFor { Preview, Printing };
+
 // Every message box, colour dialog and modal window goes through this service, so that
 // tests can script the answers and read what was shown.
 class Dialogs {
@@ -48,9 +55,16 @@ public:
     virtual int Choose(QWidget* parent, const QString& caption, const QString& prompt,
                        const QStringList& choices);
     // A print preview: `prepare` sets the printer's paper, `paint` draws the pages whenever
-    // the preview or the printing needs them; the reader prints from the preview.
+    // the preview or the printing needs them, told which; `note`, unless empty, stands above
+    // the pages. The reader prints from the preview.
     virtual void PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,
-                              const std::function<void(QPrinter&)>& paint);
+                              const std::function<void(QPrinter&, PaintFor)>& paint,
+                              const QString& note = {});
+    // The progress of a task of `total` steps, in a window over `parent` that shows if the
+    // task takes a while, with a Cancel button when `cancellable`; the window closes when
+    // the returned function goes.
+    virtual Progress ShowProgress(QWidget* parent, const QString& label, int total,
+                                  bool cancellable);
 };
 
 // The real thing: QMessageBox, QColorDialog, QDialog::exec().
@@ -65,7 +79,10 @@ public:
     int Choose(QWidget* parent, const QString& caption, const QString& prompt,
                const QStringList& choices) override;
     void PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,
-                      const std::function<void(QPrinter&)>& paint) override;
+                      const std::function<void(QPrinter&, PaintFor)>& paint,
+                      const QString& note = {}) override;
+    Progress ShowProgress(QWidget* parent, const QString& label, int total,
+                          bool cancellable) override;
 };
 
 // The title of a message box given no title of its own.

@@ -1,6 +1,7 @@
 #include "MainForm.h"
 
 #include "ExportFiles.h"
+#include "FileIo.h"
 #include "PageList.h"
 #include "Shapes.h"
 
@@ -93,15 +94,29 @@ void MainForm::ExportPdf_Click() {
     const auto choice = AskPagesAndPaper(m_dialogs, this, PdfCaption, current, m_list1->count());
     if (!choice)
         return;
-    const Kushu& kushu = m_kushu;
     QString path = m_dialogs.SaveFileName(
-        this, PdfCaption, QDir::homePath() + u'/' + kushu.Title + u".pdf"_s, u"PDF (*.pdf)"_s);
+        this, PdfCaption, QDir::homePath() + u'/' + m_kushu.Title + u".pdf"_s, u"PDF (*.pdf)"_s);
     if (path.isEmpty())
         return;
     path = WithSuffix(path, u".pdf"_s);
+    // Whatever happens during a long run, the shown comment is on the disk already; a
+    // failure here is said when the collection is left, as ever.
+    (void)StoreAndWriteComments();
+    // A copy: events run while the progress shows, and a hand-over may open another
+    // collection meanwhile.
+    const Kushu kushu = m_kushu;
+    const auto [pages, layout] = *choice;
+    ui::Progress progress = m_dialogs.ShowProgress(
+        this, u"「%1」に書き出しています…"_s.arg(DisplayName(path)), pages.Count, true);
+    bool cancelled = false;
     const Status written =
-        print::WritePdf(path, kushu, PageRows(kushu), choice->first, choice->second);
-    if (!written.ok())
+        print::WritePdf(path, kushu, PageRows(kushu), pages, layout, [&](int drawn) {
+            cancelled = !progress(drawn);
+            return !cancelled;
+        });
+    progress = nullptr; // closes the window before any message
+    // Cancelled, nothing is written and an older file stays: the reader knows, nothing to say.
+    if (!written.ok() && !cancelled)
         m_dialogs.MsgBox(this, written.error(), ui::MsgStyle::Notice);
 }
 
@@ -136,17 +151,33 @@ void MainForm::Print_Click() {
     if (!choice)
         return;
     const auto [pages, layout] = *choice;
-    const Kushu& kushu = m_kushu;
+    (void)StoreAndWriteComments();
+    const Kushu kushu = m_kushu; // a copy, as for an export
     const QStringList rows = PageRows(kushu);
+    const print::PageRange previewed{pages.First, qMin(pages.Count, print::PreviewPageLimit)};
+    const QString note =
+        previewed.Count == pages.Count
+            ? QString()
+            : u"ページが多いため、プレビューには全%1ページのうち最初の%2ページだけを表示して"
+              u"います。印刷すると%1ページすべてを印刷します。"_s.arg(pages.Count)
+                  .arg(previewed.Count);
     m_dialogs.PrintPreview(
         this,
         [layout](QPrinter& printer) {
             printer.setFullPage(true);
             print::PrepareDevice(printer, layout);
         },
-        [&kushu, &rows, pages, layout](QPrinter& printer) {
-            print::PaintSheets(printer, kushu, rows, pages, layout);
-        });
+        [&](QPrinter& printer, ui::PaintFor purpose) {
+            if (purpose == ui::PaintFor::Preview) {
+                print::PaintSheets(printer, kushu, rows, previewed, layout);
+                return;
+            }
+            // A print already sent cannot be called back: the progress has no Cancel.
+            print::PaintSheets(
+                printer, kushu, rows, pages, layout,
+                m_dialogs.ShowProgress(this, u"印刷しています…"_s, pages.Count, false));
+        },
+        note);
 }
 
 } // namespace yomiwa::viewer

@@ -12,12 +12,10 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <fcntl.h>
 #include <functional>
 #include <future>
 #include <sys/mount.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -63,18 +61,6 @@ QString ReadError(const QString& path, int what) {
     return what == 0   ? ReadKushuFile(path).Error
            : what == 1 ? ReadKushuHeader(path, 4).error()
                        : ReadKansoFile(file.path() + u'/', file.fileName(), 0).Error;
-}
-
-// The file-size limit makes a write fail part way, as a full disk does.
-QString WithFileSizeLimit(rlim_t limit, const std::function<QString()>& write) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit old{};
-    getrlimit(RLIMIT_FSIZE, &old);
-    const rlimit small{limit, old.rlim_max};
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString message = write();
-    setrlimit(RLIMIT_FSIZE, &old);
-    return message;
 }
 
 } // namespace

@@ -115,6 +115,40 @@ TEST_F(WindowExport, KeysAndStripMenuExportAndPrintTheListedPages) {
                 qAbs(printed.Points.width() - 171.8) < 1);
 }
 
+// Past the preview's bound only the first pages are previewed, and said so, but every page
+// is printed. A cancel stops an export silently, a full disk at once with the message; either
+// leaves the old file as it was, and no other. The shown comment is on the disk first.
+TEST_F(WindowExport, ThePreviewIsBoundedAndAnExportStopsAtACancelOrAFullDisk) {
+    Write(MakeKushu(120)); // 124 pages
+    Start();
+    Open(u"春_一"_s);
+    Type(u"書きかけ"_s);
+    for (const int choice : {1, 0, 0, 1, 0, 0, 1, 0}) // print every page on tanzaku; twice a PDF
+        dialogs.QueueChoice(choice);
+    dialogs.PreviewTo = Path(u"プレビュー.pdf"_s), dialogs.PrintTo = Path(u"印刷.pdf"_s);
+    Key(Qt::Key_P);
+    EXPECT_EQ(ProbePdf(dialogs.PreviewTo).Pages, PreviewPageLimit);
+    EXPECT_EQ(ProbePdf(dialogs.PrintTo).Pages, 124);
+    EXPECT_EQ(dialogs.PreviewNote, u"ページが多いため、プレビューには全124ページのうち最初の"_s +
+                                       u"100ページだけを表示しています。印刷すると124ページ"_s +
+                                       u"すべてを印刷します。"_s);
+    EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s).value(0), u"書きかけ"_s);
+
+    WriteBytes(Path(u"句集.pdf"_s), "old");
+    dialogs.QueueFileName(Path(u"句集.pdf"_s)), dialogs.QueueFileName(Path(u"句集.pdf"_s));
+    dialogs.CancelAt = 10;
+    Key(Qt::Key_E);
+    EXPECT_TRUE(dialogs.ProgressSteps.back() == 10 && dialogs.Messages.isEmpty());
+    dialogs.CancelAt = -1;
+    WithFileSizeLimit(64 * 1024, [this] { return Key(Qt::Key_E), QString(); });
+    EXPECT_LT(dialogs.ProgressSteps.back(), 100); // pages drawn
+    EXPECT_EQ(OneMessage(MsgStyle::Notice),
+              u"ファイル「句集.pdf」に書き出せません。\r"_s +
+                  u"ディスクの空きが足りないか、書き込み中にエラーが起きました。"_s);
+    EXPECT_EQ(ReadBytes(Path(u"句集.pdf"_s)), QByteArray("old"));
+    EXPECT_EQ(QDir(folder.Path()).entryList({u"*.pdf*"_s}, QDir::Files | QDir::Hidden).size(), 3);
+}
+
 // The image at 1× is the reading window's strip: same typesetting, same colours.
 TEST_F(WindowExport, ImageAtOneTimesMatchesTheWindowsStrip) {
     const QString sample = QDir(QStringLiteral(YOMIWA_SAMPLES_DIR)).entryList({u"*.Ywk"_s})[0];
