@@ -124,16 +124,20 @@ public:
         for (qsizetype u = from; u < to; ++u) {
             const Unit& unit = m_units[u];
             const qreal unitTop = top;
-            top = Cells(line, m_base, unit.firstCell, unit.endCell, size, unit.extra, centre, top);
+            top = Cells(line, m_base, unit.firstCell, unit.endCell, size, unit.extra, m_out.pitch,
+                        centre, top);
             if (unit.reading < 0)
                 continue;
+            // A face of whole pixels may make a reading a little taller than half its base's
+            // size allows for: it is then set closer, so as not to reach past its base.
             const ColumnLayout& reading = m_readings[unit.reading];
             const qreal height = HeightOf(reading) * rubySize * m_out.pitch;
-            Cells(ruby, reading, 0, reading.cells.size(), rubySize, 0, rubyCentre,
-                  unitTop + (top - unitTop - height) / 2);
+            const qreal closer = height > top - unitTop ? (top - unitTop) / height : 1;
+            Cells(ruby, reading, 0, reading.cells.size(), rubySize, 0, m_out.pitch * closer,
+                  rubyCentre, unitTop + (top - unitTop - height * closer) / 2);
         }
         if (ellipsis)
-            Cells(line, m_ellipsis, 0, m_ellipsis.cells.size(), size, 0, centre, top);
+            Cells(line, m_ellipsis, 0, m_ellipsis.cells.size(), size, 0, m_out.pitch, centre, top);
         m_out.pieces.append(line);
         if (!ruby.cells.isEmpty())
             m_out.pieces.append(ruby);
@@ -142,10 +146,9 @@ public:
 
 private:
     // Appends cells of `source` scaled by `size`, each grown by `extra` at the source's size
-    // and then tightened by the pitch with its glyphs centred in it; returns the next top.
+    // and then tightened by `pitch` with its glyphs centred in it; returns the next top.
     qreal Cells(ColumnLayout& target, const ColumnLayout& source, qsizetype first, qsizetype end,
-                qreal size, qreal extra, qreal centre, qreal top) {
-        const qreal pitch = m_out.pitch;
+                qreal size, qreal extra, qreal pitch, qreal centre, qreal top) {
         for (qsizetype c = first; c < end; ++c) {
             const ColumnCell& cell = source.cells[c];
             const qreal natural = cell.advance + extra;

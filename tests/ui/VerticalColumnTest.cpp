@@ -244,6 +244,17 @@ TEST(Ruby, ReadingsStandRightOfTheirBasesInsideTheStrip) {
     for (const ColumnCell& cell : readings.cells)
         EXPECT_TRUE(HasInk(image, CellBox(readings, cell, Verse.topLeft())));
     EXPECT_FALSE(InkOutside(image, Allowed(Verse, VerseFont())));
+
+    // A face of an odd number of pixels has readings a little over half its size, and at the
+    // smallest size too: a reading then stands closer, never above or below its base.
+    for (const QString& marked :
+         {u"蜩《ひぐらし》"_s, u"蜩《ひぐらし》"_s + Haiku + Haiku + Haiku}) {
+        const StripLayout small = Fit(marked, MakeFont(Face::Mincho, 11.25), QSize(17, 289));
+        const QList<ColumnCell>& reading = small.pieces.at(1).cells;
+        const ColumnCell& base = small.pieces[0].cells[0];
+        EXPECT_GE(reading.first().top, base.top) << small.size;
+        EXPECT_LE(reading.last().top + reading.last().advance, base.top + base.advance + 1e-9);
+    }
 }
 
 } // namespace
