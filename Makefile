@@ -7,7 +7,10 @@ SHELL := /bin/bash
 BUILD      ?= build
 JOBS       ?= $(shell nproc)
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_read_kushu fuzz_read_kanso fuzz_decode_code_list
+# An input that takes longer than this many seconds is a fault (a reader gone slow).
+FUZZ_TIMEOUT ?= 10
+FUZZ_TARGETS := fuzz_read_kushu fuzz_read_kanso fuzz_decode_code_list fuzz_strip_layout \
+                fuzz_tool_json
 
 .PHONY: all deps build run test package bench fuzz clean
 
@@ -48,7 +51,8 @@ fuzz: deps
 	@for t in $(FUZZ_TARGETS); do \
 	  mkdir -p fuzz-corpus/$$t; \
 	  echo "== $$t for $(FUZZ_SECONDS) s"; \
-	  if ! build-fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	  if ! build-fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) \
+	      -print_final_stats=1 \
 	      fuzz-corpus/$$t fuzz/seeds > build-fuzz/$$t.log 2>&1; then \
 	    tail -n 60 build-fuzz/$$t.log; exit 1; \
 	  fi; \

@@ -1,10 +1,14 @@
 // Painting one full verse column of the viewer's strip: the vertical typesetting against
-// the plain per-character drawing the column used before, in the same run; and a verse
-// with readings and a 60-character verse, fitted to the column, against the fitting verse.
+// the plain per-character drawing the column used before, in the same run; a verse with
+// readings and a 60-character verse, fitted to the column, against the fitting verse; and
+// verses of 20 000 to 200 000 long-vowel marks, vertical lines or reading marks, whose
+// times must grow no faster than their length.
 
+#include "BenchMain.h"
 #include "ColumnLayout.h"
 #include "Faces.h"
-#include "BenchMain.h"
+#include "RubyText.h"
+#include "StripColumn.h"
 #include "StripColumnPainter.h"
 #include "StripText.h"
 #include "Twips.h"
@@ -144,9 +148,8 @@ void BM_FittedColumnPaint(benchmark::State& state) {
 BENCHMARK(BM_FittedColumnPaint)->Arg(0)->Arg(1)->Arg(2);
 
 // A paint after the text changed: reading the marks, shaping, fitting, painting.
-void BM_FittedColumnLayOutAndPaint(benchmark::State& state) {
+void FitAndPaint(benchmark::State& state, const QString& text) {
     QImage image = ColumnImage();
-    const QString text = FittedVerse(int(state.range(0)));
     const QFont font = VerseFont();
     const VerticalShaper shaper(font);
     for (auto _ : state) {
@@ -157,6 +160,10 @@ void BM_FittedColumnLayOutAndPaint(benchmark::State& state) {
         DrawStripColumn(painter, layout);
     }
 }
+
+void BM_FittedColumnLayOutAndPaint(benchmark::State& state) {
+    FitAndPaint(state, FittedVerse(int(state.range(0))));
+}
 BENCHMARK(BM_FittedColumnLayOutAndPaint)->Arg(0)->Arg(1)->Arg(2);
 
 // Readings and a long verse against the fitting verse, as the column paints them.
@@ -164,5 +171,73 @@ const bench::Ratio RubyPaint("BM_FittedColumnPaint/1", "BM_VerticalColumnPaint")
 const bench::Ratio LongPaint("BM_FittedColumnPaint/2", "BM_VerticalColumnPaint");
 const bench::Ratio RubyLayOut("BM_FittedColumnLayOutAndPaint/1", "BM_VerticalColumnLayOutAndPaint");
 const bench::Ratio LongLayOut("BM_FittedColumnLayOutAndPaint/2", "BM_VerticalColumnLayOutAndPaint");
+
+// A verse made of one mark over and over: ー (a vertical line in the column), a typed ｜
+// (that may start a base), 《 (that may open a reading), or all three with kanji, kana and
+// readings in between.
+QString LongVerse(int kind, int length) {
+    static const QString units[] = {u"ー"_s, u"｜"_s, u"《"_s, u"漢《かん》ー｜字《ー"_s};
+    QString text;
+    text.reserve(length + units[kind].size());
+    while (text.size() < length)
+        text += units[kind];
+    return text.left(length);
+}
+
+void LongVerseArguments(benchmark::internal::Benchmark* b) {
+    for (int kind = 0; kind < 4; ++kind)
+        for (int length : {20000, 50000, 200000})
+            b->Args({kind, length});
+    b->Unit(benchmark::kMillisecond);
+}
+
+// Every cell of a long verse: reading the marks, shaping and laying out the whole column.
+void BM_LongVerseWholeColumn(benchmark::State& state) {
+    const QString text = LongVerse(int(state.range(0)), int(state.range(1)));
+    const QFont font = VerseFont();
+    const VerticalShaper shaper(font);
+    for (auto _ : state) {
+        const ColumnLayout layout =
+            LayOutColumn(ToStripText(ParseRuby(text).base), shaper, font, ColumnWidth);
+        benchmark::DoNotOptimize(layout.cells.size());
+    }
+}
+BENCHMARK(BM_LongVerseWholeColumn)->Apply(LongVerseArguments);
+
+// A long verse as the window shows it after a change: fitted to the column and painted.
+void BM_LongVerseFittedAndPainted(benchmark::State& state) {
+    FitAndPaint(state, LongVerse(int(state.range(0)), int(state.range(1))));
+}
+BENCHMARK(BM_LongVerseFittedAndPainted)->Apply(LongVerseArguments);
+
+// A keystroke in the editor's verse field when the verse is 200 000 characters long: the
+// preview column takes the new text, fits it (and its tooltip) and paints. A frame is 16 ms.
+void BM_LongVerseKeystrokeInPreview(benchmark::State& state) {
+    QWidget strip;
+    strip.resize(ColumnWidth * 4, ColumnHeight);
+    StripColumn column(&strip);
+    column.setFont(VerseFont());
+    column.SetColumnGeometry(QRect(ColumnWidth, 0, ColumnWidth, ColumnHeight));
+    QImage image(column.size(), QImage::Format_ARGB32_Premultiplied);
+    QString text = LongVerse(int(state.range(0)), 200000);
+    for (auto _ : state) {
+        text[text.size() / 2] = text[text.size() / 2] == u'あ' ? u'い' : u'あ';
+        column.SetText(text);
+        column.render(&image);
+    }
+}
+BENCHMARK(BM_LongVerseKeystrokeInPreview)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// Ten times the text, against the shortest: about ten when the time grows with the length.
+const bench::Ratio WholeLines("BM_LongVerseWholeColumn/1/200000",
+                              "BM_LongVerseWholeColumn/1/20000");
+const bench::Ratio WholeMarks("BM_LongVerseWholeColumn/2/200000",
+                              "BM_LongVerseWholeColumn/2/20000");
+const bench::Ratio WholeMixed("BM_LongVerseWholeColumn/3/200000",
+                              "BM_LongVerseWholeColumn/3/20000");
+const bench::Ratio FittedLines("BM_LongVerseFittedAndPainted/1/200000",
+                               "BM_LongVerseFittedAndPainted/1/20000");
+const bench::Ratio FittedMixed("BM_LongVerseFittedAndPainted/3/200000",
+                               "BM_LongVerseFittedAndPainted/3/20000");
 
 } // namespace

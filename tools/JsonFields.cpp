@@ -11,6 +11,19 @@ QString NotAnObjectMessage() {
     return u"JSON の一番外側はオブジェクト { ... } でなければなりません。"_s;
 }
 
+QString WithFileLineBreaks(const QString& text) {
+    if (!text.contains(u'\r'))
+        return text;
+    QString lines;
+    lines.reserve(text.size() + 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        lines += text[i];
+        if (text[i] == u'\r' && (i + 1 == text.size() || text[i + 1] != u'\n'))
+            lines += u'\n';
+    }
+    return lines;
+}
+
 QString JsonFields::Place(const QString& key) const {
     return m_place.isEmpty() ? key : m_place + u"."_s + key;
 }

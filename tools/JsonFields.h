@@ -13,6 +13,10 @@ namespace yomiwa::tool {
 // The fault of a JSON text that is not one object, whatever it was to hold.
 QString NotAnObjectMessage();
 
+// A text of several lines with the line breaks the files have: a lone CR ends a line there,
+// so it becomes CR LF, and the file reads back as it was given.
+QString WithFileLineBreaks(const QString& text);
+
 // Reads the fields of one JSON object, keeping the first fault as a message that names the
 // place ("entries[3].verse").
 class JsonFields {

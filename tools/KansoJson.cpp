@@ -47,7 +47,7 @@ Result<QStringList> CommentsFromJson(const QJsonValue& root) {
             return Comments::Failure(
                 u"「%1[%2]」は文字列でなければなりません。"_s.arg(CommentsKey).arg(i));
         }
-        comments.append(array->at(i).toString());
+        comments.append(WithFileLineBreaks(array->at(i).toString()));
     }
     return comments;
 }

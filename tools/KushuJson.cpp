@@ -75,7 +75,7 @@ std::optional<ReadEntry> EntryFromJson(const QJsonValue& value, int index, QStri
     const std::optional<QString> commentary = fields.Text(CommentaryKey);
     if (!commentary)
         return std::nullopt;
-    read.Entry.Commentary = *commentary;
+    read.Entry.Commentary = WithFileLineBreaks(*commentary);
     const std::optional<QList<qint32>> colours = fields.Integers(ColoursKey, ColourSlotCount);
     if (!colours)
         return std::nullopt;

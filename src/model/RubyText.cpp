@@ -34,16 +34,26 @@ qsizetype KanjiRunStart(const QString& text, qsizetype from, qsizetype end) {
     return begin;
 }
 
-// The reading that starts after a 《 at `open`, and the position of its 》; -1 when there is
-// no well-formed reading there.
+// The position of the 》 that closes a well-formed reading after a 《 at `open`; -1 when
+// there is none. Only the kana right after the 《 are looked at, so no character is looked
+// at twice however many 《 there are.
 qsizetype ReadingEnd(const QString& text, qsizetype open) {
-    const qsizetype close = text.indexOf(ReadingClose, open + 1);
-    if (close <= open + 1)
-        return -1;
-    for (qsizetype i = open + 1; i < close; ++i)
-        if (!IsKana(text[i]))
+    qsizetype close = open + 1;
+    while (close < text.size() && IsKana(text[close]))
+        ++close;
+    return close > open + 1 && close < text.size() && text[close] == ReadingClose ? close : -1;
+}
+
+// The 《 that ends the base after a ｜ at `start`: the first 《 before any other ｜ or 》;
+// -1 when there is none. The search stops at the next ｜, so it covers each character once.
+qsizetype BaseEnd(const QString& text, qsizetype start) {
+    for (qsizetype i = start + 1; i < text.size(); ++i) {
+        if (text[i] == ReadingOpen)
+            return i;
+        if (text[i] == BaseStart || text[i] == ReadingClose)
             return -1;
-    return close;
+    }
+    return -1;
 }
 
 } // namespace
@@ -57,13 +67,11 @@ RubyText ParseRuby(const QString& text) {
     while (i < text.size()) {
         const QChar c = text[i];
         if (c == BaseStart) {
-            const qsizetype open = text.indexOf(ReadingOpen, i + 1);
+            const qsizetype open = BaseEnd(text, i);
             const qsizetype close = open > i + 1 ? ReadingEnd(text, open) : -1;
-            const QStringView base =
-                QStringView(text).sliced(i + 1, std::max<qsizetype>(open - i - 1, 0));
-            if (close > 0 && !base.contains(BaseStart) && !base.contains(ReadingClose)) {
+            if (close > 0) {
                 const qsizetype begin = result.base.size();
-                result.base += base;
+                result.base += QStringView(text).sliced(i + 1, open - i - 1);
                 result.rubies.append(
                     {begin, result.base.size(), text.sliced(open + 1, close - open - 1)});
                 free = result.base.size();

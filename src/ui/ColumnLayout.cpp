@@ -197,6 +197,7 @@ ColumnLayout LayOutColumn(const QString& text, const VerticalShaper& shaper, con
     const QList<Glyph> shaped = shaper.ShapeVertical(text, upright);
     const QList<Cluster> clusters = ClustersOf(shaped, text.size());
     const QList<bool> pairs = SideBySidePairs(text);
+    layout.cells.reserve(clusters.size());
     layout.glyphs.reserve(shaped.size());
     layout.positions.reserve(shaped.size());
 

@@ -5,6 +5,7 @@
 #include "VerticalShaper.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -72,12 +73,23 @@ ColumnLayout EmptyLike(const ColumnLayout& layout, qreal size) {
     return empty;
 }
 
+// The scale nearest `scale` (rounded by `round`) at which a face of `pixels` pixels is a
+// whole number of pixels: Qt sets a font's face in whole pixels, and keeps its glyphs only
+// for a face it set.
+template <typename Round> qreal WholePixels(qreal pixels, qreal scale, Round round) {
+    return pixels > 0 && scale != 1 ? round(pixels * scale) / pixels : scale;
+}
+
+qreal PixelsOf(const ColumnLayout& base) {
+    return base.face.isValid() ? base.face.pixelSize() : 0;
+}
+
 // Places units of a column, at any size and pitch, on any centre line.
 class Placer {
 public:
     Placer(const ColumnLayout& base, const QList<ColumnLayout>& readings, const QList<Unit>& units,
            const ColumnLayout& ellipsis, StripLayout& out)
-        : m_pixels(base.face.isValid() ? base.face.pixelSize() : 0)
+        : m_pixels(PixelsOf(base))
         , m_emptyLine{base.font, base.face, -1, {}, {}, {}}
         , m_base(base)
         , m_readings(readings)
@@ -88,7 +100,8 @@ public:
     void Line(qsizetype from, qsizetype to, bool ellipsis, qreal centre, qreal top) {
         const qreal size = m_out.size;
         top += size * m_base.fullCell * (1 - m_out.pitch) / 2;
-        const qreal rubySize = WholePixels(size * RubySize, [](qreal x) { return std::round(x); });
+        const qreal rubySize =
+            WholePixels(m_pixels, size * RubySize, [](qreal x) { return std::round(x); });
         const qreal rubyCentre = centre + (size + rubySize) * m_base.fullCell / 2;
         if (m_emptyLine.fullCell != m_base.fullCell * size) {
             m_emptyLine = EmptyLike(m_base, size);
@@ -111,35 +124,31 @@ public:
         for (qsizetype u = from; u < to; ++u) {
             const Unit& unit = m_units[u];
             const qreal unitTop = top;
-            top = Cells(line, m_base, unit.firstCell, unit.endCell, size, unit.extra, centre, top);
+            top = Cells(line, m_base, unit.firstCell, unit.endCell, size, unit.extra, m_out.pitch,
+                        centre, top);
             if (unit.reading < 0)
                 continue;
+            // A face of whole pixels may make a reading a little taller than half its base's
+            // size allows for: it is then set closer, so as not to reach past its base.
             const ColumnLayout& reading = m_readings[unit.reading];
             const qreal height = HeightOf(reading) * rubySize * m_out.pitch;
-            Cells(ruby, reading, 0, reading.cells.size(), rubySize, 0, rubyCentre,
-                  unitTop + (top - unitTop - height) / 2);
+            const qreal closer = height > top - unitTop ? (top - unitTop) / height : 1;
+            Cells(ruby, reading, 0, reading.cells.size(), rubySize, 0, m_out.pitch * closer,
+                  rubyCentre, unitTop + (top - unitTop - height * closer) / 2);
         }
         if (ellipsis)
-            Cells(line, m_ellipsis, 0, m_ellipsis.cells.size(), size, 0, centre, top);
+            Cells(line, m_ellipsis, 0, m_ellipsis.cells.size(), size, 0, m_out.pitch, centre, top);
         m_out.pieces.append(line);
         if (!ruby.cells.isEmpty())
             m_out.pieces.append(ruby);
         ++m_out.lines;
     }
 
-    // The scale nearest `scale` (rounded by `round`) at which the face is a whole number of
-    // pixels: Qt sets a font's face in whole pixels, and keeps its glyphs only for a face
-    // it set.
-    template <typename Round> qreal WholePixels(qreal scale, Round round) const {
-        return m_pixels > 0 && scale != 1 ? round(m_pixels * scale) / m_pixels : scale;
-    }
-
 private:
     // Appends cells of `source` scaled by `size`, each grown by `extra` at the source's size
-    // and then tightened by the pitch with its glyphs centred in it; returns the next top.
+    // and then tightened by `pitch` with its glyphs centred in it; returns the next top.
     qreal Cells(ColumnLayout& target, const ColumnLayout& source, qsizetype first, qsizetype end,
-                qreal size, qreal extra, qreal centre, qreal top) {
-        const qreal pitch = m_out.pitch;
+                qreal size, qreal extra, qreal pitch, qreal centre, qreal top) {
         for (qsizetype c = first; c < end; ++c) {
             const ColumnCell& cell = source.cells[c];
             const qreal natural = cell.advance + extra;
@@ -175,6 +184,13 @@ private:
     const ColumnLayout& m_ellipsis;
     StripLayout& m_out;
 };
+
+// How tall a text one line at `size` and the tightest pitch holds, at the column's own
+// size: a tightened cell keeps its glyph centred, so the first and last glyphs reach half
+// the tightening beyond the line's cells.
+qreal LineCapacity(qreal room, qreal fullCell, qreal size) {
+    return (room / size - fullCell * (1 - TightestPitch)) / TightestPitch;
+}
 
 QList<Unit> UnitsOf(const ColumnLayout& base, const QString& text, const RubyText& ruby,
                     const QList<ColumnLayout>& readings) {
@@ -219,26 +235,53 @@ StripLayout LayOutStripColumn(const QString& fieldText, const VerticalShaper& sh
                               const QFont& font, const QSizeF& column) {
     StripLayout out;
     const RubyText ruby = ParseRuby(fieldText);
-    ColumnLayout base = LayOutColumn(ToStripText(ruby.base), shaper, font, column.width());
-    const qreal natural = HeightOf(base);
-    if (ruby.rubies.isEmpty() && natural <= column.height()) {
-        // Text that fits is set as it always was.
-        out.bounds = QRectF(base.centre - base.fullCell / 2, 0, base.fullCell, natural);
-        out.pieces.append(std::move(base));
-        out.lines = 1;
-        return out;
-    }
-    QList<ColumnLayout> readings;
-    for (const RubyText::Ruby& r : ruby.rubies)
-        readings.append(LayOutColumn(r.reading, shaper, font, column.width()));
-    const QList<Unit> units = UnitsOf(base, ruby.base, ruby, readings);
-    ColumnLayout ellipsis; // laid out only when needed
-
-    QList<qreal> heights(units.size() + 1, 0); // heights[i]: the first i units
-    for (qsizetype u = 0; u < units.size(); ++u)
-        heights[u + 1] = heights[u] + units[u].height;
-    const qreal total = heights.last();
+    const QString text = ToStripText(ruby.base);
     const qreal room = column.height();
+    // Laying a text out costs time with its length, however little of it the column shows.
+    // A long text is laid out in ever longer parts, each twice the last, until a part is
+    // taller than the two lines at the smallest size hold: that part then gives every line
+    // and the ellipsis exactly as the whole text would. The last unit of a part may be cut
+    // short (a character without its marks, one of two digits, a base without its whole
+    // reading) and is left out.
+    const qreal guessCell = shaper.IsValid() ? shaper.FullCell() : QFontMetricsF(font).height();
+    const qreal cells = 2 * LineCapacity(room, guessCell, SmallestSize) / guessCell;
+    qsizetype length = qsizetype(std::min(qreal(text.size()), std::max(16.0, 2 * cells + 16)));
+    ColumnLayout base;
+    QList<ColumnLayout> readings;
+    QList<Unit> units;
+    QList<qreal> heights; // heights[i]: the first i units
+    qreal smallest = SmallestSize;
+    for (;;) {
+        const bool whole = length >= text.size();
+        base = LayOutColumn(whole ? text : text.first(length), shaper, font, column.width());
+        const qreal natural = HeightOf(base);
+        if (whole && ruby.rubies.isEmpty() && natural <= room) {
+            // Text that fits is set as it always was.
+            out.bounds = QRectF(base.centre - base.fullCell / 2, 0, base.fullCell, natural);
+            out.pieces.append(std::move(base));
+            out.lines = 1;
+            return out;
+        }
+        readings.clear();
+        for (const RubyText::Ruby& r : ruby.rubies) {
+            if (r.begin >= length)
+                break;
+            readings.append(LayOutColumn(r.reading, shaper, font, column.width()));
+        }
+        units = UnitsOf(base, ruby.base, ruby, readings);
+        if (!whole && !units.isEmpty())
+            units.removeLast();
+        heights = QList<qreal>(units.size() + 1, 0);
+        for (qsizetype u = 0; u < units.size(); ++u)
+            heights[u + 1] = heights[u] + units[u].height;
+        smallest = WholePixels(PixelsOf(base), SmallestSize, [](qreal x) { return std::ceil(x); });
+        const qreal shown = std::max(room, 2 * LineCapacity(room, base.fullCell, smallest));
+        if (whole || heights.last() > shown)
+            break;
+        length = std::min(text.size(), 2 * length);
+    }
+    ColumnLayout ellipsis; // laid out only when needed
+    const qreal total = heights.last();
     Placer placer(base, readings, units, ellipsis, out);
     // A tightened cell keeps its glyph centred, so the first and last glyphs reach half the
     // tightening beyond the line's cells: the line is that much shorter than the room.
@@ -250,14 +293,13 @@ StripLayout LayOutStripColumn(const QString& fieldText, const VerticalShaper& sh
         placer.Line(0, units.size(), false, base.centre, 0);
         return out;
     }
-    const qreal smallest = placer.WholePixels(SmallestSize, [](qreal x) { return std::ceil(x); });
     if (span(total, smallest, TightestPitch) <= room) {
         // One line: tighter, then smaller, uniformly.
         out.pitch = std::max(TightestPitch, (room - fullCell) / (total - fullCell));
         if (span(total, 1, out.pitch) > room)
             out.size =
-                std::max(smallest, placer.WholePixels(room / span(total, 1, out.pitch),
-                                                      [](qreal x) { return std::floor(x); }));
+                std::max(smallest, WholePixels(PixelsOf(base), room / span(total, 1, out.pitch),
+                                               [](qreal x) { return std::floor(x); }));
         placer.Line(0, units.size(), false, base.centre, 0);
         return out;
     }
@@ -265,7 +307,7 @@ StripLayout LayOutStripColumn(const QString& fieldText, const VerticalShaper& sh
     // Two lines at the smallest size, as even as the line-break rules allow.
     out.size = smallest;
     out.pitch = TightestPitch;
-    const qreal capacity = (room / out.size - fullCell * (1 - out.pitch)) / out.pitch;
+    const qreal capacity = LineCapacity(room, fullCell, out.size);
     auto mayBreak = [&](qsizetype b) {
         return !MayNotStartLine(units[b].first) && !MayNotEndLine(units[b - 1].last);
     };

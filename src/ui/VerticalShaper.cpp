@@ -47,11 +47,6 @@ void ReleaseTables(void* tables) {
     std::unique_ptr<Tables>(static_cast<Tables*>(tables));
 }
 
-hb_feature_t VerticalFormsOff(hb_tag_t feature, qsizetype position) {
-    return {feature, 0, static_cast<unsigned int>(position),
-            static_cast<unsigned int>(position + 1)};
-}
-
 // The same face at its design size (a pixel per font unit), without hinting or synthetic
 // bold, so that its outlines' extents are the face's own numbers. Invalid when Qt gives a
 // different face for it.
@@ -221,38 +216,91 @@ qreal VerticalShaper::HorizontalAdvance(quint32 glyph) const {
     return m_font ? hb_font_get_glyph_h_advance(m_font, glyph) * m_scale : 0;
 }
 
-QList<VerticalShaper::Glyph> VerticalShaper::Shape(const QString& text, bool vertical,
-                                                   const QList<qsizetype>& upright) const {
-    QList<Glyph> glyphs;
-    if (!m_font || text.isEmpty())
-        return glyphs;
-    hb_buffer_t* buffer = hb_buffer_create();
-    hb_buffer_add_utf16(buffer, reinterpret_cast<const uint16_t*>(text.utf16()), int(text.size()),
-                        0, int(text.size()));
-    hb_buffer_set_direction(buffer, vertical ? HB_DIRECTION_TTB : HB_DIRECTION_LTR);
-    hb_buffer_set_language(buffer, hb_language_from_string("ja", -1));
-    hb_buffer_guess_segment_properties(buffer);
+namespace {
 
-    QList<hb_feature_t> features;
-    features.reserve(upright.size() * 2);
-    for (qsizetype position : upright) {
-        features.append(VerticalFormsOff(HB_TAG('v', 'e', 'r', 't'), position));
-        features.append(VerticalFormsOff(HB_TAG('v', 'r', 't', '2'), position));
+using Glyph = VerticalShaper::Glyph;
+
+// Shapes text[from, to) with the characters around it as context, and appends its glyphs
+// with their clusters as positions in the whole text. Without `properties` the script is
+// guessed from the range; they are the properties the range was shaped with.
+hb_segment_properties_t AppendShaped(hb_font_t* font, qreal scale, hb_buffer_t* buffer,
+                                     const QString& text, qsizetype from, qsizetype to,
+                                     bool vertical, const hb_segment_properties_t* properties,
+                                     const hb_feature_t* features, unsigned int featureCount,
+                                     QList<Glyph>& out) {
+    hb_buffer_clear_contents(buffer);
+    hb_buffer_add_utf16(buffer, reinterpret_cast<const uint16_t*>(text.utf16()), int(text.size()),
+                        static_cast<unsigned int>(from), int(to - from));
+    if (properties) {
+        hb_buffer_set_segment_properties(buffer, properties);
+    } else {
+        hb_buffer_set_direction(buffer, vertical ? HB_DIRECTION_TTB : HB_DIRECTION_LTR);
+        hb_buffer_set_language(buffer, hb_language_from_string("ja", -1));
+        hb_buffer_guess_segment_properties(buffer);
     }
-    hb_shape(m_font, buffer, features.constData(), static_cast<unsigned int>(features.size()));
+    hb_segment_properties_t used{};
+    hb_buffer_get_segment_properties(buffer, &used);
+    hb_shape(font, buffer, features, featureCount);
 
     unsigned int count = 0;
     const hb_glyph_info_t* infos = hb_buffer_get_glyph_infos(buffer, &count);
     const hb_glyph_position_t* positions = hb_buffer_get_glyph_positions(buffer, &count);
-    glyphs.reserve(count);
+    // Only the first range may size the list: growing it by each range's glyphs alone would
+    // copy the list once per range.
+    if (out.isEmpty())
+        out.reserve(count);
     for (unsigned int i = 0; i < count; ++i) {
         // HarfBuzz measures y upwards; the painter measures it downwards.
-        glyphs.append(
-            {infos[i].codepoint, qsizetype(infos[i].cluster),
-             QPointF(positions[i].x_offset * m_scale, -positions[i].y_offset * m_scale),
-             QPointF(positions[i].x_advance * m_scale, -positions[i].y_advance * m_scale)});
+        out.append({infos[i].codepoint, qsizetype(infos[i].cluster),
+                    QPointF(positions[i].x_offset * scale, -positions[i].y_offset * scale),
+                    QPointF(positions[i].x_advance * scale, -positions[i].y_advance * scale)});
     }
-    hb_buffer_destroy(buffer);
+    return used;
+}
+
+} // namespace
+
+QList<VerticalShaper::Glyph> VerticalShaper::Shape(const QString& text, bool vertical,
+                                                   const QList<qsizetype>& upright) const {
+    QList<Glyph> shaped;
+    if (!m_font || text.isEmpty())
+        return shaped;
+    const std::unique_ptr<hb_buffer_t, void (*)(hb_buffer_t*)> buffer(hb_buffer_create(),
+                                                                      hb_buffer_destroy);
+    const hb_segment_properties_t properties = AppendShaped(
+        m_font, m_scale, buffer.get(), text, 0, text.size(), vertical, nullptr, nullptr, 0, shaped);
+    if (upright.isEmpty())
+        return shaped;
+
+    // A feature given for a range of characters costs HarfBuzz a pass over the whole text,
+    // so a feature per upright character would make the work grow with the square of the
+    // length. Instead the runs of upright characters (with whatever HarfBuzz clustered with
+    // them) are shaped again on their own with the vertical forms off for the whole run,
+    // and take the place of their glyphs from the first pass.
+    QList<bool> isUpright(text.size(), false);
+    for (qsizetype position : upright)
+        if (position >= 0 && position < text.size())
+            isUpright[position] = true;
+    static const hb_feature_t verticalFormsOff[] = {
+        {HB_TAG('v', 'e', 'r', 't'), 0, HB_FEATURE_GLOBAL_START, HB_FEATURE_GLOBAL_END},
+        {HB_TAG('v', 'r', 't', '2'), 0, HB_FEATURE_GLOBAL_START, HB_FEATURE_GLOBAL_END},
+    };
+    QList<Glyph> glyphs;
+    glyphs.reserve(shaped.size());
+    qsizetype g = 0;
+    while (g < shaped.size()) {
+        if (!isUpright[shaped[g].cluster]) {
+            glyphs.append(shaped[g++]);
+            continue;
+        }
+        qsizetype end = g;
+        while (end < shaped.size() && isUpright[shaped[end].cluster])
+            ++end;
+        const qsizetype to = end < shaped.size() ? shaped[end].cluster : text.size();
+        AppendShaped(m_font, m_scale, buffer.get(), text, shaped[g].cluster, to, vertical,
+                     &properties, verticalFormsOff, 2, glyphs);
+        g = end;
+    }
     return glyphs;
 }
 

@@ -1,3 +1,4 @@
+#include "KansoJson.h"
 #include "KushuJson.h"
 #include "TestSupport.h"
 
@@ -100,4 +101,14 @@ TEST(ToolCollectionJson, AcceptsWhatTheFileCanHoldAndRefusesTheRest) {
         EXPECT_EQ(result.error(), message);
         EXPECT_EQ(result.ok(), message.isEmpty());
     }
+}
+
+// A lone CR ends a line in the files, so the texts that take lines read it as their line
+// break: the file then reads back as it was given.
+TEST(ToolCollectionJson, ALoneCarriageReturnIsTheFilesLineBreak) {
+    QJsonObject json = Parsed(KushuJsonText(MakeKushu(2)));
+    InEntry(2, [](QJsonObject& e) { e[u"commentary"_s] = u"一\r二\r\n三\r"_s; })(json);
+    EXPECT_EQ(KushuFromJson(json).value().Entries[2].Commentary, u"一\r\n二\r\n三\r\n"_s);
+    const QJsonObject comments{{u"comments"_s, QJsonArray{u"a\rb\nc"_s}}};
+    EXPECT_EQ(CommentsFromJson(comments).value(), QStringList{u"a\r\nb\nc"_s});
 }

@@ -211,6 +211,12 @@ TEST(Ruby, MarksAreReadOnTheFieldsOwnText) {
         {u"春の｜うみ《海》｜ひねもす《ヒネモス》"_s, u"春の｜うみ《海》ひねもす"_s, u"8-12:ヒネモス"_s},
         // Not readings: drawn as typed.
         {u"かな《かな》"_s, u"かな《かな》"_s, QString()},
+        {u"漢《《かん》｜字》《じ》"_s, u"漢《《かん》｜字》《じ》"_s, QString()},
+        {u"漢《かん"_s + QString(3000, u'か'), u"漢《かん"_s + QString(3000, u'か'), QString()},
+        // Long runs of marks: the ｜ right before a base and the 《 right after kanji count.
+        {u"｜｜あ《か》"_s, u"｜あ"_s, u"1-2:か"_s},
+        {QString(3000, u'《') + u"漢《かん》"_s, QString(3000, u'《') + u"漢"_s, u"3000-3001:かん"_s},
+        {QString(3000, u'｜') + u"字《じ》"_s, QString(2999, u'｜') + u"字"_s, u"2999-3000:じ"_s},
     };
     // clang-format on
     for (const auto& c : cases) {
@@ -238,6 +244,17 @@ TEST(Ruby, ReadingsStandRightOfTheirBasesInsideTheStrip) {
     for (const ColumnCell& cell : readings.cells)
         EXPECT_TRUE(HasInk(image, CellBox(readings, cell, Verse.topLeft())));
     EXPECT_FALSE(InkOutside(image, Allowed(Verse, VerseFont())));
+
+    // A face of an odd number of pixels has readings a little over half its size, and at the
+    // smallest size too: a reading then stands closer, never above or below its base.
+    for (const QString& marked :
+         {u"蜩《ひぐらし》"_s, u"蜩《ひぐらし》"_s + Haiku + Haiku + Haiku}) {
+        const StripLayout small = Fit(marked, MakeFont(Face::Mincho, 11.25), QSize(17, 289));
+        const QList<ColumnCell>& reading = small.pieces.at(1).cells;
+        const ColumnCell& base = small.pieces[0].cells[0];
+        EXPECT_GE(reading.first().top, base.top) << small.size;
+        EXPECT_LE(reading.last().top + reading.last().advance, base.top + base.advance + 1e-9);
+    }
 }
 
 } // namespace
