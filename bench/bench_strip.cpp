@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 using namespace yomiwa;
+using namespace yomiwa::strip;
 using namespace yomiwa::ui;
 using namespace Qt::Literals::StringLiterals;
 

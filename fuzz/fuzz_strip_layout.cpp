@@ -23,7 +23,7 @@
 #include <memory>
 
 using namespace yomiwa;
-using namespace yomiwa::ui;
+using namespace yomiwa::strip;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {

@@ -6,7 +6,7 @@ namespace yomiwa::editor {
 
 namespace {
 using enum ui::ControlKind;
-using enum ui::Face;
+using enum strip::Face;
 
 constexpr ColourValue Pink = 0x00C0C0FF;
 constexpr ColourValue PaleCyan = 0x00FFFFC0;

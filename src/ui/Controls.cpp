@@ -135,8 +135,9 @@ QList<QWidget*> BuildControls(QWidget* window, std::span<const ControlRow> table
     QList<std::pair<int, QWidget*>> tabbed;
     for (const ControlRow& entry : table) {
         QWidget* parent = entry.Parent ? Built<QWidget>(window, entry.Parent) : window;
-        const QFont font =
-            entry.Points > 0 ? MakeFont(entry.TextFace, entry.Points, entry.Bold) : parent->font();
+        const QFont font = entry.Points > 0
+                               ? strip::MakeFont(entry.TextFace, entry.Points, entry.Bold)
+                               : parent->font();
         QWidget* control = MakeControl(parent, entry, font);
         if (prepare)
             prepare(control, entry);

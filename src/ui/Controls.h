@@ -62,7 +62,7 @@ struct ControlRow {
     const char* Name;
     ControlKind Kind;
     QRect Twips;
-    Face TextFace = Face::Gothic;
+    strip::Face TextFace = strip::Face::Gothic;
     qreal Points = 0;
     bool Bold = false;
     const char16_t* Caption = nullptr;

@@ -95,9 +95,9 @@ ColourSet MainForm::DesignColours() {
 
 QList<QWidget*> MainForm::BuildControls() {
     // Under the lists and the strip's columns, which the table makes next.
-    m_shape1 = new ui::RoundedShape(this, Cream, 0x000080FF, ui::strip::BorderPixels);
+    m_shape1 = new ui::RoundedShape(this, Cream, 0x000080FF, strip::BorderPixels);
     m_shape1->setObjectName(u"Shape1"_s);
-    m_shape1->setGeometry(ui::PixelsOf(ui::strip::ShapeTwips));
+    m_shape1->setGeometry(strip::PixelsOf(strip::ShapeTwips));
 
     // A page colours the window's background; the platform's controls keep their own
     // frames, scroll bars and faces instead of taking it up.

@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+using namespace yomiwa::strip;
 using namespace yomiwa::ui;
 using namespace Qt::Literals::StringLiterals;
 using namespace yomiwa;

@@ -46,7 +46,7 @@ void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlRow> t
         EXPECT_EQ(placed, pixels);
         EXPECT_TRUE(parent->rect().contains(pixels));
         EXPECT_EQ(control->font(), entry.Points > 0
-                                       ? ui::MakeFont(entry.TextFace, entry.Points, entry.Bold)
+                                       ? strip::MakeFont(entry.TextFace, entry.Points, entry.Bold)
                                        : parent->font());
         EXPECT_EQ(Caption(control), entry.CaptionText());
         if (entry.Back && entry.Kind != ui::ControlKind::Panel) {

@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 namespace {
 
@@ -274,4 +274,4 @@ void DrawColumn(QPainter& painter, const ColumnLayout& layout, qreal bottom) {
     }
 }
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <limits>
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -376,4 +376,4 @@ void PaintStripColumn(QPainter& painter, const QString& fieldText, const QFont& 
     painter.restore();
 }
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip
