@@ -3,12 +3,12 @@
 // cold read, the first of the process, as a user opening the file meets it.
 // And the memory the reading window's print preview takes on top of the open collection,
 // every page chosen on tanzaku sheets, with the sheets it shows.
-#include "Dialogs.h"
-#include "FileNames.h"
-#include "KushuFile.h"
-#include "MainForm.h"
-#include "MaximalKushu.h"
-#include "SharedState.h"
+#include "bench/MaximalKushu.h"
+#include "model/FileNames.h"
+#include "model/KushuFile.h"
+#include "model/SharedState.h"
+#include "ui/Dialogs.h"
+#include "viewer/MainForm.h"
 
 #include <QApplication>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "ToolCommands.h"
+#include "tools/ToolCommands.h"
 
 #include <QApplication>
 #include <QCoreApplication>

@@ -1,11 +1,11 @@
-#include "AppFolderChoice.h"
-#include "CommandLine.h"
-#include "Desktop.h"
-#include "Dialogs.h"
-#include "HandOver.h"
-#include "InstanceChannel.h"
-#include "MainForm.h"
-#include "SharedState.h"
+#include "app/AppFolderChoice.h"
+#include "app/CommandLine.h"
+#include "app/Desktop.h"
+#include "app/HandOver.h"
+#include "app/InstanceChannel.h"
+#include "model/SharedState.h"
+#include "ui/Dialogs.h"
+#include "viewer/MainForm.h"
 
 #include <QApplication>
 

@@ -1,6 +1,6 @@
-#include "ColourDialog.h"
+#include "editor/ColourDialog.h"
 
-#include "ColourValues.h"
+#include "ui/ColourValues.h"
 
 namespace yomiwa::editor {
 

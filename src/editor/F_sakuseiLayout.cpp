@@ -1,6 +1,6 @@
-#include "F_sakusei.h"
+#include "editor/F_sakusei.h"
 
-#include "ColourValues.h"
+#include "ui/ColourValues.h"
 
 namespace yomiwa::editor {
 

@@ -1,11 +1,11 @@
-#include "StripPainter.h"
+#include "print/StripPainter.h"
 
-#include "ColourValues.h"
-#include "ColumnLayout.h"
-#include "Shapes.h"
-#include "StripColumnPainter.h"
-#include "StripGeometry.h"
-#include "VerticalShaper.h"
+#include "strip/ColumnLayout.h"
+#include "strip/StripColumnPainter.h"
+#include "strip/StripGeometry.h"
+#include "strip/VerticalShaper.h"
+#include "ui/ColourValues.h"
+#include "ui/Shapes.h"
 
 #include <QPaintEngine>
 #include <QPainter>

@@ -1,8 +1,8 @@
-#include "F_pass.h"
+#include "protect/F_pass.h"
 
-#include "ColourValues.h"
-#include "Controls.h"
-#include "Twips.h"
+#include "ui/ColourValues.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,6 +1,6 @@
-#include "ColumnLayout.h"
+#include "strip/ColumnLayout.h"
 
-#include "VerticalShaper.h"
+#include "strip/VerticalShaper.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>

@@ -1,4 +1,4 @@
-#include "Faces.h"
+#include "strip/Faces.h"
 
 #include <QStringList>
 

@@ -1,8 +1,8 @@
-#include "StripColumnPainter.h"
+#include "strip/StripColumnPainter.h"
 
-#include "RubyText.h"
-#include "StripText.h"
-#include "VerticalShaper.h"
+#include "model/RubyText.h"
+#include "model/StripText.h"
+#include "strip/VerticalShaper.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

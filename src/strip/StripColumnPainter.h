@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColumnLayout.h"
+#include "strip/ColumnLayout.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Faces.h"
-#include "Kushu.h"
-#include "Twips.h"
+#include "model/Kushu.h"
+#include "strip/Faces.h"
+#include "ui/Twips.h"
 
 #include <QFont>
 #include <QRect>

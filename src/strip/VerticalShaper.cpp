@@ -1,4 +1,4 @@
-#include "VerticalShaper.h"
+#include "strip/VerticalShaper.h"
 
 #include <QFontDatabase>
 #include <QHash>

@@ -1,8 +1,8 @@
-#include "Controls.h"
+#include "ui/Controls.h"
 
-#include "ColourValues.h"
-#include "Shapes.h"
-#include "StripColumn.h"
+#include "ui/ColourValues.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>

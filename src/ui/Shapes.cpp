@@ -1,6 +1,6 @@
-#include "Shapes.h"
+#include "ui/Shapes.h"
 
-#include "ColourValues.h"
+#include "ui/ColourValues.h"
 
 #include <QPainter>
 

@@ -1,8 +1,8 @@
-#include "StripColumn.h"
+#include "ui/StripColumn.h"
 
-#include "RubyText.h"
-#include "StripText.h"
-#include "VerticalShaper.h"
+#include "model/RubyText.h"
+#include "model/StripText.h"
+#include "strip/VerticalShaper.h"
 
 #include <QEvent>
 #include <QPainter>

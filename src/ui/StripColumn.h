@@ -1,7 +1,7 @@
 #pragma once
 
-#include "ColumnLayout.h"
-#include "StripColumnPainter.h"
+#include "strip/ColumnLayout.h"
+#include "strip/StripColumnPainter.h"
 
 #include <QRect>
 #include <QString>

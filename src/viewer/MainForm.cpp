@@ -1,15 +1,15 @@
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
-#include "ColourValues.h"
-#include "Controls.h"
-#include "EditorLaunch.h"
-#include "Faces.h"
-#include "KushuFile.h"
-#include "Shapes.h"
-#include "StripColumn.h"
-#include "StripGeometry.h"
-#include "Twips.h"
-#include "ViewerFiles.h"
+#include "editor/EditorLaunch.h"
+#include "model/KushuFile.h"
+#include "strip/Faces.h"
+#include "strip/StripGeometry.h"
+#include "ui/ColourValues.h"
+#include "ui/Controls.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
+#include "ui/Twips.h"
+#include "viewer/ViewerFiles.h"
 
 #include <QApplication>
 #include <QDir>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "Controls.h"
-#include "Dialogs.h"
-#include "Kushu.h"
-#include "SharedState.h"
-#include "SingleInstance.h"
+#include "model/Kushu.h"
+#include "model/SharedState.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
+#include "ui/SingleInstance.h"
 
 #include <QString>
 #include <QStringList>

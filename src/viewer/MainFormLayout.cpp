@@ -1,7 +1,7 @@
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
-#include "ColourValues.h"
-#include "StripGeometry.h"
+#include "strip/StripGeometry.h"
+#include "ui/ColourValues.h"
 
 namespace yomiwa::viewer {
 

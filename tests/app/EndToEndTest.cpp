@@ -1,13 +1,13 @@
 // An author makes a collection in the editor and saves it; a reader opens it in the
 // reading window and pages through it. Every text and colour must arrive.
 
-#include "ColourValues.h"
-#include "MainForm.h"
-#include "ScriptedDialogs.h"
-#include "Shapes.h"
-#include "StripColumn.h"
-#include "StripText.h"
-#include "TestSupport.h"
+#include "model/StripText.h"
+#include "tests/ScriptedDialogs.h"
+#include "tests/TestSupport.h"
+#include "ui/ColourValues.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
+#include "viewer/MainForm.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -2,12 +2,12 @@
 // A second start hands its file to the running Yomiwa over a real local socket; the running
 // one stores and writes the comment on display first, as opening from the list does.
 
-#include "AppFolderChoice.h"
-#include "CommandLine.h"
-#include "HandOver.h"
-#include "InstanceChannel.h"
-#include "TestSupport.h"
-#include "ViewerFixture.h"
+#include "app/AppFolderChoice.h"
+#include "app/CommandLine.h"
+#include "app/HandOver.h"
+#include "app/InstanceChannel.h"
+#include "tests/TestSupport.h"
+#include "tests/viewer/ViewerFixture.h"
 
 #include <QCoreApplication>
 #include <QDialog>

@@ -1,10 +1,10 @@
-#include "ToolCommands.h"
-#include "KansoFile.h"
-#include "KansoJson.h"
-#include "KushuFile.h"
-#include "KushuJson.h"
-#include "RenderCommand.h"
-#include "TestSupport.h"
+#include "tools/ToolCommands.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
+#include "tests/TestSupport.h"
+#include "tools/KansoJson.h"
+#include "tools/KushuJson.h"
+#include "tools/RenderCommand.h"
 
 #include <QDir>
 #include <QImage>

@@ -1,7 +1,7 @@
-#include "BoxText.h"
-#include "ColourValues.h"
-#include "SingleInstance.h"
-#include "TestSupport.h"
+#include "tests/TestSupport.h"
+#include "ui/BoxText.h"
+#include "ui/ColourValues.h"
+#include "ui/SingleInstance.h"
 
 #include <QApplication>
 #include <QFile>

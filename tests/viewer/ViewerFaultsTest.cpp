@@ -1,7 +1,7 @@
 // The reading window under faults of its folder: what is listed, one message per cause
 // from every place that reads, nothing that blocks, letter case, focus.
 
-#include "ViewerFixture.h"
+#include "tests/viewer/ViewerFixture.h"
 
 #include <QDialog>
 #include <QDir>

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "BoxText.h"
-#include "KansoFile.h"
-#include "KushuFile.h"
-#include "MainForm.h"
-#include "ScriptedDialogs.h"
-#include "SharedState.h"
-#include "StripColumn.h"
-#include "TestSupport.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
+#include "model/SharedState.h"
+#include "tests/ScriptedDialogs.h"
+#include "tests/TestSupport.h"
+#include "ui/BoxText.h"
+#include "ui/StripColumn.h"
+#include "viewer/MainForm.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,12 +1,12 @@
 // Each window against its layout table: every control there, inside its parent, at its
 // twips, in its face, caption and colours, in the table's tab order; then what no table shows.
 
-#include "ViewerFixture.h"
+#include "tests/viewer/ViewerFixture.h"
 
-#include "ColourValues.h"
-#include "F_pass.h"
-#include "F_sakusei.h"
-#include "Twips.h"
+#include "editor/F_sakusei.h"
+#include "protect/F_pass.h"
+#include "ui/ColourValues.h"
+#include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
