@@ -14,11 +14,12 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME "DEB-DEFAULT")
 set(CPACK_DEBIAN_PACKAGE_SECTION "text")
 set(CPACK_DEBIAN_PACKAGE_PRIORITY "optional")
-# The libraries come from the binaries themselves (dpkg-shlibdeps); the program also needs
-# Japanese Mincho and Gothic faces and Qt's Japanese translations, which no binary names.
+# The libraries come from the binaries themselves (dpkg-shlibdeps: libmecab2 among them); the
+# program also needs Japanese Mincho and Gothic faces, Qt's Japanese translations and the
+# dictionary MeCab reads kanji with, which no binary names.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-  "fonts-ipafont-mincho | fonts-noto-cjk, fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n")
+  "fonts-ipafont-mincho | fonts-noto-cjk, fonts-ipafont-gothic | fonts-noto-cjk, qt6-translations-l10n, mecab-ipadic-utf8")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 include(CPack)
