@@ -1,3 +1,4 @@
+#include "strip/Colours.h"
 #include "tests/TestSupport.h"
 #include "ui/BoxText.h"
 #include "ui/ColourValues.h"
@@ -23,8 +24,8 @@ using namespace yomiwa::test;
 TEST(UiValues, ColoursAndBoxTexts) {
     // Red in the lowest byte; a system colour paints the palette's (their values arriving in
     // the windows: see the end-to-end test).
-    EXPECT_EQ(ToQColor(0x00C0FFFF), QColor(0xFF, 0xFF, 0xC0));
-    EXPECT_EQ(ToQColor(SystemColour(15)), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(strip::ToQColor(0x00C0FFFF), QColor(0xFF, 0xFF, 0xC0));
+    EXPECT_EQ(strip::ToQColor(SystemColour(15)), QApplication::palette().color(QPalette::Button));
     // A lone CR in a box's text is a line break, as the files read it back.
     QPlainTextEdit box;
     SetBoxText(&box, u"上\r下\na"_s);
