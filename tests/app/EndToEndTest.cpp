@@ -101,7 +101,7 @@ TEST(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
     SharedState state;
     ScriptedDialogs dialogs;
     viewer::MainForm form(state, dialogs);
-    ASSERT_TRUE(form.Form_Load(folder.Path()));
+    ASSERT_TRUE(form.Form_Load(folder.Path(), viewer::MainForm::OtherInstance::None));
     form.show();
 
     dialogs.QueueModal([&](QDialog* editor) { Author(editor, dialogs); });
