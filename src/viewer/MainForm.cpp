@@ -169,11 +169,6 @@ QListWidgetItem* MainForm::ChosenCollection() const {
     return item && item->isSelected() ? item : nullptr;
 }
 
-QString MainForm::ChosenText() const {
-    const QListWidgetItem* item = ChosenCollection();
-    return item ? item->text() : QString();
-}
-
 QString MainForm::ChosenPath() const {
     const QListWidgetItem* item = ChosenCollection();
     return item ? QDir(m_state.AppFolder).filePath(FileNameOf(item)) : QString();

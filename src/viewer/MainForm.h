@@ -94,7 +94,6 @@ private:
     void SetUpKeysAndNames(const QList<QWidget*>& tabOrder);
     void BuildExportCommands();
     QListWidgetItem* ChosenCollection() const;
-    QString ChosenText() const;
     QString ChosenPath() const;
 
     // Shows the collection from the page of `row` (the nearest row when it has fewer).
