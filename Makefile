@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Yomiwa: `make run` builds and starts the program, `make test` builds and runs the tests,
 # `make package` builds the Debian package build/yomiwa_VERSION_ARCH.deb.
 # Both install the Debian packages they need first (scripts/install-deps).
