@@ -2,9 +2,9 @@
 // the plain per-character drawing the column used before, in the same run; and a verse
 // with readings and a 60-character verse, fitted to the column, against the fitting verse.
 
+#include "BenchMain.h"
 #include "ColumnLayout.h"
 #include "Faces.h"
-#include "BenchMain.h"
 #include "StripColumnPainter.h"
 #include "StripText.h"
 #include "Twips.h"
