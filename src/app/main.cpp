@@ -82,7 +82,8 @@ int main(int argc, char** argv) {
     if (!form.Form_Load(folder.Folder, anotherRuns ? Running : None))
         return 0;
     app::InstanceServer server;
-    server.Listen(channel);
+    if (const Status listening = server.Listen(channel); !listening.ok())
+        std::fputs(qPrintable(listening.error() + u'\n'), stderr);
     QObject::connect(&server, &app::InstanceServer::FileRequested, &form,
                      [&form](const QString& path) { app::OpenHandedOver(form, path); });
     form.show();
