@@ -86,7 +86,7 @@ void BM_PrintPreviewMemory(benchmark::State& state) {
     SharedState shared;
     PreviewDialogs dialogs;
     viewer::MainForm form(shared, dialogs);
-    form.Form_Load(dir.path());
+    form.Form_Load(dir.path(), viewer::MainForm::OtherInstance::None);
     form.show();
     form.findChild<QListWidget*>(u"List2"_s)->setCurrentRow(0);
     form.findChild<QPushButton*>(u"Command1"_s)->click();

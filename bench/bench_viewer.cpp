@@ -41,7 +41,7 @@ struct Reader {
     viewer::MainForm Form{State, Dialogs};
 
     explicit Reader(const QString& folder) {
-        Form.Form_Load(folder);
+        Form.Form_Load(folder, viewer::MainForm::OtherInstance::None);
         Form.show();
         Form.findChild<QListWidget*>(u"List2"_s)->setCurrentRow(0);
         QApplication::processEvents();

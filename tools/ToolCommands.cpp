@@ -155,7 +155,9 @@ QString UsageText() {
            "  yomiwa-tool build-comments FILE.json FILE.kan\n"
            "      JSON の感想を感想ファイル FILE.kan に書きます。\n"_s +
            RenderUsageText() + WorkbenchUsageText() +
-           u"終了コード: 0 成功、1 ファイルを読めない・書けない、2 使い方の誤り\n"_s;
+           u"  yomiwa-tool --version\n"
+           "      版を表示します。\n"
+           "終了コード: 0 成功、1 ファイルを読めない・書けない、2 使い方の誤り\n"_s;
 }
 
 ToolResult RunTool(const QStringList& arguments) {
@@ -164,6 +166,8 @@ ToolResult RunTool(const QStringList& arguments) {
     const QString& name = arguments.first();
     if (name == u"--help"_s || name == u"-h"_s || name == u"help"_s)
         return Printed(UsageText().toUtf8());
+    if (name == u"--version"_s)
+        return Printed("yomiwa-tool " YOMIWA_VERSION "\n");
     const QStringList rest = arguments.mid(1);
     if (name == u"render"_s)
         return Render(rest);

@@ -3,6 +3,7 @@
 #include "app/Desktop.h"
 #include "app/HandOver.h"
 #include "app/InstanceChannel.h"
+#include "app/SingleInstance.h"
 #include "model/SharedState.h"
 #include "ui/Dialogs.h"
 #include "viewer/MainForm.h"
@@ -69,13 +70,20 @@ int main(int argc, char** argv) {
     if (!line.File.isEmpty() && app::HandOver(channel, line.File, HandOverTimeoutMs))
         return 0;
 
+    // A folder where no lock can be made cannot tell another instance either: the reader
+    // may still read.
+    app::SingleInstanceLock lock(folder.Folder);
+    const bool anotherRuns = !lock.TryLock() && lock.HeldByAnother();
+
     SharedState state;
     ui::QtDialogs dialogs;
     viewer::MainForm form(state, dialogs);
-    if (!form.Form_Load(folder.Folder))
+    using enum viewer::MainForm::OtherInstance;
+    if (!form.Form_Load(folder.Folder, anotherRuns ? Running : None))
         return 0;
     app::InstanceServer server;
-    server.Listen(channel);
+    if (const Status listening = server.Listen(channel); !listening.ok())
+        std::fputs(qPrintable(listening.error() + u'\n'), stderr);
     QObject::connect(&server, &app::InstanceServer::FileRequested, &form,
                      [&form](const QString& path) { app::OpenHandedOver(form, path); });
     form.show();

@@ -1,11 +1,11 @@
 #include "print/StripPainter.h"
 
+#include "strip/Colours.h"
 #include "strip/ColumnLayout.h"
 #include "strip/StripColumnPainter.h"
 #include "strip/StripGeometry.h"
+#include "strip/StripShape.h"
 #include "strip/VerticalShaper.h"
-#include "ui/ColourValues.h"
-#include "ui/Shapes.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -118,9 +118,9 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
     const QSizeF pixels = StripPixelSize();
     const qreal sx = target.width() / pixels.width();
     const qreal sy = target.height() / pixels.height();
-    ui::PaintRoundedShape(painter, target, ui::ToQColor(page.Colours[StripFill]),
-                          ui::ToQColor(page.Colours[StripBorder]),
-                          strip::BorderPixels * qMin(sx, sy));
+    strip::PaintRoundedShape(painter, target, strip::ToQColor(page.Colours[StripFill]),
+                             strip::ToQColor(page.Colours[StripBorder]),
+                             strip::BorderPixels * qMin(sx, sy));
     const QPoint origin = strip::PixelsOf(strip::ShapeTwips).topLeft();
     QList<PlacedColumn> columns;
     for (const strip::StripColumnGeometry* geometry :
@@ -161,7 +161,7 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
         painter.translate(column.Centre - column.Screen.width() * column.Scale / 2.0, column.Top);
         painter.scale(column.Scale, column.Scale);
         DrawLaidOut(painter, column.Layout, column.Font,
-                    ui::ToQColor(page.Colours[column.Geometry->Colour]));
+                    strip::ToQColor(page.Colours[column.Geometry->Colour]));
         painter.restore();
     }
 }

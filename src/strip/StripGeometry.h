@@ -2,7 +2,7 @@
 
 #include "model/Kushu.h"
 #include "strip/Faces.h"
-#include "ui/Twips.h"
+#include "strip/Twips.h"
 
 #include <QFont>
 #include <QRect>
@@ -33,7 +33,7 @@ inline constexpr StripColumnGeometry Postscript{
 
 // A rectangle in twips as the window places it, in logical pixels.
 inline QRect PixelsOf(const QRect& twips) {
-    return ui::TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
+    return TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
 } // namespace yomiwa::strip

@@ -109,7 +109,7 @@ QWidget* MakeControl(QWidget* parent, const ControlRow& entry, const QFont& font
         return AddList(parent, entry.Name, t, font);
     case ControlKind::Strip: {
         auto* strip = Make<StripColumn>(parent, entry.Name, t, font);
-        strip->SetColumnGeometry(TwipsRect(t.x(), t.y(), t.width(), t.height()));
+        strip->SetColumnGeometry(strip::TwipsRect(t.x(), t.y(), t.width(), t.height()));
         return strip;
     }
     case ControlKind::Panel: {

@@ -89,9 +89,4 @@ template <typename Control> Control* Built(const QWidget* window, const char* na
     return window->findChild<Control*>(QString::fromLatin1(name));
 }
 
-// Twips as a rectangle, for the functions above.
-inline QRect Tw(int left, int top, int width, int height) {
-    return {left, top, width, height};
-}
-
 } // namespace yomiwa::ui

@@ -1,12 +1,10 @@
 #include "ui/StripColumn.h"
 
-#include "model/RubyText.h"
 #include "model/StripText.h"
 #include "strip/VerticalShaper.h"
 
 #include <QEvent>
 #include <QPainter>
-#include <QStringList>
 
 namespace yomiwa::ui {
 
@@ -22,7 +20,6 @@ void StripColumn::SetText(const QString& fieldText) {
     if (fieldText == m_text)
         return;
     m_text = fieldText;
-    m_layout.reset();
     m_fitted.reset();
     setAccessibleName(m_text);
     Refit();
@@ -45,40 +42,18 @@ QRect StripColumn::ColumnRect() const {
     return QRect(m_column.topLeft() - pos(), m_column.size());
 }
 
-QStringList StripColumn::Cells() const {
-    QStringList cells;
-    for (const strip::ColumnCell& cell : Layout().cells)
-        cells.append(cell.text);
-    return cells;
-}
-
-int StripColumn::LineHeight() const {
-    return qRound(Layout().fullCell);
-}
-
 const strip::VerticalShaper& StripColumn::Shaper() const {
     if (!m_shaper || m_shaperFont != font()) {
         m_shaper = std::make_unique<strip::VerticalShaper>(font());
         m_shaperFont = font();
-        m_layout.reset();
         m_fitted.reset();
     }
     return *m_shaper;
 }
 
-const strip::ColumnLayout& StripColumn::Layout() const {
+const strip::StripLayout& StripColumn::Fitted() const {
     // Keyed on the font and size themselves: a hidden widget gets its resize event only
     // when it is shown.
-    const strip::VerticalShaper& shaper = Shaper();
-    const int width = ColumnRect().width();
-    if (!m_layout || m_layoutWidth != width) {
-        m_layout = strip::LayOutColumn(ToStripText(ParseRuby(m_text).base), shaper, font(), width);
-        m_layoutWidth = width;
-    }
-    return *m_layout;
-}
-
-const strip::StripLayout& StripColumn::Fitted() const {
     const strip::VerticalShaper& shaper = Shaper();
     const QSize size = ColumnRect().size();
     if (!m_fitted || m_fittedSize != size) {

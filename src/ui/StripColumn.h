@@ -1,6 +1,5 @@
 #pragma once
 
-#include "strip/ColumnLayout.h"
 #include "strip/StripColumnPainter.h"
 
 #include <QRect>
@@ -39,16 +38,6 @@ public:
     // column.
     void SetColumnGeometry(const QRect& column);
 
-    // The characters as they stand in the column before any fitting, one entry per cell: a
-    // character with its combining marks (a surrogate pair is one character), or two
-    // half-width digits set side by side.
-    QStringList Cells() const;
-    // The height of a full-width cell in pixels: the face's vertical advance of an
-    // ideograph. Every cell of Japanese text is this tall; a half-width character's cell
-    // is as tall as the face's vertical advance for it.
-    int LineHeight() const;
-    // The column's text at its own size, before any fitting, without readings.
-    const strip::ColumnLayout& Layout() const;
     // The column as it is painted, in the column's own pixels.
     const strip::StripLayout& Fitted() const;
     // The column's rectangle in the widget.
@@ -66,11 +55,9 @@ private:
     QString m_text;
     QRect m_column; // in the parent; empty when the widget is the column
     // Shaping and layout are kept between paints: the shaper until the font changes, the
-    // layouts until the text, the font or the column's size changes.
+    // layout until the text, the font or the column's size changes.
     mutable std::unique_ptr<strip::VerticalShaper> m_shaper;
     mutable QFont m_shaperFont;
-    mutable std::optional<strip::ColumnLayout> m_layout;
-    mutable int m_layoutWidth = 0;
     mutable std::optional<strip::StripLayout> m_fitted;
     mutable QSize m_fittedSize;
 };

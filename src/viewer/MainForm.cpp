@@ -139,18 +139,14 @@ QList<QWidget*> MainForm::BuildControls() {
     return tabOrder;
 }
 
-bool MainForm::Form_Load(const QString& executableFolder) {
-    const QString folder = AppFolderOf(executableFolder);
-    m_lock = std::make_unique<ui::SingleInstanceLock>(folder);
-    // A folder where no lock can be made cannot tell another instance either: the reader
-    // may still read.
-    if (!m_lock->TryLock() && m_lock->HeldByAnother()) {
+bool MainForm::Form_Load(const QString& dataFolder, OtherInstance other) {
+    if (other == OtherInstance::Running) {
         m_dialogs.MsgBox(this, u"【Yomiwa】はすでに起動されています。"_s, ui::MsgStyle::Notice);
         return false;
     }
     ui::CentreOnScreen(this);
     setWindowTitle(ui::ProgramTitle() + u" 閲覧モード"_s);
-    m_state.AppFolder = folder;
+    m_state.AppFolder = AppFolderOf(dataFolder);
     ListCollections();
     for (ui::StripColumn* strip : {m_label1, m_label2, m_label3})
         strip->SetText({});
@@ -171,11 +167,6 @@ void MainForm::ListCollections() {
 QListWidgetItem* MainForm::ChosenCollection() const {
     QListWidgetItem* item = m_list2->currentItem();
     return item && item->isSelected() ? item : nullptr;
-}
-
-QString MainForm::ChosenText() const {
-    const QListWidgetItem* item = ChosenCollection();
-    return item ? item->text() : QString();
 }
 
 QString MainForm::ChosenPath() const {

@@ -40,14 +40,16 @@ TEST(InstallTree, InstallsEveryFileValidAndMapsTheFileTypes) {
     for (QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories); it.hasNext();)
         files << it.next().mid(root.size());
     files.sort();
-    // clang-format off
-    const QStringList expected = u"bin/yomiwa bin/yomiwa-tool share/applications/%1.desktop share/icons/hicolor/scalable/apps/%1.svg "
-        "share/man/man1/yomiwa-tool.1.gz share/man/man1/yomiwa.1.gz share/metainfo/%1.metainfo.xml share/mime/packages/%1.xml "
-        "share/yomiwa/samples/四季の名句_一.Ywk"_s.arg(id).split(u' ');
-    // clang-format on
+    const QStringList expected =
+        u"bin/yomiwa bin/yomiwa-tool share/applications/%1.desktop share/doc/yomiwa/changelog.gz "
+        "share/doc/yomiwa/copyright share/icons/hicolor/scalable/apps/%1.svg "
+        "share/man/man1/yomiwa-tool.1.gz share/man/man1/yomiwa.1.gz share/metainfo/%1.metainfo.xml "
+        "share/mime/packages/%1.xml share/yomiwa/samples/四季の名句_一.Ywk"_s.arg(id)
+            .split(u' ');
     EXPECT_EQ(files, expected); // no "portable" marker: installed means the data folder
-    EXPECT_EQ(Execute(root + u"bin/yomiwa"_s, {u"--version"_s}),
-              std::tuple(0, u"yomiwa 1.1\n"_s, QString()));
+    for (const QString& program : {u"yomiwa"_s, u"yomiwa-tool"_s})
+        EXPECT_EQ(Execute(root + u"bin/"_s + program, {u"--version"_s}),
+                  std::tuple(0, program + u" " YOMIWA_VERSION "\n"_s, QString()));
     EXPECT_EQ(std::get<0>(Execute(root + u"bin/yomiwa"_s, {u"a.Ywk"_s, u"b.Ywk"_s})), 2);
     EXPECT_EQ(
         Execute(root + u"bin/yomiwa"_s, {u"--bogus"_s}),
@@ -60,10 +62,10 @@ TEST(InstallTree, InstallsEveryFileValidAndMapsTheFileTypes) {
     const QStringList man = {u"man"_s, u"--warnings"_s, u"-E"_s, u"UTF-8"_s, u"-l"_s};
     const QList<QStringList> checks = {
         {u"desktop-file-validate"_s, root + expected[2]},
-        {u"appstreamcli"_s, u"validate"_s, u"--no-net"_s, root + expected[6]},
+        {u"appstreamcli"_s, u"validate"_s, u"--no-net"_s, root + expected[8]},
         {u"update-mime-database"_s, root + u"share/mime"_s},
-        man + QStringList{root + expected[4]},
-        man + QStringList{root + expected[5]},
+        man + QStringList{root + expected[6]},
+        man + QStringList{root + expected[7]},
     };
     QStringList missing;
     for (const QStringList& check : checks) {
@@ -85,6 +87,21 @@ TEST(InstallTree, InstallsEveryFileValidAndMapsTheFileTypes) {
     if (!missing.isEmpty())
         GTEST_SKIP() << "not installed (see scripts/install-deps): "
                      << missing.join(u", "_s).toStdString();
+}
+
+TEST(InstallTree, PackagePassesLintian) {
+    if (QStandardPaths::findExecutable(u"lintian"_s).isEmpty())
+        GTEST_SKIP() << "lintian is not installed (see scripts/install-deps)";
+    QTemporaryDir folder; // the package and CPack's staging tree, apart from `make package`
+    auto [exit, out, err] =
+        Execute(QStringLiteral(YOMIWA_CPACK),
+                {u"-G"_s, u"DEB"_s, u"--config"_s,
+                 QStringLiteral(YOMIWA_BUILD_DIR "/CPackConfig.cmake"), u"-B"_s, folder.path()});
+    const QStringList debs = QDir(folder.path()).entryList({u"*.deb"_s});
+    ASSERT_TRUE(exit == 0 && debs.size() == 1) << (out + err).toStdString();
+    std::tie(exit, out, err) =
+        Execute(u"lintian"_s, {u"--fail-on"_s, u"error,warning"_s, folder.filePath(debs[0])});
+    EXPECT_EQ(exit, 0) << (out + err).toStdString();
 }
 
 } // namespace

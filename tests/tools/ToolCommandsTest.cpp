@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -143,4 +144,13 @@ TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
         EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), err);
     }
     EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF"));
+    // It draws with Qt Gui alone: Qt Widgets is not even linked.
+    if (const QString ldd = QStandardPaths::findExecutable(u"ldd"_s); !ldd.isEmpty()) {
+        QProcess libraries;
+        libraries.start(ldd, {QStringLiteral(YOMIWA_TOOL_PATH)});
+        ASSERT_TRUE(libraries.waitForFinished(60000));
+        const QByteArray linked = libraries.readAllStandardOutput();
+        EXPECT_TRUE(linked.contains("libQt6Gui") && !linked.contains("libQt6Widgets"))
+            << linked.toStdString();
+    }
 }

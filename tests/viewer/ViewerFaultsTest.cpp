@@ -143,7 +143,7 @@ TEST(ViewerRealBox, OpenWithNothingChosenIsToldInARealBox) {
     SharedState state;
     ui::QtDialogs boxes;
     viewer::MainForm form(state, boxes);
-    ASSERT_TRUE(form.Form_Load(folder.Path().chopped(1)));
+    ASSERT_TRUE(form.Form_Load(folder.Path().chopped(1), viewer::MainForm::OtherInstance::None));
     form.show();
     EXPECT_EQ(CloseRealBoxes([&form] { form.findChild<QPushButton*>(u"Command1"_s)->click(); }),
               QStringList{u"上のリストから、開きたい句集を選択してください。"_s});

@@ -33,7 +33,8 @@ protected:
     // as the executable's folder is.
     void Start() {
         form = std::make_unique<viewer::MainForm>(state, dialogs);
-        ASSERT_TRUE(form->Form_Load(folder.Path().chopped(1)));
+        ASSERT_TRUE(
+            form->Form_Load(folder.Path().chopped(1), viewer::MainForm::OtherInstance::None));
         form->show();
     }
     void Write(const Kushu& kushu) {

@@ -36,7 +36,7 @@ void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlRow> t
         EXPECT_EQ(parent->objectName(),
                   entry.Parent ? QString::fromLatin1(entry.Parent) : window->objectName());
         const QRect& t = entry.Twips;
-        const QRect pixels = ui::TwipsRect(t.x(), t.y(), t.width(), t.height());
+        const QRect pixels = strip::TwipsRect(t.x(), t.y(), t.width(), t.height());
         const auto* strip = qobject_cast<const ui::StripColumn*>(control);
         // A strip column may reach out to either side of its column for wide glyphs; a
         // caption may grow downwards when the stand-in face needs more lines.
