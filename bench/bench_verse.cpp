@@ -1,6 +1,7 @@
 // The 5-7-5 count as each keystroke in the verse field runs one: a verse of 60 characters
 // with a reading typed in the notation, counted by a counter whose dictionary is loaded.
-// And the first count of a counter, which loads the dictionary.
+// And a text as long as the field holds, and the first count of a counter, which loads the
+// dictionary.
 #include "verse/MoraCounter.h"
 
 #include <benchmark/benchmark.h>
@@ -24,6 +25,17 @@ void BM_CountVerse(benchmark::State& state) {
     state.counters["characters"] = double(Verse.size());
 }
 BENCHMARK(BM_CountVerse)->Unit(benchmark::kMicrosecond);
+
+// A text pasted into the verse field, as long as a line edit holds: thousands of places a
+// phrase may begin.
+void BM_CountPastedText(benchmark::State& state) {
+    verse::MoraCounter counter;
+    const QString text = Verse.repeated(32767 / Verse.size());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(counter.Count(text));
+    state.counters["characters"] = double(text.size());
+}
+BENCHMARK(BM_CountPastedText)->Unit(benchmark::kMillisecond);
 
 void BM_FirstCount(benchmark::State& state) {
     for (auto _ : state) {

@@ -6,7 +6,10 @@
 
 #include <mecab.h>
 
+#include <algorithm>
 #include <array>
+#include <climits>
+#include <numeric>
 #include <vector>
 
 namespace yomiwa::verse {
@@ -50,26 +53,45 @@ int WordMorae(QStringView surface, const QStringList& features) {
 }
 
 // The two cuts, as positions among `starts` (ascending, the text's start and end included),
-// whose phrases come closest to 5, 7 and 5. `morae[i]` is the count of position i.
+// whose phrases come closest to 5, 7 and 5; among equals the later second cut, then the later
+// first. `morae[i]` is the count of position i. For each second cut, the first phrase's best
+// count lies between 5 and what leaves the middle 7, so a search finds it: the time grows as
+// k log k in the k places a phrase may begin, however long the text.
 std::array<qsizetype, 2> BestCuts(const std::vector<qsizetype>& starts,
                                   const std::vector<int>& morae) {
-    std::vector<int> before(morae.size() + 1, 0); // morae before each position
-    for (std::size_t i = 0; i < morae.size(); ++i)
-        before[i + 1] = before[i] + morae[i];
+    std::vector<int> before; // the morae before each start, ascending
+    before.reserve(starts.size());
+    int sum = 0;
+    for (qsizetype position = 0; qsizetype start : starts) {
+        for (; position < start; ++position)
+            sum += morae[std::size_t(position)];
+        before.push_back(sum);
+    }
     const int all = before.back();
+    auto fromEnds = [](int first, int second) {
+        return std::abs(first - 5) + std::abs(second - 7);
+    };
     std::array<qsizetype, 2> best = {0, 0};
     int bestScore = INT_MAX;
-    // In ascending order of the second cut, then the first: the last of equals wins.
-    for (std::size_t j = 0; j < starts.size(); ++j) {
-        for (std::size_t i = 0; i <= j; ++i) {
-            const int first = before[starts[i]];
-            const int second = before[starts[j]] - first;
-            const int score =
-                std::abs(first - 5) + std::abs(second - 7) + std::abs(all - first - second - 5);
-            if (score <= bestScore) {
-                bestScore = score;
-                best = {starts[i], starts[j]};
-            }
+    for (auto second = before.begin(); second != before.end(); ++second) {
+        const int low = std::min(5, *second - 7), high = std::max(5, *second - 7);
+        const auto end = second + 1;
+        // The last first cut at most `high`: the best where it is at least `low`; else the
+        // best is it or the last of the first cuts above `high`.
+        const auto above = std::upper_bound(before.begin(), end, high);
+        const bool under = above != before.begin(); // a first cut at most `high` exists
+        auto first = under ? above - 1 : above;
+        if (!under || *first < low) {
+            const auto last = above == end ? end : std::upper_bound(above, end, *above) - 1;
+            if (!under || (last != end &&
+                           fromEnds(*last, *second - *last) <= fromEnds(*first, *second - *first)))
+                first = last;
+        }
+        const int score = fromEnds(*first, *second - *first) + std::abs(all - *second - 5);
+        if (score <= bestScore) {
+            bestScore = score;
+            best = {starts[std::size_t(first - before.begin())],
+                    starts[std::size_t(second - before.begin())]};
         }
     }
     return best;
