@@ -47,7 +47,7 @@ ToolResult Search(const QStringList& arguments) {
     const QString &folder = arguments[0], &query = arguments[1];
     if (!QFileInfo(folder).isDir())
         return Usage(u"フォルダ「%1」がありません。"_s.arg(folder));
-    if (query.isEmpty())
+    if (query.trimmed().isEmpty())
         return Usage(u"探す文字を指定してください。"_s);
     search::SearchIndex index(folder);
     const search::SearchResult found = index.Search(query);

@@ -200,7 +200,8 @@ SearchResult SearchIndex::Search(const QString& query, const OpenComments* open,
                                  qsizetype maxHits) {
     Refresh();
     SearchResult result;
-    const QString folded = FoldForSearch(query);
+    // Spaces typed before or after the words are not part of what is looked for.
+    const QString folded = FoldForSearch(QStringView(query).trimmed());
     for (auto& [name, c] : m_collections) {
         const QString path = m_folder + name;
         if (!c->Error.isEmpty()) {

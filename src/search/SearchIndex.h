@@ -63,7 +63,7 @@ public:
     SearchIndex(const SearchIndex&) = delete;
     SearchIndex& operator=(const SearchIndex&) = delete;
 
-    // maxHits < 0: every hit.
+    // The query without the spaces around it; maxHits < 0: every hit.
     SearchResult Search(const QString& query, const OpenComments* open = nullptr,
                         qsizetype maxHits = -1);
 

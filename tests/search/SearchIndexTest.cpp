@@ -70,7 +70,7 @@ TEST(SearchIndex, FindsWhatAReaderTypesInEveryListedField) {
         {u"｜"_s, {}},
         {u"秋風"_s, {}},
         {u"abc"_s, {{s, 2, F::Preface, {u"ＡＢＣ"_s, u"abc"_s}}}},
-        {u"がっこう"_s, {{s, 2, F::Postscript, {u"ｶﾞｯｺｳ"_s}}}},
+        {u" がっこう　"_s, {{s, 2, F::Postscript, {u"ｶﾞｯｺｳ"_s}}}},
         {u"hELLO"_s, {{s, 3, F::Commentary, {u"Hello"_s}}}},
         {u"よい句"_s, {{s, 3, F::Comment, {u"よい句"_s}}}},
         {u"２"_s,
