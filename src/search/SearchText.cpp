@@ -58,8 +58,9 @@ char32_t CodePointAt(QStringView text, qsizetype& i, qsizetype end) {
     return c.unicode();
 }
 
-// Appends the folded form of text[from, to) to `out`, telling `unit` the source of each unit
-// appended: its own unit where the form keeps the length, else the whole character.
+// Appends the folded form of text[from, to) to `out`, telling `unit` where in `out` each unit
+// went and its source: its own unit where the form keeps the length, else the whole
+// character.
 template <typename Unit>
 void AppendFolded(QStringView text, qsizetype from, qsizetype to, QString& out, Unit&& unit) {
     QString normal;
@@ -81,9 +82,9 @@ void AppendFolded(QStringView text, qsizetype from, qsizetype to, QString& out, 
         const qsizetype added = out.size() - start;
         for (qsizetype n = 0; n < added; ++n) {
             if (added == end - i)
-                unit(i + n, i + n + 1);
+                unit(start + n, i + n, i + n + 1);
             else
-                unit(i, end);
+                unit(start + n, i, end);
         }
         i = end;
     }
@@ -121,7 +122,7 @@ std::vector<Notation> NotationsOf(const QString& text) {
 QString FoldForSearch(QStringView text) {
     QString folded;
     folded.reserve(text.size());
-    AppendFolded(text, 0, text.size(), folded, [](qsizetype, qsizetype) {});
+    AppendFolded(text, 0, text.size(), folded, [](qsizetype, qsizetype, qsizetype) {});
     return folded;
 }
 
@@ -160,9 +161,9 @@ void FoldedFields::AddForm(qint64 tag, qint32 original, const QString& text,
     const qint32 start = qint32(m_folded.size());
     const qint32 firstJump = qint32(m_jumps.size());
     qsizetype previousEnd = 0;
-    auto unit = [&](qsizetype begin, qsizetype end) {
+    auto unit = [&](qsizetype at, qsizetype begin, qsizetype end) {
         if (begin != previousEnd || end != begin + 1)
-            m_jumps.push_back({qint32(m_folded.size() - 1 - start), qint32(begin), qint32(end)});
+            m_jumps.push_back({qint32(at - start), qint32(begin), qint32(end)});
         previousEnd = end;
     };
     for (const TextRange& part : parts)

@@ -35,7 +35,7 @@ Kushu Spring(const QString& verse) {
     Kushu k = MakeKushu(2);
     k.Entries[1].Preface = u"ＡＢＣ前書abc"_s;
     k.Entries[1].Verse = verse;
-    k.Entries[1].Postscript = u"ｶﾞｯｺｳにて"_s;
+    k.Entries[1].Postscript = u"㈱ｶﾞｯｺｳにて"_s;
     k.Entries[2].Commentary = u"Hello World"_s;
     k.Entries[3].Commentary = u"秋風"_s;
     return k;
@@ -71,6 +71,7 @@ TEST(SearchIndex, FindsWhatAReaderTypesInEveryListedField) {
         {u"秋風"_s, {}},
         {u"abc"_s, {{s, 2, F::Preface, {u"ＡＢＣ"_s, u"abc"_s}}}},
         {u" がっこう　"_s, {{s, 2, F::Postscript, {u"ｶﾞｯｺｳ"_s}}}},
+        {u"株"_s, {{s, 2, F::Postscript, {u"㈱"_s}}}},
         {u"hELLO"_s, {{s, 3, F::Commentary, {u"Hello"_s}}}},
         {u"よい句"_s, {{s, 3, F::Comment, {u"よい句"_s}}}},
         {u"２"_s,
