@@ -1,6 +1,6 @@
 // The one main() of every benchmark program.
-#include "BenchMain.h"
-#include "RatioReporter.h"
+#include "bench/BenchMain.h"
+#include "bench/RatioReporter.h"
 
 #include <QApplication>
 

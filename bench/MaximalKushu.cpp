@@ -1,4 +1,4 @@
-#include "MaximalKushu.h"
+#include "bench/MaximalKushu.h"
 
 #include <QFile>
 

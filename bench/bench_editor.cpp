@@ -1,9 +1,9 @@
 // The editor's list operations on a full collection, and saving it, as the user meets them:
 // the handler and the event processing that follows it (list layout, repaint), offscreen.
-#include "BenchMain.h"
-#include "F_sakusei.h"
-#include "KushuFile.h"
-#include "MaximalKushu.h"
+#include "bench/BenchMain.h"
+#include "bench/MaximalKushu.h"
+#include "editor/F_sakusei.h"
+#include "model/KushuFile.h"
 
 #include <QApplication>
 #include <QDialog>

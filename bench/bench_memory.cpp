@@ -3,12 +3,12 @@
 // cold read, the first of the process, as a user opening the file meets it.
 // And the memory the reading window's print preview takes on top of the open collection,
 // every page chosen on tanzaku sheets, with the sheets it shows.
-#include "Dialogs.h"
-#include "FileNames.h"
-#include "KushuFile.h"
-#include "MainForm.h"
-#include "MaximalKushu.h"
-#include "SharedState.h"
+#include "bench/MaximalKushu.h"
+#include "model/FileNames.h"
+#include "model/KushuFile.h"
+#include "model/SharedState.h"
+#include "ui/Dialogs.h"
+#include "viewer/MainForm.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -86,7 +86,7 @@ void BM_PrintPreviewMemory(benchmark::State& state) {
     SharedState shared;
     PreviewDialogs dialogs;
     viewer::MainForm form(shared, dialogs);
-    form.Form_Load(dir.path());
+    form.Form_Load(dir.path(), viewer::MainForm::OtherInstance::None);
     form.show();
     form.findChild<QListWidget*>(u"List2"_s)->setCurrentRow(0);
     form.findChild<QPushButton*>(u"Command1"_s)->click();

@@ -1,10 +1,10 @@
 // The collection file's reader and writer against the work no reader or writer can avoid:
 // decoding (or encoding) the whole file in one call, and reading (or saving) its bytes.
-#include "BenchMain.h"
-#include "FileNames.h"
-#include "KushuFile.h"
-#include "MaximalKushu.h"
-#include "ToolCommands.h"
+#include "bench/BenchMain.h"
+#include "bench/MaximalKushu.h"
+#include "model/FileNames.h"
+#include "model/KushuFile.h"
+#include "tools/ToolCommands.h"
 
 #include <QFile>
 #include <QSaveFile>

@@ -2,9 +2,9 @@
 // render writes it: pages per second, and the memory the writing takes on top of the
 // collection held in memory. A tenth of the collection is measured too: when the pages are
 // drawn one by one and forgotten, the peak grows far slower than the page count.
-#include "ExportFiles.h"
-#include "MaximalKushu.h"
-#include "PageList.h"
+#include "bench/MaximalKushu.h"
+#include "model/PageList.h"
+#include "print/ExportFiles.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

@@ -4,15 +4,15 @@
 // verses of 20 000 to 200 000 long-vowel marks, vertical lines or reading marks, whose
 // times must grow no faster than their length.
 
-#include "BenchMain.h"
-#include "ColumnLayout.h"
-#include "Faces.h"
-#include "RubyText.h"
-#include "StripColumn.h"
-#include "StripColumnPainter.h"
-#include "StripText.h"
-#include "Twips.h"
-#include "VerticalShaper.h"
+#include "bench/BenchMain.h"
+#include "model/RubyText.h"
+#include "model/StripText.h"
+#include "strip/ColumnLayout.h"
+#include "strip/Faces.h"
+#include "strip/StripColumnPainter.h"
+#include "strip/VerticalShaper.h"
+#include "ui/StripColumn.h"
+#include "ui/Twips.h"
 
 #include <QFontMetrics>
 #include <QImage>
@@ -21,6 +21,7 @@
 #include <benchmark/benchmark.h>
 
 using namespace yomiwa;
+using namespace yomiwa::strip;
 using namespace yomiwa::ui;
 using namespace Qt::Literals::StringLiterals;
 

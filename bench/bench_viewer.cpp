@@ -2,12 +2,12 @@
 // "句集を開く" button against reading the file alone, and turning a page near the start
 // against turning one in the middle.
 
-#include "BenchMain.h"
-#include "Dialogs.h"
-#include "KushuFile.h"
-#include "MainForm.h"
-#include "MaximalKushu.h"
-#include "SharedState.h"
+#include "bench/BenchMain.h"
+#include "bench/MaximalKushu.h"
+#include "model/KushuFile.h"
+#include "model/SharedState.h"
+#include "ui/Dialogs.h"
+#include "viewer/MainForm.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -41,7 +41,7 @@ struct Reader {
     viewer::MainForm Form{State, Dialogs};
 
     explicit Reader(const QString& folder) {
-        Form.Form_Load(folder);
+        Form.Form_Load(folder, viewer::MainForm::OtherInstance::None);
         Form.show();
         Form.findChild<QListWidget*>(u"List2"_s)->setCurrentRow(0);
         QApplication::processEvents();

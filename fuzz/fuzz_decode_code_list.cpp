@@ -1,6 +1,6 @@
 // Any line as a code list, taken as Latin-1 and as UTF-8: a decoded text must encode again
 // to a code list that decodes to the same text.
-#include "CodeList.h"
+#include "model/CodeList.h"
 
 #include <QString>
 

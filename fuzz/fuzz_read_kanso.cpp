@@ -1,5 +1,5 @@
 // Any bytes as a comments file, for a collection of as many haiku as the first byte says.
-#include "KansoFile.h"
+#include "model/KansoFile.h"
 
 #include <cstddef>
 #include <cstdint>

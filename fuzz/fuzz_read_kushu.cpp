@@ -1,6 +1,6 @@
 // Any bytes as a collection file: the reader must refuse them cleanly or give a collection
 // that the writer turns into a file reading back exactly the same.
-#include "KushuFile.h"
+#include "model/KushuFile.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -4,12 +4,12 @@
 // (a mark, kana, a kanji, a digit, a combining mark, a lone surrogate...) and how many
 // times it comes, where one in four inputs may have runs of tens of thousands, so that long
 // runs of marks come up soon but most inputs stay quick.
-#include "ColumnLayout.h"
-#include "Faces.h"
-#include "RubyText.h"
-#include "StripColumnPainter.h"
-#include "StripText.h"
-#include "VerticalShaper.h"
+#include "model/RubyText.h"
+#include "model/StripText.h"
+#include "strip/ColumnLayout.h"
+#include "strip/Faces.h"
+#include "strip/StripColumnPainter.h"
+#include "strip/VerticalShaper.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -23,7 +23,7 @@
 #include <memory>
 
 using namespace yomiwa;
-using namespace yomiwa::ui;
+using namespace yomiwa::strip;
 using namespace Qt::Literals::StringLiterals;
 
 namespace {

@@ -1,10 +1,10 @@
 // Any bytes as the JSON the tool builds files from: what the reader takes as a collection or
 // as comments must come back the same from the JSON the tool writes of it, and from the
 // file it would build.
-#include "KansoFile.h"
-#include "KansoJson.h"
-#include "KushuFile.h"
-#include "KushuJson.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
+#include "tools/KansoJson.h"
+#include "tools/KushuJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

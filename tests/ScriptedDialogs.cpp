@@ -1,4 +1,4 @@
-#include "ScriptedDialogs.h"
+#include "tests/ScriptedDialogs.h"
 
 #include <QDialog>
 #include <QPrinter>

@@ -1,4 +1,4 @@
-#include "JsonFields.h"
+#include "tools/JsonFields.h"
 
 #include <cmath>
 #include <limits>

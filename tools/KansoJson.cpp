@@ -1,7 +1,7 @@
-#include "KansoJson.h"
+#include "tools/KansoJson.h"
 
-#include "JsonFields.h"
-#include "JsonWriter.h"
+#include "tools/JsonFields.h"
+#include "tools/JsonWriter.h"
 
 #include <QJsonArray>
 #include <QJsonObject>

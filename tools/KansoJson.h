@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Result.h"
+#include "model/Result.h"
 
 namespace yomiwa::tool {
 

@@ -1,8 +1,8 @@
-#include "RenderCommand.h"
+#include "tools/RenderCommand.h"
 
-#include "ExportFiles.h"
-#include "KushuFile.h"
-#include "PageList.h"
+#include "model/KushuFile.h"
+#include "model/PageList.h"
+#include "print/ExportFiles.h"
 
 #include <QMap>
 

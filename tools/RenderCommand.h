@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ToolCommands.h"
+#include "tools/ToolCommands.h"
 
 #include <QString>
 #include <QStringList>

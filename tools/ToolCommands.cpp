@@ -1,13 +1,13 @@
-#include "ToolCommands.h"
+#include "tools/ToolCommands.h"
 
-#include "FileIo.h"
-#include "FileNames.h"
-#include "KansoFile.h"
-#include "KansoJson.h"
-#include "KushuFile.h"
-#include "KushuJson.h"
-#include "RenderCommand.h"
-#include "TextLines.h"
+#include "model/FileIo.h"
+#include "model/FileNames.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
+#include "model/TextLines.h"
+#include "tools/KansoJson.h"
+#include "tools/KushuJson.h"
+#include "tools/RenderCommand.h"
 
 #include <QFileInfo>
 #include <QJsonArray>

@@ -1,7 +1,7 @@
-#include "ToolCommands.h"
+#include "tools/ToolCommands.h"
 
-#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <cstring>
@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(WithoutRuntimeFolderNotice);
     const std::unique_ptr<QCoreApplication> app =
-        drawing ? std::make_unique<QApplication>(argc, argv)
+        drawing ? std::make_unique<QGuiApplication>(argc, argv)
                 : std::make_unique<QCoreApplication>(argc, argv);
     qInstallMessageHandler(nullptr);
     const yomiwa::tool::ToolResult result =

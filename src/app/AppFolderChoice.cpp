@@ -1,7 +1,7 @@
-#include "AppFolderChoice.h"
+#include "app/AppFolderChoice.h"
 
-#include "FileIo.h"
-#include "ReplacingFile.h"
+#include "model/FileIo.h"
+#include "model/ReplacingFile.h"
 
 #include <QDir>
 #include <QFile>

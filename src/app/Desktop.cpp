@@ -1,4 +1,4 @@
-#include "Desktop.h"
+#include "app/Desktop.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,6 +1,6 @@
-#include "HandOver.h"
+#include "app/HandOver.h"
 
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,11 +1,12 @@
-#include "AppFolderChoice.h"
-#include "CommandLine.h"
-#include "Desktop.h"
-#include "Dialogs.h"
-#include "HandOver.h"
-#include "InstanceChannel.h"
-#include "MainForm.h"
-#include "SharedState.h"
+#include "app/AppFolderChoice.h"
+#include "app/CommandLine.h"
+#include "app/Desktop.h"
+#include "app/HandOver.h"
+#include "app/InstanceChannel.h"
+#include "app/SingleInstance.h"
+#include "model/SharedState.h"
+#include "ui/Dialogs.h"
+#include "viewer/MainForm.h"
 
 #include <QApplication>
 
@@ -69,10 +70,16 @@ int main(int argc, char** argv) {
     if (!line.File.isEmpty() && app::HandOver(channel, line.File, HandOverTimeoutMs))
         return 0;
 
+    // A folder where no lock can be made cannot tell another instance either: the reader
+    // may still read.
+    app::SingleInstanceLock lock(folder.Folder);
+    const bool anotherRuns = !lock.TryLock() && lock.HeldByAnother();
+
     SharedState state;
     ui::QtDialogs dialogs;
     viewer::MainForm form(state, dialogs);
-    if (!form.Form_Load(folder.Folder))
+    using enum viewer::MainForm::OtherInstance;
+    if (!form.Form_Load(folder.Folder, anotherRuns ? Running : None))
         return 0;
     app::InstanceServer server;
     if (const Status listening = server.Listen(channel); !listening.ok())

@@ -1,14 +1,14 @@
-#include "ColourDialog.h"
+#include "editor/ColourDialog.h"
 
-#include "ColourValues.h"
+#include "strip/Colours.h"
 
 namespace yomiwa::editor {
 
 std::optional<ColourValue> ColourDialog::Show(QWidget* parent, ColourValue current) {
     const std::optional<QColor> picked =
-        m_dialogs.PickColour(parent, ui::ToQColor(m_confirmed.value_or(current)));
+        m_dialogs.PickColour(parent, strip::ToQColor(m_confirmed.value_or(current)));
     if (picked && picked->isValid())
-        m_confirmed = ui::FromQColor(*picked);
+        m_confirmed = strip::FromQColor(*picked);
     return m_confirmed;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialogs.h"
-#include "Kushu.h"
+#include "model/Kushu.h"
+#include "ui/Dialogs.h"
 
 #include <optional>
 

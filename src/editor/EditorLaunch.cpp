@@ -1,9 +1,9 @@
-#include "EditorLaunch.h"
+#include "editor/EditorLaunch.h"
 
-#include "F_pass.h"
-#include "F_sakusei.h"
-#include "FileNames.h"
-#include "KushuFile.h"
+#include "editor/F_sakusei.h"
+#include "model/FileNames.h"
+#include "model/KushuFile.h"
+#include "protect/F_pass.h"
 
 namespace yomiwa::editor {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Dialogs.h"
-#include "SharedState.h"
+#include "model/SharedState.h"
+#include "ui/Dialogs.h"
 
 #include <QString>
 

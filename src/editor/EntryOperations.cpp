@@ -1,6 +1,6 @@
-#include "EntryOperations.h"
+#include "editor/EntryOperations.h"
 
-#include "TextLines.h"
+#include "model/TextLines.h"
 
 #include <numeric>
 

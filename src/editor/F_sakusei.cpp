@@ -1,15 +1,15 @@
-#include "F_sakusei.h"
+#include "editor/F_sakusei.h"
 
-#include "BoxText.h"
-#include "ColourValues.h"
-#include "Controls.h"
-#include "Faces.h"
-#include "FileNames.h"
-#include "HelpTexts.h"
-#include "KushuFile.h"
-#include "Shapes.h"
-#include "StripColumn.h"
-#include "Twips.h"
+#include "editor/HelpTexts.h"
+#include "model/FileNames.h"
+#include "model/KushuFile.h"
+#include "strip/Faces.h"
+#include "ui/BoxText.h"
+#include "ui/ColourValues.h"
+#include "ui/Controls.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
+#include "ui/Twips.h"
 
 #include <QGroupBox>
 #include <QInputMethodEvent>

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "ColourDialog.h"
-#include "Controls.h"
-#include "Dialogs.h"
-#include "EntryOperations.h"
-#include "SaveCollection.h"
-#include "SharedState.h"
-#include "ShownColours.h"
+#include "editor/ColourDialog.h"
+#include "editor/EntryOperations.h"
+#include "editor/SaveCollection.h"
+#include "editor/ShownColours.h"
+#include "model/SharedState.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
 
 #include <QDialog>
 #include <QHash>

@@ -1,9 +1,9 @@
 // The editor's buttons: the entry list operations, the colours, and leaving.
-#include "BoxText.h"
-#include "F_sakusei.h"
-#include "FileNames.h"
-#include "KushuFile.h"
-#include "TextLines.h"
+#include "editor/F_sakusei.h"
+#include "model/FileNames.h"
+#include "model/KushuFile.h"
+#include "model/TextLines.h"
+#include "ui/BoxText.h"
 
 #include <QDir>
 #include <QFileInfo>

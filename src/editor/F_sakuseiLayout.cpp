@@ -1,12 +1,12 @@
-#include "F_sakusei.h"
+#include "editor/F_sakusei.h"
 
-#include "ColourValues.h"
+#include "ui/ColourValues.h"
 
 namespace yomiwa::editor {
 
 namespace {
 using enum ui::ControlKind;
-using enum ui::Face;
+using enum strip::Face;
 
 constexpr ColourValue Pink = 0x00C0C0FF;
 constexpr ColourValue PaleCyan = 0x00FFFFC0;

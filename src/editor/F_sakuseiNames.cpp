@@ -1,7 +1,7 @@
-#include "F_sakusei.h"
+#include "editor/F_sakusei.h"
 
-#include "Shapes.h"
-#include "StripColumn.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "HelpTexts.h"
+#include "editor/HelpTexts.h"
 
 #include <QList>
 

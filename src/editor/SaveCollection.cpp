@@ -1,9 +1,9 @@
-#include "SaveCollection.h"
+#include "editor/SaveCollection.h"
 
-#include "FileIo.h"
-#include "FileNames.h"
-#include "KansoFile.h"
-#include "KushuFile.h"
+#include "model/FileIo.h"
+#include "model/FileNames.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
 
 #include <QDir>
 #include <QFile>

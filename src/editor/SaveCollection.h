@@ -1,8 +1,8 @@
 #pragma once
 
-#include "EntryOperations.h"
-#include "Kushu.h"
-#include "Result.h"
+#include "editor/EntryOperations.h"
+#include "model/Kushu.h"
+#include "model/Result.h"
 
 #include <QString>
 

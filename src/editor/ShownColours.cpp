@@ -1,7 +1,7 @@
-#include "ShownColours.h"
+#include "editor/ShownColours.h"
 
-#include "ColourValues.h"
-#include "Shapes.h"
+#include "ui/ColourValues.h"
+#include "ui/Shapes.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Kushu.h"
+#include "model/Kushu.h"
 
 #include <QList>
 #include <QString>

@@ -1,8 +1,8 @@
-#include "CodeList.h"
+#include "model/CodeList.h"
 
-#include "Cp932.h"
-#include "Cp932Table.h"
-#include "TextLines.h"
+#include "model/Cp932.h"
+#include "model/Cp932Table.h"
+#include "model/TextLines.h"
 
 #include <QByteArray>
 

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QStringView>
 
-#include "Cp932.h"
+#include "model/Cp932.h"
 
 #include <optional>
 

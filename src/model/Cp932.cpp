@@ -1,4 +1,4 @@
-#include "Cp932.h"
+#include "model/Cp932.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

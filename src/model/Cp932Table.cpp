@@ -1,4 +1,4 @@
-#include "Cp932Table.h"
+#include "model/Cp932Table.h"
 
 #include <QList>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Cp932.h"
+#include "model/Cp932.h"
 
 #include <QByteArrayView>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "FileIo.h"
-#include "ReplacingFile.h"
-#include "TextLines.h"
+#include "model/FileIo.h"
+#include "model/ReplacingFile.h"
+#include "model/TextLines.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "Result.h"
+#include "model/Result.h"
 
 #include <functional>
 

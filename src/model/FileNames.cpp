@@ -1,7 +1,7 @@
-#include "FileNames.h"
+#include "model/FileNames.h"
 
-#include "Cp932.h"
-#include "FileIo.h"
+#include "model/Cp932.h"
+#include "model/FileIo.h"
 
 #include <QDir>
 #include <QFileInfo>

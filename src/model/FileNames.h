@@ -2,7 +2,7 @@
 
 #include <QString>
 
-#include "Result.h"
+#include "model/Result.h"
 
 namespace yomiwa {
 

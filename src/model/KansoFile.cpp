@@ -1,9 +1,9 @@
-#include "KansoFile.h"
+#include "model/KansoFile.h"
 
-#include "Cp932.h"
-#include "FileIo.h"
-#include "FileNames.h"
-#include "TextLines.h"
+#include "model/Cp932.h"
+#include "model/FileIo.h"
+#include "model/FileNames.h"
+#include "model/TextLines.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include <QString>
 #include <QStringList>
 
-#include "Result.h"
+#include "model/Result.h"
 
 #include <functional>
 

@@ -1,4 +1,4 @@
-#include "Kushu.h"
+#include "model/Kushu.h"
 
 namespace yomiwa {
 

@@ -1,10 +1,10 @@
-#include "KushuFile.h"
+#include "model/KushuFile.h"
 
-#include "CodeList.h"
-#include "Cp932.h"
-#include "FileIo.h"
-#include "FileNames.h"
-#include "TextLines.h"
+#include "model/CodeList.h"
+#include "model/Cp932.h"
+#include "model/FileIo.h"
+#include "model/FileNames.h"
+#include "model/TextLines.h"
 
 namespace yomiwa {
 

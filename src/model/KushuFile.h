@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Kushu.h"
-#include "Result.h"
+#include "model/Kushu.h"
+#include "model/Result.h"
 
 #include <QByteArray>
 #include <QByteArrayView>

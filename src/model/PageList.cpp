@@ -1,4 +1,4 @@
-#include "PageList.h"
+#include "model/PageList.h"
 
 namespace yomiwa {
 

@@ -1,4 +1,4 @@
-#include "ReplacingFile.h"
+#include "model/ReplacingFile.h"
 
 #include <QDir>
 #include <QFile>

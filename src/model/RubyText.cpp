@@ -1,4 +1,4 @@
-#include "RubyText.h"
+#include "model/RubyText.h"
 
 namespace yomiwa {
 

@@ -1,4 +1,4 @@
-#include "StripText.h"
+#include "model/StripText.h"
 
 namespace yomiwa {
 

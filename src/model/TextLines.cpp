@@ -1,6 +1,6 @@
-#include "TextLines.h"
-#include "Cp932.h"
-#include "Cp932Table.h"
+#include "model/TextLines.h"
+#include "model/Cp932.h"
+#include "model/Cp932Table.h"
 
 #include <QList>
 

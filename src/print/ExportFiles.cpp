@@ -1,7 +1,7 @@
-#include "ExportFiles.h"
+#include "print/ExportFiles.h"
 
-#include "FileIo.h"
-#include "StripPainter.h"
+#include "model/FileIo.h"
+#include "print/StripPainter.h"
 
 #include <QBuffer>
 #include <QPainter>

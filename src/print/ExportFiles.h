@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Result.h"
-#include "SheetLayout.h"
-#include "StripPage.h"
+#include "model/Result.h"
+#include "print/SheetLayout.h"
+#include "print/StripPage.h"
 
 #include <QIODevice>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "SheetLayout.h"
+#include "print/SheetLayout.h"
 
 #include <cmath>
 

@@ -1,6 +1,6 @@
-#include "StripPage.h"
+#include "print/StripPage.h"
 
-#include "PageList.h"
+#include "model/PageList.h"
 
 namespace yomiwa::print {
 

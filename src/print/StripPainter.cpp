@@ -1,11 +1,11 @@
-#include "StripPainter.h"
+#include "print/StripPainter.h"
 
-#include "ColourValues.h"
-#include "ColumnLayout.h"
-#include "Shapes.h"
-#include "StripColumnPainter.h"
-#include "StripGeometry.h"
-#include "VerticalShaper.h"
+#include "strip/Colours.h"
+#include "strip/ColumnLayout.h"
+#include "strip/StripColumnPainter.h"
+#include "strip/StripGeometry.h"
+#include "strip/StripShape.h"
+#include "strip/VerticalShaper.h"
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -21,13 +21,13 @@ namespace {
 
 // The column's face at the pixel size the window shows it at (96 logical dpi), so that a
 // PDF or an image of another resolution lays the column out exactly as the screen does.
-QFont PixelFont(const ui::StripColumnGeometry& geometry) {
+QFont PixelFont(const strip::StripColumnGeometry& geometry) {
     QFont font = geometry.MakeColumnFont();
     font.setPixelSize(qRound(geometry.Points * 96.0 / 72.0));
     return font;
 }
 
-const QString& TextOf(const StripPage& page, const ui::StripColumnGeometry& geometry) {
+const QString& TextOf(const StripPage& page, const strip::StripColumnGeometry& geometry) {
     if (geometry.Colour == PrefaceFore)
         return page.Preface;
     if (geometry.Colour == PostscriptFore)
@@ -50,20 +50,20 @@ bool NeedsThickening(QPainter& painter, const QFont& font, const QRawFont& face)
 } // namespace
 
 QSize StripPixelSize() {
-    return ui::PixelsOf(ui::strip::ShapeTwips).size();
+    return strip::PixelsOf(strip::ShapeTwips).size();
 }
 
 namespace {
 
-ui::StripLayout LayOutText(const QString& fieldText, const QFont& font, const QSizeF& column) {
-    const ui::VerticalShaper shaper(font);
-    return ui::LayOutStripColumn(fieldText, shaper, font, column);
+strip::StripLayout LayOutText(const QString& fieldText, const QFont& font, const QSizeF& column) {
+    const strip::VerticalShaper shaper(font);
+    return strip::LayOutStripColumn(fieldText, shaper, font, column);
 }
 
-void DrawLaidOut(QPainter& painter, const ui::StripLayout& layout, const QFont& font,
+void DrawLaidOut(QPainter& painter, const strip::StripLayout& layout, const QFont& font,
                  const QColor& colour) {
     painter.setPen(colour);
-    ui::DrawStripColumn(painter, layout);
+    strip::DrawStripColumn(painter, layout);
     if (layout.pieces.isEmpty() || !NeedsThickening(painter, font, layout.pieces.first().face))
         return;
     // Copies around a small circle: a stroke of the rasteriser's width whose edges stay
@@ -74,7 +74,7 @@ void DrawLaidOut(QPainter& painter, const ui::StripLayout& layout, const QFont& 
         const qreal angle = corner * 2 * M_PI / Corners;
         const QPointF offset(radius * std::cos(angle), radius * std::sin(angle));
         painter.translate(offset);
-        ui::DrawStripColumn(painter, layout);
+        strip::DrawStripColumn(painter, layout);
         painter.translate(-offset);
     }
 }
@@ -82,14 +82,14 @@ void DrawLaidOut(QPainter& painter, const ui::StripLayout& layout, const QFont& 
 // One column of a strip drawn into a target: where its centre line falls, and its text set
 // at `scale` target units per screen pixel in a column as tall as the target's.
 struct PlacedColumn {
-    const ui::StripColumnGeometry* Geometry;
+    const strip::StripColumnGeometry* Geometry;
     QString Text;
     QFont Font;
     QRect Screen; // the column on screen, relative to the strip
     qreal Centre; // its centre line in the target
     qreal Top;    // its top in the target
     qreal Height; // its height in the target
-    ui::StripLayout Layout;
+    strip::StripLayout Layout;
     qreal Scale = 1;
 
     void SetScale(qreal scale) {
@@ -118,17 +118,17 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
     const QSizeF pixels = StripPixelSize();
     const qreal sx = target.width() / pixels.width();
     const qreal sy = target.height() / pixels.height();
-    ui::PaintRoundedShape(painter, target, ui::ToQColor(page.Colours[StripFill]),
-                          ui::ToQColor(page.Colours[StripBorder]),
-                          ui::strip::BorderPixels * qMin(sx, sy));
-    const QPoint origin = ui::PixelsOf(ui::strip::ShapeTwips).topLeft();
+    strip::PaintRoundedShape(painter, target, strip::ToQColor(page.Colours[StripFill]),
+                             strip::ToQColor(page.Colours[StripBorder]),
+                             strip::BorderPixels * qMin(sx, sy));
+    const QPoint origin = strip::PixelsOf(strip::ShapeTwips).topLeft();
     QList<PlacedColumn> columns;
-    for (const ui::StripColumnGeometry* geometry :
-         {&ui::strip::Preface, &ui::strip::Verse, &ui::strip::Postscript}) {
+    for (const strip::StripColumnGeometry* geometry :
+         {&strip::Preface, &strip::Verse, &strip::Postscript}) {
         const QString& text = TextOf(page, *geometry);
         if (text.isEmpty())
             continue;
-        const QRect screen = ui::PixelsOf(geometry->Twips).translated(-origin);
+        const QRect screen = strip::PixelsOf(geometry->Twips).translated(-origin);
         PlacedColumn column{geometry,
                             text,
                             PixelFont(*geometry),
@@ -161,7 +161,7 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
         painter.translate(column.Centre - column.Screen.width() * column.Scale / 2.0, column.Top);
         painter.scale(column.Scale, column.Scale);
         DrawLaidOut(painter, column.Layout, column.Font,
-                    ui::ToQColor(page.Colours[column.Geometry->Colour]));
+                    strip::ToQColor(page.Colours[column.Geometry->Colour]));
         painter.restore();
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "StripPage.h"
+#include "print/StripPage.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,8 +1,8 @@
-#include "F_pass.h"
+#include "protect/F_pass.h"
 
-#include "ColourValues.h"
-#include "Controls.h"
-#include "Twips.h"
+#include "ui/ColourValues.h"
+#include "ui/Controls.h"
+#include "ui/Twips.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -14,7 +14,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 using enum ui::ControlKind;
-using enum ui::Face;
+using enum strip::Face;
 
 constexpr const char16_t* Explanation =
     u"句集の作者以外の人の改変を防止するため、句集を編集するにはパスワードの入力が必要です。";

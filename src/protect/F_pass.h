@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Controls.h"
-#include "Dialogs.h"
-#include "SharedState.h"
+#include "model/SharedState.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
 
 #include <QDialog>
 

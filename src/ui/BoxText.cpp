@@ -1,4 +1,4 @@
-#include "BoxText.h"
+#include "ui/BoxText.h"
 
 #include <QPlainTextEdit>
 #include <QTextDocument>

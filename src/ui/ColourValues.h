@@ -1,8 +1,6 @@
 #pragma once
 
-#include "Kushu.h"
-
-#include <QColor>
+#include "model/Kushu.h"
 
 class QWidget;
 
@@ -15,12 +13,6 @@ inline constexpr ColourValue WindowText = SystemColour(8);
 inline constexpr ColourValue ButtonFace = SystemColour(15);
 inline constexpr ColourValue ButtonText = SystemColour(18);
 } // namespace SystemColours
-
-// A colour value as the files keep it (0x00BBGGRR, or 0x80000000 + n for system colour n)
-// turned into a colour to paint. System colours come from the platform palette through
-// one table of the platform's system colour numbers.
-QColor ToQColor(ColourValue value);
-ColourValue FromQColor(const QColor& colour);
 
 // Every colourable control keeps its colour value as the truth and paints the resolved
 // colour, so reading a colour back gives the value that was set (a system colour stays a

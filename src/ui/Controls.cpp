@@ -1,8 +1,8 @@
-#include "Controls.h"
+#include "ui/Controls.h"
 
-#include "ColourValues.h"
-#include "Shapes.h"
-#include "StripColumn.h"
+#include "ui/ColourValues.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -109,7 +109,7 @@ QWidget* MakeControl(QWidget* parent, const ControlRow& entry, const QFont& font
         return AddList(parent, entry.Name, t, font);
     case ControlKind::Strip: {
         auto* strip = Make<StripColumn>(parent, entry.Name, t, font);
-        strip->SetColumnGeometry(TwipsRect(t.x(), t.y(), t.width(), t.height()));
+        strip->SetColumnGeometry(strip::TwipsRect(t.x(), t.y(), t.width(), t.height()));
         return strip;
     }
     case ControlKind::Panel: {
@@ -135,8 +135,9 @@ QList<QWidget*> BuildControls(QWidget* window, std::span<const ControlRow> table
     QList<std::pair<int, QWidget*>> tabbed;
     for (const ControlRow& entry : table) {
         QWidget* parent = entry.Parent ? Built<QWidget>(window, entry.Parent) : window;
-        const QFont font =
-            entry.Points > 0 ? MakeFont(entry.TextFace, entry.Points, entry.Bold) : parent->font();
+        const QFont font = entry.Points > 0
+                               ? strip::MakeFont(entry.TextFace, entry.Points, entry.Bold)
+                               : parent->font();
         QWidget* control = MakeControl(parent, entry, font);
         if (prepare)
             prepare(control, entry);

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Faces.h"
-#include "Kushu.h"
-#include "Twips.h"
+#include "model/Kushu.h"
+#include "strip/Faces.h"
+#include "ui/Twips.h"
 
 #include <QFont>
 #include <QList>
@@ -62,7 +62,7 @@ struct ControlRow {
     const char* Name;
     ControlKind Kind;
     QRect Twips;
-    Face TextFace = Face::Gothic;
+    strip::Face TextFace = strip::Face::Gothic;
     qreal Points = 0;
     bool Bold = false;
     const char16_t* Caption = nullptr;
@@ -87,11 +87,6 @@ BuildControls(QWidget* window, std::span<const ControlRow> table,
 // A control that a table made, by name and kind.
 template <typename Control> Control* Built(const QWidget* window, const char* name) {
     return window->findChild<Control*>(QString::fromLatin1(name));
-}
-
-// Twips as a rectangle, for the functions above.
-inline QRect Tw(int left, int top, int width, int height) {
-    return {left, top, width, height};
 }
 
 } // namespace yomiwa::ui

@@ -1,5 +1,5 @@
-#include "Dialogs.h"
-#include "TextLines.h"
+#include "ui/Dialogs.h"
+#include "model/TextLines.h"
 
 #include <QColorDialog>
 #include <QDialog>

@@ -1,6 +1,7 @@
-#include "Shapes.h"
+#include "ui/Shapes.h"
 
-#include "ColourValues.h"
+#include "strip/Colours.h"
+#include "strip/StripShape.h"
 
 #include <QPainter>
 
@@ -24,23 +25,10 @@ void RoundedShape::SetBorderColour(ColourValue value) {
     update();
 }
 
-void PaintRoundedShape(QPainter& painter, const QRectF& box, const QColor& fill,
-                       const QColor& border, qreal borderWidth) {
-    painter.save();
-    painter.setRenderHint(QPainter::Antialiasing);
-    const qreal half = borderWidth / 2.0;
-    const QRectF inner = box.adjusted(half, half, -half, -half);
-    const qreal radius = qMin(inner.width(), inner.height()) / 8.0;
-    painter.setPen(borderWidth > 0 ? QPen(border, borderWidth) : QPen(Qt::NoPen));
-    painter.setBrush(fill);
-    painter.drawRoundedRect(inner, radius, radius);
-    painter.restore();
-}
-
 void RoundedShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    PaintRoundedShape(painter, QRectF(rect()), ToQColor(m_fill), ToQColor(m_border),
-                      m_borderPixels);
+    strip::PaintRoundedShape(painter, QRectF(rect()), strip::ToQColor(m_fill),
+                             strip::ToQColor(m_border), m_borderPixels);
 }
 
 PanelShape::PanelShape(QWidget* parent, ColourValue fill)
@@ -51,7 +39,7 @@ PanelShape::PanelShape(QWidget* parent, ColourValue fill)
 
 void PanelShape::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), ToQColor(m_fill));
+    painter.fillRect(rect(), strip::ToQColor(m_fill));
 }
 
 } // namespace yomiwa::ui

@@ -1,20 +1,14 @@
 #pragma once
 
-#include "Kushu.h"
+#include "model/Kushu.h"
 
 #include <QWidget>
 
-class QPainter;
-
 namespace yomiwa::ui {
 
-// The strip's rounded rectangle filling `box`, its border of `borderWidth` drawn inside it.
-// The window's strip and the printed strip are drawn by this one function.
-void PaintRoundedShape(QPainter& painter, const QRectF& box, const QColor& fill,
-                       const QColor& border, qreal borderWidth);
-
-// A filled rectangle with rounded corners and a border: the tanzaku strip. Draws only
-// itself; the mouse goes through it to whatever lies below.
+// A filled rectangle with rounded corners and a border: the tanzaku strip, painted as the
+// printed strip is (strip::PaintRoundedShape). Draws only itself; the mouse goes through it
+// to whatever lies below.
 class RoundedShape : public QWidget {
     Q_OBJECT
 public:

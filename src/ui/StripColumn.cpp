@@ -1,12 +1,10 @@
-#include "StripColumn.h"
+#include "ui/StripColumn.h"
 
-#include "RubyText.h"
-#include "StripText.h"
-#include "VerticalShaper.h"
+#include "model/StripText.h"
+#include "strip/VerticalShaper.h"
 
 #include <QEvent>
 #include <QPainter>
-#include <QStringList>
 
 namespace yomiwa::ui {
 
@@ -22,7 +20,6 @@ void StripColumn::SetText(const QString& fieldText) {
     if (fieldText == m_text)
         return;
     m_text = fieldText;
-    m_layout.reset();
     m_fitted.reset();
     setAccessibleName(m_text);
     Refit();
@@ -35,7 +32,7 @@ QString StripColumn::Caption() const {
 
 void StripColumn::SetColumnGeometry(const QRect& column) {
     m_column = column;
-    const Reach reach = StripColumnReach(Shaper().FullCell(), column.width());
+    const strip::Reach reach = strip::StripColumnReach(Shaper().FullCell(), column.width());
     setGeometry(column.adjusted(-qCeil(reach.left), 0, qCeil(reach.right), 0));
 }
 
@@ -45,44 +42,22 @@ QRect StripColumn::ColumnRect() const {
     return QRect(m_column.topLeft() - pos(), m_column.size());
 }
 
-QStringList StripColumn::Cells() const {
-    QStringList cells;
-    for (const ColumnCell& cell : Layout().cells)
-        cells.append(cell.text);
-    return cells;
-}
-
-int StripColumn::LineHeight() const {
-    return qRound(Layout().fullCell);
-}
-
-const VerticalShaper& StripColumn::Shaper() const {
+const strip::VerticalShaper& StripColumn::Shaper() const {
     if (!m_shaper || m_shaperFont != font()) {
-        m_shaper = std::make_unique<VerticalShaper>(font());
+        m_shaper = std::make_unique<strip::VerticalShaper>(font());
         m_shaperFont = font();
-        m_layout.reset();
         m_fitted.reset();
     }
     return *m_shaper;
 }
 
-const ColumnLayout& StripColumn::Layout() const {
+const strip::StripLayout& StripColumn::Fitted() const {
     // Keyed on the font and size themselves: a hidden widget gets its resize event only
     // when it is shown.
-    const VerticalShaper& shaper = Shaper();
-    const int width = ColumnRect().width();
-    if (!m_layout || m_layoutWidth != width) {
-        m_layout = LayOutColumn(ToStripText(ParseRuby(m_text).base), shaper, font(), width);
-        m_layoutWidth = width;
-    }
-    return *m_layout;
-}
-
-const StripLayout& StripColumn::Fitted() const {
-    const VerticalShaper& shaper = Shaper();
+    const strip::VerticalShaper& shaper = Shaper();
     const QSize size = ColumnRect().size();
     if (!m_fitted || m_fittedSize != size) {
-        m_fitted = LayOutStripColumn(m_text, shaper, font(), size);
+        m_fitted = strip::LayOutStripColumn(m_text, shaper, font(), size);
         m_fittedSize = size;
     }
     return *m_fitted;
@@ -133,7 +108,7 @@ void StripColumn::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.translate(ColumnRect().topLeft());
-    DrawStripColumn(painter, Fitted());
+    strip::DrawStripColumn(painter, Fitted());
 }
 
 } // namespace yomiwa::ui

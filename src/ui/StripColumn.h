@@ -1,7 +1,6 @@
 #pragma once
 
-#include "ColumnLayout.h"
-#include "StripColumnPainter.h"
+#include "strip/StripColumnPainter.h"
 
 #include <QRect>
 #include <QString>
@@ -10,13 +9,15 @@
 #include <memory>
 #include <optional>
 
-namespace yomiwa::ui {
-
+namespace yomiwa::strip {
 class VerticalShaper;
+}
+
+namespace yomiwa::ui {
 
 // One column of the tanzaku strip: a field's text set as a vertical line, read top to
 // bottom, with the vertical forms of the face Qt chose for the column's font. Text too
-// long for the column is set to fit (StripLayout); what even that cannot show is in the
+// long for the column is set to fit (strip::StripLayout); what even that cannot show is in the
 // tooltip. It has no background of its own, so the strip shows through. The text colour
 // is the widget's fore colour (SetForeColour). Screen readers read the field's text as the
 // column's accessible name.
@@ -37,18 +38,8 @@ public:
     // column.
     void SetColumnGeometry(const QRect& column);
 
-    // The characters as they stand in the column before any fitting, one entry per cell: a
-    // character with its combining marks (a surrogate pair is one character), or two
-    // half-width digits set side by side.
-    QStringList Cells() const;
-    // The height of a full-width cell in pixels: the face's vertical advance of an
-    // ideograph. Every cell of Japanese text is this tall; a half-width character's cell
-    // is as tall as the face's vertical advance for it.
-    int LineHeight() const;
-    // The column's text at its own size, before any fitting, without readings.
-    const ColumnLayout& Layout() const;
     // The column as it is painted, in the column's own pixels.
-    const StripLayout& Fitted() const;
+    const strip::StripLayout& Fitted() const;
     // The column's rectangle in the widget.
     QRect ColumnRect() const;
 
@@ -58,18 +49,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    const VerticalShaper& Shaper() const;
+    const strip::VerticalShaper& Shaper() const;
     void Refit();
 
     QString m_text;
     QRect m_column; // in the parent; empty when the widget is the column
     // Shaping and layout are kept between paints: the shaper until the font changes, the
-    // layouts until the text, the font or the column's size changes.
-    mutable std::unique_ptr<VerticalShaper> m_shaper;
+    // layout until the text, the font or the column's size changes.
+    mutable std::unique_ptr<strip::VerticalShaper> m_shaper;
     mutable QFont m_shaperFont;
-    mutable std::optional<ColumnLayout> m_layout;
-    mutable int m_layoutWidth = 0;
-    mutable std::optional<StripLayout> m_fitted;
+    mutable std::optional<strip::StripLayout> m_fitted;
     mutable QSize m_fittedSize;
 };
 

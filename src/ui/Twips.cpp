@@ -1,4 +1,4 @@
-#include "Twips.h"
+#include "ui/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -7,16 +7,12 @@
 
 namespace yomiwa::ui {
 
-QRect TwipsRect(int left, int top, int width, int height) {
-    return QRect(Px(left), Px(top), Px(width), Px(height));
-}
-
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height) {
-    widget->setGeometry(TwipsRect(left, top, width, height));
+    widget->setGeometry(strip::TwipsRect(left, top, width, height));
 }
 
 void SetClientSizeTwips(QWidget* window, int width, int height) {
-    window->setFixedSize(Px(width), Px(height));
+    window->setFixedSize(strip::Px(width), strip::Px(height));
 }
 
 void CentreOnScreen(QWidget* window) {

@@ -1,20 +1,13 @@
 #pragma once
 
-#include <QRect>
+#include "strip/Twips.h"
 
 class QWidget;
 
 namespace yomiwa::ui {
 
-// Positions and sizes are given in twips: 1440 per inch, 15 per logical pixel at 96 dpi.
-// Qt's own scaling takes logical pixels to the screen.
-constexpr int TwipsPerPixel = 15;
-
-constexpr int Px(int twips) {
-    return (twips + TwipsPerPixel / 2) / TwipsPerPixel;
-}
-QRect TwipsRect(int left, int top, int width, int height);
-
+// Places a control at twips of its parent's client area, as strip::TwipsRect turns them
+// into logical pixels.
 void PlaceTwips(QWidget* widget, int left, int top, int width, int height);
 
 // A window of fixed client size, in twips.

@@ -1,15 +1,15 @@
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
-#include "ColourValues.h"
-#include "Controls.h"
-#include "EditorLaunch.h"
-#include "Faces.h"
-#include "KushuFile.h"
-#include "Shapes.h"
-#include "StripColumn.h"
-#include "StripGeometry.h"
-#include "Twips.h"
-#include "ViewerFiles.h"
+#include "editor/EditorLaunch.h"
+#include "model/KushuFile.h"
+#include "strip/Faces.h"
+#include "strip/StripGeometry.h"
+#include "ui/ColourValues.h"
+#include "ui/Controls.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
+#include "ui/Twips.h"
+#include "viewer/ViewerFiles.h"
 
 #include <QApplication>
 #include <QDir>
@@ -95,9 +95,9 @@ ColourSet MainForm::DesignColours() {
 
 QList<QWidget*> MainForm::BuildControls() {
     // Under the lists and the strip's columns, which the table makes next.
-    m_shape1 = new ui::RoundedShape(this, Cream, 0x000080FF, ui::strip::BorderPixels);
+    m_shape1 = new ui::RoundedShape(this, Cream, 0x000080FF, strip::BorderPixels);
     m_shape1->setObjectName(u"Shape1"_s);
-    m_shape1->setGeometry(ui::PixelsOf(ui::strip::ShapeTwips));
+    m_shape1->setGeometry(strip::PixelsOf(strip::ShapeTwips));
 
     // A page colours the window's background; the platform's controls keep their own
     // frames, scroll bars and faces instead of taking it up.
@@ -139,18 +139,14 @@ QList<QWidget*> MainForm::BuildControls() {
     return tabOrder;
 }
 
-bool MainForm::Form_Load(const QString& executableFolder) {
-    const QString folder = AppFolderOf(executableFolder);
-    m_lock = std::make_unique<ui::SingleInstanceLock>(folder);
-    // A folder where no lock can be made cannot tell another instance either: the reader
-    // may still read.
-    if (!m_lock->TryLock() && m_lock->HeldByAnother()) {
+bool MainForm::Form_Load(const QString& dataFolder, OtherInstance other) {
+    if (other == OtherInstance::Running) {
         m_dialogs.MsgBox(this, u"【Yomiwa】はすでに起動されています。"_s, ui::MsgStyle::Notice);
         return false;
     }
     ui::CentreOnScreen(this);
     setWindowTitle(ui::ProgramTitle() + u" 閲覧モード"_s);
-    m_state.AppFolder = folder;
+    m_state.AppFolder = AppFolderOf(dataFolder);
     ListCollections();
     for (ui::StripColumn* strip : {m_label1, m_label2, m_label3})
         strip->SetText({});
@@ -171,11 +167,6 @@ void MainForm::ListCollections() {
 QListWidgetItem* MainForm::ChosenCollection() const {
     QListWidgetItem* item = m_list2->currentItem();
     return item && item->isSelected() ? item : nullptr;
-}
-
-QString MainForm::ChosenText() const {
-    const QListWidgetItem* item = ChosenCollection();
-    return item ? item->text() : QString();
 }
 
 QString MainForm::ChosenPath() const {

@@ -1,16 +1,14 @@
 #pragma once
 
-#include "Controls.h"
-#include "Dialogs.h"
-#include "Kushu.h"
-#include "SharedState.h"
-#include "SingleInstance.h"
+#include "model/Kushu.h"
+#include "model/SharedState.h"
+#include "ui/Controls.h"
+#include "ui/Dialogs.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
-#include <memory>
 #include <span>
 
 class QLabel;
@@ -43,9 +41,13 @@ public:
     // The colours of the window before any page sets its own.
     static ColourSet DesignColours();
 
-    // Start-up. False when another Yomiwa already runs on this folder: the user has been
+    // Whether another Yomiwa already runs on the data folder, as the single-instance lock
+    // taken before the window was made found.
+    enum class OtherInstance { None, Running };
+
+    // Start-up on the data folder. False when another Yomiwa runs on it: the user has been
     // told, and the program ends without showing the window.
-    bool Form_Load(const QString& executableFolder);
+    bool Form_Load(const QString& dataFolder, OtherInstance other);
     // Adds the collection files of AppFolder to the collection list.
     void ListCollections();
 
@@ -92,7 +94,6 @@ private:
     void SetUpKeysAndNames(const QList<QWidget*>& tabOrder);
     void BuildExportCommands();
     QListWidgetItem* ChosenCollection() const;
-    QString ChosenText() const;
     QString ChosenPath() const;
 
     // Shows the collection from the page of `row` (the nearest row when it has fewer).
@@ -124,7 +125,6 @@ private:
 
     SharedState& m_state;
     ui::Dialogs& m_dialogs;
-    std::unique_ptr<ui::SingleInstanceLock> m_lock;
 
     bool m_collectionOpen = false;
     // A comments file that did not fit its collection waits to be kept before it is

@@ -1,11 +1,11 @@
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
-#include "FileIo.h"
-#include "FileNames.h"
-#include "KansoFile.h"
-#include "KushuFile.h"
-#include "PageList.h"
-#include "ViewerFiles.h"
+#include "model/FileIo.h"
+#include "model/FileNames.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
+#include "model/PageList.h"
+#include "viewer/ViewerFiles.h"
 
 #include <QCloseEvent>
 #include <QDir>

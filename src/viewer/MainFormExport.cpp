@@ -1,9 +1,9 @@
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
-#include "ExportFiles.h"
-#include "FileIo.h"
-#include "PageList.h"
-#include "Shapes.h"
+#include "model/FileIo.h"
+#include "model/PageList.h"
+#include "print/ExportFiles.h"
+#include "ui/Shapes.h"
 
 #include <QContextMenuEvent>
 #include <QDir>

@@ -1,7 +1,7 @@
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
-#include "Shapes.h"
-#include "StripColumn.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

@@ -1,20 +1,20 @@
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
-#include "ColourValues.h"
-#include "StripGeometry.h"
+#include "strip/StripGeometry.h"
+#include "ui/ColourValues.h"
 
 namespace yomiwa::viewer {
 
 namespace {
 using enum ui::ControlKind;
-using enum ui::Face;
+using enum strip::Face;
 using namespace ui::SystemColours;
 
 constexpr ColourValue White = 0x00FFFFFF;
 constexpr ColourValue Shadow = 0x00404040;
 constexpr ColourValue PanelGrey = 0x00E0E0E0;
 
-constexpr ui::ControlRow StripRow(const char* name, const ui::StripColumnGeometry& g) {
+constexpr ui::ControlRow StripRow(const char* name, const strip::StripColumnGeometry& g) {
     return {name, Strip, g.Twips, g.ColumnFace, g.Points, g.Bold};
 }
 
@@ -27,9 +27,9 @@ constexpr ui::ControlRow Layout[] = {
     {"Shape4", Panel, {8100, 660, 3555, 3495}, {}, 0, false, nullptr, PanelGrey},
     {"Shape3", Panel, {8160, 4320, 3555, 2775}, {}, 0, false, nullptr, Shadow},
     {"Shape2", Panel, {8100, 4260, 3555, 2775}, {}, 0, false, nullptr, PanelGrey},
-    StripRow("Label2", ui::strip::Preface),
-    StripRow("Label1", ui::strip::Verse),
-    StripRow("Label3", ui::strip::Postscript),
+    StripRow("Label2", strip::Preface),
+    StripRow("Label1", strip::Verse),
+    StripRow("Label3", strip::Postscript),
     {"Label4", Label, {3060, 180, 480, 240}, Gothic, 12, false, u"句集"},
     {"Label5", Label, {3660, 180, 4155, 315}, Mincho, 14.25, true},
     {"Label6", Label, {8100, 180, 480, 240}, Gothic, 12, false, u"作者"},

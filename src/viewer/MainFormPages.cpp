@@ -1,10 +1,10 @@
-#include "MainForm.h"
+#include "viewer/MainForm.h"
 
-#include "BoxText.h"
-#include "ColourValues.h"
-#include "PageList.h"
-#include "Shapes.h"
-#include "StripColumn.h"
+#include "model/PageList.h"
+#include "ui/BoxText.h"
+#include "ui/ColourValues.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
 
 #include <QLabel>
 #include <QListWidget>

@@ -1,4 +1,4 @@
-#include "ViewerFiles.h"
+#include "viewer/ViewerFiles.h"
 
 #include <QDir>
 #include <QFileInfo>

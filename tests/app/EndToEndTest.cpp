@@ -1,13 +1,14 @@
 // An author makes a collection in the editor and saves it; a reader opens it in the
 // reading window and pages through it. Every text and colour must arrive.
 
-#include "ColourValues.h"
-#include "MainForm.h"
-#include "ScriptedDialogs.h"
-#include "Shapes.h"
-#include "StripColumn.h"
-#include "StripText.h"
-#include "TestSupport.h"
+#include "model/StripText.h"
+#include "strip/Colours.h"
+#include "tests/ScriptedDialogs.h"
+#include "tests/TestSupport.h"
+#include "ui/ColourValues.h"
+#include "ui/Shapes.h"
+#include "ui/StripColumn.h"
+#include "viewer/MainForm.h"
 
 #include <QDialog>
 #include <QLabel>
@@ -100,7 +101,7 @@ TEST(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
     SharedState state;
     ScriptedDialogs dialogs;
     viewer::MainForm form(state, dialogs);
-    ASSERT_TRUE(form.Form_Load(folder.Path()));
+    ASSERT_TRUE(form.Form_Load(folder.Path(), viewer::MainForm::OtherInstance::None));
     form.show();
 
     dialogs.QueueModal([&](QDialog* editor) { Author(editor, dialogs); });
@@ -133,7 +134,7 @@ TEST(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
     // 序, with the window colour chosen for it and the editor's defaults elsewhere.
     EXPECT_EQ(captions().value(0), u"序"_s);
     EXPECT_EQ(commentary->toPlainText(), SpecialTexts[0]);
-    EXPECT_EQ(ui::BackColour(&form), ui::FromQColor(QColor(0x10, 0x20, 0x30)));
+    EXPECT_EQ(ui::BackColour(&form), strip::FromQColor(QColor(0x10, 0x20, 0x30)));
     EXPECT_EQ(strip->FillColour(), 12648447);
     EXPECT_EQ(ui::BackColour(commentary), -2147483643); // a system colour stays one
 
@@ -143,9 +144,9 @@ TEST(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
         EXPECT_EQ(captions(), (QStringList{ToStripText(h.Verse), ToStripText(h.Preface),
                                            ToStripText(h.Postscript)}));
         EXPECT_EQ(commentary->toPlainText(), h.Commentary);
-        EXPECT_EQ(strip->FillColour(), ui::FromQColor(h.Strip));
+        EXPECT_EQ(strip->FillColour(), strip::FromQColor(h.Strip));
         // Each haiku took the colours shown when it was added, 序's window colour included.
-        EXPECT_EQ(ui::BackColour(&form), ui::FromQColor(QColor(0x10, 0x20, 0x30)));
+        EXPECT_EQ(ui::BackColour(&form), strip::FromQColor(QColor(0x10, 0x20, 0x30)));
     }
     const QStringList words = {u"跋"_s, u"プロフィ｜ル"_s, u"奥付"_s};
     for (int page = 1; page <= 3; ++page) {

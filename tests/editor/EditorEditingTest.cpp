@@ -1,9 +1,9 @@
 // The entry buttons as the window wires them; what each operation decides is in
 // EntryOperationsTest.
 
-#include "ColourValues.h"
-#include "EditorFixture.h"
-#include "StripColumn.h"
+#include "tests/editor/EditorFixture.h"
+#include "ui/ColourValues.h"
+#include "ui/StripColumn.h"
 
 using namespace yomiwa;
 using namespace yomiwa::test;

@@ -1,7 +1,7 @@
 // The editor's fields and buttons as found in review: pasted line breaks, long texts,
 // Enter on a button, 句の変更 under a real message box.
 
-#include "EditorFixture.h"
+#include "tests/editor/EditorFixture.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "BoxText.h"
-#include "F_sakusei.h"
-#include "KushuFile.h"
-#include "ScriptedDialogs.h"
-#include "TestSupport.h"
+#include "editor/F_sakusei.h"
+#include "model/KushuFile.h"
+#include "tests/ScriptedDialogs.h"
+#include "tests/TestSupport.h"
+#include "ui/BoxText.h"
 
 #include <QApplication>
 #include <QLineEdit>

@@ -1,5 +1,5 @@
-#include "EditorLaunch.h"
-#include "EditorFixture.h"
+#include "editor/EditorLaunch.h"
+#include "tests/editor/EditorFixture.h"
 
 using namespace yomiwa;
 using namespace yomiwa::test;

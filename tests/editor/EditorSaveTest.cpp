@@ -1,6 +1,6 @@
-#include "CodeList.h"
-#include "EditorFixture.h"
-#include "KansoFile.h"
+#include "model/CodeList.h"
+#include "model/KansoFile.h"
+#include "tests/editor/EditorFixture.h"
 
 #include <QDir>
 

@@ -1,6 +1,6 @@
-#include "EntryOperations.h"
-#include "ScriptedDialogs.h"
-#include "TestSupport.h"
+#include "editor/EntryOperations.h"
+#include "tests/ScriptedDialogs.h"
+#include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 

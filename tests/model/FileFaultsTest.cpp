@@ -1,11 +1,11 @@
 // The files under faults: a full disk, things that are not regular files, links, leftovers
 // of an interrupted save next to a user's own files, characters that do not come back.
 
-#include "Cp932.h"
-#include "FileIo.h"
-#include "KansoFile.h"
-#include "KushuFile.h"
-#include "TestSupport.h"
+#include "model/Cp932.h"
+#include "model/FileIo.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 #include <QFileInfo>

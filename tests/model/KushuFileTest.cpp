@@ -1,6 +1,6 @@
-#include "KushuFile.h"
-#include "KansoFile.h"
-#include "TestSupport.h"
+#include "model/KushuFile.h"
+#include "model/KansoFile.h"
+#include "tests/TestSupport.h"
 
 #include <QDir>
 

@@ -1,8 +1,8 @@
-#include "Kushu.h"
-#include "CodeList.h"
-#include "Cp932.h"
-#include "FileNames.h"
-#include "TestSupport.h"
+#include "model/Kushu.h"
+#include "model/CodeList.h"
+#include "model/Cp932.h"
+#include "model/FileNames.h"
+#include "tests/TestSupport.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "ExportFiles.h"
-#include "FileIo.h"
-#include "PageList.h"
-#include "StripPainter.h"
-#include "ViewerFixture.h"
+#include "model/FileIo.h"
+#include "model/PageList.h"
+#include "print/ExportFiles.h"
+#include "print/StripPainter.h"
+#include "tests/viewer/ViewerFixture.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

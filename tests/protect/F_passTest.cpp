@@ -1,6 +1,6 @@
-#include "F_pass.h"
-#include "ScriptedDialogs.h"
-#include "TestSupport.h"
+#include "protect/F_pass.h"
+#include "tests/ScriptedDialogs.h"
+#include "tests/TestSupport.h"
 
 #include <QLineEdit>
 #include <QPushButton>

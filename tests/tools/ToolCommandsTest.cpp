@@ -1,14 +1,15 @@
-#include "ToolCommands.h"
-#include "KansoFile.h"
-#include "KansoJson.h"
-#include "KushuFile.h"
-#include "KushuJson.h"
-#include "RenderCommand.h"
-#include "TestSupport.h"
+#include "tools/ToolCommands.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
+#include "tests/TestSupport.h"
+#include "tools/KansoJson.h"
+#include "tools/KushuJson.h"
+#include "tools/RenderCommand.h"
 
 #include <QDir>
 #include <QImage>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <gtest/gtest.h>
 
@@ -136,4 +137,13 @@ TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
         EXPECT_EQ(QString::fromUtf8(process.readAllStandardError()), err);
     }
     EXPECT_TRUE(ReadBytes(pdf).startsWith("%PDF"));
+    // It draws with Qt Gui alone: Qt Widgets is not even linked.
+    if (const QString ldd = QStandardPaths::findExecutable(u"ldd"_s); !ldd.isEmpty()) {
+        QProcess libraries;
+        libraries.start(ldd, {QStringLiteral(YOMIWA_TOOL_PATH)});
+        ASSERT_TRUE(libraries.waitForFinished(60000));
+        const QByteArray linked = libraries.readAllStandardOutput();
+        EXPECT_TRUE(linked.contains("libQt6Gui") && !linked.contains("libQt6Widgets"))
+            << linked.toStdString();
+    }
 }

@@ -1,6 +1,6 @@
-#include "KansoJson.h"
-#include "KushuJson.h"
-#include "TestSupport.h"
+#include "tests/TestSupport.h"
+#include "tools/KansoJson.h"
+#include "tools/KushuJson.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,4 +1,4 @@
-#include "ViewerFixture.h"
+#include "tests/viewer/ViewerFixture.h"
 
 #include <QAccessible>
 

@@ -1,6 +1,6 @@
-#include "ViewerFixture.h"
+#include "tests/viewer/ViewerFixture.h"
 
-#include "BoxText.h"
+#include "ui/BoxText.h"
 
 using namespace yomiwa;
 using namespace yomiwa::test;

@@ -1,4 +1,4 @@
-#include "ViewerFixture.h"
+#include "tests/viewer/ViewerFixture.h"
 
 #include <QDir>
 
@@ -67,7 +67,8 @@ TEST_F(ViewerStartup, StartsEmptyAndASecondInstanceIsToldAndEnds) {
     EXPECT_EQ(Shown() + Label(9)->text() + Label(10)->text(), u"||||-1:0|//||"_s);
     SharedState other;
     viewer::MainForm second(other, dialogs);
-    EXPECT_FALSE(second.Form_Load(folder.Path().chopped(1)));
+    EXPECT_FALSE(
+        second.Form_Load(folder.Path().chopped(1), viewer::MainForm::OtherInstance::Running));
     EXPECT_EQ(OneMessage(Notice), u"【Yomiwa】はすでに起動されています。"_s);
     EXPECT_TRUE(other.AppFolder.isEmpty()); // nothing after the message ran
     Button(2)->click();                     // nothing open: nothing is written

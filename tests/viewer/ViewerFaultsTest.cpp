@@ -1,7 +1,7 @@
 // The reading window under faults of its folder: what is listed, one message per cause
 // from every place that reads, nothing that blocks, letter case, focus.
 
-#include "ViewerFixture.h"
+#include "tests/viewer/ViewerFixture.h"
 
 #include <QDialog>
 #include <QDir>
@@ -143,7 +143,7 @@ TEST(ViewerRealBox, OpenWithNothingChosenIsToldInARealBox) {
     SharedState state;
     ui::QtDialogs boxes;
     viewer::MainForm form(state, boxes);
-    ASSERT_TRUE(form.Form_Load(folder.Path().chopped(1)));
+    ASSERT_TRUE(form.Form_Load(folder.Path().chopped(1), viewer::MainForm::OtherInstance::None));
     form.show();
     EXPECT_EQ(CloseRealBoxes([&form] { form.findChild<QPushButton*>(u"Command1"_s)->click(); }),
               QStringList{u"上のリストから、開きたい句集を選択してください。"_s});

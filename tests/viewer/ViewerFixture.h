@@ -1,13 +1,13 @@
 #pragma once
 
-#include "BoxText.h"
-#include "KansoFile.h"
-#include "KushuFile.h"
-#include "MainForm.h"
-#include "ScriptedDialogs.h"
-#include "SharedState.h"
-#include "StripColumn.h"
-#include "TestSupport.h"
+#include "model/KansoFile.h"
+#include "model/KushuFile.h"
+#include "model/SharedState.h"
+#include "tests/ScriptedDialogs.h"
+#include "tests/TestSupport.h"
+#include "ui/BoxText.h"
+#include "ui/StripColumn.h"
+#include "viewer/MainForm.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -33,7 +33,8 @@ protected:
     // as the executable's folder is.
     void Start() {
         form = std::make_unique<viewer::MainForm>(state, dialogs);
-        ASSERT_TRUE(form->Form_Load(folder.Path().chopped(1)));
+        ASSERT_TRUE(
+            form->Form_Load(folder.Path().chopped(1), viewer::MainForm::OtherInstance::None));
         form->show();
     }
     void Write(const Kushu& kushu) {

@@ -1,12 +1,12 @@
 // Each window against its layout table: every control there, inside its parent, at its
 // twips, in its face, caption and colours, in the table's tab order; then what no table shows.
 
-#include "ViewerFixture.h"
+#include "tests/viewer/ViewerFixture.h"
 
-#include "ColourValues.h"
-#include "F_pass.h"
-#include "F_sakusei.h"
-#include "Twips.h"
+#include "editor/F_sakusei.h"
+#include "protect/F_pass.h"
+#include "ui/ColourValues.h"
+#include "ui/Twips.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
@@ -36,7 +36,7 @@ void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlRow> t
         EXPECT_EQ(parent->objectName(),
                   entry.Parent ? QString::fromLatin1(entry.Parent) : window->objectName());
         const QRect& t = entry.Twips;
-        const QRect pixels = ui::TwipsRect(t.x(), t.y(), t.width(), t.height());
+        const QRect pixels = strip::TwipsRect(t.x(), t.y(), t.width(), t.height());
         const auto* strip = qobject_cast<const ui::StripColumn*>(control);
         // A strip column may reach out to either side of its column for wide glyphs; a
         // caption may grow downwards when the stand-in face needs more lines.
@@ -46,7 +46,7 @@ void ExpectBuiltAsTable(const QWidget* window, std::span<const ui::ControlRow> t
         EXPECT_EQ(placed, pixels);
         EXPECT_TRUE(parent->rect().contains(pixels));
         EXPECT_EQ(control->font(), entry.Points > 0
-                                       ? ui::MakeFont(entry.TextFace, entry.Points, entry.Bold)
+                                       ? strip::MakeFont(entry.TextFace, entry.Points, entry.Bold)
                                        : parent->font());
         EXPECT_EQ(Caption(control), entry.CaptionText());
         if (entry.Back && entry.Kind != ui::ControlKind::Panel) {

@@ -3,7 +3,7 @@
 #include <QLockFile>
 #include <QString>
 
-namespace yomiwa::ui {
+namespace yomiwa::app {
 
 // Only one Yomiwa may run on one folder of collections: two would overwrite each other's
 // comments files. The lock lives in that folder; a lock left by a process that died, or a
@@ -22,4 +22,4 @@ private:
     QLockFile m_lock;
 };
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::app

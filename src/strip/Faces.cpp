@@ -1,8 +1,8 @@
-#include "Faces.h"
+#include "strip/Faces.h"
 
 #include <QStringList>
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -27,4 +27,4 @@ QFont MakeFont(Face face, qreal points, bool bold) {
     return font;
 }
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

@@ -11,7 +11,7 @@
 struct hb_face_t;
 struct hb_font_t;
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 // HarfBuzz over the face Qt chose for Japanese text in a font: the face's tables are read
 // through QRawFont, so whatever Qt found (a single font file or one face of a collection)
@@ -74,4 +74,4 @@ private:
     qreal m_fullCell = 0;
 };
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

@@ -8,7 +8,7 @@
 
 class QPainter;
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 class VerticalShaper;
 
@@ -55,4 +55,4 @@ ColumnLayout LayOutColumn(const QString& text, const QFont& font, qreal width);
 // drawn whole; the painter's clip cuts what reaches past the column.
 void DrawColumn(QPainter& painter, const ColumnLayout& layout, qreal bottom);
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "Faces.h"
-#include "Kushu.h"
-#include "Twips.h"
+#include "model/Kushu.h"
+#include "strip/Faces.h"
+#include "strip/Twips.h"
 
 #include <QFont>
 #include <QRect>
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 // The tanzaku strip of the reading window, in twips of the window's client area: the
 // rounded shape and its three columns. The window places its controls from these numbers
@@ -22,7 +22,6 @@ struct StripColumnGeometry {
     QFont MakeColumnFont() const { return MakeFont(ColumnFace, Points, Bold); }
 };
 
-namespace strip {
 inline constexpr QRect ShapeTwips{120, 60, 2715, 7995};
 inline constexpr int BorderPixels = 3;
 inline constexpr StripColumnGeometry Preface{
@@ -31,11 +30,10 @@ inline constexpr StripColumnGeometry Verse{
     {1260, 300, 375, 7635}, Face::Mincho, 18, true, VerseFore};
 inline constexpr StripColumnGeometry Postscript{
     {480, 3000, 255, 4815}, Face::Gothic, 12, false, PostscriptFore};
-} // namespace strip
 
 // A rectangle in twips as the window places it, in logical pixels.
 inline QRect PixelsOf(const QRect& twips) {
     return TwipsRect(twips.x(), twips.y(), twips.width(), twips.height());
 }
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ColumnLayout.h"
+#include "strip/ColumnLayout.h"
 
 #include <QColor>
 #include <QFont>
@@ -11,7 +11,7 @@
 
 class QPainter;
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 class VerticalShaper;
 
@@ -57,4 +57,4 @@ Reach StripColumnReach(qreal fullCell, qreal width);
 void PaintStripColumn(QPainter& painter, const QString& fieldText, const QFont& font,
                       const QRectF& column, const QColor& colour);
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

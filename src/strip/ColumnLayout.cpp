@@ -1,6 +1,6 @@
-#include "ColumnLayout.h"
+#include "strip/ColumnLayout.h"
 
-#include "VerticalShaper.h"
+#include "strip/VerticalShaper.h"
 
 #include <QFontMetricsF>
 #include <QGlyphRun>
@@ -9,7 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 namespace {
 
@@ -274,4 +274,4 @@ void DrawColumn(QPainter& painter, const ColumnLayout& layout, qreal bottom) {
     }
 }
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

@@ -1,8 +1,8 @@
-#include "SingleInstance.h"
+#include "app/SingleInstance.h"
 
 #include <QDir>
 
-namespace yomiwa::ui {
+namespace yomiwa::app {
 
 SingleInstanceLock::SingleInstanceLock(const QString& appFolder)
     : m_lock(QDir(appFolder).filePath(QStringLiteral("yomiwa.lock"))) {
@@ -29,4 +29,4 @@ bool SingleInstanceLock::HeldByAnother() const {
     return m_lock.error() == QLockFile::LockFailedError;
 }
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::app

@@ -1,4 +1,4 @@
-#include "VerticalShaper.h"
+#include "strip/VerticalShaper.h"
 
 #include <QFontDatabase>
 #include <QHash>
@@ -10,7 +10,7 @@
 #include <algorithm>
 #include <memory>
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 namespace {
 
@@ -304,4 +304,4 @@ QList<VerticalShaper::Glyph> VerticalShaper::Shape(const QString& text, bool ver
     return glyphs;
 }
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

@@ -3,7 +3,7 @@
 #include <QFont>
 #include <QString>
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 // The faces the windows are laid out for, and the stand-ins this system has for them:
 // Mincho-style and Gothic-style faces from the IPA fonts.
@@ -15,4 +15,4 @@ enum class Face {
 
 QFont MakeFont(Face face, qreal points, bool bold = false);
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip

@@ -1,20 +1,21 @@
 // Vertical columns in the faces the program uses, and strip columns that never cut text:
 // fitting text as it always was, long text fitted, readings.
 
-#include "ColumnLayout.h"
-#include "Faces.h"
-#include "RubyText.h"
-#include "StripColumn.h"
-#include "StripColumnPainter.h"
-#include "StripText.h"
-#include "Twips.h"
-#include "VerticalShaper.h"
+#include "model/RubyText.h"
+#include "model/StripText.h"
+#include "strip/ColumnLayout.h"
+#include "strip/Faces.h"
+#include "strip/StripColumnPainter.h"
+#include "strip/VerticalShaper.h"
+#include "ui/StripColumn.h"
+#include "ui/Twips.h"
 
 #include <QImage>
 #include <QPainter>
 
 #include <gtest/gtest.h>
 
+using namespace yomiwa::strip;
 using namespace yomiwa::ui;
 using namespace Qt::Literals::StringLiterals;
 using namespace yomiwa;

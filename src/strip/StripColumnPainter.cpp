@@ -1,8 +1,8 @@
-#include "StripColumnPainter.h"
+#include "strip/StripColumnPainter.h"
 
-#include "RubyText.h"
-#include "StripText.h"
-#include "VerticalShaper.h"
+#include "model/RubyText.h"
+#include "model/StripText.h"
+#include "strip/VerticalShaper.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -12,7 +12,7 @@
 #include <cmath>
 #include <limits>
 
-namespace yomiwa::ui {
+namespace yomiwa::strip {
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -376,4 +376,4 @@ void PaintStripColumn(QPainter& painter, const QString& fieldText, const QFont& 
     painter.restore();
 }
 
-} // namespace yomiwa::ui
+} // namespace yomiwa::strip
