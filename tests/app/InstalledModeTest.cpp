@@ -1,4 +1,5 @@
-// Where an installed or portable Yomiwa keeps its files, and what its command line asks for.
+// Where an installed or portable Yomiwa keeps its files, what its command line asks for, and
+// the lock that lets one Yomiwa at a time run on a folder.
 // A second start hands its file to the running Yomiwa over a real local socket; the running
 // one stores and writes the comment on display first, as opening from the list does.
 
@@ -6,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/HandOver.h"
 #include "app/InstanceChannel.h"
+#include "app/SingleInstance.h"
 #include "model/KansoFile.h"
 #include "model/KushuFile.h"
 #include "model/SharedState.h"
@@ -33,10 +35,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using namespace yomiwa;
@@ -169,6 +173,35 @@ TEST(CommandLine, FileHelpVersionAndEveryUsageFault) {
         EXPECT_EQ(line.ExitCode(), c.What == A::Usage ? 2 : 0);
     }
     EXPECT_TRUE(app::ParseCommandLine({u"yomiwa"_s, u"-platform"_s}, {}).UnknownOption);
+}
+
+TEST(SingleInstance, OnlyALiveHolderKeepsTheProgramFromStarting) {
+    // A process that has ended, for a lock it left behind.
+    const pid_t dead = fork();
+    if (dead == 0)
+        _exit(0);
+    waitpid(dead, nullptr, 0);
+    const QByteArray left =
+        QByteArray::number(dead) + "\nyomiwa\n" + QSysInfo::machineHostName().toUtf8() + "\n";
+    // What a crash or a power cut while the lock was written leaves, and a dead holder.
+    for (const QByteArray& contents : {QByteArray(), QByteArray("x\x01\xff"), left}) {
+        SCOPED_TRACE(contents.toStdString());
+        Folder folder;
+        WriteBytes(folder.File(u"yomiwa.lock"_s), contents);
+        auto lock = std::make_unique<app::SingleInstanceLock>(folder.Path());
+        ASSERT_TRUE(lock->TryLock());
+        app::SingleInstanceLock second(folder.Path());
+        EXPECT_TRUE(!second.TryLock() && second.HeldByAnother());
+        lock.reset();
+        EXPECT_TRUE(second.TryLock()); // released with its holder
+    }
+    // An instance that has made the file but not yet written it holds it locked all the same.
+    Folder folder;
+    QFile starting(folder.File(u"yomiwa.lock"_s));
+    ASSERT_TRUE(starting.open(QIODevice::WriteOnly));
+    ASSERT_EQ(flock(starting.handle(), LOCK_EX | LOCK_NB), 0);
+    app::SingleInstanceLock second(folder.Path());
+    EXPECT_TRUE(!second.TryLock() && second.HeldByAnother());
 }
 
 // The user's runtime folder, private to one test: the channel's socket goes there.
