@@ -14,7 +14,7 @@ FUZZ_SECONDS ?= 60
 # An input that takes longer than this many seconds is a fault (a reader gone slow).
 FUZZ_TIMEOUT ?= 10
 FUZZ_TARGETS := fuzz_read_kushu fuzz_read_kanso fuzz_decode_code_list fuzz_strip_layout \
-                fuzz_tool_json
+                fuzz_tool_json fuzz_search_and_count
 # CI lets no compiler warning through, also in a build folder configured before.
 CI_FLAGS := $(if $(filter true,$(CI)),-DYOMIWA_WERROR=ON)
 

@@ -8,6 +8,7 @@
 #include "tools/KansoJson.h"
 #include "tools/KushuJson.h"
 #include "tools/RenderCommand.h"
+#include "tools/WorkbenchCommands.h"
 
 #include <QFileInfo>
 #include <QJsonArray>
@@ -153,7 +154,7 @@ QString UsageText() {
            "      感想ファイルを JSON にして表示します。\n"
            "  yomiwa-tool build-comments FILE.json FILE.kan\n"
            "      JSON の感想を感想ファイル FILE.kan に書きます。\n"_s +
-           RenderUsageText() +
+           RenderUsageText() + WorkbenchUsageText() +
            u"  yomiwa-tool --version\n"
            "      版を表示します。\n"
            "終了コード: 0 成功、1 ファイルを読めない・書けない、2 使い方の誤り\n"_s;
@@ -170,6 +171,10 @@ ToolResult RunTool(const QStringList& arguments) {
     const QStringList rest = arguments.mid(1);
     if (name == u"render"_s)
         return Render(rest);
+    if (name == u"count"_s)
+        return Count(rest);
+    if (name == u"search"_s)
+        return Search(rest);
     for (const Command& command : Commands()) {
         if (command.Name != name)
             continue;

@@ -12,13 +12,6 @@ bool IsKana(QChar c) {
     return (c >= u'\u3041' && c <= u'\u3096') || (c >= u'\u30A1' && c <= u'\u30FA') || c == u'ー';
 }
 
-// Ideographs, with the iteration marks and the small ke that e-text counts as kanji.
-bool IsKanji(char32_t u) {
-    return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3400 && u <= 0x4DBF) ||
-           (u >= 0xF900 && u <= 0xFAFF) || (u >= 0x20000 && u <= 0x3FFFF) || u == 0x3005 ||
-           u == 0x3006 || u == 0x3007 || u == 0x30F6;
-}
-
 // Where the run of kanji that ends at `end` begins, going back no further than `from`.
 qsizetype KanjiRunStart(const QString& text, qsizetype from, qsizetype end) {
     qsizetype begin = end;
@@ -57,6 +50,12 @@ qsizetype BaseEnd(const QString& text, qsizetype start) {
 }
 
 } // namespace
+
+bool IsKanji(char32_t u) {
+    return (u >= 0x4E00 && u <= 0x9FFF) || (u >= 0x3400 && u <= 0x4DBF) ||
+           (u >= 0xF900 && u <= 0xFAFF) || (u >= 0x20000 && u <= 0x3FFFF) || u == 0x3005 ||
+           u == 0x3006 || u == 0x3007 || u == 0x30F6;
+}
 
 RubyText ParseRuby(const QString& text) {
     RubyText result;

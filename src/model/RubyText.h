@@ -24,4 +24,7 @@ struct RubyText {
 // anything but kana and ー is no mark: those characters stay in the text as typed.
 RubyText ParseRuby(const QString& text);
 
+// Ideographs, with the iteration marks and the small ke that e-text counts as kanji.
+bool IsKanji(char32_t u);
+
 } // namespace yomiwa

@@ -65,6 +65,8 @@ TEST(ToolCommands, BadArgumentsAndBadJsonAreUsageErrors) {
         {{u"build"_s, nowhere, folder.Path()}, u"JSON ファイル「"_s + nowhere + u"」を読み込めません。"_s},
         {{u"build"_s, good, nowhere}, u"フォルダ「"_s + nowhere + u"」がありません。"_s},
         {{u"build-comments"_s, comments, folder.Path()}, u"「"_s + folder.Path() + u"」はファイル名で終わっていません。"_s},
+        {{u"search"_s, nowhere, u"古池"_s}, u"フォルダ「"_s + nowhere + u"」がありません。"_s},
+        {{u"count"_s}, u"「count」には数える句が必要です（TEXT...）。"_s},
     };
     // clang-format on
     for (const auto& [arguments, message] : cases)
@@ -115,12 +117,17 @@ TEST(ToolCommands, TheProgramGivesExitCodesAndStreamsAndDrawsWithoutADisplay) {
     ASSERT_EQ(WriteKushuFile(folder.Path(), MakeKushu(2)).error(), QString());
     WriteBytes(folder.File(u"壊_一.Ywk"_s), Sjis(u"題\r\n\r\n一\r\n\r\nJOSTART\r\n"_s));
     const QString ywk = folder.File(u"春_一.Ywk"_s), pdf = folder.File(u"b.pdf"_s);
+    const QString broken = u"壊_一.Ywk: 句集を開けません。 ５行目のデータが不正です。\n"_s;
+    const QByteArray found = "春_一.Ywk\t2\t句\t古池や蛙飛びこむ水の音1\n";
     // clang-format off
     const std::tuple<QStringList, int, QByteArray, QString> runs[] = {
         {{u"dump"_s, ywk}, 0, KushuJsonText(MakeKushu(2)), {}},
         {{u"dump"_s, folder.File(u"壊_一.Ywk"_s)}, 1, {}, u"句集を開けません。\n５行目のデータが不正です。\n"_s},
         {{u"dump"_s}, 2, {}, u"「dump」には引数が1つ必要です（FILE.Ywk）。\n\n"_s + UsageText()},
         {{u"render"_s, ywk, pdf, u"--layout"_s, u"b4"_s}, 0, pdf.toUtf8() + '\n', {}},
+        {{u"count"_s, u"古池や蛙飛び込む水の音"_s, u"夏草や"_s}, 0, "5 7 5 17\n5 0 0 5\n", {}},
+        {{u"search"_s, folder.Path(), u"水の音１"_s}, 0, found, broken},
+        {{u"search"_s, folder.Path(), u"ない"_s}, 1, {}, broken},
     };
     // clang-format on
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
