@@ -9,10 +9,10 @@ namespace yomiwa::viewer {
 
 using namespace Qt::Literals::StringLiterals;
 
-QString AppFolderOf(const QString& executableFolder) {
-    if (executableFolder.endsWith(u'/'))
-        return executableFolder;
-    return executableFolder + u'/';
+QString AppFolderOf(const QString& dataFolder) {
+    if (dataFolder.endsWith(u'/'))
+        return dataFolder;
+    return dataFolder + u'/';
 }
 
 QStringList CollectionFileNames(const QString& appFolder) {
