@@ -255,9 +255,6 @@ TEST_F(HandOverWindow, ARefusalShownAfterTheSecondStartEndedKeepsTheComment) {
     EXPECT_TRUE(
         said[0].endsWith(u"感想が失われないよう、句集「秋_一」を開くのを取りやめました。"_s));
     EXPECT_EQ(Shown(), std::pair(u"春"_s, u"残す"_s));
-    ASSERT_TRUE(QDir(folder.Path()).rmdir(u"春_一.kan"_s));
-    EXPECT_EQ(CloseRealBoxes([this] { form.OpenCollectionFile(autumn); }), QStringList());
-    EXPECT_EQ(CommentOnDisk(u"春_一.kan"_s), u"残す"_s);
 }
 
 } // namespace
