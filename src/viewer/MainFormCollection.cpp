@@ -107,7 +107,7 @@ void MainForm::ReadComments() {
 Status MainForm::WriteComments() {
     const QString fileName = KansoFileName(m_label5->text(), m_label8->text());
     if (m_keepMismatched) {
-        if (const Status kept = KeepMismatchedComments(fileName); !kept.ok())
+        if (Status kept = KeepMismatchedComments(fileName); !kept.ok())
             return kept;
     }
     const Kushu& kushu = m_kushu;
