@@ -13,8 +13,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <future>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -103,12 +101,7 @@ TEST_F(AppStart, AStateFileNotOfTheProgramsOwnIsLeftAloneAndAFaultyOneReplaced) 
         QDir().mkpath(Data());
         make();
         const bool ours = QFileInfo(state).isFile() && !QFileInfo(state).isSymLink();
-        auto chosen = std::async(std::launch::async, [this] { return Choose(); });
-        const bool blocked = chosen.wait_for(std::chrono::seconds(10)) != std::future_status::ready;
-        if (blocked) // let go by opening the FIFO's other end
-            ::close(::open(QFile::encodeName(state).constData(), O_WRONLY | O_NONBLOCK));
-        EXPECT_FALSE(blocked);
-        EXPECT_TRUE(chosen.get().Writable.ok());
+        EXPECT_TRUE(Choose().Writable.ok()); // a read of the FIFO would never return
         EXPECT_TRUE(QFileInfo(state).exists() && QFileInfo(state).isFile() == ours);
         EXPECT_EQ(ReadBytes(ours ? state : Data(u"秋_一.Ywk"_s)),
                   ours ? "春_一.Ywk\n秋_一.Ywk\n" : "autumn"); // offered again
