@@ -14,10 +14,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-ToolResult RenderUsage(const QString& message) {
-    return {ExitUsage, {}, message + u"\n\n"_s + UsageText()};
-}
-
 struct RenderArguments {
     QString Collection;
     QString Output;
@@ -36,16 +32,19 @@ Result<RenderArguments> Parse(const QStringList& arguments) {
             continue;
         }
         if (argument != u"--layout"_s && argument != u"--page"_s && argument != u"--scale"_s) {
-            return Parsed::Failure(u"「%1」というオプションはありません。"_s.arg(argument));
+            return Parsed::Failure(ErrorKind::Usage,
+                                   u"「%1」というオプションはありません。"_s.arg(argument));
         }
         if (i + 1 >= arguments.size() || parsed.Options.contains(argument)) {
             return Parsed::Failure(
+                ErrorKind::Usage,
                 u"オプション「%1」には値を一つ指定してください。"_s.arg(argument));
         }
         parsed.Options.insert(argument, arguments[++i]);
     }
     if (files.size() != 2) {
-        return Parsed::Failure(u"「render」には句集ファイルと出力ファイルの二つが必要です"
+        return Parsed::Failure(ErrorKind::Usage,
+                               u"「render」には句集ファイルと出力ファイルの二つが必要です"
                                u"（FILE.Ywk OUT.pdf または OUT.png）。"_s);
     }
     parsed.Collection = files[0];
@@ -62,57 +61,58 @@ QString RenderUsageText() {
            "      N ページ目の短冊を、画面の大きさの 1・2・4 倍の PNG 画像に書き出します。\n"_s;
 }
 
-ToolResult Render(const QStringList& arguments) {
+Result<ToolOutput> Render(const QStringList& arguments) {
     const Result<RenderArguments> given = Parse(arguments);
     if (!given.ok())
-        return RenderUsage(given.error());
+        return UsageError(given.error());
     const RenderArguments* parsed = &given.value();
     const QMap<QString, QString>& options = parsed->Options;
     const bool pdf = parsed->Output.endsWith(u".pdf"_s, Qt::CaseInsensitive);
     const bool png = parsed->Output.endsWith(u".png"_s, Qt::CaseInsensitive);
     if (!pdf && !png)
-        return RenderUsage(u"出力ファイル「%1」は .pdf か .png で終わる名前にしてください。"_s.arg(
+        return UsageError(u"出力ファイル「%1」は .pdf か .png で終わる名前にしてください。"_s.arg(
             parsed->Output));
     if (pdf && options.contains(u"--scale"_s))
-        return RenderUsage(u"--scale は PNG 画像にだけ指定できます。"_s);
+        return UsageError(u"--scale は PNG 画像にだけ指定できます。"_s);
     if (png && options.contains(u"--layout"_s))
-        return RenderUsage(u"--layout は PDF にだけ指定できます。"_s);
+        return UsageError(u"--layout は PDF にだけ指定できます。"_s);
     if (png && !options.contains(u"--page"_s))
-        return RenderUsage(u"PNG 画像には --page でページを指定してください。"_s);
+        return UsageError(u"PNG 画像には --page でページを指定してください。"_s);
 
     const std::optional<print::SheetLayout> layout =
         print::LayoutNamed(options.value(u"--layout"_s, u"tanzaku"_s));
     if (!layout)
-        return RenderUsage(u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s);
+        return UsageError(u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s);
     const QString scaleText = options.value(u"--scale"_s, u"1"_s);
     if (scaleText != u"1"_s && scaleText != u"2"_s && scaleText != u"4"_s)
-        return RenderUsage(u"--scale には 1、2、4 のどれかを指定してください。"_s);
+        return UsageError(u"--scale には 1、2、4 のどれかを指定してください。"_s);
 
-    const KushuReadResult read = ReadKushuFile(parsed->Collection);
+    const Result<Kushu> read = ReadKushuFile(parsed->Collection);
     if (!read.ok())
-        return {ExitRefused, {}, read.Error};
-    const QStringList rows = PageRows(read.Collection);
+        return Result<ToolOutput>::Failure(read);
+    const Kushu& kushu = read.value();
+    const QStringList rows = PageRows(kushu);
     print::PageRange pages{0, int(rows.size())};
     if (options.contains(u"--page"_s)) {
         bool number = false;
         const int page = options.value(u"--page"_s).toInt(&number);
         if (!number || page < 1 || page > rows.size()) {
-            return RenderUsage(u"--page には 1 から %1 までのページ番号を指定してください"
-                               u"（この句集は %1 ページです）。"_s.arg(rows.size()));
+            return UsageError(u"--page には 1 から %1 までのページ番号を指定してください"
+                              u"（この句集は %1 ページです）。"_s.arg(rows.size()));
         }
         pages = {page - 1, 1};
     }
     if (pages.Count == 0)
-        return {ExitRefused, {}, u"この句集には書き出すページがありません。"_s};
+        return Result<ToolOutput>::Failure(ErrorKind::Refused,
+                                           u"この句集には書き出すページがありません。"_s);
 
     const Status written =
-        pdf ? print::WritePdf(parsed->Output, read.Collection, rows, pages, *layout)
-            : print::WritePng(parsed->Output,
-                              print::PageToPrint(read.Collection, rows, pages.First),
+        pdf ? print::WritePdf(parsed->Output, kushu, rows, pages, *layout)
+            : print::WritePng(parsed->Output, print::PageToPrint(kushu, rows, pages.First),
                               scaleText.toInt());
     if (!written.ok())
-        return {ExitRefused, {}, written.error()};
-    return {ExitOk, parsed->Output.toUtf8() + '\n', {}};
+        return Result<ToolOutput>::Failure(written);
+    return ToolOutput{parsed->Output.toUtf8() + '\n', {}, false};
 }
 
 } // namespace yomiwa::tool

@@ -40,6 +40,7 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
 
 // The PDF of the pages: vector glyphs with their faces embedded, the collection's title as
 // the document's title, and the pages' text attached as a UTF-8 file (PdfTextFileName).
+// Stopped by `drawn`, it fails as Cancelled.
 Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
                 SheetLayout layout, const PagesDrawn& drawn = {});
 inline constexpr char16_t PdfTextFileName[] = u"yomiwa-text.txt";

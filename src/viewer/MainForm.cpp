@@ -1,6 +1,7 @@
 #include "viewer/MainForm.h"
 
 #include "editor/EditorLaunch.h"
+#include "model/CollectionFiles.h"
 #include "model/KushuFile.h"
 #include "ui/ColourValues.h"
 #include "ui/StripColumn.h"
