@@ -3,7 +3,6 @@
 
 #include "tests/editor/EditorFixture.h"
 #include "ui/ColourValues.h"
-#include "ui/StripColumn.h"
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -30,7 +29,7 @@ protected:
     EntryView View() const {
         return {EntryList()->currentRow(),    PrefaceField()->text(),
                 VerseField()->text(),         PostscriptField()->text(),
-                ui::BoxText(CommentaryBox()), Find("Label6")->isEnabled()};
+                ui::BoxText(CommentaryBox()), VerseCaption()->isEnabled()};
     }
     ColourValue Fore(const char* name) const { return ui::ForeColour(Find(name)); }
     ColourValue Back(const char* name) const { return ui::BackColour(Find(name)); }
@@ -45,7 +44,7 @@ TEST_F(EditorEditing, AddingStoresTheFieldsInTheShownColoursAndARefusalKeepsEver
     EXPECT_EQ(window->focusWidget(), PrefaceField());
     // The fields are empty for the next haiku, and so is the strip.
     EXPECT_EQ(View(), (EntryView{1, {}, {}, {}, {}, true}));
-    EXPECT_EQ(Find<ui::StripColumn>("Label9")->Caption(), QString());
+    EXPECT_EQ(VerseColumn()->Caption(), QString());
     VerseField()->setText(u"二行\r目"_s);
     AddButton()->click();
     EXPECT_EQ(window->focusWidget(), VerseField()); // refused: the message and its focus

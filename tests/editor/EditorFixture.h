@@ -5,8 +5,10 @@
 #include "tests/ScriptedDialogs.h"
 #include "tests/TestSupport.h"
 #include "ui/BoxText.h"
+#include "ui/StripColumn.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -64,8 +66,9 @@ public:
     QPushButton* ColourButton(int place) const {
         return Control<QPushButton>(window.get(), QStringLiteral("Command%1").arg(6 + place));
     }
+    ui::StripColumn* VerseColumn() const { return Find<ui::StripColumn>("Label9"); }
+    QLabel* VerseCaption() const { return Find<QLabel>("Label6"); }
 
-protected:
     void Select(int row) const { EntryList()->setCurrentRow(row); }
     QStringList Rows() const {
         QStringList rows;

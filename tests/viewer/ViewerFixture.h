@@ -64,6 +64,12 @@ protected:
     QPlainTextEdit* CommentaryBox() const { return Find<QPlainTextEdit>("Text1"); }
     QPlainTextEdit* CommentBox() const { return Find<QPlainTextEdit>("Text2"); }
     QLabel* TitleLabel() const { return Find<QLabel>("Label5"); }
+    QLabel* AuthorLabel() const { return Find<QLabel>("Label7"); }
+    QLabel* EditionLabel() const { return Find<QLabel>("Label8"); }
+    QLabel* PagesHeading() const { return Find<QLabel>("Label14"); }
+    ui::StripColumn* PrefaceColumn() const { return Find<ui::StripColumn>("Label2"); }
+    ui::StripColumn* VerseColumn() const { return Find<ui::StripColumn>("Label1"); }
+    ui::StripColumn* PostscriptColumn() const { return Find<ui::StripColumn>("Label3"); }
     QLabel* ChosenAuthorLabel() const { return Find<QLabel>("Label9"); }
     QLabel* ChosenEditionLabel() const { return Find<QLabel>("Label10"); }
     QPushButton* OpenButton() const { return Find<QPushButton>("Command1"); }
@@ -104,17 +110,13 @@ protected:
     QStringList Rows() const { return Items(PageList()); }
     // The open collection's header: title, author, edition and the page list's heading.
     QStringList Header() const {
-        QStringList header;
-        for (const char* label : {"Label5", "Label7", "Label8", "Label14"})
-            header.append(Find<QLabel>(label)->text());
-        return header;
+        return {TitleLabel()->text(), AuthorLabel()->text(), EditionLabel()->text(),
+                PagesHeading()->text()};
     }
     PageView Page() const {
-        auto column = [this](const char* name) {
-            return Find<ui::StripColumn>(name)->Caption();
-        };
-        return {PageList()->currentRow(), form->ShownPageIndex(), column("Label2"),
-                column("Label1"),         column("Label3"),       ui::BoxText(CommentaryBox()),
+        return {PageList()->currentRow(),      form->ShownPageIndex(),
+                PrefaceColumn()->Caption(),    VerseColumn()->Caption(),
+                PostscriptColumn()->Caption(), ui::BoxText(CommentaryBox()),
                 ui::BoxText(CommentBox())};
     }
     // The blocks of a comments file; a file that cannot be read gives one block saying so.

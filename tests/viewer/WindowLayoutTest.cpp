@@ -77,7 +77,11 @@ using WindowLayout = ViewerTest;
 TEST_F(WindowLayout, ReadingWindow) {
     Start();
     EXPECT_EQ(form->size(), QSize(11760 / 15, 8115 / 15));
-    EXPECT_EQ(Find("Shape1")->geometry(), QRect(120 / 15, 60 / 15, 2715 / 15, 7995 / 15));
+    // The tanzaku and the strip's three columns inside it.
+    const QRect tanzaku = Find("Shape1")->geometry();
+    EXPECT_EQ(tanzaku, QRect(120 / 15, 60 / 15, 2715 / 15, 7995 / 15));
+    for (const ui::StripColumn* column : {PrefaceColumn(), VerseColumn(), PostscriptColumn()})
+        EXPECT_TRUE(tanzaku.contains(column->geometry())) << column->objectName().toStdString();
     const QFont buttons = MakeFont(PGothic, 11.25);
     ExpectShown(form.get(),
                 {{u"Label1"_s, Described({1260, 300, 375, 7635}, MakeFont(Mincho, 18, true))},
