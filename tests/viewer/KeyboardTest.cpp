@@ -3,6 +3,7 @@
 #include "ui/BoxText.h"
 
 #include <QKeySequence>
+#include <QScrollBar>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -12,40 +13,90 @@ namespace {
 
 using Keyboard = ViewerTest;
 
-// Rows: 序, three verses, 跋, プロフィール, 奥付; each row's entry is its row.
-TEST_F(Keyboard, TurnPagesFromEveryControlButTheCommentBoxWhichKeepsItsEditingKeys) {
-    Write(MakeKushu(3));
+void Press(QWidget* control, const QString& keys) {
+    control->setFocus();
+    const QKeyCombination key = QKeySequence(keys)[0];
+    QTest::keyClick(control, key.key(), key.keyboardModifiers());
+}
+
+// Rows: 序, three verses, 跋, プロフィール, 奥付; each row's entry is its row. The collection
+// list holds 夏_二 and 春_一, in that order.
+TEST_F(Keyboard, TheFocusedControlKeepsTheKeysItUsesAndOnlyTheRestTurnPages) {
+    Kushu k = MakeKushu(3);
+    k.Entries[1].Commentary = QStringList(80, u"長い解説"_s).join(u"\r\n"_s);
+    Write(k);
+    Write(MakeKushu(1, u"夏"_s, u"二"_s));
     Start();
     Open(u"春_一"_s);
-    // Each key, pressed on the page the one before turned to, and the page it turns to.
-    const QStringList keys = {u"PgDown"_s, u"Space"_s, u"Left"_s, u"PgUp"_s,   u"Shift+Space"_s,
-                              u"Right"_s,  u"Right"_s, u"End"_s,  u"PgDown"_s, u"Home"_s};
-    const int pages[] = {1, 2, 3, 2, 1, 0, 0, 6, 6, 0};
-    for (int n = 0; n < keys.size(); ++n) {
-        const int from = form->ShownPageIndex();
-        const QString typed = u"感想%1"_s.arg(n);
-        Type(typed);
-        const QString before = form->KansoList()[from];
-        // From the page list, the commentary box and the collection list alike.
-        QWidget* targets[] = {PageList(), CommentaryBox(), CollectionList()};
-        const QKeyCombination key = QKeySequence(keys[n])[0];
-        QTest::keyClick(targets[(n + 1) % 3], key.key(), key.keyboardModifiers());
-        EXPECT_EQ(form->ShownPageIndex(), pages[n]) << keys[n].toStdString();
-        // Turning the page stores the comment; staying keeps it in the box.
-        EXPECT_TRUE(from != pages[n] ? form->KansoList()[from].endsWith(typed)
-                                     : form->KansoList()[from] == before &&
-                                           ui::BoxText(CommentBox()).endsWith(typed))
-            << keys[n].toStdString();
+    // What the focused control did: the comment box's caret, the collection list's row.
+    const auto did = [&](const QString& control) {
+        if (control == "Text2"_L1)
+            return CommentBox()->textCursor().position();
+        return control == "List2"_L1 ? CollectionList()->currentRow() : -1;
+    };
+    struct Step {
+        const char* control;
+        QString key;
+        int page, did = -1;
+    };
+    const Step steps[] = {
+        {"Text2", u"PgDown"_s, 1, 0},
+        {"Text2", u"Space"_s, 1, 1},
+        {"Text2", u"Shift+Space"_s, 1, 2},
+        {"Text2", u"Home"_s, 1, 0},
+        {"Text2", u"Left"_s, 1, 0},
+        {"Text2", u"End"_s, 1, 2},
+        {"Text2", u"Right"_s, 1, 2},
+        {"Text2", u"Ctrl+PgDown"_s, 2, 0},
+        {"Text1", u"Left"_s, 3},
+        {"Text1", u"Right"_s, 2},
+        {"Text1", u"End"_s, 6},
+        {"Text1", u"Home"_s, 0},
+        {"List1", u"PgDown"_s, 1},
+        {"List1", u"Space"_s, 2},
+        {"List1", u"Left"_s, 3},
+        {"List1", u"PgUp"_s, 2},
+        {"List1", u"Shift+Space"_s, 1},
+        {"List1", u"Right"_s, 0},
+        {"List1", u"End"_s, 6},
+        {"List1", u"Home"_s, 0},
+        {"Command3", u"PgDown"_s, 1},
+        {"Command3", u"Space"_s, 0},
+        {"Command4", u"Space"_s, 1},
+        {"Command4", u"Left"_s, 2},
+        {"Command4", u"End"_s, 6},
+        {"Shape1", u"Home"_s, 0},
+        {"Shape1", u"Space"_s, 1},
+        {"Shape1", u"Left"_s, 2},
+        {"Shape1", u"PgUp"_s, 1},
+        {"Shape1", u"End"_s, 6},
+        {"List2", u"Home"_s, 6, 0},
+        {"List2", u"Ctrl+PgUp"_s, 5, 0},
+        {"List2", u"End"_s, 5, 1},
+        {"List2", u"PgUp"_s, 5, 0},
+    };
+    for (const Step& step : steps) {
+        Press(Find(step.control), step.key);
+        EXPECT_EQ((std::pair{form->ShownPageIndex(), did(QLatin1String(step.control))}),
+                  (std::pair{step.page, step.did}))
+            << step.control << ' ' << step.key.toStdString();
     }
-    PageList()->setCurrentRow(5);
-    Type(u"あい"_s);
-    for (Qt::Key key : {Qt::Key_PageDown, Qt::Key_PageUp, Qt::Key_Left, Qt::Key_Home})
-        QTest::keyClick(CommentBox(), key);
-    QTest::keyClick(CommentBox(), Qt::Key_Space, Qt::ShiftModifier);
-    EXPECT_EQ(PageList()->currentRow(), 5);
-    QTest::keyClick(CommentBox(), Qt::Key_PageDown, Qt::ControlModifier);
-    EXPECT_EQ(PageList()->currentRow(), 6);
-    EXPECT_EQ(form->KansoList()[5], u" あい"_s);
+    // The list's preview followed its selection; only what the reader typed was stored.
+    EXPECT_EQ(ChosenEditionLabel()->text(), u"第二版"_s);
+    EXPECT_EQ(form->KansoList(), (QStringList{{}, u"  "_s, {}, {}, {}, {}, {}}));
+
+    // The long commentary scrolls a screenful on PageDown and on Space, then turns the page
+    // at its end; PageUp turns back at its top.
+    for (const QString& key : {u"PgDown"_s, u"Space"_s}) {
+        PageList()->setCurrentRow(1);
+        int screens = 0;
+        for (; form->ShownPageIndex() == 1 && screens < 100; ++screens)
+            Press(CommentaryBox(), key);
+        EXPECT_EQ((std::pair{form->ShownPageIndex(), screens > 2}), (std::pair{2, true}));
+    }
+    Press(CommentaryBox(), u"PgUp"_s);
+    Press(CommentaryBox(), u"PgUp"_s);
+    EXPECT_EQ(form->ShownPageIndex(), 0);
 }
 
 } // namespace
