@@ -81,6 +81,9 @@ public:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The mouse on the strip: a click gives it the keys, the wheel turns pages.
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     // Builds the controls from the window's layout table, filling the members below;
@@ -89,6 +92,7 @@ private:
     // Names for screen readers and the keys that turn pages.
     void SetUpKeysAndNames(const QList<QWidget*>& tabOrder);
     void BuildExportCommands();
+    bool OverStrip(const QPoint& pos) const;
     QListWidgetItem* ChosenCollection() const;
     QString ChosenPath() const;
 
@@ -132,6 +136,7 @@ private:
     // holds the previous collection's comment, which has been dealt with already.
     bool m_opening = false;
     int m_shownPage = 0;
+    int m_wheelDelta = 0; // the wheel's turn not yet a whole notch
     Kushu m_collection;
     QString m_openPath; // the file the open collection was read from
     QStringList m_comments = QStringList(4);

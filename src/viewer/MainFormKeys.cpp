@@ -168,4 +168,36 @@ void MainForm::SetUpKeysAndNames(const QList<QWidget*>& tabOrder) {
     installEventFilter(keys);
 }
 
+bool MainForm::OverStrip(const QPoint& pos) const {
+    return m_stripShape->geometry().contains(pos);
+}
+
+void MainForm::mousePressEvent(QMouseEvent* event) {
+    if (!OverStrip(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    m_stripShape->setFocus(Qt::MouseFocusReason);
+}
+
+void MainForm::wheelEvent(QWheelEvent* event) {
+    if (!OverStrip(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    // One page per notch of 120; a finer wheel's small steps add up to a notch, and a
+    // turn of the wheel the other way starts afresh.
+    constexpr int Notch = 120;
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
+        return;
+    if ((delta > 0) != (m_wheelDelta > 0))
+        m_wheelDelta = 0;
+    m_wheelDelta += delta;
+    for (; m_wheelDelta <= -Notch; m_wheelDelta += Notch)
+        Command4_Click();
+    for (; m_wheelDelta >= Notch; m_wheelDelta -= Notch)
+        Command3_Click();
+}
+
 } // namespace yomiwa::viewer

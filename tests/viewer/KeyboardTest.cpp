@@ -4,6 +4,7 @@
 
 #include <QKeySequence>
 #include <QScrollBar>
+#include <QWheelEvent>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -12,6 +13,17 @@ using namespace Qt::Literals::StringLiterals;
 namespace {
 
 using Keyboard = ViewerTest;
+
+// Notches of the wheel at the target's centre, sent to its window as the platform does.
+void Wheel(QWidget* target, int notches, int delta) {
+    const QPointF at = target->mapTo(target->window(), target->rect().center());
+    target = target->window();
+    for (int n = 0; n < notches; ++n) {
+        QWheelEvent event(at, target->mapToGlobal(at), {}, {0, delta}, Qt::NoButton, Qt::NoModifier,
+                          Qt::NoScrollPhase, false);
+        QApplication::sendEvent(target, &event);
+    }
+}
 
 void Press(QWidget* control, const QString& keys) {
     control->setFocus();
@@ -97,6 +109,31 @@ TEST_F(Keyboard, TheFocusedControlKeepsTheKeysItUsesAndOnlyTheRestTurnPages) {
     Press(CommentaryBox(), u"PgUp"_s);
     Press(CommentaryBox(), u"PgUp"_s);
     EXPECT_EQ(form->ShownPageIndex(), 0);
+}
+
+// One page per notch of the wheel over the strip, however many come at once; a click gives
+// the strip the keys and changes nothing else.
+TEST_F(Keyboard, TheWheelOverTheStripTurnsOnePagePerNotchAndAClickGivesItTheKeys) {
+    Write(MakeKushu(60));
+    Start();
+    Open(u"春_一"_s);
+    const auto wheel = [&](int notches, int delta) {
+        Wheel(VerseColumn(), notches, delta);
+        return PageList()->currentRow();
+    };
+    EXPECT_EQ(wheel(50, -120), 50);
+    EXPECT_EQ(wheel(3, -40), 51);
+    EXPECT_EQ(wheel(2, 60), 50);
+    EXPECT_EQ(wheel(50, -120), 63);
+
+    PageList()->setCurrentRow(2);
+    Type(u"あ"_s);
+    QTest::mouseClick(VerseColumn(), Qt::LeftButton);
+    EXPECT_EQ(form->focusWidget(), Find("Shape1"));
+    EXPECT_EQ(Page().Comment, u"あ"_s);
+    QTest::keyClick(form->focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(form->KansoList()[2], u"あ"_s);
+    EXPECT_EQ(form->ShownPageIndex(), 3);
 }
 
 } // namespace
