@@ -85,6 +85,10 @@ protected:
         if (watched == m_form && IsControl(QApplication::focusWidget()))
             return false;
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F11 && key->modifiers() == Qt::NoModifier) {
+            m_form->ReadingMode_Click();
+            return true;
+        }
         if (const Turn turn = TurnFromAnywhere(*key); turn != Turn::None)
             return TurnPage(turn);
         const Turn turn = TurnOf(*key);
@@ -178,6 +182,14 @@ void MainForm::mousePressEvent(QMouseEvent* event) {
         return;
     }
     m_stripShape->setFocus(Qt::MouseFocusReason);
+}
+
+void MainForm::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!OverStrip(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    ReadingMode_Click();
 }
 
 void MainForm::wheelEvent(QWheelEvent* event) {

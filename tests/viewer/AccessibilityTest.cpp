@@ -47,6 +47,15 @@ TEST_F(Accessibility, BoxesListsAndTheStripAreNamedAndTheColumnsReadAsHeard) {
     EXPECT_EQ((std::pair{name.size(), name.back()}), (std::pair{qsizetype(1001), QChar(u'…')}));
     EXPECT_LT(VerseColumn()->toolTip().size(), 1100);
 
+    // Full screen, the strip has the focus and its columns read as in the window.
+    form->ReadingMode_Click();
+    QWidget* screen = form->ShownReadingScreen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->focusWidget(), screen);
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(screen);
+    ASSERT_EQ(strip->childCount(), 3);
+    EXPECT_EQ((std::pair{strip->child(1)->role(), strip->child(1)->text(QAccessible::Name)}),
+              (std::pair{QAccessible::StaticText, name}));
 }
 
 } // namespace

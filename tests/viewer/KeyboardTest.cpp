@@ -136,4 +136,56 @@ TEST_F(Keyboard, TheWheelOverTheStripTurnsOnePagePerNotchAndAClickGivesItTheKeys
     EXPECT_EQ(form->ShownPageIndex(), 3);
 }
 
+// F11 shows the page alone; its keys, clicks and wheel turn the window's pages, storing
+// comments as the window does, and leaving comes back at the page shown last.
+TEST_F(Keyboard, TheFullScreenTurnsTheWindowsPagesZoomsAndLeavesAtTheLastPage) {
+    Write(MakeKushu(3));
+    Start();
+    Open(u"春_一"_s);
+    PageList()->setCurrentRow(1);
+    Type(u"感想"_s);
+    QTest::keyClick(CommentBox(), Qt::Key_F11);
+    viewer::ReadingScreen* screen = form->ShownReadingScreen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(form->KansoList()[1], u"感想"_s);
+    const QStringList keys = {u"PgDown"_s, u"Space"_s, u"Left"_s, u"Shift+Space"_s, u"Right"_s,
+                              u"End"_s,    u"PgUp"_s,  u"Home"_s, u"Ctrl+PgDown"_s, u"Up"_s};
+    const int pages[] = {2, 3, 4, 3, 2, 6, 5, 0, 0, 0};
+    for (int n = 0; n < keys.size(); ++n) {
+        Press(screen, keys[n]);
+        EXPECT_EQ((std::pair{screen->Row(), form->ShownPageIndex()}),
+                  (std::pair{pages[n], pages[n]}))
+            << keys[n].toStdString();
+    }
+    // Vertical text reads leftwards: the left half goes on, the right half back.
+    QTest::mouseClick(screen, Qt::LeftButton, {}, {10, 10});
+    QTest::mouseClick(screen, Qt::LeftButton, {}, {10, 10});
+    QTest::mouseClick(screen, Qt::LeftButton, {}, {screen->width() - 10, 10});
+    Wheel(screen, 2, -120);
+    EXPECT_EQ(form->ShownPageIndex(), 3);
+
+    // Smaller and larger by tenths of the screen's height, between a half and all of it.
+    QList<int> zooms;
+    for (const QString& key : {u"Ctrl+-"_s, u"Ctrl+-"_s, u"Ctrl++"_s, u"Ctrl+0"_s}) {
+        Press(screen, key);
+        zooms.append(screen->ZoomTenths());
+    }
+    for (int n = 0; n < 8; ++n)
+        Press(screen, u"Ctrl+-"_s);
+    zooms.append(screen->ZoomTenths());
+    EXPECT_EQ(zooms, (QList<int>{9, 8, 9, 10, 5}));
+    EXPECT_NEAR(screen->StripRect().height(), screen->height() / 2.0, 1);
+
+    Press(screen, u"Esc"_s);
+    EXPECT_EQ(form->ShownReadingScreen(), nullptr);
+    EXPECT_EQ(Page().Row, 3);
+    Type(u"三"_s);
+    QTest::mouseDClick(VerseColumn(), Qt::LeftButton);
+    ASSERT_NE(form->ShownReadingScreen(), nullptr);
+    EXPECT_EQ(form->KansoList()[3], u"三"_s);
+    QTest::mouseDClick(form->ShownReadingScreen(), Qt::LeftButton);
+    EXPECT_EQ((std::pair{form->ShownReadingScreen() != nullptr, Page().Row}),
+              (std::pair{false, 3}));
+}
+
 } // namespace
