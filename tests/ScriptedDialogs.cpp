@@ -79,11 +79,9 @@ ui::Progress ScriptedDialogs::ShowProgress(QWidget*, const QString&, int, bool) 
     };
 }
 
-QStringList ScriptedDialogs::Said() const {
-    QStringList all;
-    for (const Message& m : Messages)
-        all.append(Box(m.Prompt, m.Style, m.Title));
-    return all;
+void PrintTo(const Message& m, std::ostream* out) {
+    *out << '"' << m.Prompt.toStdString() << "\" style " << int(m.Style) << " title \""
+         << m.Title.toStdString() << "\" default " << int(m.Default);
 }
 
 } // namespace yomiwa::test

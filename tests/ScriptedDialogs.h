@@ -2,11 +2,17 @@
 
 #include "ui/Dialogs.h"
 
+#include <QLineEdit>
 #include <QList>
+#include <QPushButton>
 #include <QString>
+#include <QWidget>
 
 #include <deque>
 #include <functional>
+#include <ostream>
+
+#include <gtest/gtest.h>
 
 namespace yomiwa::test {
 
@@ -16,19 +22,37 @@ using enum ui::MsgStyle;
 // The title of the program's questions.
 inline const QString Title = QStringLiteral("【Yomiwa】Ver.1.1");
 
+// A message box as a test sees it: its prompt, style and title, and the answer Enter gives.
+struct Message {
+    QString Prompt = {};
+    ui::MsgStyle Style = ui::MsgStyle::Ok;
+    QString Title = {};
+    ui::Dialogs::Answer Default = ui::Dialogs::Answer::Yes;
+    bool operator==(const Message&) const = default;
+};
+void PrintTo(const Message& message, std::ostream* out);
+
+// A named control of a window; a test fails when there is none.
+template <typename T = QWidget> T* Control(const QObject* window, const QString& name) {
+    T* control = window->findChild<T*>(name);
+    EXPECT_NE(control, nullptr) << name.toStdString();
+    return control;
+}
+
+// The password window's controls, for the tests that pass through it.
+inline QLineEdit* PasswordField(const QWidget* pass) {
+    return Control<QLineEdit>(pass, QStringLiteral("Text9"));
+}
+inline QPushButton* OkButton(const QWidget* pass) {
+    return Control<QPushButton>(pass, QStringLiteral("Command1"));
+}
+
 // A Dialogs service for tests: records every message box, answers from a queue, and
 // "shows a window modally" by running a queued callback that drives the window through
 // its controls until it closes. Nothing ever blocks: an unexpected question or window is a
 // test failure, answered with No (or the window rejected).
 class ScriptedDialogs : public ui::Dialogs {
 public:
-    struct Message {
-        QString Prompt;
-        ui::MsgStyle Style = ui::MsgStyle::Ok;
-        QString Title;
-        Answer Default = Answer::Yes;
-    };
-
     Answer MsgBox(QWidget* parent, const QString& prompt, MsgStyle style = MsgStyle::Ok,
                   const QString& title = {}, Answer defaultAnswer = Answer::Yes) override;
     std::optional<QColor> PickColour(QWidget* parent, const QColor& initial) override;
@@ -63,13 +87,6 @@ public:
     QList<int> ProgressSteps;
     int CancelAt = -1;
 
-    // A message box as one text, so that one comparison checks prompt, style and title.
-    static QString Box(const QString& prompt, ui::MsgStyle style = ui::MsgStyle::Ok,
-                       const QString& title = {}) {
-        return prompt + QStringLiteral(" |%1| ").arg(int(style)) + title;
-    }
-    // Every message box shown, as Box gives it.
-    QStringList Said() const;
     bool Idle() const {
         return m_answers.empty() && m_colours.empty() && m_modals.empty() && m_fileNames.empty() &&
                m_choices.empty();

@@ -58,11 +58,11 @@ int ModifierBits(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-Outcome AddEntry(Kushu& kushu, Origins& origins, const Selection& selection,
+Outcome AddEntry(Kushu& collection, Origins& origins, const Selection& selection,
                  const EntryFields& fields, const ColourSet& shown) {
     if (std::optional<Outcome> refused = RefuseLineBreak(fields))
         return *refused;
-    if (selection.Row < 0 || selection.Row >= kushu.Entries.size())
+    if (selection.Row < 0 || selection.Row >= collection.Entries.size())
         return Refuse(u"句を追加する位置を、リストから選択して下さい。"_s);
     const EntryKind kind = KindOfRowText(selection.RowText);
     if (kind == EntryKind::Batsu || kind == EntryKind::Prof || kind == EntryKind::Oku)
@@ -71,9 +71,9 @@ Outcome AddEntry(Kushu& kushu, Origins& origins, const Selection& selection,
         return Refuse(NoVerse, Field::Verse);
     // By position: a haiku whose verse reads like a page word may still be selected, and
     // the new entry must never land behind 跋.
-    if (selection.Row > kushu.KuCount())
+    if (selection.Row > collection.KuCount())
         return Refuse(u"跋より後には句を追加できません。"_s);
-    if (kushu.KuCount() >= MaxKuCount)
+    if (collection.KuCount() >= MaxKuCount)
         return Refuse(u"これ以上句を追加できません。句は"_s + FullWidthNumber(MaxKuCount) +
                       u"句までです。"_s);
 
@@ -84,7 +84,7 @@ Outcome AddEntry(Kushu& kushu, Origins& origins, const Selection& selection,
     entry.Postscript = fields.Postscript;
     entry.Colours = shown;
     entry.Commentary = fields.Commentary;
-    kushu.Entries.insert(at, std::move(entry));
+    collection.Entries.insert(at, std::move(entry));
     origins.insert(at, NewEntry);
 
     Outcome outcome;
@@ -95,16 +95,16 @@ Outcome AddEntry(Kushu& kushu, Origins& origins, const Selection& selection,
     return outcome;
 }
 
-Outcome ChangeEntry(Kushu& kushu, const Selection& selection, const EntryFields& fields,
+Outcome ChangeEntry(Kushu& collection, const Selection& selection, const EntryFields& fields,
                     const ColourSet& shown, int modifiers) {
-    if (selection.Row < 0 || selection.Row >= kushu.Entries.size())
+    if (selection.Row < 0 || selection.Row >= collection.Entries.size())
         return Refuse(u"変更する句を、リストから選択して下さい。"_s);
     if (!IsSpecialRowText(selection.RowText) && fields.Verse.isEmpty())
         return Refuse(NoVerse, Field::Verse);
 
     Outcome outcome;
     if (modifiers != 0) {
-        for (KuEntry& entry : kushu.Entries)
+        for (KuEntry& entry : collection.Entries)
             entry.Colours = shown;
         outcome.Message =
             Prompt{u"すべての句（序､跋､プロフィール､奥付）が現在の色に変更されました。"_s,
@@ -112,20 +112,21 @@ Outcome ChangeEntry(Kushu& kushu, const Selection& selection, const EntryFields&
                    {}};
         return outcome;
     }
-    KuEntry& entry = kushu.Entries[selection.Row];
+    KuEntry& entry = collection.Entries[selection.Row];
     entry.Preface = fields.Preface;
     entry.Verse = fields.Verse;
     entry.Postscript = fields.Postscript;
     entry.Colours = shown;
     entry.Commentary = fields.Commentary;
-    if (IsHaikuRow(selection.Row, kushu.KuCount()))
+    if (IsHaikuRow(selection.Row, collection.KuCount()))
         outcome.Rows.append({RowChange::Kind::SetText, selection.Row, fields.Verse});
     outcome.Message =
         Prompt{u"句（序､跋､プロフィール､奥付）が変更されました。"_s, ui::MsgStyle::Ok, {}};
     return outcome;
 }
 
-Outcome DeleteEntry(Kushu& kushu, Origins& origins, const Selection& selection, bool confirmed) {
+Outcome DeleteEntry(Kushu& collection, Origins& origins, const Selection& selection,
+                    bool confirmed) {
     if (selection.RowText.isEmpty() || selection.Row < 0)
         return Refuse(u"リストから削除する句を選択して下さい。"_s);
     const EntryKind kind = KindOfRowText(selection.RowText);
@@ -133,8 +134,8 @@ Outcome DeleteEntry(Kushu& kushu, Origins& origins, const Selection& selection, 
         return Refuse(KindName(kind) + u"は削除できません。"_s);
     // A row text that is no page word always stands on a haiku row; the pages are kept
     // whatever happens.
-    if (!IsHaikuRow(selection.Row, kushu.KuCount())) {
-        return Refuse(KindName(KindOfIndex(selection.Row, kushu.KuCount())) +
+    if (!IsHaikuRow(selection.Row, collection.KuCount())) {
+        return Refuse(KindName(KindOfIndex(selection.Row, collection.KuCount())) +
                       u"は削除できません。"_s);
     }
     if (!confirmed) {
@@ -143,7 +144,7 @@ Outcome DeleteEntry(Kushu& kushu, Origins& origins, const Selection& selection, 
                                   ui::MsgStyle::YesNo, ui::ProgramTitle()};
         return outcome;
     }
-    kushu.Entries.removeAt(selection.Row);
+    collection.Entries.removeAt(selection.Row);
     origins.removeAt(selection.Row);
     Outcome outcome;
     outcome.Rows.append({RowChange::Kind::Remove, selection.Row, {}});
@@ -152,28 +153,29 @@ Outcome DeleteEntry(Kushu& kushu, Origins& origins, const Selection& selection, 
 }
 
 namespace {
-Outcome Swap(Kushu& kushu, Origins& origins, int upper, int select) {
-    kushu.Entries.swapItemsAt(upper, upper + 1);
+Outcome Swap(Kushu& collection, Origins& origins, int upper, int select) {
+    collection.Entries.swapItemsAt(upper, upper + 1);
     origins.swapItemsAt(upper, upper + 1);
     Outcome outcome;
-    outcome.Rows.append({RowChange::Kind::SetText, upper, kushu.Entries.at(upper).Verse});
-    outcome.Rows.append({RowChange::Kind::SetText, upper + 1, kushu.Entries.at(upper + 1).Verse});
+    outcome.Rows.append({RowChange::Kind::SetText, upper, collection.Entries.at(upper).Verse});
+    outcome.Rows.append(
+        {RowChange::Kind::SetText, upper + 1, collection.Entries.at(upper + 1).Verse});
     outcome.Select = select;
     return outcome;
 }
 } // namespace
 
-Outcome MoveEntryUp(Kushu& kushu, Origins& origins, const Selection& selection) {
+Outcome MoveEntryUp(Kushu& collection, Origins& origins, const Selection& selection) {
     const int row = selection.Row;
-    if (row > 1 && row <= kushu.KuCount())
-        return Swap(kushu, origins, row - 1, row - 1);
+    if (row > 1 && row <= collection.KuCount())
+        return Swap(collection, origins, row - 1, row - 1);
     return {};
 }
 
-Outcome MoveEntryDown(Kushu& kushu, Origins& origins, const Selection& selection) {
+Outcome MoveEntryDown(Kushu& collection, Origins& origins, const Selection& selection) {
     const int row = selection.Row;
-    if (row > 0 && row <= kushu.KuCount() - 1)
-        return Swap(kushu, origins, row, row + 1);
+    if (row > 0 && row <= collection.KuCount() - 1)
+        return Swap(collection, origins, row, row + 1);
     return {};
 }
 

@@ -30,28 +30,31 @@ struct EntryFields {
 enum class Field { None, Preface, Verse, Postscript, Commentary };
 
 struct Prompt {
-    QString Text;
+    QString Text = {};
     ui::MsgStyle Style = ui::MsgStyle::Ok;
-    QString Title; // empty: the program's own
+    QString Title = {}; // empty: the program's own
+    bool operator==(const Prompt&) const = default;
 };
 
 struct RowChange {
     enum class Kind { Insert, SetText, Remove };
     Kind What = Kind::SetText;
     int Row = 0;
-    QString Text;
+    QString Text = {};
+    bool operator==(const RowChange&) const = default;
 };
 
 struct Outcome {
-    QList<RowChange> Rows; // in the order they apply
-    std::optional<int> Select;
+    QList<RowChange> Rows = {}; // in the order they apply
+    std::optional<int> Select = std::nullopt;
     bool ClearSelection = false;
     // Shown after the rows changed; or the refusal, when nothing changed.
-    std::optional<Prompt> Message;
+    std::optional<Prompt> Message = std::nullopt;
     // Delete asks before it changes anything: answer Yes by calling it again, confirmed.
-    std::optional<Prompt> Question;
+    std::optional<Prompt> Question = std::nullopt;
     Field Focus = Field::None;
     bool ClearFields = false; // empties Text1, Text5, Text6 and Text7, in this order
+    bool operator==(const Outcome&) const = default;
 };
 
 // For each entry of the working collection, the index of the entry of the loaded file it came
@@ -66,17 +69,18 @@ Origins LoadedOrigins(int entryCount);
 int ModifierBits(Qt::KeyboardModifiers modifiers);
 
 // 句の追加: a new haiku after the selected row, made of the fields and the shown colours.
-Outcome AddEntry(Kushu& kushu, Origins& origins, const Selection& selection,
+Outcome AddEntry(Kushu& collection, Origins& origins, const Selection& selection,
                  const EntryFields& fields, const ColourSet& shown);
 // 句の変更: the fields and colours into the selected entry; with any modifier bit, the
 // shown colours into every entry and no text anywhere. An entry changed stays the entry it
 // was, with its origin.
-Outcome ChangeEntry(Kushu& kushu, const Selection& selection, const EntryFields& fields,
+Outcome ChangeEntry(Kushu& collection, const Selection& selection, const EntryFields& fields,
                     const ColourSet& shown, int modifiers);
 // 句の削除: unconfirmed, a refusal or the question; confirmed, the deletion.
-Outcome DeleteEntry(Kushu& kushu, Origins& origins, const Selection& selection, bool confirmed);
+Outcome DeleteEntry(Kushu& collection, Origins& origins, const Selection& selection,
+                    bool confirmed);
 // 上に移動 and 下に移動: within the haiku rows only, silently nothing otherwise.
-Outcome MoveEntryUp(Kushu& kushu, Origins& origins, const Selection& selection);
-Outcome MoveEntryDown(Kushu& kushu, Origins& origins, const Selection& selection);
+Outcome MoveEntryUp(Kushu& collection, Origins& origins, const Selection& selection);
+Outcome MoveEntryDown(Kushu& collection, Origins& origins, const Selection& selection);
 
 } // namespace yomiwa::editor

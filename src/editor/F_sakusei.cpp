@@ -21,6 +21,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace yomiwa::editor {
 
 using namespace Qt::Literals::StringLiterals;
@@ -43,118 +45,66 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     , m_state(state)
     , m_dialogs(dialogs)
     , m_selectedCollection(selectedCollection)
-    , CMD1(dialogs) {
+    , m_colourDialog(dialogs) {
     setObjectName(u"F_sakusei"_s);
     BuildControls();
+    ShowDesignColours();
+    ConnectFields();
     NameControls();
     WatchHelp();
     ConnectEditing();
     Form_Load();
 }
 
-void F_sakusei::BuildControls() {
-    ui::SetClientSizeTwips(this, 10605, 8070);
-
-    // Under the preview strip's label and columns, which the table makes next.
-    Shape1 = new ui::RoundedShape(this, 0x00C0FFFF, ui::SystemColours::WindowText, 2);
-    Shape1->setObjectName(u"Shape1"_s);
-    ui::PlaceTwips(Shape1, 60, 60, 1455, 4395);
-    ui::BuildControls(this, F_sakuseiLayout());
-    auto label = [this](const char* name) {
-        return ui::Built<QLabel>(this, name);
-    };
-    auto lineEdit = [this](const char* name) {
-        return ui::Built<QLineEdit>(this, name);
-    };
-    auto button = [this](const char* name) {
-        return ui::Built<QPushButton>(this, name);
-    };
-    Label12 = label("Label12");
-    Label12->setAttribute(Qt::WA_TranslucentBackground);
-    Label8 = ui::Built<ui::StripColumn>(this, "Label8");
-    Label9 = ui::Built<ui::StripColumn>(this, "Label9");
-    Label10 = ui::Built<ui::StripColumn>(this, "Label10");
-    Label1 = label("Label1");
-    Label2 = label("Label2");
-    Label3 = label("Label3");
-    Label4 = label("Label4");
-    Label5 = label("Label5");
-    Label6 = label("Label6");
-    Label7 = label("Label7");
-    Label11 = label("Label11");
-    Text2 = lineEdit("Text2");
-    Text3 = lineEdit("Text3");
-    Text4 = lineEdit("Text4");
-    Text5 = lineEdit("Text5");
-    Text6 = lineEdit("Text6");
-    Text7 = lineEdit("Text7");
-    Text9 = lineEdit("Text9");
-    Text1 = ui::Built<QPlainTextEdit>(this, "Text1");
-    Text8 = ui::Built<QPlainTextEdit>(this, "Text8");
-    List1 = ui::Built<QListWidget>(this, "List1");
-    Command1 = button("Command1");
-    Command2 = button("Command2");
-    Command3 = button("Command3");
-    Command4 = button("Command4");
-    Command5 = button("Command5");
-    Command17 = button("Command17");
-    Command18 = button("Command18");
-    Command19 = button("Command19");
-    Command20 = button("Command20");
-    Frame1 = ui::Built<QGroupBox>(this, "Frame1");
-    for (int i = 0; i < ColourSlotCount; ++i)
-        m_colourButtons[std::size_t(i)] = button(ColourButtons()[std::size_t(i)].Name);
-
-    // The help box shows; it is never typed into.
-    Text8->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    Text8->setReadOnly(true);
-    Text8->setFocusPolicy(Qt::NoFocus);
-    ui::SetBoxText(Text8, InitialHelpText());
-
+void F_sakusei::ShowDesignColours() {
     m_shown.Targets = {{
         {this, ColourProperty::Back},
-        {Shape1, ColourProperty::Fill},
-        {Shape1, ColourProperty::Border},
-        {Label8, ColourProperty::Fore},
-        {Label10, ColourProperty::Fore},
-        {Label9, ColourProperty::Fore},
-        {Text1, ColourProperty::Back},
-        {Text1, ColourProperty::Fore},
-        {Text2, ColourProperty::Back},
-        {Text2, ColourProperty::Fore},
-        {Label1, ColourProperty::Fore},
+        {m_stripShape, ColourProperty::Fill},
+        {m_stripShape, ColourProperty::Border},
+        {m_prefaceColumn, ColourProperty::Fore},
+        {m_postscriptColumn, ColourProperty::Fore},
+        {m_verseColumn, ColourProperty::Fore},
+        {m_commentaryBox, ColourProperty::Back},
+        {m_commentaryBox, ColourProperty::Fore},
+        {m_titleField, ColourProperty::Back},
+        {m_titleField, ColourProperty::Fore},
+        {m_collectionCaption, ColourProperty::Fore},
     }};
     // The design-time colours: the default colours on every control a colour button paints.
     for (int slot = 0; slot < ColourSlotCount; ++slot) {
         for (const ColourTarget& target : PaintedBy(slot))
             PaintColour(target, DefaultColours()[slot]);
     }
+}
 
-    connect(List1, &QListWidget::currentRowChanged, this, [this](int row) {
+void F_sakusei::ConnectFields() {
+    connect(m_entryList, &QListWidget::currentRowChanged, this, [this](int row) {
         // Emptying the list reports row -1; only a selected row is a selection.
         if (row >= 0 && !m_quietList)
             List1_Click();
     });
-    connect(Text5, &QLineEdit::textChanged, this, &F_sakusei::Text5_Change);
-    connect(Text6, &QLineEdit::textChanged, this, &F_sakusei::Text6_Change);
-    connect(Text7, &QLineEdit::textChanged, this, &F_sakusei::Text7_Change);
-    for (QLineEdit* field : {Text5, Text6, Text7, Text9})
+    connect(m_verseField, &QLineEdit::textChanged, this, &F_sakusei::Text5_Change);
+    connect(m_prefaceField, &QLineEdit::textChanged, this, &F_sakusei::Text6_Change);
+    connect(m_postscriptField, &QLineEdit::textChanged, this, &F_sakusei::Text7_Change);
+    for (QLineEdit* field : OneLineFields())
         field->installEventFilter(this);
 }
 
 QList<ColourTarget> F_sakusei::PaintedBy(int slot) const {
     switch (slot) {
     case TitleBack:
-        return {{Text2, ColourProperty::Back},
-                {Text3, ColourProperty::Back},
-                {Text4, ColourProperty::Back}};
+        return {{m_titleField, ColourProperty::Back},
+                {m_authorField, ColourProperty::Back},
+                {m_editionField, ColourProperty::Back}};
     case TitleFore:
-        return {{Text2, ColourProperty::Fore},
-                {Text3, ColourProperty::Fore},
-                {Text4, ColourProperty::Fore}};
+        return {{m_titleField, ColourProperty::Fore},
+                {m_authorField, ColourProperty::Fore},
+                {m_editionField, ColourProperty::Fore}};
     case CaptionFore: {
         QList<ColourTarget> targets;
-        for (QLabel* label : {Label1, Label2, Label3, Label4, Label5, Label6, Label7, Label11})
+        for (QLabel* label :
+             {m_collectionCaption, m_authorCaption, m_editionSuffixCaption, m_editionPrefixCaption,
+              m_prefaceCaption, m_verseCaption, m_postscriptCaption, m_passwordCaption})
             targets.append({label, ColourProperty::Fore});
         return targets;
     }
@@ -180,9 +130,12 @@ void F_sakusei::WatchHelp() {
         }
     };
     for (QWidget* control : std::initializer_list<QWidget*>{
-             Command5,  Command18, Command3, Command1, Command2, Command19, Command20, Command4,
-             Command17, Frame1,    List1,    Text1,    Text2,    Text3,     Text4,     Text5,
-             Text6,     Text7,     Text9,    Label8,   Label9,   Label10,   Label12,   Text8})
+             m_addButton,      m_changeButton,      m_deleteButton,       m_moveUpButton,
+             m_moveDownButton, m_saveColoursButton, m_pasteColoursButton, m_saveButton,
+             m_leaveButton,    m_colourFrame,       m_entryList,          m_commentaryBox,
+             m_titleField,     m_authorField,       m_editionField,       m_verseField,
+             m_prefaceField,   m_postscriptField,   m_passwordField,      m_prefaceColumn,
+             m_verseColumn,    m_postscriptColumn,  m_stripHelpArea,      m_helpBox})
         watch(control);
     setMouseTracking(true);
 }
@@ -191,33 +144,34 @@ void F_sakusei::Form_Load() {
     ui::CentreOnScreen(this);
     setWindowTitle(ui::ProgramTitle() + u" 作成・編集モード"_s);
 
-    ui::SetBoxText(Text1, QString());
-    for (QLineEdit* field : {Text2, Text3, Text4, Text5, Text6, Text7, Text9})
+    ui::SetBoxText(m_commentaryBox, QString());
+    for (QLineEdit* field : {m_titleField, m_authorField, m_editionField, m_verseField,
+                             m_prefaceField, m_postscriptField, m_passwordField})
         field->clear();
 
     if (m_state.Editing == EditMode::New)
         LoadNew();
     else
         LoadChange();
-    Text2->setFocus();
+    m_titleField->setFocus();
 }
 
 void F_sakusei::LoadNew() {
-    m_kushu = Kushu();
-    m_origins = Origins(m_kushu.Entries.size(), NewEntry);
+    m_collection = Kushu();
+    m_origins = Origins(m_collection.Entries.size(), NewEntry);
     m_loadedFile = {};
-    List1->addItems({KindName(EntryKind::Jo), KindName(EntryKind::Batsu), KindName(EntryKind::Prof),
-                     KindName(EntryKind::Oku)});
+    m_entryList->addItems({KindName(EntryKind::Jo), KindName(EntryKind::Batsu),
+                           KindName(EntryKind::Prof), KindName(EntryKind::Oku)});
     SelectRow(0);
     const ColourSet shown = ReadShownColours();
-    for (KuEntry& entry : m_kushu.Entries) {
+    for (KuEntry& entry : m_collection.Entries) {
         entry = KuEntry();
         entry.Colours = shown;
     }
 }
 
 void F_sakusei::LoadChange() {
-    m_kushu = Kushu();
+    m_collection = Kushu();
     m_origins.clear();
     m_loadedFile = {};
     const QString path = CollectionFilePath(m_state.AppFolder, m_selectedCollection);
@@ -229,9 +183,9 @@ void F_sakusei::LoadChange() {
                                                ? ReadKushuHeader(path, 4)
                                                : Result<KushuHeader>::Failure(read);
         if (header.ok()) {
-            SetFieldText(Text2, header.value().Title);
-            SetFieldText(Text3, header.value().Author);
-            SetFieldText(Text4, header.value().Edition);
+            SetFieldText(m_titleField, header.value().Title);
+            SetFieldText(m_authorField, header.value().Author);
+            SetFieldText(m_editionField, header.value().Edition);
             m_state.EditPassword = header.value().Password;
         } else {
             m_loaded = false;
@@ -240,40 +194,40 @@ void F_sakusei::LoadChange() {
         return;
     }
 
-    Kushu& k = m_kushu;
+    Kushu& k = m_collection;
     k = std::move(read).value();
     m_loadedFile = {path, k.Title, k.Edition, int(k.Entries.size())};
     m_origins = LoadedOrigins(int(k.Entries.size()));
     m_state.EditPassword = k.Password;
-    SetFieldText(Text2, k.Title);
-    SetFieldText(Text3, k.Author);
-    SetFieldText(Text4, k.Edition);
+    SetFieldText(m_titleField, k.Title);
+    SetFieldText(m_authorField, k.Author);
+    SetFieldText(m_editionField, k.Edition);
 
-    List1->clear();
-    List1->addItem(KindName(EntryKind::Jo));
-    ui::SetBoxText(Text1, k.Entries.at(0).Commentary);
+    m_entryList->clear();
+    m_entryList->addItem(KindName(EntryKind::Jo));
+    ui::SetBoxText(m_commentaryBox, k.Entries.at(0).Commentary);
     ApplyShownColours(k.Entries.at(0).Colours);
     QStringList verses;
     verses.reserve(k.KuCount() + 3);
     for (int i = 1; i <= k.KuCount(); ++i)
         verses.append(k.Entries.at(i).Verse);
     verses << KindName(EntryKind::Batsu) << KindName(EntryKind::Prof) << KindName(EntryKind::Oku);
-    List1->addItems(verses);
+    m_entryList->addItems(verses);
     SelectRow(0);
-    SetFieldText(Text9, m_state.EditPassword);
+    SetFieldText(m_passwordField, m_state.EditPassword);
 }
 
 int F_sakusei::ListIndex() const {
-    return List1->currentRow();
+    return m_entryList->currentRow();
 }
 
 QString F_sakusei::ListText() const {
-    const QListWidgetItem* item = List1->currentItem();
+    const QListWidgetItem* item = m_entryList->currentItem();
     return item ? item->text() : QString();
 }
 
 void F_sakusei::SelectRow(int row) {
-    List1->setCurrentRow(row);
+    m_entryList->setCurrentRow(row);
 }
 
 void F_sakusei::List1_Click() {
@@ -282,32 +236,40 @@ void F_sakusei::List1_Click() {
         return;
     const QString rowText = ListText();
     const bool special = IsSpecialRowText(rowText);
-    const Kushu& k = m_kushu;
+    const Kushu& k = m_collection;
     // A collection without haiku shows nothing of its pages here: typing is kept.
     if (k.KuCount() >= 1 && row < k.Entries.size()) {
         const KuEntry& entry = k.Entries.at(row);
-        ui::SetBoxText(Text1, entry.Commentary);
-        SetFieldText(Text6, entry.Preface);
-        SetFieldText(Text5, entry.Verse);
-        SetFieldText(Text7, entry.Postscript);
+        ui::SetBoxText(m_commentaryBox, entry.Commentary);
+        SetFieldText(m_prefaceField, entry.Preface);
+        SetFieldText(m_verseField, entry.Verse);
+        SetFieldText(m_postscriptField, entry.Postscript);
         ApplyShownColours(entry.Colours);
         if (special)
-            SetFieldText(Text5, rowText);
+            SetFieldText(m_verseField, rowText);
     }
-    for (QLabel* label : {Label5, Label6, Label7})
+    for (QLabel* label : {m_prefaceCaption, m_verseCaption, m_postscriptCaption})
         label->setEnabled(!special);
 }
 
 void F_sakusei::Text5_Change() {
-    Label9->SetText(Text5->text());
+    m_verseColumn->SetText(m_verseField->text());
 }
 
 void F_sakusei::Text6_Change() {
-    Label8->SetText(Text6->text());
+    m_prefaceColumn->SetText(m_prefaceField->text());
 }
 
 void F_sakusei::Text7_Change() {
-    Label10->SetText(Text7->text());
+    m_postscriptColumn->SetText(m_postscriptField->text());
+}
+
+std::array<QLineEdit*, 4> F_sakusei::OneLineFields() const {
+    return {m_verseField, m_prefaceField, m_postscriptField, m_passwordField};
+}
+
+bool F_sakusei::IsOneLineField(const QObject* watched) const {
+    return std::ranges::count(OneLineFields(), watched) > 0;
 }
 
 bool F_sakusei::OneLineField_KeyPress(const QKeyEvent* event) {
@@ -322,7 +284,7 @@ bool F_sakusei::OneLineField_KeyPress(const QKeyEvent* event) {
 }
 
 void F_sakusei::ShowHelp(const QString& text) {
-    ui::SetBoxText(Text8, text);
+    ui::SetBoxText(m_helpBox, text);
 }
 
 void F_sakusei::Form_MouseMove() {
@@ -345,12 +307,12 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress:
-        if (watched == Text5 || watched == Text6 || watched == Text7 || watched == Text9)
+        if (IsOneLineField(watched))
             return OneLineField_KeyPress(static_cast<QKeyEvent*>(event));
         break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-        if (watched == Command18) {
+        if (watched == m_changeButton) {
             const auto* press = static_cast<QMouseEvent*>(event);
             const int told = m_told;
             Command18_MouseDown(press->button(), ModifierBits(press->modifiers()));
@@ -360,7 +322,7 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::InputMethod:
-        if (watched == Text5 || watched == Text6 || watched == Text7 || watched == Text9) {
+        if (IsOneLineField(watched)) {
             auto* input = static_cast<QInputMethodEvent*>(event);
             QString commit = input->commitString();
             if (commit.removeIf(IsLineBreakOrTab).size() != input->commitString().size())

@@ -5,13 +5,12 @@
 #include "editor/SaveCollection.h"
 #include "editor/ShownColours.h"
 #include "model/SharedState.h"
-#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
 #include <QDialog>
 #include <QHash>
 
-#include <span>
+#include <array>
 
 class QGroupBox;
 class QKeyEvent;
@@ -27,9 +26,6 @@ class StripColumn;
 } // namespace yomiwa::ui
 
 namespace yomiwa::editor {
-
-// The editor's controls, as its layout table gives them.
-std::span<const ui::ControlRow> F_sakuseiLayout();
 
 // The editor window (作成・編集モード): makes a new collection or changes the one whose
 // list text (title, "_", edition) it is given, in its own working collection.
@@ -68,7 +64,7 @@ public:
     void Command17_Click();
 
     // The working collection; it lives only as long as its window.
-    const Kushu& Collection() const { return m_kushu; }
+    const Kushu& Collection() const { return m_collection; }
 
     // The colours the window shows, through the one table of shown colours.
     ColourSet ReadShownColours() const { return m_shown.Read(); }
@@ -81,14 +77,23 @@ protected:
     void reject() override;
 
 private:
+    // Builds the controls from the window's layout table (F_sakuseiLayout.cpp), filling the
+    // members below.
     void BuildControls();
+    // The shown colours' controls, and the default colours on every control a colour button
+    // paints.
+    void ShowDesignColours();
+    void ConnectFields();
     // Names for screen readers: the caption beside each control.
     void NameControls();
     void WatchHelp();
     void LoadNew();
     void LoadChange();
     void ShowHelp(const QString& text);
-    // Text5, Text6, Text7 and Text9 share one key filter: true when the key is dropped.
+    // The verse, preface, postscript and password fields share one key filter: true when the
+    // key is dropped.
+    std::array<QLineEdit*, 4> OneLineFields() const;
+    bool IsOneLineField(const QObject* watched) const;
     bool OneLineField_KeyPress(const QKeyEvent* event);
     bool ConfirmLeaveWithoutSaving();
     int ListIndex() const;
@@ -114,48 +119,54 @@ private:
     bool m_quietList = false;
     // Message boxes shown so far: a press that opened one has lost its release to it.
     int m_told = 0;
-    Kushu m_kushu;
+    Kushu m_collection;
     Origins m_origins;
     LoadedFile m_loadedFile;
     ShownColours m_shown;
-    ColourDialog CMD1;
+    ColourDialog m_colourDialog;
     // Every control with a help text (and the viewports that stand for them) to its text.
     QHash<const QObject*, QString> m_help;
 
-    ui::RoundedShape* Shape1 = nullptr;
-    QLabel* Label12 = nullptr;
-    ui::StripColumn* Label8 = nullptr;
-    ui::StripColumn* Label9 = nullptr;
-    ui::StripColumn* Label10 = nullptr;
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    QLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QLabel* Label7 = nullptr;
-    QLabel* Label11 = nullptr;
-    QLineEdit* Text2 = nullptr;
-    QLineEdit* Text3 = nullptr;
-    QLineEdit* Text4 = nullptr;
-    QLineEdit* Text5 = nullptr;
-    QLineEdit* Text6 = nullptr;
-    QLineEdit* Text7 = nullptr;
-    QLineEdit* Text9 = nullptr;
-    QPlainTextEdit* Text1 = nullptr;
-    QPlainTextEdit* Text8 = nullptr;
-    QListWidget* List1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command3 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command17 = nullptr;
-    QPushButton* Command18 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    std::array<QPushButton*, ColourSlotCount> m_colourButtons{};
-    QPushButton* Command19 = nullptr;
-    QPushButton* Command20 = nullptr;
+    // The controls, as the layout table names them.
+    ui::RoundedShape* m_stripShape = nullptr; // the preview strip
+    QLabel* m_stripHelpArea = nullptr;        // over the whole strip, for its help text
+    ui::StripColumn* m_prefaceColumn = nullptr;
+    ui::StripColumn* m_verseColumn = nullptr;
+    ui::StripColumn* m_postscriptColumn = nullptr;
+    QLabel* m_collectionCaption = nullptr; // "句集"
+    QLineEdit* m_titleField = nullptr;
+    QLabel* m_authorCaption = nullptr; // "作者"
+    QLineEdit* m_authorField = nullptr;
+    QLabel* m_editionPrefixCaption = nullptr; // "第"
+    QLineEdit* m_editionField = nullptr;
+    QLabel* m_editionSuffixCaption = nullptr; // "版"
+    QListWidget* m_entryList = nullptr;
+    QPushButton* m_moveUpButton = nullptr;
+    QPushButton* m_moveDownButton = nullptr;
+    QPushButton* m_addButton = nullptr;
+    QPushButton* m_changeButton = nullptr;
+    QPushButton* m_deleteButton = nullptr;
+    QLabel* m_prefaceCaption = nullptr;
+    QLineEdit* m_prefaceField = nullptr;
+    QLabel* m_verseCaption = nullptr;
+    QLineEdit* m_verseField = nullptr;
+    QLabel* m_postscriptCaption = nullptr;
+    QLineEdit* m_postscriptField = nullptr;
+    QLabel* m_passwordCaption = nullptr;
+    QLineEdit* m_passwordField = nullptr;
+    QPlainTextEdit* m_helpBox = nullptr;
+    QPlainTextEdit* m_commentaryBox = nullptr;
+    QGroupBox* m_colourFrame = nullptr;
+    // The eleven colour buttons of the frame, in their places; each paints one slot.
+    struct ColourButton {
+        QPushButton* Control = nullptr;
+        int Slot = 0;
+    };
+    std::array<ColourButton, ColourSlotCount> m_colourButtons{};
+    QPushButton* m_saveColoursButton = nullptr;
+    QPushButton* m_pasteColoursButton = nullptr;
+    QPushButton* m_leaveButton = nullptr; // "保存せず終了"
+    QPushButton* m_saveButton = nullptr;  // "保存して終了"
 };
 
 } // namespace yomiwa::editor

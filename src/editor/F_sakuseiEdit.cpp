@@ -18,20 +18,20 @@ namespace yomiwa::editor {
 using namespace Qt::Literals::StringLiterals;
 
 void F_sakusei::ConnectEditing() {
-    connect(Command5, &QPushButton::clicked, this, &F_sakusei::Command5_Click);
-    connect(Command3, &QPushButton::clicked, this, &F_sakusei::Command3_Click);
-    connect(Command1, &QPushButton::clicked, this, &F_sakusei::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &F_sakusei::Command2_Click);
+    connect(m_addButton, &QPushButton::clicked, this, &F_sakusei::Command5_Click);
+    connect(m_deleteButton, &QPushButton::clicked, this, &F_sakusei::Command3_Click);
+    connect(m_moveUpButton, &QPushButton::clicked, this, &F_sakusei::Command1_Click);
+    connect(m_moveDownButton, &QPushButton::clicked, this, &F_sakusei::Command2_Click);
     // 句の変更 has no click: it acts on the mouse press alone (see eventFilter).
-    Command18->installEventFilter(this);
+    m_changeButton->installEventFilter(this);
     for (int i = 0; i < ColourSlotCount; ++i) {
-        connect(m_colourButtons[std::size_t(i)], &QPushButton::clicked, this,
+        connect(m_colourButtons[std::size_t(i)].Control, &QPushButton::clicked, this,
                 [this, i] { ColourButton_Click(i); });
     }
-    connect(Command19, &QPushButton::clicked, this, &F_sakusei::Command19_Click);
-    connect(Command20, &QPushButton::clicked, this, &F_sakusei::Command20_Click);
-    connect(Command4, &QPushButton::clicked, this, &F_sakusei::Command4_Click);
-    connect(Command17, &QPushButton::clicked, this, &F_sakusei::Command17_Click);
+    connect(m_saveColoursButton, &QPushButton::clicked, this, &F_sakusei::Command19_Click);
+    connect(m_pasteColoursButton, &QPushButton::clicked, this, &F_sakusei::Command20_Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &F_sakusei::Command4_Click);
+    connect(m_leaveButton, &QPushButton::clicked, this, &F_sakusei::Command17_Click);
 }
 
 Selection F_sakusei::CurrentSelection() const {
@@ -39,19 +39,20 @@ Selection F_sakusei::CurrentSelection() const {
 }
 
 EntryFields F_sakusei::Fields() const {
-    return {Text6->text(), Text5->text(), Text7->text(), ui::BoxText(Text1)};
+    return {m_prefaceField->text(), m_verseField->text(), m_postscriptField->text(),
+            ui::BoxText(m_commentaryBox)};
 }
 
 QWidget* F_sakusei::FieldControl(Field field) const {
     switch (field) {
     case Field::Preface:
-        return Text6;
+        return m_prefaceField;
     case Field::Verse:
-        return Text5;
+        return m_verseField;
     case Field::Postscript:
-        return Text7;
+        return m_postscriptField;
     case Field::Commentary:
-        return Text1;
+        return m_commentaryBox;
     case Field::None:
         break;
     }
@@ -70,18 +71,18 @@ void F_sakusei::Apply(const Outcome& outcome) {
     for (const RowChange& change : outcome.Rows) {
         switch (change.What) {
         case RowChange::Kind::Insert:
-            List1->insertItem(change.Row, change.Text);
+            m_entryList->insertItem(change.Row, change.Text);
             break;
         case RowChange::Kind::SetText:
-            List1->item(change.Row)->setText(change.Text);
+            m_entryList->item(change.Row)->setText(change.Text);
             break;
         case RowChange::Kind::Remove:
-            delete List1->takeItem(change.Row);
+            delete m_entryList->takeItem(change.Row);
             break;
         }
     }
     if (outcome.ClearSelection)
-        List1->setCurrentRow(-1);
+        m_entryList->setCurrentRow(-1);
     m_quietList = false;
     if (outcome.Select)
         SelectRow(*outcome.Select);
@@ -90,47 +91,47 @@ void F_sakusei::Apply(const Outcome& outcome) {
     if (QWidget* focus = FieldControl(outcome.Focus))
         focus->setFocus();
     if (outcome.ClearFields) {
-        ui::SetBoxText(Text1, QString());
-        Text5->clear();
-        Text6->clear();
-        Text7->clear();
+        ui::SetBoxText(m_commentaryBox, QString());
+        m_verseField->clear();
+        m_prefaceField->clear();
+        m_postscriptField->clear();
     }
 }
 
 void F_sakusei::Command5_Click() {
-    Apply(AddEntry(m_kushu, m_origins, CurrentSelection(), Fields(), ReadShownColours()));
+    Apply(AddEntry(m_collection, m_origins, CurrentSelection(), Fields(), ReadShownColours()));
 }
 
 void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
-    Apply(ChangeEntry(m_kushu, CurrentSelection(), Fields(), ReadShownColours(), shift));
+    Apply(ChangeEntry(m_collection, CurrentSelection(), Fields(), ReadShownColours(), shift));
 }
 
 void F_sakusei::Command3_Click() {
     const Selection selection = CurrentSelection();
-    Outcome outcome = DeleteEntry(m_kushu, m_origins, selection, false);
+    Outcome outcome = DeleteEntry(m_collection, m_origins, selection, false);
     if (outcome.Question) {
         const Prompt& q = *outcome.Question;
         // Enter keeps the entry.
         if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
             ui::Dialogs::Answer::Yes)
             return;
-        outcome = DeleteEntry(m_kushu, m_origins, selection, true);
+        outcome = DeleteEntry(m_collection, m_origins, selection, true);
     }
     Apply(outcome);
 }
 
 void F_sakusei::Command1_Click() {
-    Apply(MoveEntryUp(m_kushu, m_origins, CurrentSelection()));
+    Apply(MoveEntryUp(m_collection, m_origins, CurrentSelection()));
 }
 
 void F_sakusei::Command2_Click() {
-    Apply(MoveEntryDown(m_kushu, m_origins, CurrentSelection()));
+    Apply(MoveEntryDown(m_collection, m_origins, CurrentSelection()));
 }
 
 void F_sakusei::ColourButton_Click(int index) {
-    const int slot = ColourButtons()[std::size_t(index)].Slot;
-    const QList<ColourTarget> targets = PaintedBy(slot);
-    const std::optional<ColourValue> colour = CMD1.Show(this, ReadColour(targets.first()));
+    const QList<ColourTarget> targets = PaintedBy(m_colourButtons.at(std::size_t(index)).Slot);
+    const std::optional<ColourValue> colour =
+        m_colourDialog.Show(this, ReadColour(targets.first()));
     if (!colour)
         return;
     for (const ColourTarget& target : targets)
@@ -145,43 +146,43 @@ void F_sakusei::Command19_Click() {
 
 void F_sakusei::Command20_Click() {
     // Every control the colour buttons paint, in the buttons' order.
-    for (const ColourButtonInfo& button : ColourButtons()) {
+    for (const ColourButton& button : m_colourButtons) {
         for (const ColourTarget& target : PaintedBy(button.Slot))
             PaintColour(target, m_state.SavedColours[button.Slot]);
     }
 }
 
 void F_sakusei::Command4_Click() {
-    const QString password = Text9->text();
+    const QString password = m_passwordField->text();
     // A password with a line break could never be typed into the password window.
     if (HasLineBreak(password)) {
         Tell(u"パスワードが２行以上になっています。\r"_s
              u"クリップボードを使って文字を貼り付ける場合は、\r"_s
              u"改行が含まれないように注意してください。"_s,
              ui::MsgStyle::Ok, u"パスワードは１行にしてください"_s);
-        Text9->setFocus();
+        m_passwordField->setFocus();
         return;
     }
-    const QString title = Text2->text();
+    const QString title = m_titleField->text();
     if (title.isEmpty()) {
         Tell(u"句集名が入力されていないと保存することができません。"_s);
-        Text2->setFocus();
+        m_titleField->setFocus();
         return;
     }
-    const QString edition = Text4->text();
+    const QString edition = m_editionField->text();
     // Title and edition name the file: neither may lead it out of the program's folder.
-    for (auto [text, what, field] :
-         {std::tuple{&title, u"句集名"_s, Text2}, std::tuple{&edition, u"版数"_s, Text4}}) {
+    for (auto [text, what, field] : {std::tuple{&title, u"句集名"_s, m_titleField},
+                                     std::tuple{&edition, u"版数"_s, m_editionField}}) {
         if (const Status name = CheckFileNamePart(*text, what); !name.ok()) {
             Tell(name.error());
             field->setFocus();
             return;
         }
     }
-    Kushu kushu = m_kushu;
+    Kushu collection = m_collection;
     // After a read that stopped at line 5 the list is empty: there is no collection to
     // save, and saving would put four empty pages in place of the file.
-    if (List1->count() != kushu.KuCount() + 4) {
+    if (m_entryList->count() != collection.KuCount() + 4) {
         Tell(u"句集の内容が読み込まれていないため、保存できません。\r"_s
              u"「保存せず終了」で編集を終了してください。"_s);
         return;
@@ -196,13 +197,13 @@ void F_sakusei::Command4_Click() {
         if (answer != ui::Dialogs::Answer::Yes)
             return;
     }
-    kushu.Title = title;
-    kushu.Author = Text3->text();
-    kushu.Edition = edition;
-    kushu.Password = password;
+    collection.Title = title;
+    collection.Author = m_authorField->text();
+    collection.Edition = edition;
+    collection.Password = password;
     // A refused or failed write leaves the files and the editor as they were.
     const Result<SavedCollection> saved =
-        SaveCollection(m_state.AppFolder, kushu, m_loadedFile, m_origins);
+        SaveCollection(m_state.AppFolder, collection, m_loadedFile, m_origins);
     if (!saved.ok()) {
         Tell(saved.error(), ui::MsgStyle::Notice);
         return;

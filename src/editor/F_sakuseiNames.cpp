@@ -14,20 +14,21 @@ using namespace Qt::Literals::StringLiterals;
 
 void F_sakusei::NameControls() {
     // Buttons and the colour frame are named by their own captions.
-    Text2->setAccessibleName(Label1->text());
-    Text3->setAccessibleName(Label2->text());
-    Text4->setAccessibleName(Label4->text() + u"　"_s + Label3->text());
-    Text6->setAccessibleName(Label5->text());
-    Text5->setAccessibleName(Label6->text());
-    Text7->setAccessibleName(Label7->text());
-    Text9->setAccessibleName(Label11->text());
-    Text1->setAccessibleName(u"解説・注釈"_s);
-    Text8->setAccessibleName(u"ヘルプ"_s);
-    List1->setAccessibleName(u"句の一覧"_s);
-    Shape1->setAccessibleName(u"短冊"_s);
-    Label8->setAccessibleDescription(Label5->text());
-    Label9->setAccessibleDescription(Label6->text());
-    Label10->setAccessibleDescription(Label7->text());
+    m_titleField->setAccessibleName(m_collectionCaption->text());
+    m_authorField->setAccessibleName(m_authorCaption->text());
+    m_editionField->setAccessibleName(m_editionPrefixCaption->text() + u"　"_s +
+                                      m_editionSuffixCaption->text());
+    m_prefaceField->setAccessibleName(m_prefaceCaption->text());
+    m_verseField->setAccessibleName(m_verseCaption->text());
+    m_postscriptField->setAccessibleName(m_postscriptCaption->text());
+    m_passwordField->setAccessibleName(m_passwordCaption->text());
+    m_commentaryBox->setAccessibleName(u"解説・注釈"_s);
+    m_helpBox->setAccessibleName(u"ヘルプ"_s);
+    m_entryList->setAccessibleName(u"句の一覧"_s);
+    m_stripShape->setAccessibleName(u"短冊"_s);
+    m_prefaceColumn->setAccessibleDescription(m_prefaceCaption->text());
+    m_verseColumn->setAccessibleDescription(m_verseCaption->text());
+    m_postscriptColumn->setAccessibleDescription(m_postscriptCaption->text());
 }
 
 } // namespace yomiwa::editor

@@ -80,21 +80,4 @@ ColourSet DefaultColours() {
     return c;
 }
 
-const std::array<ColourButtonInfo, ColourSlotCount>& ColourButtons() {
-    static const std::array<ColourButtonInfo, ColourSlotCount> buttons = {{
-        {"Command6", WholeBack},
-        {"Command7", StripFill},
-        {"Command8", StripBorder},
-        {"Command9", PrefaceFore},
-        {"Command10", VerseFore},
-        {"Command11", PostscriptFore},
-        {"Command12", NoteBack},
-        {"Command13", NoteFore},
-        {"Command14", TitleBack},
-        {"Command15", TitleFore},
-        {"Command16", CaptionFore},
-    }};
-    return buttons;
-}
-
 } // namespace yomiwa::editor

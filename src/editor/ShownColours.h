@@ -35,13 +35,4 @@ struct ShownColours {
 // What the window shows when it has just loaded; system colours stay system colours.
 ColourSet DefaultColours();
 
-// The eleven colour buttons of the frame "色の設定", in their order (the layout table places
-// and labels them): each paints one slot,
-// on more controls than the shown colours read back.
-struct ColourButtonInfo {
-    const char* Name;
-    int Slot;
-};
-const std::array<ColourButtonInfo, ColourSlotCount>& ColourButtons();
-
 } // namespace yomiwa::editor

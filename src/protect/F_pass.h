@@ -1,22 +1,17 @@
 #pragma once
 
 #include "model/SharedState.h"
-#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
 #include <QDialog>
 
 #include <functional>
-#include <span>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
 namespace yomiwa::protect {
-
-// The password window's controls, as its layout table gives them.
-std::span<const ui::ControlRow> F_passLayout();
 
 // The password window: asks for the edit password of the collection about to be changed
 // and lets the editor open only when it matches EditPassword exactly.
@@ -41,11 +36,12 @@ private:
     ui::Dialogs& m_dialogs;
     std::function<void()> m_openEditor;
 
-    QLabel* Label1;
-    QLabel* Label2;
-    QLineEdit* Text9;
-    QPushButton* Command1;
-    QPushButton* Command2;
+    // The controls, as the layout table names them.
+    QLabel* m_explanationLabel = nullptr;
+    QLabel* m_passwordCaption = nullptr;
+    QLineEdit* m_passwordField = nullptr;
+    QPushButton* m_okButton = nullptr;
+    QPushButton* m_cancelButton = nullptr;
 };
 
 } // namespace yomiwa::protect

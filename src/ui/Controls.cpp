@@ -3,6 +3,7 @@
 #include "ui/ColourValues.h"
 #include "ui/Shapes.h"
 #include "ui/StripColumn.h"
+#include "ui/Twips.h"
 
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -14,6 +15,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <type_traits>
 
 namespace yomiwa::ui {
 
@@ -39,115 +41,119 @@ protected:
     }
 };
 
+// A child control named as the windows name their controls, placed at the given twips.
+template <typename Control, typename... Args>
+Control* Place(QWidget* parent, const ControlRow& row, Args&&... args) {
+    auto* control = new Control(parent, std::forward<Args>(args)...);
+    control->setObjectName(QString::fromLatin1(row.Name));
+    const QRect& t = row.Twips;
+    PlaceTwips(control, t.x(), t.y(), t.width(), t.height());
+    return control;
+}
+
+// The same, in the row's face.
 template <typename Control>
-Control* Make(QWidget* parent, const char* name, QRect twips, const QFont& font) {
-    auto* control =
-        AddControl<Control>(parent, name, twips.x(), twips.y(), twips.width(), twips.height());
+Control* Make(QWidget* parent, const ControlRow& row, const QFont& font) {
+    auto* control = Place<Control>(parent, row);
     control->setFont(font);
     return control;
 }
-} // namespace
 
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
-                 const QFont& font) {
-    auto* label = Make<QLabel>(parent, name, twips, font);
-    label->setText(caption);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    label->setMargin(0);
-    label->setIndent(0);
-    return label;
+QString CaptionOf(const ControlRow& row) {
+    return row.Caption ? QString::fromUtf16(row.Caption) : QString();
 }
 
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect twips,
-                       const QFont& font) {
-    auto* button = Make<QPushButton>(parent, name, twips, font);
-    button->setText(caption);
-    button->setAutoDefault(false);
-    button->installEventFilter(new EnterClicks(button));
-    return button;
-}
-
-QLineEdit* AddLineEdit(QWidget* parent, const char* name, QRect twips, const QFont& font) {
-    auto* field = Make<QLineEdit>(parent, name, twips, font);
-    // Qt's default cuts a text at 32767 characters; a field never cuts what was read.
-    field->setMaxLength(std::numeric_limits<int>::max());
-    return field;
-}
-
-QPlainTextEdit* AddTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font) {
-    auto* box = Make<QPlainTextEdit>(parent, name, twips, font);
-    box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-    box->setTabChangesFocus(true);
-    return box;
-}
-
-QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont& font) {
-    auto* list = Make<QListWidget>(parent, name, twips, font);
-    list->setSortingEnabled(false);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true);
-    return list;
-}
-
-namespace {
-QWidget* MakeControl(QWidget* parent, const ControlRow& entry, const QFont& font) {
-    const QRect& t = entry.Twips;
-    switch (entry.Kind) {
-    case ControlKind::Label:
-        return AddLabel(parent, entry.Name, entry.CaptionText(), t, font);
-    case ControlKind::Button:
-        return AddButton(parent, entry.Name, entry.CaptionText(), t, font);
-    case ControlKind::LineEdit:
-        return AddLineEdit(parent, entry.Name, t, font);
-    case ControlKind::TextBox:
-        return AddTextBox(parent, entry.Name, t, font);
-    case ControlKind::List:
-        return AddList(parent, entry.Name, t, font);
+QWidget* MakeControl(QWidget* parent, const ControlRow& row, const QFont& font) {
+    switch (row.Kind) {
+    case ControlKind::Label: {
+        auto* label = Make<QLabel>(parent, row, font);
+        label->setText(CaptionOf(row));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setWordWrap(true);
+        label->setMargin(0);
+        label->setIndent(0);
+        return label;
+    }
+    case ControlKind::Button: {
+        auto* button = Make<QPushButton>(parent, row, font);
+        button->setText(CaptionOf(row));
+        button->setAutoDefault(false);
+        button->installEventFilter(new EnterClicks(button));
+        return button;
+    }
+    case ControlKind::LineEdit: {
+        auto* field = Make<QLineEdit>(parent, row, font);
+        // Qt's default cuts a text at 32767 characters; a field never cuts what was read.
+        field->setMaxLength(std::numeric_limits<int>::max());
+        return field;
+    }
+    case ControlKind::TextBox: {
+        auto* box = Make<QPlainTextEdit>(parent, row, font);
+        box->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+        box->setTabChangesFocus(true);
+        return box;
+    }
+    case ControlKind::List: {
+        auto* list = Make<QListWidget>(parent, row, font);
+        list->setSortingEnabled(false);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->setUniformItemSizes(true);
+        return list;
+    }
     case ControlKind::Strip: {
-        auto* strip = Make<StripColumn>(parent, entry.Name, t, font);
+        auto* strip = Make<StripColumn>(parent, row, font);
+        const QRect& t = row.Twips;
         strip->SetColumnGeometry(strip::TwipsRect(t.x(), t.y(), t.width(), t.height()));
         return strip;
     }
-    case ControlKind::Panel: {
-        auto* panel = new PanelShape(parent, entry.Back.value_or(0));
-        panel->setObjectName(QString::fromLatin1(entry.Name));
-        PlaceTwips(panel, t.x(), t.y(), t.width(), t.height());
-        return panel;
-    }
+    case ControlKind::Panel:
+        return Place<PanelShape>(parent, row, row.BackColour.value_or(0));
+    case ControlKind::Shape:
+        return Place<RoundedShape>(parent, row, row.BackColour.value_or(0),
+                                   row.ForeColour.value_or(0), row.BorderPixels);
     case ControlKind::Frame: {
-        auto* frame = new QGroupBox(entry.CaptionText(), parent);
-        frame->setObjectName(QString::fromLatin1(entry.Name));
-        frame->setFont(font);
-        PlaceTwips(frame, t.x(), t.y(), t.width(), t.height());
+        auto* frame = Make<QGroupBox>(parent, row, font);
+        frame->setTitle(CaptionOf(row));
         return frame;
     }
     }
     return nullptr;
+}
+
+// Puts the control into the member its row names.
+void Fill(const ControlMember& member, QWidget* control) {
+    std::visit(
+        [control](auto slot) {
+            if constexpr (!std::is_same_v<decltype(slot), std::monostate>)
+                *slot = static_cast<std::remove_pointer_t<decltype(slot)>>(control);
+        },
+        member);
 }
 } // namespace
 
 QList<QWidget*> BuildControls(QWidget* window, std::span<const ControlRow> table,
                               const std::function<void(QWidget*, const ControlRow&)>& prepare) {
     QList<std::pair<int, QWidget*>> tabbed;
-    for (const ControlRow& entry : table) {
-        QWidget* parent = entry.Parent ? Built<QWidget>(window, entry.Parent) : window;
-        const QFont font = entry.Points > 0
-                               ? strip::MakeFont(entry.TextFace, entry.Points, entry.Bold)
-                               : parent->font();
-        QWidget* control = MakeControl(parent, entry, font);
+    for (const ControlRow& row : table) {
+        QWidget* parent = row.Parent ? static_cast<QWidget*>(*row.Parent) : window;
+        const Font& f = row.TextFont;
+        const QFont font =
+            f.Points > 0 ? strip::MakeFont(f.TextFace, f.Points, f.Bold) : parent->font();
+        QWidget* control = MakeControl(parent, row, font);
+        Fill(row.Member, control);
         if (prepare)
-            prepare(control, entry);
-        // A panel's back colour is its fill, which it paints itself.
-        if (entry.Back && entry.Kind != ControlKind::Panel)
-            SetBackColour(control, *entry.Back);
-        if (entry.Fore)
-            SetForeColour(control, *entry.Fore);
-        if (entry.TabIndex >= 0)
-            tabbed.append({entry.TabIndex, control});
+            prepare(control, row);
+        // Panels and shapes paint their own colours.
+        const bool paintsItself = row.Kind == ControlKind::Panel || row.Kind == ControlKind::Shape;
+        if (row.BackColour && !paintsItself)
+            SetBackColour(control, *row.BackColour);
+        if (row.ForeColour && !paintsItself)
+            SetForeColour(control, *row.ForeColour);
+        if (row.TabIndex >= 0)
+            tabbed.append({row.TabIndex, control});
     }
     std::ranges::sort(tabbed, {}, &std::pair<int, QWidget*>::first);
     QList<QWidget*> order;

@@ -2,18 +2,18 @@
 
 #include "model/Kushu.h"
 #include "strip/Faces.h"
-#include "ui/Twips.h"
+#include "strip/StripGeometry.h"
 
-#include <QFont>
 #include <QList>
 #include <QRect>
-#include <QString>
 #include <QWidget>
 
 #include <functional>
 #include <optional>
 #include <span>
+#include <variant>
 
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,71 +22,140 @@ class QPushButton;
 
 namespace yomiwa::ui {
 
-// Creates a child control named as the windows name their controls ("Command1", "Text9"),
-// placed at the given twips.
-template <typename Control, typename... Args>
-Control* AddControl(QWidget* parent, const char* name, int left, int top, int width, int height,
-                    Args&&... args) {
-    auto* control = new Control(std::forward<Args>(args)..., parent);
-    control->setObjectName(QString::fromLatin1(name));
-    PlaceTwips(control, left, top, width, height);
-    return control;
-}
+class RoundedShape;
+class StripColumn;
 
-// A caption: top-left aligned, wrapping within its width. Transparent unless given a
-// back colour.
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& caption, QRect twips,
-                 const QFont& font);
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption, QRect twips,
-                       const QFont& font);
-QLineEdit* AddLineEdit(QWidget* parent, const char* name, QRect twips, const QFont& font);
-// A multi-line box with a vertical scroll bar.
-QPlainTextEdit* AddTextBox(QWidget* parent, const char* name, QRect twips, const QFont& font);
-QListWidget* AddList(QWidget* parent, const char* name, QRect twips, const QFont& font);
-
-// The kinds of control a window's table lists.
-enum class ControlKind {
-    Label,    // a caption (AddLabel)
-    Button,   // AddButton
-    LineEdit, // a one-line field (AddLineEdit)
-    TextBox,  // a multi-line box (AddTextBox)
-    List,     // AddList
-    Strip,    // a vertical strip column (StripColumn) placed at its column's twips
-    Panel,    // a flat filled panel (PanelShape), filled with the back colour
-    Frame,    // a titled frame (QGroupBox) that other rows name as their parent
-};
-
-// One control of a window as the window's layout table gives it. The rectangle is in twips
-// of the parent's client area; a face of 0 points keeps the parent's font.
-struct ControlRow {
-    const char* Name;
-    ControlKind Kind;
-    QRect Twips;
+// A control's face; 0 points keeps the font of the control's parent.
+struct Font {
     strip::Face TextFace = strip::Face::Gothic;
     qreal Points = 0;
     bool Bold = false;
+};
+
+// The face of every button of the program's windows.
+inline constexpr Font ButtonFont{strip::Face::PGothic, 11.25};
+
+// A back colour and the fore colour on it.
+struct ColourPair {
+    ColourValue Back;
+    ColourValue Fore;
+};
+
+// The kinds of control a window's table lists.
+enum class ControlKind {
+    Label,    // a caption: top-left aligned, wrapping within its width
+    Button,   // Enter on it clicks it; it is never its dialog's default by itself
+    LineEdit, // a one-line field that never cuts a text
+    TextBox,  // a multi-line box with a vertical scroll bar
+    List,     // a single-selection list, not sorted
+    Strip,    // a vertical strip column (StripColumn) placed at its column's twips
+    Panel,    // a flat filled panel (PanelShape)
+    Shape,    // the rounded tanzaku strip (RoundedShape)
+    Frame,    // a titled frame (QGroupBox) that other rows put their controls in
+};
+
+// The window's member that a row fills with the control it makes, one type per kind.
+using ControlMember =
+    std::variant<std::monostate, QLabel**, QPushButton**, QLineEdit**, QPlainTextEdit**,
+                 QListWidget**, StripColumn**, QGroupBox**, RoundedShape**>;
+
+// One control of a window, as the window's layout table gives it: its name as the window
+// names its controls ("Command1", "Text9"), its rectangle in twips of the parent's client
+// area, its face and caption, and the member it fills. Made by the helpers of ui::rows;
+// Tab, Back, Colours and In add what only some rows have.
+struct ControlRow {
+    const char* Name = nullptr;
+    ControlKind Kind = ControlKind::Label;
+    QRect Twips = {};
+    Font TextFont = {};
     const char16_t* Caption = nullptr;
-    std::optional<ColourValue> Back = std::nullopt;
-    std::optional<ColourValue> Fore = std::nullopt;
+    ControlMember Member = {};
+    // A panel's or a shape's back colour is its fill, a shape's fore colour its border.
+    std::optional<ColourValue> BackColour = std::nullopt;
+    std::optional<ColourValue> ForeColour = std::nullopt;
+    int BorderPixels = 0;
     // The place in the window's tab order; -1 for a control that the order leaves alone.
     int TabIndex = -1;
     // The frame the control lies in; null for the window itself.
-    const char* Parent = nullptr;
+    QGroupBox* const* Parent = nullptr;
 
-    QString CaptionText() const { return Caption ? QString::fromUtf16(Caption) : QString(); }
+    ControlRow Tab(int index) const {
+        ControlRow row = *this;
+        row.TabIndex = index;
+        return row;
+    }
+    ControlRow Back(ColourValue colour) const {
+        ControlRow row = *this;
+        row.BackColour = colour;
+        return row;
+    }
+    ControlRow Colours(ColourPair colours) const {
+        ControlRow row = *this;
+        row.BackColour = colours.Back;
+        row.ForeColour = colours.Fore;
+        return row;
+    }
+    // Into a frame made by an earlier row.
+    ControlRow In(QGroupBox* const& frame) const {
+        ControlRow row = *this;
+        row.Parent = &frame;
+        return row;
+    }
 };
 
-// Creates the controls of a table in its order (later rows lie over earlier ones), sets
-// their faces, captions and colours, and chains the tab order by TabIndex. `prepare` sees
-// each control as soon as it is made, before its colours. Returns the controls of the tab
-// order, in that order.
+// One helper per kind of control, for tables that read one row per control.
+namespace rows {
+
+inline ControlRow Label(const char* name, QRect twips, Font font, QLabel*& member) {
+    return {name, ControlKind::Label, twips, font, nullptr, &member};
+}
+inline ControlRow Label(const char* name, QRect twips, Font font, const char16_t* caption,
+                        QLabel*& member) {
+    return {name, ControlKind::Label, twips, font, caption, &member};
+}
+inline ControlRow Button(const char* name, QRect twips, const char16_t* caption,
+                         QPushButton*& member) {
+    return {name, ControlKind::Button, twips, ButtonFont, caption, &member};
+}
+inline ControlRow LineEdit(const char* name, QRect twips, Font font, QLineEdit*& member) {
+    return {name, ControlKind::LineEdit, twips, font, nullptr, &member};
+}
+inline ControlRow TextBox(const char* name, QRect twips, Font font, QPlainTextEdit*& member) {
+    return {name, ControlKind::TextBox, twips, font, nullptr, &member};
+}
+inline ControlRow List(const char* name, QRect twips, Font font, QListWidget*& member) {
+    return {name, ControlKind::List, twips, font, nullptr, &member};
+}
+inline ControlRow Strip(const char* name, QRect twips, Font font, StripColumn*& member) {
+    return {name, ControlKind::Strip, twips, font, nullptr, &member};
+}
+// A column of the reading window's strip, where printing takes it from too.
+inline ControlRow Strip(const char* name, const strip::StripColumnGeometry& column,
+                        StripColumn*& member) {
+    return Strip(name, column.Twips, {column.ColumnFace, column.Points, column.Bold}, member);
+}
+inline ControlRow Panel(const char* name, QRect twips, ColourValue fill) {
+    return ControlRow{name, ControlKind::Panel, twips, {}}.Back(fill);
+}
+inline ControlRow Shape(const char* name, QRect twips, ColourValue fill, ColourValue border,
+                        int borderPixels, RoundedShape*& member) {
+    ControlRow row{name, ControlKind::Shape, twips, {}, nullptr, &member, fill, border};
+    row.BorderPixels = borderPixels;
+    return row;
+}
+inline ControlRow Frame(const char* name, QRect twips, Font font, const char16_t* caption,
+                        QGroupBox*& member) {
+    return {name, ControlKind::Frame, twips, font, caption, &member};
+}
+
+} // namespace rows
+
+// Creates the controls of a table in its order (later rows lie over earlier ones), fills
+// each row's member, sets faces, captions and colours, and chains the tab order by
+// TabIndex. `prepare` sees each control as soon as it is made, before its colours. Returns
+// the controls of the tab order, in that order.
 QList<QWidget*>
 BuildControls(QWidget* window, std::span<const ControlRow> table,
               const std::function<void(QWidget*, const ControlRow&)>& prepare = nullptr);
-
-// A control that a table made, by name and kind.
-template <typename Control> Control* Built(const QWidget* window, const char* name) {
-    return window->findChild<Control*>(QString::fromLatin1(name));
-}
 
 } // namespace yomiwa::ui

@@ -3,16 +3,11 @@
 #include "editor/EditorLaunch.h"
 #include "model/CollectionFiles.h"
 #include "model/KushuFile.h"
-#include "strip/Faces.h"
-#include "strip/StripGeometry.h"
 #include "ui/ColourValues.h"
-#include "ui/Controls.h"
-#include "ui/Shapes.h"
 #include "ui/StripColumn.h"
 #include "ui/Twips.h"
 #include "viewer/ViewerFiles.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -46,30 +41,30 @@ MainForm::MainForm(SharedState& state, ui::Dialogs& dialogs, QWidget* parent)
     const QList<QWidget*> tabOrder = BuildControls();
     BuildExportCommands();
     ApplyColours(DesignColours());
-    m_text2->setReadOnly(true); // until a page is shown, a comment would belong to nothing
+    m_commentBox->setReadOnly(true); // until a page is shown, a comment would belong to nothing
     SetUpKeysAndNames(tabOrder);
 
     // A row is chosen when it is selected: focus coming into the list makes its first row
     // current without selecting it, and that chooses nothing.
-    connect(m_list2, &QListWidget::itemSelectionChanged, this, [this] {
+    connect(m_collectionList, &QListWidget::itemSelectionChanged, this, [this] {
         if (ChosenCollection())
             List2_Click();
     });
-    connect(m_list2, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
-    connect(m_list1, &QListWidget::currentRowChanged, this, [this](int row) {
+    connect(m_collectionList, &QListWidget::itemDoubleClicked, this, [this] { List2_DblClick(); });
+    connect(m_pageList, &QListWidget::currentRowChanged, this, [this](int row) {
         if (row >= 0)
             List1_Click();
     });
-    connect(m_command1, &QPushButton::clicked, this, [this] { Command1_Click(); });
-    connect(m_command2, &QPushButton::clicked, this, [this] { Command2_Click(); });
-    connect(m_command3, &QPushButton::clicked, this, [this] { Command3_Click(); });
-    connect(m_command4, &QPushButton::clicked, this, [this] { Command4_Click(); });
-    connect(m_command5, &QPushButton::clicked, this, [this] { Command5_Click(); });
-    connect(m_command6, &QPushButton::clicked, this, [this] { Command6_Click(); });
+    connect(m_openButton, &QPushButton::clicked, this, [this] { Command1_Click(); });
+    connect(m_quitButton, &QPushButton::clicked, this, [this] { Command2_Click(); });
+    connect(m_previousPageButton, &QPushButton::clicked, this, [this] { Command3_Click(); });
+    connect(m_nextPageButton, &QPushButton::clicked, this, [this] { Command4_Click(); });
+    connect(m_newCollectionButton, &QPushButton::clicked, this, [this] { Command5_Click(); });
+    connect(m_editButton, &QPushButton::clicked, this, [this] { Command6_Click(); });
 
     // After the editor has saved a collection, the list shows the folder as it is now.
     m_state.RefreshCollectionList = [this] {
-        m_list2->clear();
+        m_collectionList->clear();
         ListCollections();
     };
 }
@@ -94,52 +89,6 @@ ColourSet MainForm::DesignColours() {
     return c;
 }
 
-QList<QWidget*> MainForm::BuildControls() {
-    // Under the lists and the strip's columns, which the table makes next.
-    m_shape1 = new ui::RoundedShape(this, Cream, 0x000080FF, strip::BorderPixels);
-    m_shape1->setObjectName(u"Shape1"_s);
-    m_shape1->setGeometry(strip::PixelsOf(strip::ShapeTwips));
-
-    // A page colours the window's background; the platform's controls keep their own
-    // frames, scroll bars and faces instead of taking it up.
-    const QList<QWidget*> tabOrder = ui::BuildControls(
-        this, MainFormLayout(), [](QWidget* control, const ui::ControlRow& entry) {
-            using enum ui::ControlKind;
-            if (entry.Kind == TextBox || entry.Kind == List || entry.Kind == Button) {
-                QPalette palette = QApplication::palette(control);
-                palette.setResolveMask(~QPalette::ResolveMask(0));
-                control->setPalette(palette);
-            }
-        });
-    m_label1 = ui::Built<ui::StripColumn>(this, "Label1");
-    m_label2 = ui::Built<ui::StripColumn>(this, "Label2");
-    m_label3 = ui::Built<ui::StripColumn>(this, "Label3");
-    m_label4 = ui::Built<QLabel>(this, "Label4");
-    m_label5 = ui::Built<QLabel>(this, "Label5");
-    m_label6 = ui::Built<QLabel>(this, "Label6");
-    m_label7 = ui::Built<QLabel>(this, "Label7");
-    m_label8 = ui::Built<QLabel>(this, "Label8");
-    m_label9 = ui::Built<QLabel>(this, "Label9");
-    m_label10 = ui::Built<QLabel>(this, "Label10");
-    m_label11 = ui::Built<QLabel>(this, "Label11");
-    m_label12 = ui::Built<QLabel>(this, "Label12");
-    m_label13 = ui::Built<QLabel>(this, "Label13");
-    m_label14 = ui::Built<QLabel>(this, "Label14");
-    m_text1 = ui::Built<QPlainTextEdit>(this, "Text1");
-    m_text2 = ui::Built<QPlainTextEdit>(this, "Text2");
-    m_list1 = ui::Built<QListWidget>(this, "List1");
-    m_list2 = ui::Built<QListWidget>(this, "List2");
-    m_command1 = ui::Built<QPushButton>(this, "Command1");
-    m_command2 = ui::Built<QPushButton>(this, "Command2");
-    m_command3 = ui::Built<QPushButton>(this, "Command3");
-    m_command4 = ui::Built<QPushButton>(this, "Command4");
-    m_command5 = ui::Built<QPushButton>(this, "Command5");
-    m_command6 = ui::Built<QPushButton>(this, "Command6");
-    // The author's commentary is read, not written: nothing typed there could be kept.
-    m_text1->setReadOnly(true);
-    return tabOrder;
-}
-
 bool MainForm::Form_Load(const QString& dataFolder, OtherInstance other) {
     if (other == OtherInstance::Running) {
         m_dialogs.MsgBox(this, u"【Yomiwa】はすでに起動されています。"_s, ui::MsgStyle::Notice);
@@ -149,24 +98,25 @@ bool MainForm::Form_Load(const QString& dataFolder, OtherInstance other) {
     setWindowTitle(ui::ProgramTitle() + u" 閲覧モード"_s);
     m_state.AppFolder = AppFolderOf(dataFolder);
     ListCollections();
-    for (ui::StripColumn* strip : {m_label1, m_label2, m_label3})
+    for (ui::StripColumn* strip : {m_verseColumn, m_prefaceColumn, m_postscriptColumn})
         strip->SetText({});
-    for (QLabel* label : {m_label5, m_label7, m_label8, m_label9, m_label10, m_label14})
+    for (QLabel* label : {m_titleLabel, m_authorLabel, m_editionLabel, m_chosenAuthorLabel,
+                          m_chosenEditionLabel, m_pagesHeading})
         label->clear();
-    m_text1->clear();
-    m_text2->clear();
+    m_commentaryBox->clear();
+    m_commentBox->clear();
     return true;
 }
 
 void MainForm::ListCollections() {
     for (const QString& name : CollectionFileNames(m_state.AppFolder)) {
-        auto* item = new QListWidgetItem(name.chopped(4), m_list2);
+        auto* item = new QListWidgetItem(name.chopped(4), m_collectionList);
         item->setData(Qt::UserRole, name);
     }
 }
 
 QListWidgetItem* MainForm::ChosenCollection() const {
-    QListWidgetItem* item = m_list2->currentItem();
+    QListWidgetItem* item = m_collectionList->currentItem();
     return item && item->isSelected() ? item : nullptr;
 }
 
@@ -185,8 +135,8 @@ void MainForm::List2_Click() {
         m_dialogs.MsgBox(this, header.error(), ui::MsgStyle::Notice);
         return;
     }
-    m_label9->setText(header.value().Author);
-    m_label10->setText(u"第"_s + header.value().Edition + u"版"_s);
+    m_chosenAuthorLabel->setText(header.value().Author);
+    m_chosenEditionLabel->setText(u"第"_s + header.value().Edition + u"版"_s);
 }
 
 void MainForm::List2_DblClick() {

@@ -3,14 +3,11 @@
 #include "model/Kushu.h"
 #include "model/Result.h"
 #include "model/SharedState.h"
-#include "ui/Controls.h"
 #include "ui/Dialogs.h"
 
 #include <QString>
 #include <QStringList>
 #include <QWidget>
-
-#include <span>
 
 class QLabel;
 class QListWidget;
@@ -26,9 +23,6 @@ class StripColumn;
 } // namespace yomiwa::ui
 
 namespace yomiwa::viewer {
-
-// The reading window's controls, as its layout table gives them.
-std::span<const ui::ControlRow> MainFormLayout();
 
 // The reading window (閲覧モード): the collections in the program's folder, the open
 // collection page by page on the tanzaku strip, the author's commentary and the reader's
@@ -70,7 +64,7 @@ public:
     void StoreShownComment();
 
     // The open collection (ViewerKushu) and its readers' comments, one per entry (KansoList).
-    const Kushu& ViewerKushu() const { return m_kushu; }
+    const Kushu& ViewerKushu() const { return m_collection; }
     const QStringList& KansoList() const { return m_comments; }
 
     bool IsCollectionOpen() const { return m_collectionOpen; }
@@ -89,7 +83,8 @@ protected:
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
-    // Builds the controls from the window's layout table; returns those of the tab order.
+    // Builds the controls from the window's layout table, filling the members below;
+    // returns those of the tab order.
     QList<QWidget*> BuildControls();
     // Names for screen readers and the keys that turn pages.
     void SetUpKeysAndNames(const QList<QWidget*>& tabOrder);
@@ -98,7 +93,7 @@ private:
     QString ChosenPath() const;
 
     // Shows the collection from the page of `row` (the nearest row when it has fewer).
-    void ShowCollection(Kushu kushu, int row = 0);
+    void ShowCollection(Kushu collection, int row = 0);
     void ShowNoCollection();
     void ReadComments();
     void ShowPage(int row);
@@ -137,35 +132,36 @@ private:
     // holds the previous collection's comment, which has been dealt with already.
     bool m_opening = false;
     int m_shownPage = 0;
-    Kushu m_kushu;
+    Kushu m_collection;
     QString m_openPath; // the file the open collection was read from
     QStringList m_comments = QStringList(4);
 
-    ui::RoundedShape* m_shape1 = nullptr;
-    ui::StripColumn* m_label1 = nullptr;
-    ui::StripColumn* m_label2 = nullptr;
-    ui::StripColumn* m_label3 = nullptr;
-    QLabel* m_label4 = nullptr;
-    QLabel* m_label5 = nullptr;
-    QLabel* m_label6 = nullptr;
-    QLabel* m_label7 = nullptr;
-    QLabel* m_label8 = nullptr;
-    QLabel* m_label9 = nullptr;
-    QLabel* m_label10 = nullptr;
-    QLabel* m_label11 = nullptr;
-    QLabel* m_label12 = nullptr;
-    QLabel* m_label13 = nullptr;
-    QLabel* m_label14 = nullptr;
-    QPlainTextEdit* m_text1 = nullptr;
-    QPlainTextEdit* m_text2 = nullptr;
-    QListWidget* m_list1 = nullptr;
-    QListWidget* m_list2 = nullptr;
-    QPushButton* m_command1 = nullptr;
-    QPushButton* m_command2 = nullptr;
-    QPushButton* m_command3 = nullptr;
-    QPushButton* m_command4 = nullptr;
-    QPushButton* m_command5 = nullptr;
-    QPushButton* m_command6 = nullptr;
+    // The controls, as the layout table (MainFormLayout.cpp) names them.
+    ui::RoundedShape* m_stripShape = nullptr; // the tanzaku strip
+    ui::StripColumn* m_prefaceColumn = nullptr;
+    ui::StripColumn* m_verseColumn = nullptr;
+    ui::StripColumn* m_postscriptColumn = nullptr;
+    QLabel* m_collectionCaption = nullptr; // "句集"
+    QLabel* m_titleLabel = nullptr;        // the open collection's header
+    QLabel* m_authorCaption = nullptr;     // "作者"
+    QLabel* m_authorLabel = nullptr;
+    QLabel* m_editionLabel = nullptr;
+    QLabel* m_commentaryCaption = nullptr;
+    QPlainTextEdit* m_commentaryBox = nullptr; // the author's, read only
+    QLabel* m_commentsCaption = nullptr;
+    QPlainTextEdit* m_commentBox = nullptr; // the reader's, on the page shown
+    QLabel* m_collectionsCaption = nullptr;
+    QListWidget* m_collectionList = nullptr;
+    QLabel* m_chosenAuthorLabel = nullptr; // the header of the collection chosen in the list
+    QLabel* m_chosenEditionLabel = nullptr;
+    QPushButton* m_openButton = nullptr;
+    QPushButton* m_editButton = nullptr;
+    QLabel* m_pagesHeading = nullptr; // above the page list: the open collection
+    QListWidget* m_pageList = nullptr;
+    QPushButton* m_previousPageButton = nullptr;
+    QPushButton* m_nextPageButton = nullptr;
+    QPushButton* m_newCollectionButton = nullptr;
+    QPushButton* m_quitButton = nullptr;
     QMenu* m_stripMenu = nullptr;
 };
 

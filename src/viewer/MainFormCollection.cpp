@@ -47,50 +47,50 @@ bool MainForm::OpenCollectionFile(const QString& path) {
     return true;
 }
 
-void MainForm::ShowCollection(Kushu kushu, int row) {
-    m_kushu = std::move(kushu);
-    const Kushu& k = m_kushu;
+void MainForm::ShowCollection(Kushu collection, int row) {
+    m_collection = std::move(collection);
+    const Kushu& k = m_collection;
     m_state.EditPassword = k.Password;
-    m_label5->setText(k.Title);
-    m_label7->setText(k.Author);
-    m_label8->setText(u"第"_s + k.Edition + u"版"_s);
-    m_label14->setText(m_label5->text() + u"　"_s + m_label8->text());
+    m_titleLabel->setText(k.Title);
+    m_authorLabel->setText(k.Author);
+    m_editionLabel->setText(u"第"_s + k.Edition + u"版"_s);
+    m_pagesHeading->setText(m_titleLabel->text() + u"　"_s + m_editionLabel->text());
     m_collectionOpen = true;
 
     // One batch: a list of thirty thousand verses fills without a repaint per row.
-    m_list1->setUpdatesEnabled(false);
-    m_list1->clear();
-    m_list1->addItems(PageRows(k));
-    m_list1->setUpdatesEnabled(true);
+    m_pageList->setUpdatesEnabled(false);
+    m_pageList->clear();
+    m_pageList->addItems(PageRows(k));
+    m_pageList->setUpdatesEnabled(true);
 
     ReadComments();
 
-    row = std::clamp(row, 0, std::max(0, m_list1->count() - 1));
+    row = std::clamp(row, 0, std::max(0, m_pageList->count() - 1));
     m_opening = true;
-    if (m_list1->count() > 0)
-        m_list1->setCurrentRow(row);
+    if (m_pageList->count() > 0)
+        m_pageList->setCurrentRow(row);
     else
         ShowNoPage();
     m_opening = false;
     m_shownPage = row;
-    m_text2->setFocus();
+    m_commentBox->setFocus();
 }
 
 void MainForm::ShowNoCollection() {
     m_collectionOpen = false;
     m_keepMismatched = false;
-    m_kushu = Kushu();
+    m_collection = Kushu();
     m_openPath.clear();
     m_comments = QStringList(4);
-    for (QLabel* label : {m_label5, m_label7, m_label8, m_label14})
+    for (QLabel* label : {m_titleLabel, m_authorLabel, m_editionLabel, m_pagesHeading})
         label->clear();
-    m_list1->clear();
+    m_pageList->clear();
     ShowNoPage();
 }
 
 void MainForm::ReadComments() {
-    const int kuCount = m_kushu.KuCount();
-    const QString fileName = KansoFileName(m_label5->text(), m_label8->text());
+    const int kuCount = m_collection.KuCount();
+    const QString fileName = KansoFileName(m_titleLabel->text(), m_editionLabel->text());
     Result<QStringList> read = ReadKansoFile(m_state.AppFolder, fileName, kuCount);
     m_keepMismatched = false;
     if (read.ok()) {
@@ -105,14 +105,13 @@ void MainForm::ReadComments() {
 }
 
 Status MainForm::WriteComments() {
-    const QString fileName = KansoFileName(m_label5->text(), m_label8->text());
+    const QString fileName = KansoFileName(m_titleLabel->text(), m_editionLabel->text());
     if (m_keepMismatched) {
         if (Status kept = KeepMismatchedComments(fileName); !kept.ok())
             return kept;
     }
-    const Kushu& kushu = m_kushu;
     return WriteKansoFile(m_state.AppFolder, fileName, m_comments,
-                          [&kushu](int index) { return EntryLabel(kushu, index); });
+                          [this](int index) { return EntryLabel(m_collection, index); });
 }
 
 QString MainForm::CommentsPath(const QString& fileName) const {
@@ -183,9 +182,9 @@ void MainForm::FollowEditorSave() {
         ShowNoCollection();
         return;
     }
-    if (IsSameFile(saved->LoadedPath, m_openPath) && shownRow < m_list1->count()) {
-        const int entry = RowToEntry(shownRow, m_list1->item(shownRow)->text(),
-                                     m_list1->item(0)->text(), m_kushu.KuCount());
+    if (IsSameFile(saved->LoadedPath, m_openPath) && shownRow < m_pageList->count()) {
+        const int entry = RowToEntry(shownRow, m_pageList->item(shownRow)->text(),
+                                     m_pageList->item(0)->text(), m_collection.KuCount());
         const int now = RowOfEntry(read.value(), int(saved->Origins.indexOf(entry)));
         if (now >= 0)
             row = now;

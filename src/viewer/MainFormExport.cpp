@@ -46,8 +46,8 @@ void MainForm::BuildExportCommands() {
 
 void MainForm::contextMenuEvent(QContextMenuEvent* event) {
     // Only the strip has a menu, and only while it shows a page.
-    if (!m_collectionOpen || m_list1->currentRow() < 0 ||
-        !m_shape1->geometry().contains(event->pos())) {
+    if (!m_collectionOpen || m_pageList->currentRow() < 0 ||
+        !m_stripShape->geometry().contains(event->pos())) {
         event->ignore();
         return;
     }
@@ -55,7 +55,7 @@ void MainForm::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 void MainForm::Export_Click() {
-    if (!m_collectionOpen || m_list1->currentRow() < 0)
+    if (!m_collectionOpen || m_pageList->currentRow() < 0)
         return;
     const int kind = m_dialogs.Choose(this, u"書き出し"_s, u"書き出す形式を選んでください。"_s,
                                       {PdfCaption, ImageCaption});
@@ -88,14 +88,15 @@ AskPagesAndPaper(ui::Dialogs& dialogs, QWidget* parent, const QString& caption, 
 } // namespace
 
 void MainForm::ExportPdf_Click() {
-    const int current = m_list1->currentRow();
+    const int current = m_pageList->currentRow();
     if (!m_collectionOpen || current < 0)
         return;
-    const auto choice = AskPagesAndPaper(m_dialogs, this, PdfCaption, current, m_list1->count());
+    const auto choice = AskPagesAndPaper(m_dialogs, this, PdfCaption, current, m_pageList->count());
     if (!choice)
         return;
-    QString path = m_dialogs.SaveFileName(
-        this, PdfCaption, QDir::homePath() + u'/' + m_kushu.Title + u".pdf"_s, u"PDF (*.pdf)"_s);
+    QString path = m_dialogs.SaveFileName(this, PdfCaption,
+                                          QDir::homePath() + u'/' + m_collection.Title + u".pdf"_s,
+                                          u"PDF (*.pdf)"_s);
     if (path.isEmpty())
         return;
     path = WithSuffix(path, u".pdf"_s);
@@ -104,7 +105,7 @@ void MainForm::ExportPdf_Click() {
     (void)StoreAndWriteComments();
     // A copy: events run while the progress shows, and a hand-over may open another
     // collection meanwhile.
-    const Kushu kushu = m_kushu;
+    const Kushu kushu = m_collection;
     const auto [pages, layout] = *choice;
     ui::Progress progress = m_dialogs.ShowProgress(
         this, u"「%1」に書き出しています…"_s.arg(DisplayName(path)), pages.Count, true);
@@ -117,7 +118,7 @@ void MainForm::ExportPdf_Click() {
 }
 
 void MainForm::ExportImage_Click() {
-    const int current = m_list1->currentRow();
+    const int current = m_pageList->currentRow();
     if (!m_collectionOpen || current < 0)
         return;
     const int scale =
@@ -125,7 +126,7 @@ void MainForm::ExportImage_Click() {
                          {u"画面と同じ大きさ（1倍）"_s, u"画面の2倍"_s, u"画面の4倍"_s});
     if (scale < 0)
         return;
-    const Kushu& kushu = m_kushu;
+    const Kushu& kushu = m_collection;
     QString path = m_dialogs.SaveFileName(this, ImageCaption,
                                           QDir::homePath() + u'/' + kushu.Title + u'_' +
                                               QString::number(current + 1) + u".png"_s,
@@ -140,15 +141,16 @@ void MainForm::ExportImage_Click() {
 }
 
 void MainForm::Print_Click() {
-    const int current = m_list1->currentRow();
+    const int current = m_pageList->currentRow();
     if (!m_collectionOpen || current < 0)
         return;
-    const auto choice = AskPagesAndPaper(m_dialogs, this, PrintCaption, current, m_list1->count());
+    const auto choice =
+        AskPagesAndPaper(m_dialogs, this, PrintCaption, current, m_pageList->count());
     if (!choice)
         return;
     const auto [pages, layout] = *choice;
     (void)StoreAndWriteComments();
-    const Kushu kushu = m_kushu; // a copy, as for an export
+    const Kushu kushu = m_collection; // a copy, as for an export
     const QStringList rows = PageRows(kushu);
     const print::PageRange previewed{pages.First, qMin(pages.Count, print::PreviewPageLimit)};
     const QString note =

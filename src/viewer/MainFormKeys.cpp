@@ -107,16 +107,16 @@ private:
 
 void MainForm::SetUpKeysAndNames(const QList<QWidget*>& tabOrder) {
     // Each box and list is named by the caption beside it; buttons by their own text.
-    m_text1->setAccessibleName(m_label12->text());
-    m_text2->setAccessibleName(m_label13->text());
-    m_list2->setAccessibleName(m_label11->text());
-    m_list1->setAccessibleName(u"ページの一覧"_s);
-    m_shape1->setAccessibleName(u"短冊"_s);
-    m_label2->setAccessibleDescription(u"前書"_s);
-    m_label1->setAccessibleDescription(u"句"_s);
-    m_label3->setAccessibleDescription(u"後書"_s);
+    m_commentaryBox->setAccessibleName(m_commentaryCaption->text());
+    m_commentBox->setAccessibleName(m_commentsCaption->text());
+    m_collectionList->setAccessibleName(m_collectionsCaption->text());
+    m_pageList->setAccessibleName(u"ページの一覧"_s);
+    m_stripShape->setAccessibleName(u"短冊"_s);
+    m_prefaceColumn->setAccessibleDescription(u"前書"_s);
+    m_verseColumn->setAccessibleDescription(u"句"_s);
+    m_postscriptColumn->setAccessibleDescription(u"後書"_s);
 
-    auto* keys = new PageKeys(this, m_list1, m_text2);
+    auto* keys = new PageKeys(this, m_pageList, m_commentBox);
     for (QWidget* control : tabOrder)
         control->installEventFilter(keys);
 }

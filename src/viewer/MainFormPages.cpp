@@ -16,15 +16,15 @@ using namespace Qt::Literals::StringLiterals;
 
 void MainForm::StoreShownComment() {
     const int row = m_shownPage;
-    if (row < 0 || row >= m_list1->count())
+    if (row < 0 || row >= m_pageList->count())
         return; // no page on display: the box holds no page's comment
-    const int entry =
-        RowToEntry(row, m_list1->item(row)->text(), m_list1->item(0)->text(), m_kushu.KuCount());
-    m_comments[entry] = ui::BoxText(m_text2);
+    const int entry = RowToEntry(row, m_pageList->item(row)->text(), m_pageList->item(0)->text(),
+                                 m_collection.KuCount());
+    m_comments[entry] = ui::BoxText(m_commentBox);
 }
 
 void MainForm::List1_Click() {
-    const int row = m_list1->currentRow();
+    const int row = m_pageList->currentRow();
     if (row < 0)
         return;
     // While a collection opens, the box still holds the previous collection's comment,
@@ -37,67 +37,67 @@ void MainForm::List1_Click() {
 }
 
 void MainForm::ShowPage(int row) {
-    const Kushu& kushu = m_kushu;
-    const QString rowText = m_list1->item(row)->text();
+    const QString rowText = m_pageList->item(row)->text();
     const EntryKind kind = KindOfRowText(rowText);
-    const int entry = RowToEntry(row, rowText, m_list1->item(0)->text(), kushu.KuCount());
-    const KuEntry& page = kushu.Entries.at(entry);
+    const int entry = RowToEntry(row, rowText, m_pageList->item(0)->text(), m_collection.KuCount());
+    const KuEntry& page = m_collection.Entries.at(entry);
 
     if (kind != EntryKind::Ku) {
-        ui::SetBoxText(m_text1, page.Commentary);
-        m_label1->SetText(KindName(kind));
-        m_label2->SetText({});
-        m_label3->SetText({});
+        ui::SetBoxText(m_commentaryBox, page.Commentary);
+        m_verseColumn->SetText(KindName(kind));
+        m_prefaceColumn->SetText({});
+        m_postscriptColumn->SetText({});
     } else {
-        m_label2->SetText(page.Preface);
-        m_label1->SetText(page.Verse);
-        m_label3->SetText(page.Postscript);
-        ui::SetBoxText(m_text1, page.Commentary);
+        m_prefaceColumn->SetText(page.Preface);
+        m_verseColumn->SetText(page.Verse);
+        m_postscriptColumn->SetText(page.Postscript);
+        ui::SetBoxText(m_commentaryBox, page.Commentary);
     }
     ApplyColours(page.Colours);
-    m_text2->setReadOnly(false);
-    ui::SetBoxText(m_text2, m_comments.at(entry));
+    m_commentBox->setReadOnly(false);
+    ui::SetBoxText(m_commentBox, m_comments.at(entry));
     // On a verse the reader can write at once; a special page leaves the focus alone.
     if (kind == EntryKind::Ku)
-        m_text2->setFocus();
+        m_commentBox->setFocus();
 }
 
 void MainForm::ShowNoPage() {
-    for (ui::StripColumn* strip : {m_label1, m_label2, m_label3})
+    for (ui::StripColumn* strip : {m_verseColumn, m_prefaceColumn, m_postscriptColumn})
         strip->SetText({});
-    m_text1->clear();
-    m_text2->clear();
-    m_text2->setReadOnly(true);
+    m_commentaryBox->clear();
+    m_commentBox->clear();
+    m_commentBox->setReadOnly(true);
     ApplyColours(DesignColours());
 }
 
 void MainForm::ApplyColours(const ColourSet& colours) {
     ui::SetBackColour(this, colours[WholeBack]);
-    m_shape1->SetFillColour(colours[StripFill]);
-    m_shape1->SetBorderColour(colours[StripBorder]);
-    ui::SetForeColour(m_label2, colours[PrefaceFore]);
-    ui::SetForeColour(m_label3, colours[PostscriptFore]);
-    ui::SetForeColour(m_label1, colours[VerseFore]);
-    ui::SetBackColour(m_text1, colours[NoteBack]);
-    ui::SetForeColour(m_text1, colours[NoteFore]);
-    for (QLabel* label : {m_label5, m_label7}) {
+    m_stripShape->SetFillColour(colours[StripFill]);
+    m_stripShape->SetBorderColour(colours[StripBorder]);
+    ui::SetForeColour(m_prefaceColumn, colours[PrefaceFore]);
+    ui::SetForeColour(m_postscriptColumn, colours[PostscriptFore]);
+    ui::SetForeColour(m_verseColumn, colours[VerseFore]);
+    ui::SetBackColour(m_commentaryBox, colours[NoteBack]);
+    ui::SetForeColour(m_commentaryBox, colours[NoteFore]);
+    for (QLabel* label : {m_titleLabel, m_authorLabel}) {
         ui::SetBackColour(label, colours[TitleBack]);
         ui::SetForeColour(label, colours[TitleFore]);
     }
-    for (QLabel* label : {m_label4, m_label6, m_label8, m_label12, m_label13})
+    for (QLabel* label : {m_collectionCaption, m_authorCaption, m_editionLabel, m_commentaryCaption,
+                          m_commentsCaption})
         ui::SetForeColour(label, colours[CaptionFore]);
 }
 
 void MainForm::Command3_Click() {
-    const int row = m_list1->currentRow();
+    const int row = m_pageList->currentRow();
     if (row > 0)
-        m_list1->setCurrentRow(row - 1);
+        m_pageList->setCurrentRow(row - 1);
 }
 
 void MainForm::Command4_Click() {
-    const int row = m_list1->currentRow();
-    if (row < m_list1->count() - 1)
-        m_list1->setCurrentRow(row + 1);
+    const int row = m_pageList->currentRow();
+    if (row < m_pageList->count() - 1)
+        m_pageList->setCurrentRow(row + 1);
 }
 
 } // namespace yomiwa::viewer

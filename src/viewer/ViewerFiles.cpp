@@ -2,10 +2,10 @@
 
 namespace yomiwa::viewer {
 
-QString AppFolderOf(const QString& executableFolder) {
-    if (executableFolder.endsWith(u'/'))
-        return executableFolder;
-    return executableFolder + u'/';
+QString AppFolderOf(const QString& dataFolder) {
+    if (dataFolder.endsWith(u'/'))
+        return dataFolder;
+    return dataFolder + u'/';
 }
 
 } // namespace yomiwa::viewer

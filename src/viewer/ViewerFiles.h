@@ -4,8 +4,8 @@
 
 namespace yomiwa::viewer {
 
-// The program's folder as every file path is built from it: the executable's folder with
-// exactly one separator at its end (a root folder already has it).
-QString AppFolderOf(const QString& executableFolder);
+// The program's folder as every file path is built from it: the data folder the program
+// was started on, with exactly one separator at its end (a root folder already has it).
+QString AppFolderOf(const QString& dataFolder);
 
 } // namespace yomiwa::viewer

@@ -5,8 +5,10 @@
 #include "tests/ScriptedDialogs.h"
 #include "tests/TestSupport.h"
 #include "ui/BoxText.h"
+#include "ui/StripColumn.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
@@ -29,50 +31,67 @@ protected:
         EXPECT_EQ(WriteKushuFile(folder.Path(), kushu).error(), QString());
         return kushu.Title + u'_' + kushu.Edition;
     }
-    void OpenChange(const QString& selected, EditMode mode = EditMode::Change) {
+    void OpenChange(const QString& selected, EditMode mode = EditMode::Change,
+                    ui::Dialogs* boxes = nullptr) {
         window.reset();
         state.Editing = mode;
-        window = std::make_unique<editor::F_sakusei>(state, dialogs, selected);
+        window = std::make_unique<editor::F_sakusei>(state, boxes ? *boxes : dialogs, selected);
         window->show();
     }
-    void OpenNew() { OpenChange(QString(), EditMode::New); }
+    void OpenNew(ui::Dialogs* boxes = nullptr) { OpenChange(QString(), EditMode::New, boxes); }
 
-    template <typename T = QWidget> T* Get(const char* name) const {
-        T* control = window->findChild<T*>(QString::fromLatin1(name));
-        EXPECT_NE(control, nullptr) << name;
-        return control;
+public:
+    // The window's controls, by role.
+    template <typename T = QWidget> T* Find(const char* name) const {
+        return Control<T>(window.get(), QLatin1String(name));
     }
-    QLineEdit* Line(const char* name) const { return Get<QLineEdit>(name); }
-    QListWidget* List1() const { return Get<QListWidget>("List1"); }
-    void Click(const char* button) const { Get<QPushButton>(button)->click(); }
-    void Select(int row) const { List1()->setCurrentRow(row); }
-    QString Text1() const { return ui::BoxText(Get<QPlainTextEdit>("Text1")); }
+    QLineEdit* TitleField() const { return Find<QLineEdit>("Text2"); }
+    QLineEdit* AuthorField() const { return Find<QLineEdit>("Text3"); }
+    QLineEdit* EditionField() const { return Find<QLineEdit>("Text4"); }
+    QLineEdit* VerseField() const { return Find<QLineEdit>("Text5"); }
+    QLineEdit* PrefaceField() const { return Find<QLineEdit>("Text6"); }
+    QLineEdit* PostscriptField() const { return Find<QLineEdit>("Text7"); }
+    QLineEdit* PasswordField() const { return Find<QLineEdit>("Text9"); }
+    QPlainTextEdit* CommentaryBox() const { return Find<QPlainTextEdit>("Text1"); }
+    QListWidget* EntryList() const { return Find<QListWidget>("List1"); }
+    QPushButton* MoveUpButton() const { return Find<QPushButton>("Command1"); }
+    QPushButton* MoveDownButton() const { return Find<QPushButton>("Command2"); }
+    QPushButton* DeleteButton() const { return Find<QPushButton>("Command3"); }
+    QPushButton* SaveButton() const { return Find<QPushButton>("Command4"); }
+    QPushButton* AddButton() const { return Find<QPushButton>("Command5"); }
+    QPushButton* LeaveButton() const { return Find<QPushButton>("Command17"); }
+    QPushButton* ChangeButton() const { return Find<QPushButton>("Command18"); }
+    QPushButton* SaveColoursButton() const { return Find<QPushButton>("Command19"); }
+    // The colour buttons by their place in the frame: Command6 to Command16.
+    QPushButton* ColourButton(int place) const {
+        return Control<QPushButton>(window.get(), QStringLiteral("Command%1").arg(6 + place));
+    }
+    ui::StripColumn* VerseColumn() const { return Find<ui::StripColumn>("Label9"); }
+    QLabel* VerseCaption() const { return Find<QLabel>("Label6"); }
+
+    void Select(int row) const { EntryList()->setCurrentRow(row); }
     QStringList Rows() const {
         QStringList rows;
-        for (int i = 0; i < List1()->count(); ++i)
-            rows.append(List1()->item(i)->text());
+        for (int i = 0; i < EntryList()->count(); ++i)
+            rows.append(EntryList()->item(i)->text());
         return rows;
     }
     // The preface, verse, postscript and commentary fields.
     void Fill(const QString& preface, const QString& verse, const QString& postscript = {},
               const QString& commentary = {}) const {
-        Line("Text6")->setText(preface);
-        Line("Text5")->setText(verse);
-        Line("Text7")->setText(postscript);
-        ui::SetBoxText(Get<QPlainTextEdit>("Text1"), commentary);
+        PrefaceField()->setText(preface);
+        VerseField()->setText(verse);
+        PostscriptField()->setText(postscript);
+        ui::SetBoxText(CommentaryBox(), commentary);
     }
     // 句の変更 acts on the mouse press alone.
     void PressChange(Qt::MouseButton button = Qt::LeftButton,
                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
-        QTest::mouseClick(Get<QPushButton>("Command18"), button, modifiers);
+        QTest::mouseClick(ChangeButton(), button, modifiers);
     }
-    static QString Box(const QString& prompt, MsgStyle style = Ok, const QString& title = {}) {
-        return ScriptedDialogs::Box(prompt, style, title);
-    }
-    QStringList Said() const { return dialogs.Said(); }
-    // One of them, counted from the end when negative; empty when there is none.
-    QString Said(int i) const {
-        const QStringList all = Said();
+    // A message shown, counted from the end when negative; none when there is none.
+    Message Said(int i) const {
+        const QList<Message>& all = dialogs.Messages;
         return all.value(i < 0 ? all.size() + i : i);
     }
 

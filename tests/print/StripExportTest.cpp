@@ -89,7 +89,7 @@ TEST_F(WindowExport, KeysAndStripMenuExportAndPrintTheListedPages) {
     EXPECT_EQ(pdf.Pages, 2);
     EXPECT_EQ(pdf.AttachedText, QString::fromUtf8(print::PagesText(kushu, Rows(), 0, 8)));
 
-    List1()->setCurrentRow(6); // プロフィール
+    PageList()->setCurrentRow(6); // プロフィール
     RightClickStrip();
     QMenu* menu = form->StripMenu();
     ASSERT_TRUE(menu->isVisible());
@@ -157,7 +157,7 @@ TEST_F(WindowExport, ImageAtOneTimesMatchesTheWindowsStrip) {
     Open(sample.chopped(4));
     const QRect strip = form->findChild<QWidget*>(u"Shape1"_s)->geometry();
     for (int row = 0; row < 4; ++row) {
-        List1()->setCurrentRow(row);
+        PageList()->setCurrentRow(row);
         const QImage screen = form->grab(strip).toImage().convertToFormat(QImage::Format_ARGB32);
         const QImage image =
             print::StripImage(print::PageToPrint(form->ViewerKushu(), Rows(), row), 1);

@@ -23,16 +23,21 @@ TEST_F(Pages, RowsFindTheirEntriesWithHiddenSpecialPagesAndCommentsReachTheirBlo
     // The list keeps "ー"; the strip turns it into the vertical line.
     ASSERT_EQ(Rows(), (QStringList{k.Entries[1].Verse, k.Entries[2].Verse, k.Entries[3].Verse,
                                    u"プロフィール"_s, u"奥付"_s}));
-    EXPECT_EQ(Shown(), u"春|芭蕉|第一版|春　第一版|0:0|コ｜ヒ｜店にて/ソ｜ダ水ストロ｜の影/｜|"_s
-                       u"解説1\r\n二行目|"_s);
+    EXPECT_EQ(Page(), (PageView{0,
+                                0,
+                                u"コ｜ヒ｜店にて"_s,
+                                u"ソ｜ダ水ストロ｜の影"_s,
+                                u"｜"_s,
+                                u"解説1\r\n二行目"_s,
+                                {}}));
     const QStringList typed = {u"一"_s, u"二行目\r\n\r\n三行目 "_s, u"三"_s, u"人"_s, u"奥"_s};
     for (int row = 0; row < typed.size(); ++row) {
         if (row > 0)
-            Button(4)->click();
+            NextPageButton()->click();
         Type(typed[row]);
     }
-    List1()->setCurrentRow(1); // chosen in the list: the comment comes back
-    EXPECT_EQ(ui::BoxText(Text2()), u"二行目\r\n\r\n三行目 "_s);
+    PageList()->setCurrentRow(1); // chosen in the list: the comment comes back
+    EXPECT_EQ(ui::BoxText(CommentBox()), u"二行目\r\n\r\n三行目 "_s);
     form->close(); // the close box quits like "Yomiwa終了", keeping every comment
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(
@@ -48,19 +53,19 @@ TEST_F(Pages, PreviousAndNextAtBothEndsStoreTheCommentOnlyWhenThePageTurns) {
     Start();
     Open(u"春_一"_s);
     Type(u"最初"_s);
-    Button(3)->click();
-    EXPECT_TRUE(Shown().endsWith(u"|0:0|/序/|解説0\r\n二行目|最初"_s)) << Shown().toStdString();
+    PreviousPageButton()->click();
+    EXPECT_EQ(Page(), (PageView{0, 0, {}, u"序"_s, {}, u"解説0\r\n二行目"_s, u"最初"_s}));
     EXPECT_EQ(form->KansoList(), QStringList(6)); // not even stored
-    List1()->setFocus();
-    Button(4)->click(); // the verse "跋" shows the page 跋 and keeps the focus
-    EXPECT_TRUE(Shown().endsWith(u"|1:1|/跋/|解説3\r\n二行目|"_s)) << Shown().toStdString();
-    EXPECT_EQ(form->focusWidget(), List1());
-    List1()->setCurrentRow(5);
+    PageList()->setFocus();
+    NextPageButton()->click(); // the verse "跋" shows the page 跋 and keeps the focus
+    EXPECT_EQ(Page(), (PageView{1, 1, {}, u"跋"_s, {}, u"解説3\r\n二行目"_s, {}}));
+    EXPECT_EQ(form->focusWidget(), PageList());
+    PageList()->setCurrentRow(5);
     Type(u"最後"_s);
-    Button(4)->click();
-    EXPECT_TRUE(Shown().endsWith(u"|5:5|/奥付/|解説5\r\n二行目|最後"_s)) << Shown().toStdString();
+    NextPageButton()->click();
+    EXPECT_EQ(Page(), (PageView{5, 5, {}, u"奥付"_s, {}, u"解説5\r\n二行目"_s, u"最後"_s}));
     EXPECT_EQ(form->KansoList().value(5), QString());
-    Button(3)->click();
+    PreviousPageButton()->click();
     EXPECT_EQ(form->KansoList().value(5), u"最後"_s);
 }
 

@@ -56,7 +56,7 @@ TEST_F(ViewerFaults, TheListShowsRegularFilesOnlyHiddenOnesToo) {
     QDir().mkdir(Path(u"棚_一.Ywk"_s));
     QFile::link(Path(u"春_一.Ywk"_s), Path(u"鎖_一.Ywk"_s));
     Start();
-    EXPECT_EQ(Items(List2()), (QStringList{u".秋_一"_s, u"春_一"_s}));
+    EXPECT_EQ(Items(CollectionList()), (QStringList{u".秋_一"_s, u"春_一"_s}));
 }
 
 TEST_F(ViewerFaults, OneMessagePerCauseFromTheListAndEachButton) {
@@ -71,9 +71,9 @@ TEST_F(ViewerFaults, OneMessagePerCauseFromTheListAndEachButton) {
         MakeFault(Path(u"春_一.Ywk"_s), size);
         const FifoWatchdog watchdog(Path(u"春_一.Ywk"_s));
         Choose(u"春_一"_s);
-        Button(1)->click();
-        Button(6)->click();
-        EXPECT_EQ(dialogs.Said(), QStringList(3, ScriptedDialogs::Box(expected, Notice)));
+        OpenButton()->click();
+        EditButton()->click();
+        EXPECT_EQ(dialogs.Messages, QList<Message>(3, {expected, Notice}));
         dialogs.Messages.clear();
         EXPECT_FALSE(watchdog.fired) << "a read blocked";
         form.reset();
@@ -91,7 +91,7 @@ TEST_F(ViewerFaults, ACommentsFileThatIsAFifoNeitherBlocksNorIsReplaced) {
     EXPECT_EQ(OneMessage(Notice),
               u"感想を読み込めません。\rファイル「春_一.kan」を読み込めません。"_s);
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
-    Button(2)->click();
+    QuitButton()->click();
     EXPECT_EQ(OneMessage(YesNo, Title),
               u"ファイル「春_一.kan」を保存できません。\r"_s
               u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s
@@ -112,42 +112,34 @@ TEST_F(ViewerFaults, TheSelectedRowsFileIsTheOneActedOnWhateverItsLetterCase) {
                Sjis(u"KANSOSTART--\r\n序の感想\r\nKANSOEND--\r\n"_s) +
                    QByteArray("KANSOSTART--\r\n\r\nKANSOEND--\r\n").repeated(5));
     Start();
-    ASSERT_EQ(Items(List2()), (QStringList{u"x_一"_s, u"x_一"_s}));
-    const int upperRow = List2()->item(0)->data(Qt::UserRole).toString().endsWith(u"YWK"_s) ? 0 : 1;
-    List2()->setCurrentRow(upperRow);
+    ASSERT_EQ(Items(CollectionList()), (QStringList{u"x_一"_s, u"x_一"_s}));
+    const int upperRow =
+        CollectionList()->item(0)->data(Qt::UserRole).toString().endsWith(u"YWK"_s) ? 0 : 1;
+    CollectionList()->setCurrentRow(upperRow);
     dialogs.QueueModal([](QDialog* pass) { pass->reject(); });
-    Button(6)->click();
+    EditButton()->click();
     EXPECT_EQ(state.EditPassword, u"大"_s);
-    Button(1)->click();
-    EXPECT_EQ(List1()->count(), 2 + 4);
+    OpenButton()->click();
+    EXPECT_EQ(PageList()->count(), 2 + 4);
     // The comments go back into that same file.
-    Button(2)->click();
+    QuitButton()->click();
     EXPECT_EQ(QDir(folder.Path()).entryList({u"*.kan"_s}), QStringList{u"X_一.KAN"_s});
     EXPECT_EQ(CommentsOnDisk(u"X_一.KAN"_s).value(0), u"序の感想"_s);
 }
 
-TEST_F(ViewerFaults, FocusAloneChoosesNoCollection) {
+// Through a real modal box: focus alone chooses no collection, and "句集を開く" says so.
+TEST_F(ViewerFaults, FocusAloneChoosesNoCollectionAsARealBoxSays) {
     Write(MakeKushu(1, u"春"_s));
-    Start();
-    QApplication::setActiveWindow(form.get());
-    List2()->setFocus(Qt::TabFocusReason);
-    ASSERT_TRUE(List2()->hasFocus());
-    EXPECT_TRUE(List2()->selectedItems().isEmpty());
-    Button(1)->click();
-    EXPECT_EQ(OneMessage(Ok), u"上のリストから、開きたい句集を選択してください。"_s);
-}
-
-// Through a real modal box: "句集を開く" with nothing chosen says so and opens nothing.
-TEST(ViewerRealBox, OpenWithNothingChosenIsToldInARealBox) {
-    Folder folder; // no collection to choose
-    SharedState state;
     ui::QtDialogs boxes;
-    viewer::MainForm form(state, boxes);
-    ASSERT_TRUE(form.Form_Load(folder.Path().chopped(1), viewer::MainForm::OtherInstance::None));
-    form.show();
-    EXPECT_EQ(CloseRealBoxes([&form] { form.findChild<QPushButton*>(u"Command1"_s)->click(); }),
+    Start(&boxes);
+    QApplication::setActiveWindow(form.get());
+    CollectionList()->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(CollectionList()->hasFocus());
+    EXPECT_TRUE(CollectionList()->selectedItems().isEmpty());
+    EXPECT_EQ(CloseRealBoxes([this] { OpenButton()->click(); }),
               QStringList{u"上のリストから、開きたい句集を選択してください。"_s});
-    EXPECT_FALSE(form.IsCollectionOpen());
+    EXPECT_FALSE(form->IsCollectionOpen());
+    form.reset(); // before the boxes it uses
 }
 
 } // namespace

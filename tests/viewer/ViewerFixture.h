@@ -21,6 +21,20 @@
 
 namespace yomiwa::test {
 
+// What the page area shows: the chosen row of the page list and the page whose comment the
+// box holds, the strip's columns as drawn (ー as ｜), the commentary and the comment.
+struct PageView {
+    int Row = -1;
+    int Shown = 0;
+    QString Preface, Verse, Postscript, Commentary, Comment;
+    bool operator==(const PageView&) const = default;
+    friend void PrintTo(const PageView& p, std::ostream* out) {
+        *out << "row " << p.Row << " shown " << p.Shown << " strip " << p.Preface.toStdString()
+             << '/' << p.Verse.toStdString() << '/' << p.Postscript.toStdString() << " \""
+             << p.Commentary.toStdString() << "\" \"" << p.Comment.toStdString() << '"';
+    }
+};
+
 // The reading window on a private folder, driven through its named controls.
 class ViewerTest : public ::testing::Test {
 protected:
@@ -31,8 +45,8 @@ protected:
 
     // Builds the window and runs its start-up on the folder, given without its separator
     // as the executable's folder is.
-    void Start() {
-        form = std::make_unique<viewer::MainForm>(state, dialogs);
+    void Start(ui::Dialogs* boxes = nullptr) {
+        form = std::make_unique<viewer::MainForm>(state, boxes ? *boxes : dialogs);
         ASSERT_TRUE(
             form->Form_Load(folder.Path().chopped(1), viewer::MainForm::OtherInstance::None));
         form->show();
@@ -42,41 +56,48 @@ protected:
     }
     QString Path(const QString& name) const { return folder.File(name); }
 
-    template <typename T = QWidget> T* Find(const QString& name) const {
-        T* control = form->findChild<T*>(name);
-        EXPECT_NE(control, nullptr) << name.toStdString();
-        return control;
+    template <typename T = QWidget> T* Find(const char* name) const {
+        return Control<T>(form.get(), QLatin1String(name));
     }
-    QListWidget* List1() const { return Find<QListWidget>(QStringLiteral("List1")); }
-    QListWidget* List2() const { return Find<QListWidget>(QStringLiteral("List2")); }
-    QPlainTextEdit* Text1() const { return Find<QPlainTextEdit>(QStringLiteral("Text1")); }
-    QPlainTextEdit* Text2() const { return Find<QPlainTextEdit>(QStringLiteral("Text2")); }
-    QLabel* Label(int n) const { return Find<QLabel>(QStringLiteral("Label%1").arg(n)); }
-    ui::StripColumn* Column(int n) const {
-        return Find<ui::StripColumn>(QStringLiteral("Label%1").arg(n));
-    }
-    QPushButton* Button(int n) const {
-        return Find<QPushButton>(QStringLiteral("Command%1").arg(n));
-    }
+    QListWidget* CollectionList() const { return Find<QListWidget>("List2"); }
+    QListWidget* PageList() const { return Find<QListWidget>("List1"); }
+    QPlainTextEdit* CommentaryBox() const { return Find<QPlainTextEdit>("Text1"); }
+    QPlainTextEdit* CommentBox() const { return Find<QPlainTextEdit>("Text2"); }
+    QLabel* TitleLabel() const { return Find<QLabel>("Label5"); }
+    QLabel* AuthorLabel() const { return Find<QLabel>("Label7"); }
+    QLabel* EditionLabel() const { return Find<QLabel>("Label8"); }
+    QLabel* PagesHeading() const { return Find<QLabel>("Label14"); }
+    ui::StripColumn* PrefaceColumn() const { return Find<ui::StripColumn>("Label2"); }
+    ui::StripColumn* VerseColumn() const { return Find<ui::StripColumn>("Label1"); }
+    ui::StripColumn* PostscriptColumn() const { return Find<ui::StripColumn>("Label3"); }
+    QLabel* ChosenAuthorLabel() const { return Find<QLabel>("Label9"); }
+    QLabel* ChosenEditionLabel() const { return Find<QLabel>("Label10"); }
+    QPushButton* OpenButton() const { return Find<QPushButton>("Command1"); }
+    QPushButton* QuitButton() const { return Find<QPushButton>("Command2"); }
+    QPushButton* PreviousPageButton() const { return Find<QPushButton>("Command3"); }
+    QPushButton* NextPageButton() const { return Find<QPushButton>("Command4"); }
+    QPushButton* NewCollectionButton() const { return Find<QPushButton>("Command5"); }
+    QPushButton* EditButton() const { return Find<QPushButton>("Command6"); }
 
     // Chooses a collection in the collection list as a click would.
     void Choose(const QString& itemText) {
-        const QList<QListWidgetItem*> items = List2()->findItems(itemText, Qt::MatchExactly);
+        const QList<QListWidgetItem*> items =
+            CollectionList()->findItems(itemText, Qt::MatchExactly);
         ASSERT_EQ(items.size(), 1) << itemText.toStdString();
-        List2()->setCurrentItem(items.front());
+        CollectionList()->setCurrentItem(items.front());
     }
     void Open(const QString& itemText) {
         Choose(itemText);
-        Button(1)->click();
+        OpenButton()->click();
     }
     // Types into the comment box as the reader would; "\r\n" is the Enter key.
     void Type(const QString& text) {
-        Text2()->moveCursor(QTextCursor::End);
+        CommentBox()->moveCursor(QTextCursor::End);
         for (const QChar c : text) {
             if (c == u'\r')
-                QTest::keyClick(Text2(), Qt::Key_Return);
+                QTest::keyClick(CommentBox(), Qt::Key_Return);
             else if (c != u'\n')
-                QTest::sendKeyEvent(QTest::Click, Text2(), Qt::Key_unknown, QString(c), {});
+                QTest::sendKeyEvent(QTest::Click, CommentBox(), Qt::Key_unknown, QString(c), {});
         }
     }
 
@@ -86,19 +107,17 @@ protected:
             items.append(list->item(i)->text());
         return items;
     }
-    QStringList Rows() const { return Items(List1()); }
-    // What the window shows, as one text: the header labels 5, 7, 8 and 14, the chosen row
-    // and the page whose comment the box holds, the strip's columns 前書/句/後書, the
-    // commentary and the comment.
-    QString Shown() const {
-        QStringList shown;
-        for (int n : {5, 7, 8, 14})
-            shown.append(Label(n)->text());
-        shown << QString::number(List1()->currentRow()) + u':' +
-                     QString::number(form->ShownPageIndex());
-        shown << Column(2)->Caption() + u'/' + Column(1)->Caption() + u'/' + Column(3)->Caption();
-        shown << ui::BoxText(Text1()) << ui::BoxText(Text2());
-        return shown.join(u'|');
+    QStringList Rows() const { return Items(PageList()); }
+    // The open collection's header: title, author, edition and the page list's heading.
+    QStringList Header() const {
+        return {TitleLabel()->text(), AuthorLabel()->text(), EditionLabel()->text(),
+                PagesHeading()->text()};
+    }
+    PageView Page() const {
+        return {PageList()->currentRow(),      form->ShownPageIndex(),
+                PrefaceColumn()->Caption(),    VerseColumn()->Caption(),
+                PostscriptColumn()->Caption(), ui::BoxText(CommentaryBox()),
+                ui::BoxText(CommentBox())};
     }
     // The blocks of a comments file; a file that cannot be read gives one block saying so.
     QStringList CommentsOnDisk(const QString& fileName) const {
@@ -108,7 +127,7 @@ protected:
     // The prompt of the one message shown since the last call, whose style and title are
     // checked; the messages are forgotten.
     QString OneMessage(MsgStyle style, const QString& title = {}) {
-        const QList<ScriptedDialogs::Message> messages = std::exchange(dialogs.Messages, {});
+        const QList<Message> messages = std::exchange(dialogs.Messages, {});
         EXPECT_EQ(messages.size(), 1);
         EXPECT_EQ(messages.value(0).Style, style);
         EXPECT_EQ(messages.value(0).Title, title);

@@ -32,20 +32,19 @@ TEST(PasswordGate, OnlyTheExactPasswordOpensTheEditor) {
         int opened = 0;
         protect::F_pass window(state, dialogs, [&] { opened += 1 + window.isVisible(); });
         window.show();
-        auto* text9 = window.findChild<QLineEdit*>(u"Text9"_s);
+        QLineEdit* field = PasswordField(&window);
         for (QChar c : t.typed)
-            QTest::sendKeyEvent(QTest::Click, text9, Qt::Key_unknown, QString(c), {});
+            QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
         if (t.key == Qt::Key_unknown)
-            window.findChild<QPushButton*>(u"Command1"_s)->click();
+            OkButton(&window)->click();
         else
-            QTest::keyClick(text9, t.key);
+            QTest::keyClick(field, t.key);
         EXPECT_EQ(opened, t.opens) << t.typed.toStdString(); // 2: opened before it closed
         const bool wrong = !t.opens && t.key != Qt::Key_Escape;
         EXPECT_EQ(window.isVisible(), wrong);
-        EXPECT_EQ(text9->text(), t.typed);
-        EXPECT_EQ(dialogs.Said(),
-                  QStringList(int(wrong),
-                              ScriptedDialogs::Box(u"パスワードが間違っています。"_s, Notice)));
+        EXPECT_EQ(field->text(), t.typed);
+        EXPECT_EQ(dialogs.Messages,
+                  QList<Message>(int(wrong), {u"パスワードが間違っています。"_s, Notice}));
     }
 }
 
@@ -56,7 +55,7 @@ TEST(PasswordGate, AWrongPasswordIsToldInARealBox) {
     ui::QtDialogs boxes;
     protect::F_pass window(state, boxes, [] {});
     window.show();
-    auto* ok = window.findChild<QPushButton*>(u"Command1"_s);
+    QPushButton* ok = OkButton(&window);
     EXPECT_EQ(CloseRealBoxes([ok] { ok->click(); }),
               QStringList{u"パスワードが間違っています。"_s});
     EXPECT_TRUE(window.isVisible());
