@@ -1,95 +1,67 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-"""Reads the reading window through AT-SPI, as a screen reader does.
+# Reads the reading window through AT-SPI as a screen reader does: the program on a private
+# Xvfb with its own session and accessibility buses, a collection whose first verse has a
+# reading. Usage: AtSpiRead.py YOMIWA YOMIWA-TOOL SAMPLE.Ywk; exits 77 (skipped) when the
+# packages it needs are missing.
+import json, os, shutil, signal, subprocess, sys, tempfile, time
 
-Usage: AtSpiRead.py YOMIWA YOMIWA-TOOL SAMPLE.Ywk
-Runs the program on a private Xvfb with its own session bus and accessibility bus, opens a
-collection whose first verse has a reading, and checks what a screen reader gets: the strip's
-columns as labels named by the text heard, the page turn announced, the controls named by
-their captions. Exits 77 (skipped) when the packages it needs are missing.
-"""
-import json
-import os
-import shutil
-import signal
-import subprocess
-import sys
-import tempfile
-import time
-
-SKIP = 77
 LAUNCHER = "/usr/libexec/at-spi-bus-launcher"
-VERSE = "蜩《ひぐらし》の鳴く山路かな"
 HEARD = "蜩（ひぐらし）の鳴く山路かな"
 
 
 def skip_reason():
-    for tool in ("Xvfb", "dbus-run-session"):
-        if not shutil.which(tool):
-            return tool + " is missing (packages xvfb, dbus-daemon)"
-    if not os.access(LAUNCHER, os.X_OK):
-        return "at-spi-bus-launcher is missing (package at-spi2-core)"
+    missing = [t for t in ("Xvfb", "dbus-run-session") if not shutil.which(t)]
+    if missing or not os.access(LAUNCHER, os.X_OK):
+        return "needs xvfb, dbus-daemon and at-spi2-core"
     try:
         import pyatspi  # noqa: F401
     except ImportError:
-        return "pyatspi is missing (package python3-pyatspi)"
+        return "needs python3-pyatspi"
     return None
 
 
-def make_collection(tool, sample, folder):
-    dumped = subprocess.run([tool, "dump", sample], check=True, capture_output=True,
-                            timeout=30).stdout
-    kushu = json.loads(dumped)
-    first_verse = next(e for e in kushu["entries"] if e["kind"] == "Ku")
-    first_verse["verse"] = VERSE
-    kushu["title"] = "読み上げ"
-    source = os.path.join(folder, "source.json")
-    with open(source, "w", encoding="utf-8") as out:
-        json.dump(kushu, out, ensure_ascii=False)
-    subprocess.run([tool, "build", source, folder], check=True, capture_output=True, timeout=30)
-    return next(os.path.join(folder, n) for n in os.listdir(folder) if n.endswith(".Ywk"))
-
-
-def start_xvfb():
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-                             "1280x1024x24", "-nolisten", "tcp"], pass_fds=(write_end,),
-                            stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    with os.fdopen(read_end) as pipe:
-        display = pipe.readline().strip()
-    if not display:
-        xvfb.kill()
-        raise RuntimeError("Xvfb did not start")
-    return xvfb, ":" + display
-
-
-def outer(args):
+def outer(yomiwa, tool, sample):
     reason = skip_reason()
     if reason:
         print("SKIPPED:", reason)
-        return SKIP
-    yomiwa, tool, sample = args
+        return 77
     with tempfile.TemporaryDirectory(prefix="yomiwa-atspi-") as home:
-        runtime = os.path.join(home, "runtime")
-        os.mkdir(runtime, 0o700)
-        env = dict(os.environ, HOME=home, XDG_RUNTIME_DIR=runtime,
-                   XDG_DATA_HOME=os.path.join(home, "data"),
-                   XDG_CONFIG_HOME=os.path.join(home, "config"),
-                   XDG_CACHE_HOME=os.path.join(home, "cache"))
-        env.pop("DBUS_SESSION_BUS_ADDRESS", None)
-        env.pop("AT_SPI_BUS_ADDRESS", None)
-        collection = make_collection(tool, sample, home)
+        os.mkdir(os.path.join(home, "runtime"), 0o700)
+        env = {k: v for k, v in os.environ.items() if "BUS_ADDRESS" not in k}
+        env.update(HOME=home, XDG_RUNTIME_DIR=os.path.join(home, "runtime"))
+        kushu = json.loads(subprocess.run([tool, "dump", sample], check=True, timeout=30,
+                                          capture_output=True).stdout)
+        next(e for e in kushu["entries"] if e["kind"] == "Ku")["verse"] = "蜩《ひぐらし》の鳴く山路かな"
+        kushu["title"] = "読み上げ"
+        with open(os.path.join(home, "k.json"), "w", encoding="utf-8") as out:
+            json.dump(kushu, out, ensure_ascii=False)
+        subprocess.run([tool, "build", out.name, home], check=True, timeout=30)
+        collection = next(os.path.join(home, n) for n in os.listdir(home) if n.endswith(".Ywk"))
         # A copy away from the build's portable folder keeps its lock and files in `home`.
         yomiwa = shutil.copy(yomiwa, os.path.join(home, "yomiwa"))
-        xvfb, display = start_xvfb()
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_end), "-nolisten", "tcp"],
+                                pass_fds=(write_end,), stderr=subprocess.DEVNULL)
+        os.close(write_end)
         try:
-            env["DISPLAY"] = display
-            inner = subprocess.run(["dbus-run-session", "--", sys.executable, __file__,
-                                    "--inner", yomiwa, collection], env=env, timeout=90)
-            return inner.returncode
+            env["DISPLAY"] = ":" + os.fdopen(read_end).readline().strip()
+            return subprocess.run(["dbus-run-session", "--", sys.executable, __file__, "--inner",
+                                   yomiwa, collection], env=env, timeout=90).returncode
         finally:
             xvfb.terminate()
             xvfb.wait(timeout=10)
+
+
+def wait_for(what, condition, seconds=20):
+    from gi.repository import GLib
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if condition():
+            return condition()
+        while GLib.MainContext.default().iteration(False):
+            pass
+        time.sleep(0.1)
+    raise AssertionError("timed out waiting for " + what)
 
 
 def find(node, test, depth=0):
@@ -97,35 +69,36 @@ def find(node, test, depth=0):
         return None
     if test(node):
         return node
-    for i in range(node.childCount):
-        found = find(node.getChildAtIndex(i), test, depth + 1)
-        if found is not None:
-            return found
-    return None
+    children = (find(node.getChildAtIndex(i), test, depth + 1) for i in range(node.childCount))
+    return next((c for c in children if c is not None), None)
 
 
-def wait_for(what, condition, seconds=20):
-    from gi.repository import GLib
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        result = condition()
-        if result:
-            return result
-        while GLib.MainContext.default().iteration(False):
-            pass
-        time.sleep(0.1)
-    raise AssertionError("timed out waiting for " + what)
-
-
-def inner(args):
-    yomiwa, collection = args
-    children = [subprocess.Popen([LAUNCHER, "--launch-immediately"],
-                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)]
+def inner(yomiwa, collection):
+    import pyatspi
+    env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
+    children = [subprocess.Popen([LAUNCHER, "--launch-immediately"], stderr=subprocess.DEVNULL)]
     try:
         time.sleep(1)
-        env = dict(os.environ, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")
         children.append(subprocess.Popen([yomiwa, collection], env=env))
-        return read_window()
+        desktop = pyatspi.Registry.getDesktop(0)
+        apps = lambda: [desktop.getChildAtIndex(i) for i in range(desktop.childCount)]
+        app = wait_for("the program", lambda: next(
+            (a for a in apps() if a is not None and a.name.lower() == "yomiwa"), None))
+        heard = []
+        pyatspi.Registry.registerEventListener(lambda e: heard.append(e.source.name),
+                                               "object:property-change:accessible-name")
+        column = lambda text: find(app, lambda n: n.description == text)
+        verse = wait_for("the verse column", lambda: column("句"))
+        roles = [column(d).getRoleName() for d in ("前書", "句", "後書")]
+        named = [find(app, lambda n: n.name == name) is not None
+                 for name in ("次のページ", "短冊", "読者の感想・批評など(書き込みできます)")]
+        if not set(roles) <= {"label", "static"} or not all(named):
+            sys.exit("roles %s, named %s" % (roles, named))
+        find(app, lambda n: n.name == "次のページ").queryAction().doAction(0)
+        wait_for("the verse's new name", lambda: verse.name == HEARD, 10)
+        wait_for("the page turn announced", lambda: HEARD in heard, 10)
+        print("read through AT-SPI:", verse.getRoleName(), repr(verse.name))
+        return 0
     finally:
         for child in reversed(children):
             child.terminate()
@@ -135,58 +108,9 @@ def inner(args):
                 child.kill()
 
 
-def read_window():
-    import pyatspi
-    desktop = pyatspi.Registry.getDesktop(0)
-
-    def app():
-        for i in range(desktop.childCount):
-            candidate = desktop.getChildAtIndex(i)
-            if candidate is not None and "yomiwa" in (candidate.name or "").lower():
-                return candidate
-        return None
-
-    window = wait_for("the program on the accessibility bus", app)
-    heard = []
-    pyatspi.Registry.registerEventListener(
-        lambda e: heard.append(e.source.name), "object:property-change:accessible-name")
-
-    def column(description):
-        return find(window, lambda n: n.description == description)
-
-    verse = wait_for("the verse column", lambda: column("句"))
-    failures = []
-
-    def check(what, got, expected):
-        if got != expected:
-            failures.append("%s: got %r, expected %r" % (what, got, expected))
-
-    for description in ("前書", "句", "後書"):
-        check(description + "'s role", column(description).getRoleName() in ("label", "static"),
-              True)
-    button = find(window, lambda n: n.name == "次のページ")
-    check("the next-page button", button is not None, True)
-    check("the strip", find(window, lambda n: n.name == "短冊") is not None, True)
-    check("the comment box", find(window, lambda n: n.name.startswith("読者の感想")) is not None,
-          True)
-    if button is not None:
-        button.queryAction().doAction(0)
-        wait_for("the verse's new name", lambda: verse.name == HEARD, 10)
-        wait_for("the page turn announced", lambda: HEARD in heard, 10)
-    if failures:
-        print("\n".join(failures))
-        return 1
-    print("read through AT-SPI:", verse.getRoleName(), repr(verse.name))
-    return 0
-
-
-def main():
+if __name__ == "__main__":
     signal.signal(signal.SIGALRM, lambda *_: sys.exit("timed out"))
     signal.alarm(110)
-    if sys.argv[1:2] == ["--inner"]:
-        return inner(sys.argv[2:])
-    return outer(sys.argv[1:])
-
-
-if __name__ == "__main__":
-    sys.exit(main())
+    if sys.argv[1] == "--inner":
+        sys.exit(inner(*sys.argv[2:]))
+    sys.exit(outer(*sys.argv[1:]))
