@@ -94,4 +94,16 @@ RubyText ParseRuby(const QString& text) {
     return result;
 }
 
+QString SpokenText(const QString& text) {
+    const RubyText ruby = ParseRuby(text);
+    QString spoken;
+    qsizetype from = 0;
+    for (const RubyText::Ruby& r : ruby.rubies) {
+        spoken += QStringView(ruby.base).sliced(from, r.end - from);
+        spoken += QChar(u'（') + r.reading + QChar(u'）');
+        from = r.end;
+    }
+    return spoken += QStringView(ruby.base).sliced(from);
+}
+
 } // namespace yomiwa

@@ -24,6 +24,10 @@ struct RubyText {
 // anything but kana and ー is no mark: those characters stay in the text as typed.
 RubyText ParseRuby(const QString& text);
 
+// The text as a reader hears it: each base followed by its reading in full-width
+// parentheses, without the notation ("蜩（ひぐらし）の鳴く").
+QString SpokenText(const QString& text);
+
 // Ideographs, with the iteration marks and the small ke that e-text counts as kanji.
 bool IsKanji(char32_t u);
 

@@ -1,15 +1,45 @@
 #include "ui/StripColumn.h"
 
+#include "model/RubyText.h"
 #include "model/StripText.h"
 #include "strip/VerticalShaper.h"
 
+#include <QAccessibleWidget>
 #include <QEvent>
 #include <QPainter>
 
 namespace yomiwa::ui {
 
+QString CappedForReaders(const QString& text) {
+    constexpr qsizetype Limit = 1000;
+    if (text.size() <= Limit)
+        return text;
+    return text.first(text[Limit - 1].isHighSurrogate() ? Limit - 1 : Limit) + QChar(u'…');
+}
+
+QString HeardText(const QString& fieldText) {
+    return CappedForReaders(SpokenText(fieldText));
+}
+
+namespace {
+constexpr const char* StaticTextProperty = "yomiwaStaticText";
+
+QAccessibleInterface* StaticTextFactory(const QString&, QObject* object) {
+    if (!object->isWidgetType() || !object->property(StaticTextProperty).toBool())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+}
+} // namespace
+
+void ReadAsStaticText(QWidget* widget) {
+    static const bool installed = (QAccessible::installFactory(StaticTextFactory), true);
+    Q_UNUSED(installed);
+    widget->setProperty(StaticTextProperty, true);
+}
+
 StripColumn::StripColumn(QWidget* parent)
     : QWidget(parent) {
+    ReadAsStaticText(this);
     setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(false);
 }
@@ -21,7 +51,7 @@ void StripColumn::SetText(const QString& fieldText) {
         return;
     m_text = fieldText;
     m_fitted.reset();
-    setAccessibleName(m_text);
+    setAccessibleName(HeardText(m_text));
     Refit();
     update();
 }
@@ -85,7 +115,8 @@ QString InLines(const QString& text) {
 
 void StripColumn::Refit() {
     // What the column cannot show is there for the pointer to read.
-    setToolTip(!m_text.isEmpty() && Fitted().elided ? InLines(m_text) : QString());
+    setToolTip(!m_text.isEmpty() && Fitted().elided ? InLines(CappedForReaders(m_text))
+                                                    : QString());
 }
 
 void StripColumn::changeEvent(QEvent* event) {

@@ -15,12 +15,21 @@ class VerticalShaper;
 
 namespace yomiwa::ui {
 
+// A name or tooltip for screen readers and the pointer, cut at about a thousand characters
+// so that a huge field never slows the window.
+QString CappedForReaders(const QString& text);
+// What a screen reader says for a field: readings in parentheses after their bases.
+QString HeardText(const QString& fieldText);
+// Screen readers get the widget as static text named by its accessible name; called before
+// anything asks for its accessible interface.
+void ReadAsStaticText(QWidget* widget);
+
 // One column of the tanzaku strip: a field's text set as a vertical line, read top to
 // bottom, with the vertical forms of the face Qt chose for the column's font. Text too
 // long for the column is set to fit (strip::StripLayout); what even that cannot show is in the
 // tooltip. It has no background of its own, so the strip shows through. The text colour
-// is the widget's fore colour (SetForeColour). Screen readers read the field's text as the
-// column's accessible name.
+// is the widget's fore colour (SetForeColour). Screen readers get it as static text named by
+// what the field says (HeardText).
 class StripColumn : public QWidget {
     Q_OBJECT
 public:

@@ -5,6 +5,7 @@
 #include "model/SharedState.h"
 #include "ui/Dialogs.h"
 
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -23,6 +24,8 @@ class StripColumn;
 } // namespace yomiwa::ui
 
 namespace yomiwa::viewer {
+
+class ReadingScreen;
 
 // The reading window (閲覧モード): the collections in the program's folder, the open
 // collection page by page on the tanzaku strip, the author's commentary and the reader's
@@ -78,9 +81,17 @@ public:
     void ExportImage_Click();
     QMenu* StripMenu() const { return m_stripMenu; }
 
+    // The tanzaku full screen (F11, a double-click on the strip), and back.
+    void ReadingMode_Click();
+    ReadingScreen* ShownReadingScreen() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
+    // The mouse on the strip: a click gives it the keys, the wheel turns pages.
+    void mousePressEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
     // Builds the controls from the window's layout table, filling the members below;
@@ -89,6 +100,9 @@ private:
     // Names for screen readers and the keys that turn pages.
     void SetUpKeysAndNames(const QList<QWidget*>& tabOrder);
     void BuildExportCommands();
+    bool OverStrip(const QPoint& pos) const;
+    void ShowOnReadingScreen();
+    void LeaveReadingScreen();
     QListWidgetItem* ChosenCollection() const;
     QString ChosenPath() const;
 
@@ -132,6 +146,7 @@ private:
     // holds the previous collection's comment, which has been dealt with already.
     bool m_opening = false;
     int m_shownPage = 0;
+    int m_wheelDelta = 0; // the wheel's turn not yet a whole notch
     Kushu m_collection;
     QString m_openPath; // the file the open collection was read from
     QStringList m_comments = QStringList(4);
@@ -163,6 +178,7 @@ private:
     QPushButton* m_newCollectionButton = nullptr;
     QPushButton* m_quitButton = nullptr;
     QMenu* m_stripMenu = nullptr;
+    QPointer<ReadingScreen> m_readingScreen;
 };
 
 } // namespace yomiwa::viewer

@@ -48,6 +48,8 @@ bool MainForm::OpenCollectionFile(const QString& path) {
 }
 
 void MainForm::ShowCollection(Kushu collection, int row) {
+    // A collection handed over from another start replaces the one read full screen.
+    LeaveReadingScreen();
     m_collection = std::move(collection);
     const Kushu& k = m_collection;
     m_state.EditPassword = k.Password;
@@ -77,6 +79,7 @@ void MainForm::ShowCollection(Kushu collection, int row) {
 }
 
 void MainForm::ShowNoCollection() {
+    LeaveReadingScreen();
     m_collectionOpen = false;
     m_keepMismatched = false;
     m_collection = Kushu();

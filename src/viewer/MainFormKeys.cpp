@@ -4,11 +4,13 @@
 #include "ui/StripColumn.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 
 namespace yomiwa::viewer {
 
@@ -18,8 +20,7 @@ namespace {
 
 enum class Turn { None, Next, Previous, First, Last };
 
-// Ctrl+PageDown and Ctrl+PageUp turn pages from anywhere, the comment box included: a page
-// turned to a verse puts the focus into that box, where the plain keys edit.
+// Ctrl+PageDown and Ctrl+PageUp turn pages from anywhere, the comment box included.
 Turn TurnFromAnywhere(const QKeyEvent& key) {
     if ((key.modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
         return Turn::None;
@@ -28,7 +29,8 @@ Turn TurnFromAnywhere(const QKeyEvent& key) {
     return key.key() == Qt::Key_PageUp ? Turn::Previous : Turn::None;
 }
 
-// Vertical text is read from right to left, so ← goes on and → goes back.
+// What a key means to the page where no control needs it. Vertical text is read from right
+// to left, so ← goes on and → goes back.
 Turn TurnOf(const QKeyEvent& key) {
     const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
     if (const Turn turn = TurnFromAnywhere(key); turn != Turn::None)
@@ -54,27 +56,73 @@ Turn TurnOf(const QKeyEvent& key) {
     }
 }
 
-// Watches the keys of every control; the comment box keeps its editing keys and gives up
-// only Ctrl+PageDown and Ctrl+PageUp. The window itself is not watched: a key the box lets
-// pass (← at its start) goes on to it.
+bool IsPageKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_PageDown || key.key() == Qt::Key_PageUp;
+}
+
+// Whether a box has nothing more to scroll towards the side a turn goes.
+bool ScrolledToEnd(const QPlainTextEdit* box, Turn turn) {
+    const QScrollBar* bar = box->verticalScrollBar();
+    return turn == Turn::Next ? bar->value() >= bar->maximum() : bar->value() <= bar->minimum();
+}
+
+// The keys of every control, the strip and the window itself: the focused control keeps
+// the keys it uses, and only what it cannot use turns the page.
 class PageKeys : public QObject {
 public:
-    PageKeys(MainForm* form, QListWidget* pages, QObject* commentBox)
+    PageKeys(MainForm* form, QListWidget* collections, QListWidget* pages)
         : QObject(form)
         , m_form(form)
-        , m_pages(pages)
-        , m_commentBox(commentBox) {}
+        , m_collections(collections)
+        , m_pages(pages) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress)
             return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const Turn turn = watched == m_commentBox ? TurnFromAnywhere(*key) : TurnOf(*key);
-        // Space still presses the button that has the focus.
-        if (turn == Turn::None ||
-            (key->key() == Qt::Key_Space && qobject_cast<QAbstractButton*>(watched)))
+        // A key reaches the window when the control that had it let it pass: it is the
+        // window's own only where no control has the focus.
+        if (watched == m_form && IsControl(QApplication::focusWidget()))
             return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F11 && key->modifiers() == Qt::NoModifier) {
+            m_form->ReadingMode_Click();
+            return true;
+        }
+        if (const Turn turn = TurnFromAnywhere(*key); turn != Turn::None)
+            return TurnPage(turn);
+        const Turn turn = TurnOf(*key);
+        if (turn == Turn::None || watched == m_collections)
+            return false;
+        if (auto* box = qobject_cast<QPlainTextEdit*>(watched)) {
+            if (!box->isReadOnly())
+                return IsPageKey(*key) && ScrolledToEnd(box, turn) && TurnPage(turn);
+            // A read-only box scrolls a screenful on PageDown and Space alike, and turns the
+            // page once it has shown its end.
+            if (IsPageKey(*key) || key->key() == Qt::Key_Space) {
+                if (ScrolledToEnd(box, turn))
+                    return TurnPage(turn);
+                box->verticalScrollBar()->triggerAction(turn == Turn::Next
+                                                            ? QAbstractSlider::SliderPageStepAdd
+                                                            : QAbstractSlider::SliderPageStepSub);
+                return true;
+            }
+            return TurnPage(turn);
+        }
+        // Space presses the button that has the focus.
+        if (key->key() == Qt::Key_Space && qobject_cast<QAbstractButton*>(watched))
+            return false;
+        return TurnPage(turn);
+    }
+
+private:
+    bool IsControl(const QWidget* widget) const {
+        return qobject_cast<const QPlainTextEdit*>(widget) ||
+               qobject_cast<const QListWidget*>(widget) ||
+               qobject_cast<const QAbstractButton*>(widget);
+    }
+
+    bool TurnPage(Turn turn) {
         const int last = m_pages->count() - 1;
         switch (turn) {
         case Turn::Next:
@@ -97,10 +145,9 @@ protected:
         return true;
     }
 
-private:
     MainForm* m_form;
+    QListWidget* m_collections;
     QListWidget* m_pages;
-    QObject* m_commentBox;
 };
 
 } // namespace
@@ -116,9 +163,53 @@ void MainForm::SetUpKeysAndNames(const QList<QWidget*>& tabOrder) {
     m_verseColumn->setAccessibleDescription(u"句"_s);
     m_postscriptColumn->setAccessibleDescription(u"後書"_s);
 
-    auto* keys = new PageKeys(this, m_pageList, m_commentBox);
+    // A click on the strip gives it the keys, outside the tab chain.
+    m_stripShape->setFocusPolicy(Qt::ClickFocus);
+    auto* keys = new PageKeys(this, m_collectionList, m_pageList);
     for (QWidget* control : tabOrder)
         control->installEventFilter(keys);
+    m_stripShape->installEventFilter(keys);
+    installEventFilter(keys);
+}
+
+bool MainForm::OverStrip(const QPoint& pos) const {
+    return m_stripShape->geometry().contains(pos);
+}
+
+void MainForm::mousePressEvent(QMouseEvent* event) {
+    if (!OverStrip(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    m_stripShape->setFocus(Qt::MouseFocusReason);
+}
+
+void MainForm::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (!OverStrip(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    ReadingMode_Click();
+}
+
+void MainForm::wheelEvent(QWheelEvent* event) {
+    if (!OverStrip(event->position().toPoint())) {
+        event->ignore();
+        return;
+    }
+    // One page per notch of 120; a finer wheel's small steps add up to a notch, and a
+    // turn of the wheel the other way starts afresh.
+    constexpr int Notch = 120;
+    const int delta = event->angleDelta().y();
+    if (delta == 0)
+        return;
+    if ((delta > 0) != (m_wheelDelta > 0))
+        m_wheelDelta = 0;
+    m_wheelDelta += delta;
+    for (; m_wheelDelta <= -Notch; m_wheelDelta += Notch)
+        Command4_Click();
+    for (; m_wheelDelta >= Notch; m_wheelDelta -= Notch)
+        Command3_Click();
 }
 
 } // namespace yomiwa::viewer

@@ -34,6 +34,7 @@ void MainForm::List1_Click() {
         m_shownPage = row;
     }
     ShowPage(row);
+    ShowOnReadingScreen();
 }
 
 void MainForm::ShowPage(int row) {

@@ -22,12 +22,13 @@ QStringList Names(const QWidget* window, std::initializer_list<const char*> cont
     return names;
 }
 
-// Boxes and lists are named by the captions beside them; the strip's columns read their
-// field's text, not the column form.
-TEST_F(Accessibility, BoxesListsAndTheStripAreNamedAndTheColumnsReadTheirFields) {
+// Boxes and lists are named by the captions beside them; the strip's columns are static
+// text read as heard: readings in parentheses, a huge field cut short.
+TEST_F(Accessibility, BoxesListsAndTheStripAreNamedAndTheColumnsReadAsHeard) {
     Kushu k = MakeKushu(2);
     k.Entries[1].Preface = u"コーヒー店にて"_s;
     k.Entries[1].Verse = u"蜩《ひぐらし》のこゑ"_s;
+    k.Entries[2].Verse = QString(3000, u'あ');
     Write(k);
     Start();
     EXPECT_EQ(Names(form.get(), {"Text1", "Text2", "List2", "List1", "Shape1"}),
@@ -35,9 +36,26 @@ TEST_F(Accessibility, BoxesListsAndTheStripAreNamedAndTheColumnsReadTheirFields)
                            u"句集の一覧"_s, u"ページの一覧"_s, u"短冊"_s}));
     Open(u"春_一"_s);
     NextPageButton()->click();
-    EXPECT_EQ(Names(form.get(), {"Label2", "Label1", "Label3"}),
-              (QStringList{k.Entries[1].Preface, k.Entries[1].Verse, k.Entries[1].Postscript}));
+    EXPECT_EQ(
+        Names(form.get(), {"Label2", "Label1", "Label3"}),
+        (QStringList{k.Entries[1].Preface, u"蜩（ひぐらし）のこゑ"_s, k.Entries[1].Postscript}));
     EXPECT_EQ(Names(form.get(), {"Label1"}, QAccessible::Description), QStringList{u"句"_s});
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(VerseColumn())->role(),
+              QAccessible::StaticText);
+    NextPageButton()->click();
+    const QString name = Names(form.get(), {"Label1"}).front();
+    EXPECT_EQ((std::pair{name.size(), name.back()}), (std::pair{qsizetype(1001), QChar(u'…')}));
+    EXPECT_LT(VerseColumn()->toolTip().size(), 1100);
+
+    // Full screen, the strip has the focus and its columns read as in the window.
+    form->ReadingMode_Click();
+    QWidget* screen = form->ShownReadingScreen();
+    ASSERT_NE(screen, nullptr);
+    EXPECT_EQ(screen->focusWidget(), screen);
+    QAccessibleInterface* strip = QAccessible::queryAccessibleInterface(screen);
+    ASSERT_EQ(strip->childCount(), 3);
+    EXPECT_EQ((std::pair{strip->child(1)->role(), strip->child(1)->text(QAccessible::Name)}),
+              (std::pair{QAccessible::StaticText, name}));
 }
 
 } // namespace

@@ -8,6 +8,7 @@
 #include "ui/BoxText.h"
 #include "ui/StripColumn.h"
 #include "viewer/MainForm.h"
+#include "viewer/ReadingScreen.h"
 
 #include <QLabel>
 #include <QListWidget>
