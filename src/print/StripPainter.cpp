@@ -7,11 +7,7 @@
 #include "strip/StripShape.h"
 #include "strip/VerticalShaper.h"
 
-#include <QPaintEngine>
 #include <QPainter>
-#include <QRawFont>
-
-#include <cmath>
 
 namespace yomiwa::print {
 
@@ -35,18 +31,6 @@ const QString& TextOf(const StripPage& page, const strip::StripColumnGeometry& g
     return page.Verse;
 }
 
-// The screen's glyph rasteriser thickens a face that has no bold of its own by a
-// twenty-fourth of the em. Outlines drawn scaled or into a PDF are not thickened: there the
-// bold column is thickened by drawing it again, shifted, as Qt's PDF writer does for such
-// faces in ordinary text.
-bool NeedsThickening(QPainter& painter, const QFont& font, const QRawFont& face) {
-    if (!font.bold() || face.styleName().contains(u"Bold"_s, Qt::CaseInsensitive))
-        return false;
-    const bool rasterised = painter.paintEngine()->type() == QPaintEngine::Raster &&
-                            painter.deviceTransform().type() <= QTransform::TxTranslate;
-    return !rasterised;
-}
-
 } // namespace
 
 QSize StripPixelSize() {
@@ -58,25 +42,6 @@ namespace {
 strip::StripLayout LayOutText(const QString& fieldText, const QFont& font, const QSizeF& column) {
     const strip::VerticalShaper shaper(font);
     return strip::LayOutStripColumn(fieldText, shaper, font, column);
-}
-
-void DrawLaidOut(QPainter& painter, const strip::StripLayout& layout, const QFont& font,
-                 const QColor& colour) {
-    painter.setPen(colour);
-    strip::DrawStripColumn(painter, layout);
-    if (layout.pieces.isEmpty() || !NeedsThickening(painter, font, layout.pieces.first().face))
-        return;
-    // Copies around a small circle: a stroke of the rasteriser's width whose edges stay
-    // smooth even on paper, where one shifted copy would leave visible steps.
-    constexpr int Corners = 12;
-    const qreal radius = font.pixelSize() / 48.0;
-    for (int corner = 0; corner < Corners; ++corner) {
-        const qreal angle = corner * 2 * M_PI / Corners;
-        const QPointF offset(radius * std::cos(angle), radius * std::sin(angle));
-        painter.translate(offset);
-        strip::DrawStripColumn(painter, layout);
-        painter.translate(-offset);
-    }
 }
 
 // One column of a strip drawn into a target: where its centre line falls, and its text set
@@ -160,8 +125,8 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
         painter.save();
         painter.translate(column.Centre - column.Screen.width() * column.Scale / 2.0, column.Top);
         painter.scale(column.Scale, column.Scale);
-        DrawLaidOut(painter, column.Layout, column.Font,
-                    strip::ToQColor(page.Colours[column.Geometry->Colour]));
+        painter.setPen(strip::ToQColor(page.Colours[column.Geometry->Colour]));
+        strip::DrawStripColumn(painter, column.Layout);
         painter.restore();
     }
 }

@@ -85,7 +85,7 @@ QString InLines(const QString& text) {
 
 void StripColumn::Refit() {
     // What the column cannot show is there for the pointer to read.
-    setToolTip(!m_text.isEmpty() && Fitted().elided ? InLines(m_text) : QString());
+    setToolTip(!m_text.isEmpty() && Fitted().Elided() ? InLines(m_text) : QString());
 }
 
 void StripColumn::changeEvent(QEvent* event) {
