@@ -14,9 +14,9 @@ StripPage PageToPrint(const Kushu& kushu, const QStringList& rows, int row) {
     return {entry.Preface, entry.Verse, entry.Postscript, entry.Colours};
 }
 
-QByteArray PagesText(const Kushu& kushu, const QStringList& rows, int first, int count) {
+QByteArray PagesText(const Kushu& kushu, const QStringList& rows, const QList<int>& pages) {
     QString text = kushu.Title + u"　第"_s + kushu.Edition + u"版　"_s + kushu.Author + u"\n"_s;
-    for (int row = first; row < first + count; ++row) {
+    for (const int row : pages) {
         const StripPage page = PageToPrint(kushu, rows, row);
         text += u"\n―― "_s + QString::number(row + 1) + u" ――\n"_s;
         const std::pair<QString, const QString&> columns[] = {

@@ -47,7 +47,7 @@ strip::StripLayout LayOutText(const QString& fieldText, const QFont& font, const
 // One column of a strip drawn into a target: where its centre line falls, and its text set
 // at `scale` target units per screen pixel in a column as tall as the target's.
 struct PlacedColumn {
-    const strip::StripColumnGeometry* Geometry;
+    QColor Colour;
     QString Text;
     QFont Font;
     QRect Screen; // the column on screen, relative to the strip
@@ -88,15 +88,10 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
                              strip::BorderPixels * qMin(sx, sy));
     const QPoint origin = strip::PixelsOf(strip::ShapeTwips).topLeft();
     QList<PlacedColumn> columns;
-    for (const strip::StripColumnGeometry* geometry :
-         {&strip::Preface, &strip::Verse, &strip::Postscript}) {
-        const QString& text = TextOf(page, *geometry);
-        if (text.isEmpty())
-            continue;
-        const QRect screen = strip::PixelsOf(geometry->Twips).translated(-origin);
-        PlacedColumn column{geometry,
+    auto place = [&](const QString& text, const QFont& font, ColourSlot colour, QRect screen) {
+        PlacedColumn column{strip::ToQColor(page.Colours[colour]),
                             text,
-                            PixelFont(*geometry),
+                            font,
                             screen,
                             target.x() + (screen.x() + screen.width() / 2.0) * sx,
                             target.y() + screen.y() * sy,
@@ -104,6 +99,30 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
                             {}};
         column.SetScale(sy);
         columns.append(std::move(column));
+    };
+    for (const strip::StripColumnGeometry* geometry :
+         {&strip::Preface, &strip::Verse, &strip::Postscript}) {
+        const QString& text = TextOf(page, *geometry);
+        if (text.isEmpty())
+            continue;
+        QRect screen = strip::PixelsOf(geometry->Twips).translated(-origin);
+        if (geometry == &strip::Verse && !page.Signature.isEmpty()) {
+            // The author's name at the foot of the verse, a little to its left, in a smaller
+            // Mincho; the verse keeps an em above it.
+            strip::StripColumnGeometry signature = strip::Verse;
+            signature.Points = strip::Preface.Points;
+            signature.Bold = false;
+            const QFont font = PixelFont(signature);
+            const qreal height =
+                LayOutText(page.Signature, font, QSizeF(screen.width(), screen.height() / 3.0))
+                    .bounds.bottom();
+            const int foot = qCeil(height);
+            place(page.Signature, font, geometry->Colour,
+                  QRect(screen.x() - font.pixelSize() / 2, screen.bottom() + 1 - foot,
+                        screen.width(), foot));
+            screen.setBottom(screen.bottom() - foot - PixelFont(*geometry).pixelSize());
+        }
+        place(text, PixelFont(*geometry), geometry->Colour, screen);
     }
     // On paper the strip is narrower for its height than on screen, so its columns stand
     // closer together than their text is tall. Where readings or a verse in two lines would
@@ -125,7 +144,7 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
         painter.save();
         painter.translate(column.Centre - column.Screen.width() * column.Scale / 2.0, column.Top);
         painter.scale(column.Scale, column.Scale);
-        painter.setPen(strip::ToQColor(page.Colours[column.Geometry->Colour]));
+        painter.setPen(column.Colour);
         strip::DrawStripColumn(painter, column.Layout);
         painter.restore();
     }

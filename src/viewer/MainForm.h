@@ -138,6 +138,9 @@ private:
     Kushu m_kushu;
     QString m_openPath; // the file the open collection was read from
     QStringList m_comments = QStringList(4);
+    // The rows of List1 as stored (PageRows): the list shows them as they are read, without
+    // the reading marks, and every rule that reads a row reads these.
+    QStringList m_pageRows;
 
     ui::RoundedShape* m_shape1 = nullptr;
     ui::StripColumn* m_label1 = nullptr;

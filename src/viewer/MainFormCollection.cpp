@@ -61,7 +61,8 @@ void MainForm::ShowCollection(Kushu kushu, int row) {
     // One batch: a list of thirty thousand verses fills without a repaint per row.
     m_list1->setUpdatesEnabled(false);
     m_list1->clear();
-    m_list1->addItems(PageRows(k));
+    m_pageRows = PageRows(k);
+    m_list1->addItems(ShownRows(m_pageRows));
     m_list1->setUpdatesEnabled(true);
 
     ReadComments();
@@ -86,6 +87,7 @@ void MainForm::ShowNoCollection() {
     for (QLabel* label : {m_label5, m_label7, m_label8, m_label14})
         label->clear();
     m_list1->clear();
+    m_pageRows.clear();
     ShowNoPage();
 }
 
@@ -188,8 +190,7 @@ void MainForm::FollowEditorSave() {
         return;
     }
     if (IsSameFile(saved->LoadedPath, m_openPath) && shownRow < m_list1->count()) {
-        const int entry = RowToEntry(shownRow, m_list1->item(shownRow)->text(),
-                                     m_list1->item(0)->text(), m_kushu.KuCount());
+        const int entry = PageOfRow(m_pageRows, shownRow, m_kushu.KuCount()).Entry;
         const int now = RowOfEntry(read.Collection, int(saved->Origins.indexOf(entry)));
         if (now >= 0)
             row = now;

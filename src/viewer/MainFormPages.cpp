@@ -18,9 +18,7 @@ void MainForm::StoreShownComment() {
     const int row = m_shownPage;
     if (row < 0 || row >= m_list1->count())
         return; // no page on display: the box holds no page's comment
-    const int entry =
-        RowToEntry(row, m_list1->item(row)->text(), m_list1->item(0)->text(), m_kushu.KuCount());
-    m_comments[entry] = ui::BoxText(m_text2);
+    m_comments[PageOfRow(m_pageRows, row, m_kushu.KuCount()).Entry] = ui::BoxText(m_text2);
 }
 
 void MainForm::List1_Click() {
@@ -38,9 +36,7 @@ void MainForm::List1_Click() {
 
 void MainForm::ShowPage(int row) {
     const Kushu& kushu = m_kushu;
-    const QString rowText = m_list1->item(row)->text();
-    const EntryKind kind = KindOfRowText(rowText);
-    const int entry = RowToEntry(row, rowText, m_list1->item(0)->text(), kushu.KuCount());
+    const auto [entry, kind] = PageOfRow(m_pageRows, row, kushu.KuCount());
     const KuEntry& page = kushu.Entries.at(entry);
 
     if (kind != EntryKind::Ku) {

@@ -93,8 +93,13 @@ TEST(ToolRender, ExitCodesAndMessages) {
         {{ywk, pdf}, ExitOk, {}},
         {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"2"_s}, ExitOk, {}},
         {{ywk, png}, ExitUsage, u"PNG 画像には --page でページを指定してください。"_s},
-        {{ywk, png, u"--page"_s, u"7"_s}, ExitUsage, u"--page には 1 から 6 までのページ番号を指定してください（この句集は 6 ページです）。"_s},
-        {{ywk, pdf, u"--layout"_s, u"a3"_s}, ExitUsage, u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s},
+        {{ywk, png, u"--page"_s, u"7"_s}, ExitUsage, u"--pages：「7」はこの句集にないページです（1 から 6 まで）。"_s},
+        {{ywk, pdf, u"--pages"_s, u"2-x"_s}, ExitUsage, u"--pages：「2-x」はページの指定として読めません（例：2-5,8）。"_s},
+        {{ywk, pdf, u"--pages"_s, u"2-3,6"_s, u"--verses-only"_s, u"--signed"_s, u"--layout"_s, u"b4-borderless"_s}, ExitOk, {}},
+        {{ywk, pdf, u"--pages"_s, u"1"_s, u"--page"_s, u"2"_s}, ExitUsage, u"オプション「--page」は一度だけ指定してください。"_s},
+        {{ywk, png, u"--page"_s, u"1"_s, u"--signed"_s}, ExitUsage, u"--signed は PDF にだけ指定できます。"_s},
+        {{ywk, pdf, u"--pages"_s, u"1,6"_s, u"--verses-only"_s}, ExitRefused, u"この句集には書き出すページがありません。"_s},
+        {{ywk, pdf, u"--layout"_s, u"a3"_s}, ExitUsage, u"--layout には tanzaku、b4、b4-borderless、a4、a4-fit のどれかを指定してください。"_s},
         {{folder.File(u"bad.Ywk"_s), pdf}, ExitRefused, u"句集を開けません。"_s},
     };
     // clang-format on
