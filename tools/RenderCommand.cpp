@@ -113,7 +113,7 @@ ToolResult Render(const QStringList& arguments) {
         job.Pages.append(row);
     if (options.contains(u"--pages"_s)) {
         const Result<QList<int>> pages =
-            print::ParsePages(options.value(u"--pages"_s), rows.size());
+            print::ParsePages(options.value(u"--pages"_s), int(rows.size()));
         if (!pages.ok())
             return RenderUsage(u"--pages："_s + pages.error());
         job.Pages = pages.value();

@@ -10,8 +10,8 @@ StripPage PageToPrint(const Kushu& kushu, const QStringList& rows, int row) {
     const ListedPage listed = PageOfRow(rows, row, kushu.KuCount());
     const KuEntry& entry = kushu.Entries.at(listed.Entry);
     if (listed.Kind != EntryKind::Ku)
-        return {{}, KindName(listed.Kind), {}, entry.Colours};
-    return {entry.Preface, entry.Verse, entry.Postscript, entry.Colours};
+        return {{}, KindName(listed.Kind), {}, entry.Colours, {}};
+    return {entry.Preface, entry.Verse, entry.Postscript, entry.Colours, {}};
 }
 
 QByteArray PagesText(const Kushu& kushu, const QStringList& rows, const QList<int>& pages) {

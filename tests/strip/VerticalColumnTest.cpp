@@ -218,7 +218,7 @@ TEST(StripFit, PunctuationGivesUpItsSpacesMarksInARowFirst) {
                                                {7.0, Squeezed, QList{1.0, 1.0, 1.0}},
                                                {6.5, Squeezed, QList{1.0, 1.0, 0.5}}}) {
         const StripLayout layout =
-            Fit(u"田、「田」。田、田"_s, VerseFont(), QSize(25, height * em));
+            Fit(u"田、「田」。田、田"_s, VerseFont(), QSize(25, qRound(height * em)));
         const QList<ColumnCell>& c = layout.pieces.at(0).cells;
         EXPECT_TRUE(layout.stage == stage && layout.size == 1) << height;
         EXPECT_EQ(QList({c[3].top - c[1].top, c[6].top - c[4].top, c[8].top - c[7].top}),
