@@ -49,7 +49,7 @@ void BM_LoadedMaximalCollectionMemory(benchmark::State& state) {
             state.SkipWithError("the peak memory cannot be reset here");
             return;
         }
-        const KushuReadResult read = ReadKushuFile(path);
+        const Result<Kushu> read = ReadKushuFile(path);
         const bench::Memory after = bench::ProcessMemory();
         if (!read.ok()) {
             state.SkipWithError("the maximal collection did not read back");

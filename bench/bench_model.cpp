@@ -66,8 +66,8 @@ Setup& Shared() {
 void BM_ReadKushuFile(benchmark::State& state) {
     const Setup& s = Shared();
     for (auto _ : state) {
-        KushuReadResult read = ReadKushuFile(s.Path);
-        if (!read.ok() || read.Collection.KuCount() != MaxKuCount)
+        Result<Kushu> read = ReadKushuFile(s.Path);
+        if (!read.ok() || read.value().KuCount() != MaxKuCount)
             state.SkipWithError("the maximal collection did not read back");
         benchmark::DoNotOptimize(read);
     }
@@ -88,10 +88,12 @@ void BM_Dump(benchmark::State& state) {
     const Setup& s = Shared();
     const QStringList arguments{u"dump"_s, s.Path};
     for (auto _ : state) {
-        const tool::ToolResult result = tool::RunTool(arguments);
-        if (result.Exit != tool::ExitOk)
+        const Result<tool::ToolOutput> result = tool::RunTool(arguments);
+        if (!result.ok()) {
             state.SkipWithError("the maximal collection did not dump");
-        benchmark::DoNotOptimize(result.Out.constData());
+            break;
+        }
+        benchmark::DoNotOptimize(result.value().Out.constData());
     }
     state.SetBytesProcessed(state.iterations() * QFile(s.Path).size());
 }

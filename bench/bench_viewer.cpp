@@ -51,7 +51,7 @@ struct Reader {
 
 void ReadFile(benchmark::State& state, const QString& path) {
     for (auto _ : state) {
-        KushuReadResult read = ReadKushuFile(path);
+        Result<Kushu> read = ReadKushuFile(path);
         benchmark::DoNotOptimize(read);
     }
 }

@@ -30,23 +30,21 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QString name = u"春_一.kan"_s;
     const int kuCount = size > 0 ? data[0] : 0;
 
-    const KansoReadResult fitted = ParseKanso(bytes, kuCount, name);
+    const Result<QStringList> fitted = ParseKanso(bytes, kuCount, name);
     const std::optional<QStringList> blocks = ParseKansoBlocks(bytes);
-    if (fitted.Status == KansoReadStatus::Ok) {
-        Check(fitted.Comments.size() == kuCount + 4);
-        Check(fitted.Error.isEmpty());
-        Check(blocks && *blocks == fitted.Comments);
+    if (fitted.ok()) {
+        Check(fitted.value().size() == kuCount + 4);
+        Check(blocks && *blocks == fitted.value());
     } else {
-        Check(fitted.Status == KansoReadStatus::NotFitting);
-        Check(fitted.Comments.isEmpty() && !fitted.Error.isEmpty());
+        Check(fitted.kind() == ErrorKind::DoesNotFit && !fitted.error().isEmpty());
     }
     if (!blocks)
         return 0;
 
     // The file fits the collection with as many entries as it has blocks.
     if (blocks->size() >= 4) {
-        const KansoReadResult all = ParseKanso(bytes, int(blocks->size()) - 4, name);
-        Check(all.Status == KansoReadStatus::Ok && all.Comments == *blocks);
+        const Result<QStringList> all = ParseKanso(bytes, int(blocks->size()) - 4, name);
+        Check(all.ok() && all.value() == *blocks);
     }
     // Whatever the writer accepts reads back the same.
     const Result<QByteArray> file = SerializeKanso(*blocks);

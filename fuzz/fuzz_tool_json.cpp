@@ -35,7 +35,7 @@ QJsonValue RootOf(const QByteArray& json) {
 void CheckCollection(const QJsonValue& root) {
     const Result<Kushu> read = KushuFromJson(root);
     if (!read.ok()) {
-        Check(!read.error().isEmpty());
+        Check(read.kind() == ErrorKind::BadContent && !read.error().isEmpty());
         return;
     }
     const Kushu& k = read.value();
@@ -46,14 +46,14 @@ void CheckCollection(const QJsonValue& root) {
     const Result<QByteArray> file = SerializeKushu(k);
     if (!file.ok())
         return;
-    const KushuReadResult built = ParseKushu(file.value());
-    Check(built.ok() && built.Collection == k);
+    const Result<Kushu> built = ParseKushu(file.value());
+    Check(built.ok() && built.value() == k);
 }
 
 void CheckComments(const QJsonValue& root) {
     const Result<QStringList> read = CommentsFromJson(root);
     if (!read.ok()) {
-        Check(!read.error().isEmpty());
+        Check(read.kind() == ErrorKind::BadContent && !read.error().isEmpty());
         return;
     }
     const QByteArray json = CommentsJsonText(read.value());

@@ -33,6 +33,16 @@ QStringList CloseRealBoxes(const std::function<void()>& act, bool enter) {
     return texts;
 }
 
+void PrintTo(const Error& error, std::ostream* out) {
+    static const char* const Kinds[] = {"CannotRead",  "TooLarge",   "BadContent",
+                                        "HeaderOnly",  "DoesNotFit", "Refused",
+                                        "CannotWrite", "Cancelled",  "Usage"};
+    if (!error.Kind)
+        *out << "no error";
+    else
+        *out << Kinds[int(*error.Kind)] << " \"" << error.Message.toStdString() << '"';
+}
+
 Folder::Folder() {
     EXPECT_TRUE(m_dir.isValid());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Kushu.h"
+#include "model/Result.h"
 
 #include <QByteArray>
 #include <QRandomGenerator>
@@ -8,6 +9,7 @@
 #include <QTemporaryDir>
 
 #include <functional>
+#include <optional>
 #include <ostream>
 
 // Failed comparisons of texts show the text, not its UTF-16 units.
@@ -16,6 +18,18 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace yomiwa::test {
+
+// A result's error as one value to compare: its kind and message, or none (Error{}) when
+// the result is ok.
+struct Error {
+    std::optional<ErrorKind> Kind; // none: no error
+    QString Message;
+    bool operator==(const Error&) const = default;
+};
+template <typename T> Error ErrorOf(const Result<T>& result) {
+    return result.ok() ? Error{} : Error{result.kind(), result.error()};
+}
+void PrintTo(const Error& error, std::ostream* out);
 
 // A private folder for one test, its path ending in the separator like AppFolder.
 class Folder {

@@ -29,8 +29,8 @@ QString JsonFields::Place(const QString& key) const {
 }
 
 bool JsonFields::Fail(const QString& message) {
-    if (m_error.isEmpty())
-        m_error = message;
+    if (!m_fault)
+        m_fault = message;
     return false;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Result.h"
+
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QList>
@@ -21,10 +23,9 @@ QString WithFileLineBreaks(const QString& text);
 // place ("entries[3].verse").
 class JsonFields {
 public:
-    JsonFields(const QJsonObject& object, const QString& place, QString& error)
+    JsonFields(const QJsonObject& object, const QString& place)
         : m_object(object)
-        , m_place(place)
-        , m_error(error) {}
+        , m_place(place) {}
 
     // Refuses any key not in `known`: a misspelt key would otherwise be dropped silently.
     bool OnlyKnown(const QStringList& known);
@@ -34,6 +35,10 @@ public:
 
     QString Place(const QString& key) const;
     bool Fail(const QString& message);
+    // The first fault, once a method has returned false or nothing.
+    template <typename T> Result<T> Fault() const {
+        return Result<T>::Failure(ErrorKind::BadContent, m_fault.value_or(QString()));
+    }
 
 private:
     // The value at `key` when it is of the kind `is` tests ("文字列", "配列" in the message).
@@ -42,7 +47,7 @@ private:
 
     const QJsonObject& m_object;
     QString m_place;
-    QString& m_error;
+    std::optional<QString> m_fault;
 };
 
 } // namespace yomiwa::tool

@@ -32,19 +32,19 @@ QByteArray CommentsJsonText(const QStringList& comments) {
 Result<QStringList> CommentsFromJson(const QJsonValue& root) {
     using Comments = Result<QStringList>;
     if (!root.isObject())
-        return Comments::Failure(NotAnObjectMessage());
+        return Comments::Failure(ErrorKind::BadContent, NotAnObjectMessage());
     const QJsonObject object = root.toObject();
-    QString error;
-    JsonFields fields(object, QString(), error);
+    JsonFields fields(object, QString());
     const std::optional<QJsonArray> array =
         fields.OnlyKnown({CommentsKey}) ? fields.Array(CommentsKey) : std::nullopt;
     if (!array)
-        return Comments::Failure(error);
+        return fields.Fault<QStringList>();
     QStringList comments;
     comments.reserve(array->size());
     for (qsizetype i = 0; i < array->size(); ++i) {
         if (!array->at(i).isString()) {
             return Comments::Failure(
+                ErrorKind::BadContent,
                 u"「%1[%2]」は文字列でなければなりません。"_s.arg(CommentsKey).arg(i));
         }
         comments.append(WithFileLineBreaks(array->at(i).toString()));

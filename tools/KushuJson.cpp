@@ -32,26 +32,26 @@ struct ReadEntry {
     KuEntry Entry;
 };
 
-std::optional<ReadEntry> EntryFromJson(const QJsonValue& value, int index, QString& error) {
+Result<ReadEntry> EntryFromJson(const QJsonValue& value, int index) {
+    using Read = Result<ReadEntry>;
     const QString place = u"%1[%2]"_s.arg(EntriesKey, QString::number(index));
-    if (!value.isObject()) {
-        error = u"「%1」はオブジェクトでなければなりません。"_s.arg(place);
-        return std::nullopt;
-    }
+    if (!value.isObject())
+        return Read::Failure(ErrorKind::BadContent,
+                             u"「%1」はオブジェクトでなければなりません。"_s.arg(place));
     const QJsonObject object = value.toObject();
-    JsonFields fields(object, place, error);
+    JsonFields fields(object, place);
     if (!fields.OnlyKnown(
             {KindField, PrefaceKey, VerseKey, PostscriptKey, CommentaryKey, ColoursKey}))
-        return std::nullopt;
+        return fields.Fault<ReadEntry>();
     const std::optional<QString> kindKey = fields.Text(KindField);
     if (!kindKey)
-        return std::nullopt;
+        return fields.Fault<ReadEntry>();
     const std::optional<EntryKind> kind = KindFromKey(*kindKey);
     if (!kind) {
         fields.Fail(
             u"「%1」の「%2」は種類ではありません（Jo, Ku, Batsu, Prof, Oku のいずれかです）。"_s
                 .arg(fields.Place(KindField), *kindKey));
-        return std::nullopt;
+        return fields.Fault<ReadEntry>();
     }
     ReadEntry read;
     read.Kind = *kind;
@@ -63,38 +63,40 @@ std::optional<ReadEntry> EntryFromJson(const QJsonValue& value, int index, QStri
           std::pair{&PostscriptKey, &read.Entry.Postscript}}) {
         const std::optional<QString> text = fields.Text(*key, ku);
         if (!text)
-            return std::nullopt;
+            return fields.Fault<ReadEntry>();
         if (!ku && !text->isEmpty()) {
             fields.Fail(
                 u"「%1」は空でなければなりません（%2 のページには前書・句・後書がありません）。"_s
                     .arg(fields.Place(*key), *kindKey));
-            return std::nullopt;
+            return fields.Fault<ReadEntry>();
         }
         *field = *text;
     }
     const std::optional<QString> commentary = fields.Text(CommentaryKey);
     if (!commentary)
-        return std::nullopt;
+        return fields.Fault<ReadEntry>();
     read.Entry.Commentary = WithFileLineBreaks(*commentary);
     const std::optional<QList<qint32>> colours = fields.Integers(ColoursKey, ColourSlotCount);
     if (!colours)
-        return std::nullopt;
+        return fields.Fault<ReadEntry>();
     for (int slot = 0; slot < ColourSlotCount; ++slot)
         read.Entry.Colours[slot] = colours->at(slot);
     return read;
 }
 
-// One Jo, any number of Ku, then Batsu, Prof, Oku and nothing after. Returns the message for
-// the first entry out of place.
-QString CheckLayout(const QList<EntryKind>& kinds) {
+// One Jo, any number of Ku, then Batsu, Prof, Oku and nothing after; a fault names the
+// first entry out of place.
+Status CheckLayout(const QList<EntryKind>& kinds) {
     // The first entry out of place, then the rule.
     const auto fault = [](const QString& what) {
-        return u"entries の種類の並びが正しくありません：%1並びは Jo が1つ、Ku が0個以上、そして "
-               u"Batsu、Prof、Oku です。"_s.arg(what);
+        return Status::Failure(
+            ErrorKind::BadContent,
+            u"entries の種類の並びが正しくありません：%1並びは Jo が1つ、Ku が0個以上、そして "
+            u"Batsu、Prof、Oku です。"_s.arg(what));
     };
     const EntryKind tail[] = {EntryKind::Batsu, EntryKind::Prof, EntryKind::Oku};
     qsizetype i = 0;
-    auto expect = [&](EntryKind kind) -> QString {
+    auto expect = [&](EntryKind kind) -> Status {
         if (i >= kinds.size()) {
             return fault(u"「%1」の前で終わっています。"_s.arg(KindKey(kind)));
         }
@@ -105,15 +107,13 @@ QString CheckLayout(const QList<EntryKind>& kinds) {
         ++i;
         return {};
     };
-    QString message = expect(EntryKind::Jo);
-    if (!message.isEmpty())
-        return message;
+    if (Status first = expect(EntryKind::Jo); !first.ok())
+        return first;
     while (i < kinds.size() && kinds.at(i) == EntryKind::Ku)
         ++i;
     for (EntryKind kind : tail) {
-        message = expect(kind);
-        if (!message.isEmpty())
-            return message;
+        if (Status next = expect(kind); !next.ok())
+            return next;
     }
     if (i < kinds.size()) {
         return fault(u"「Oku」のあとに entries[%1] があります。"_s.arg(QString::number(i)));
@@ -184,57 +184,41 @@ QByteArray KushuJsonText(const Kushu& kushu) {
     return json.Take();
 }
 
-namespace {
-// The collection as far as it was read, and the first fault.
-struct Filling {
-    Kushu Collection;
-    QString Error;
-};
-
-void FillFromJson(const QJsonValue& root, Filling& result) {
-    if (!root.isObject()) {
-        result.Error = NotAnObjectMessage();
-        return;
-    }
+Result<Kushu> KushuFromJson(const QJsonValue& root) {
+    using Read = Result<Kushu>;
+    if (!root.isObject())
+        return Read::Failure(ErrorKind::BadContent, NotAnObjectMessage());
     const QJsonObject object = root.toObject();
-    JsonFields fields(object, QString(), result.Error);
+    JsonFields fields(object, QString());
     if (!fields.OnlyKnown({TitleKey, AuthorKey, EditionKey, PasswordKey, EntriesKey}))
-        return;
-    Kushu& k = result.Collection;
+        return fields.Fault<Kushu>();
+    Kushu k;
     for (auto [key, field] :
          {std::pair{&TitleKey, &k.Title}, std::pair{&AuthorKey, &k.Author},
           std::pair{&EditionKey, &k.Edition}, std::pair{&PasswordKey, &k.Password}}) {
         const std::optional<QString> text = fields.Text(*key);
         if (!text)
-            return;
+            return fields.Fault<Kushu>();
         *field = *text;
     }
     const std::optional<QJsonArray> array = fields.Array(EntriesKey);
     if (!array)
-        return;
+        return fields.Fault<Kushu>();
     QList<KuEntry> entries;
     QList<EntryKind> kinds;
     entries.reserve(array->size());
     kinds.reserve(array->size());
     for (qsizetype i = 0; i < array->size(); ++i) {
-        std::optional<ReadEntry> read = EntryFromJson(array->at(i), int(i), result.Error);
-        if (!read)
-            return;
-        kinds.append(read->Kind);
-        entries.append(std::move(read->Entry));
+        Result<ReadEntry> read = EntryFromJson(array->at(i), int(i));
+        if (!read.ok())
+            return Read::Failure(read);
+        kinds.append(read.value().Kind);
+        entries.append(std::move(read).value().Entry);
     }
-    result.Error = CheckLayout(kinds);
+    if (const Status layout = CheckLayout(kinds); !layout.ok())
+        return Read::Failure(layout);
     k.Entries = std::move(entries);
-}
-} // namespace
-
-Result<Kushu> KushuFromJson(const QJsonValue& root) {
-    Filling filling;
-    FillFromJson(root, filling);
-    // A refused JSON gives nothing half-read.
-    if (!filling.Error.isEmpty())
-        return Result<Kushu>::Failure(filling.Error);
-    return std::move(filling.Collection);
+    return k;
 }
 
 } // namespace yomiwa::tool

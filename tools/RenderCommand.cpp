@@ -15,10 +15,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-ToolResult RenderUsage(const QString& message) {
-    return {ExitUsage, {}, message + u"\n\n"_s + UsageText()};
-}
-
 struct RenderArguments {
     QString Collection;
     QString Output;
@@ -41,21 +37,25 @@ Result<RenderArguments> Parse(const QStringList& arguments) {
         }
         const QString option = argument == u"--page"_s ? u"--pages"_s : argument;
         if (!withValue.contains(option) && !flags.contains(option))
-            return Parsed::Failure(u"「%1」というオプションはありません。"_s.arg(argument));
+            return Parsed::Failure(ErrorKind::Usage,
+                                   u"「%1」というオプションはありません。"_s.arg(argument));
         if (parsed.Options.contains(option))
-            return Parsed::Failure(u"オプション「%1」は一度だけ指定してください。"_s.arg(argument));
+            return Parsed::Failure(ErrorKind::Usage,
+                                   u"オプション「%1」は一度だけ指定してください。"_s.arg(argument));
         if (flags.contains(option)) {
             parsed.Options.insert(option, {});
             continue;
         }
         if (i + 1 >= arguments.size()) {
             return Parsed::Failure(
+                ErrorKind::Usage,
                 u"オプション「%1」には値を一つ指定してください。"_s.arg(argument));
         }
         parsed.Options.insert(option, arguments[++i]);
     }
     if (files.size() != 2) {
-        return Parsed::Failure(u"「render」には句集ファイルと出力ファイルの二つが必要です"
+        return Parsed::Failure(ErrorKind::Usage,
+                               u"「render」には句集ファイルと出力ファイルの二つが必要です"
                                u"（FILE.Ywk OUT.pdf または OUT.png）。"_s);
     }
     parsed.Collection = files[0];
@@ -74,40 +74,41 @@ QString RenderUsageText() {
            "      N ページ目の短冊を、画面の大きさの 1・2・4 倍の PNG 画像に書き出します。\n"_s;
 }
 
-ToolResult Render(const QStringList& arguments) {
+Result<ToolOutput> Render(const QStringList& arguments) {
     const Result<RenderArguments> given = Parse(arguments);
     if (!given.ok())
-        return RenderUsage(given.error());
+        return UsageError(given.error());
     const RenderArguments* parsed = &given.value();
     const QMap<QString, QString>& options = parsed->Options;
     const bool pdf = parsed->Output.endsWith(u".pdf"_s, Qt::CaseInsensitive);
     const bool png = parsed->Output.endsWith(u".png"_s, Qt::CaseInsensitive);
     if (!pdf && !png)
-        return RenderUsage(u"出力ファイル「%1」は .pdf か .png で終わる名前にしてください。"_s.arg(
+        return UsageError(u"出力ファイル「%1」は .pdf か .png で終わる名前にしてください。"_s.arg(
             parsed->Output));
     if (pdf && options.contains(u"--scale"_s))
-        return RenderUsage(u"--scale は PNG 画像にだけ指定できます。"_s);
+        return UsageError(u"--scale は PNG 画像にだけ指定できます。"_s);
     for (const QString& option : {u"--layout"_s, u"--verses-only"_s, u"--signed"_s}) {
         if (png && options.contains(option))
-            return RenderUsage(u"%1 は PDF にだけ指定できます。"_s.arg(option));
+            return UsageError(u"%1 は PDF にだけ指定できます。"_s.arg(option));
     }
     if (png && !options.contains(u"--pages"_s))
-        return RenderUsage(u"PNG 画像には --page でページを指定してください。"_s);
+        return UsageError(u"PNG 画像には --page でページを指定してください。"_s);
 
     const std::optional<print::SheetLayout> layout =
         print::LayoutNamed(options.value(u"--layout"_s, u"tanzaku"_s));
     if (!layout) {
-        return RenderUsage(
+        return UsageError(
             u"--layout には tanzaku、b4、b4-borderless、a4、a4-fit のどれかを指定してください。"_s);
     }
     const QString scaleText = options.value(u"--scale"_s, u"1"_s);
     if (scaleText != u"1"_s && scaleText != u"2"_s && scaleText != u"4"_s)
-        return RenderUsage(u"--scale には 1、2、4 のどれかを指定してください。"_s);
+        return UsageError(u"--scale には 1、2、4 のどれかを指定してください。"_s);
 
-    const KushuReadResult read = ReadKushuFile(parsed->Collection);
+    const Result<Kushu> read = ReadKushuFile(parsed->Collection);
     if (!read.ok())
-        return {ExitRefused, {}, read.Error};
-    const QStringList rows = PageRows(read.Collection);
+        return Result<ToolOutput>::Failure(read);
+    const Kushu& kushu = read.value();
+    const QStringList rows = PageRows(kushu);
     print::PrintJob job{{}, *layout, options.contains(u"--signed"_s)};
     for (int row = 0; row < rows.size(); ++row)
         job.Pages.append(row);
@@ -115,24 +116,24 @@ ToolResult Render(const QStringList& arguments) {
         const Result<QList<int>> pages =
             print::ParsePages(options.value(u"--pages"_s), int(rows.size()));
         if (!pages.ok())
-            return RenderUsage(u"--pages："_s + pages.error());
+            return UsageError(u"--pages："_s + pages.error());
         job.Pages = pages.value();
     }
     if (png && job.Pages.size() != 1)
-        return RenderUsage(u"PNG 画像には --page でページを一つだけ指定してください。"_s);
+        return UsageError(u"PNG 画像には --page でページを一つだけ指定してください。"_s);
     if (options.contains(u"--verses-only"_s))
-        job.Pages = print::VersesOnly(job.Pages, rows, read.Collection.KuCount());
+        job.Pages = print::VersesOnly(job.Pages, rows, kushu.KuCount());
     if (job.Pages.isEmpty())
-        return {ExitRefused, {}, u"この句集には書き出すページがありません。"_s};
+        return Result<ToolOutput>::Failure(ErrorKind::Refused,
+                                           u"この句集には書き出すページがありません。"_s);
 
     const Status written =
-        pdf ? print::WritePdf(parsed->Output, read.Collection, rows, job)
-            : print::WritePng(parsed->Output,
-                              print::PageToPrint(read.Collection, rows, job.Pages.first()),
+        pdf ? print::WritePdf(parsed->Output, kushu, rows, job)
+            : print::WritePng(parsed->Output, print::PageToPrint(kushu, rows, job.Pages.first()),
                               scaleText.toInt());
     if (!written.ok())
-        return {ExitRefused, {}, written.error()};
-    return {ExitOk, parsed->Output.toUtf8() + '\n', {}};
+        return Result<ToolOutput>::Failure(written);
+    return ToolOutput{parsed->Output.toUtf8() + '\n', {}, false};
 }
 
 } // namespace yomiwa::tool

@@ -10,7 +10,7 @@ namespace yomiwa::tool {
 // `render FILE.Ywk OUT.pdf [--layout L] [--pages 2-5,8] [--verses-only] [--signed]` and
 // `render FILE.Ywk OUT.png --page N [--scale S]`: strip pages drawn as the reading window
 // draws them; --page is --pages. Needs a QGuiApplication (any platform, offscreen included).
-ToolResult Render(const QStringList& arguments);
+Result<ToolOutput> Render(const QStringList& arguments);
 
 QString RenderUsageText();
 

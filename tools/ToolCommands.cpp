@@ -24,16 +24,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-ToolResult Usage(const QString& message) {
-    return {ExitUsage, {}, message + u"\n\n"_s + UsageText()};
-}
+using Run = Result<ToolOutput>;
 
-ToolResult Refused(const QString& message) {
-    return {ExitRefused, {}, message};
-}
-
-ToolResult Printed(const QByteArray& out) {
-    return {ExitOk, out, {}};
+Run Printed(const QByteArray& out) {
+    return ToolOutput{out, {}, false};
 }
 
 // The JSON given to a build command; a fault in it is a usage error.
@@ -41,15 +35,16 @@ Result<QJsonValue> ReadJson(const QString& path) {
     using Json = Result<QJsonValue>;
     const Result<QByteArray> file = ReadFileBytes(path, -1, ReadSource::AnyStream);
     if (!file.ok()) {
-        return Json::Failure((file.error() == FileTooLarge()
-                                  ? u"JSON ファイル「%1」が大きすぎます。"_s
-                                  : u"JSON ファイル「%1」を読み込めません。"_s)
-                                 .arg(path));
+        return Json::Failure(ErrorKind::Usage, (file.kind() == ErrorKind::TooLarge
+                                                    ? u"JSON ファイル「%1」が大きすぎます。"_s
+                                                    : u"JSON ファイル「%1」を読み込めません。"_s)
+                                                   .arg(path));
     }
     QJsonParseError parse;
     const QJsonDocument document = QJsonDocument::fromJson(file.value(), &parse);
     if (parse.error != QJsonParseError::NoError) {
         return Json::Failure(
+            ErrorKind::Usage,
             u"JSON ファイル「%1」を JSON として読めません（%2バイト目：%3）。"_s.arg(
                 path, QString::number(parse.offset), parse.errorString()));
     }
@@ -61,75 +56,75 @@ template <typename T>
 Result<T> FromJsonFile(const QString& path, Result<T> (*convert)(const QJsonValue&)) {
     const Result<QJsonValue> input = ReadJson(path);
     if (!input.ok())
-        return Result<T>::Failure(input.error());
+        return Result<T>::Failure(input);
     return convert(input.value());
 }
 
 // The folder a file is written into, ending in the separator as the writers expect.
 Result<QString> ExistingFolder(const QString& folder) {
     if (!QFileInfo(folder).isDir())
-        return Result<QString>::Failure(u"フォルダ「%1」がありません。"_s.arg(folder));
+        return Result<QString>::Failure(ErrorKind::Usage,
+                                        u"フォルダ「%1」がありません。"_s.arg(folder));
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
 // Each command takes its arguments as given, their number already checked.
-ToolResult Dump(const QStringList& arguments) {
-    const QString& path = arguments[0];
-    const KushuReadResult read = ReadKushuFile(path);
+Run Dump(const QStringList& arguments) {
+    const Result<Kushu> read = ReadKushuFile(arguments[0]);
     if (!read.ok())
-        return Refused(read.Error);
-    return Printed(KushuJsonText(read.Collection));
+        return Run::Failure(read);
+    return Printed(KushuJsonText(read.value()));
 }
 
-ToolResult Build(const QStringList& arguments) {
+Run Build(const QStringList& arguments) {
     const QString &jsonPath = arguments[0], &folderArgument = arguments[1];
     const Result<Kushu> json = FromJsonFile(jsonPath, &KushuFromJson);
     if (!json.ok())
-        return Usage(json.error());
+        return UsageError(json.error());
     const Result<QString> folder = ExistingFolder(folderArgument);
     if (!folder.ok())
-        return Usage(folder.error());
+        return UsageError(folder.error());
     if (const Status written = WriteKushuFile(folder.value(), json.value()); !written.ok())
-        return Refused(written.error());
+        return Run::Failure(written);
     const QString written =
         folder.value() + KushuFileName(json.value().Title, json.value().Edition);
     return Printed(written.toUtf8() + '\n');
 }
 
-ToolResult DumpComments(const QStringList& arguments) {
-    const QString& path = arguments[0];
-    const Result<QByteArray> file = ReadFileBytes(path);
+Run DumpComments(const QStringList& arguments) {
+    const Result<QByteArray> file = ReadFileBytes(arguments[0]);
     if (!file.ok())
-        return Refused(CommentsReadHead() + file.error());
+        return Run::Failure(file.kind(), CommentsReadHead() + file.error());
     const std::optional<QStringList> comments = ParseKansoBlocks(file.value());
     if (comments)
         return Printed(CommentsJsonText(*comments));
     const int badLine = DecodeFileText(file.value()).BadLine;
-    return Refused(CommentsReadHead() +
-                   (badLine > 0 ? UnreadableLine(badLine) : EndsBeforeMarker(u"KANSOEND--")));
+    return Run::Failure(ErrorKind::BadContent,
+                        CommentsReadHead() + (badLine > 0 ? UnreadableLine(badLine)
+                                                          : EndsBeforeMarker(u"KANSOEND--")));
 }
 
-ToolResult BuildComments(const QStringList& arguments) {
+Run BuildComments(const QStringList& arguments) {
     const QString &jsonPath = arguments[0], &kanPath = arguments[1];
     const Result<QStringList> json = FromJsonFile(jsonPath, &CommentsFromJson);
     if (!json.ok())
-        return Usage(json.error());
+        return UsageError(json.error());
     const QFileInfo target(kanPath);
     if (target.fileName().isEmpty())
-        return Usage(u"「%1」はファイル名で終わっていません。"_s.arg(kanPath));
+        return UsageError(u"「%1」はファイル名で終わっていません。"_s.arg(kanPath));
     const Result<QString> folder = ExistingFolder(target.path());
     if (!folder.ok())
-        return Usage(folder.error());
+        return UsageError(folder.error());
     if (const Status written = WriteKansoFile(folder.value(), target.fileName(), json.value());
         !written.ok())
-        return Refused(written.error());
+        return Run::Failure(written);
     return Printed({});
 }
 
 struct Command {
     QString Name;
     QString Arguments;
-    ToolResult (*Run)(const QStringList&);
+    Run (*Command)(const QStringList&);
 };
 
 QList<Command> Commands() {
@@ -160,9 +155,13 @@ QString UsageText() {
            "終了コード: 0 成功、1 ファイルを読めない・書けない、2 使い方の誤り\n"_s;
 }
 
-ToolResult RunTool(const QStringList& arguments) {
+Result<ToolOutput> UsageError(const QString& reason) {
+    return Result<ToolOutput>::Failure(ErrorKind::Usage, reason + u"\n\n"_s + UsageText());
+}
+
+Result<ToolOutput> RunTool(const QStringList& arguments) {
     if (arguments.isEmpty())
-        return Usage(u"コマンドがありません。"_s);
+        return UsageError(u"コマンドがありません。"_s);
     const QString& name = arguments.first();
     if (name == u"--help"_s || name == u"-h"_s || name == u"help"_s)
         return Printed(UsageText().toUtf8());
@@ -180,12 +179,18 @@ ToolResult RunTool(const QStringList& arguments) {
             continue;
         const qsizetype wanted = command.Arguments.count(u' ') + 1;
         if (rest.size() != wanted) {
-            return Usage(u"「%1」には引数が%2つ必要です（%3）。"_s.arg(
+            return UsageError(u"「%1」には引数が%2つ必要です（%3）。"_s.arg(
                 name, QString::number(wanted), command.Arguments));
         }
-        return command.Run(rest);
+        return command.Command(rest);
     }
-    return Usage(u"「%1」というコマンドはありません。"_s.arg(name));
+    return UsageError(u"「%1」というコマンドはありません。"_s.arg(name));
+}
+
+int ExitCodeOf(const Result<ToolOutput>& run) {
+    if (!run.ok())
+        return run.kind() == ErrorKind::Usage ? ExitUsage : ExitRefused;
+    return run.value().FoundNothing ? ExitRefused : ExitOk;
 }
 
 QByteArray ConsoleText(const QString& message) {

@@ -11,10 +11,6 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-ToolResult Usage(const QString& message) {
-    return {ExitUsage, {}, message + u"\n\n"_s + UsageText()};
-}
-
 // A text on one line of a tab-separated output: each line break and tab one space.
 QString OneLine(QString text) {
     text.replace(u"\r\n"_s, u" "_s);
@@ -25,30 +21,30 @@ QString OneLine(QString text) {
 
 } // namespace
 
-ToolResult Count(const QStringList& arguments) {
+Result<ToolOutput> Count(const QStringList& arguments) {
     if (arguments.isEmpty())
-        return Usage(u"「count」には数える句が必要です（TEXT...）。"_s);
+        return UsageError(u"「count」には数える句が必要です（TEXT...）。"_s);
     verse::MoraCounter counter;
     QByteArray out;
     for (const QString& text : arguments) {
         const Result<verse::Metre> metre = counter.Count(text);
         if (!metre.ok())
-            return {ExitRefused, {}, metre.error()};
+            return Result<ToolOutput>::Failure(metre);
         for (const verse::Phrase& phrase : metre.value().Phrases)
             out += QByteArray::number(phrase.Morae) + ' ';
         out += QByteArray::number(metre.value().Total()) + '\n';
     }
-    return {ExitOk, out, {}};
+    return ToolOutput{out, {}, false};
 }
 
-ToolResult Search(const QStringList& arguments) {
+Result<ToolOutput> Search(const QStringList& arguments) {
     if (arguments.size() != 2)
-        return Usage(u"「search」には引数が2つ必要です（FOLDER QUERY）。"_s);
+        return UsageError(u"「search」には引数が2つ必要です（FOLDER QUERY）。"_s);
     const QString &folder = arguments[0], &query = arguments[1];
     if (!QFileInfo(folder).isDir())
-        return Usage(u"フォルダ「%1」がありません。"_s.arg(folder));
+        return UsageError(u"フォルダ「%1」がありません。"_s.arg(folder));
     if (query.trimmed().isEmpty())
-        return Usage(u"探す文字を指定してください。"_s);
+        return UsageError(u"探す文字を指定してください。"_s);
     search::SearchIndex index(folder);
     const search::SearchResult found = index.Search(query);
     QByteArray out;
@@ -62,7 +58,7 @@ ToolResult Search(const QStringList& arguments) {
     QStringList skipped;
     for (const search::Unreadable& file : found.Skipped)
         skipped.append(QFileInfo(file.File).fileName() + u": "_s + OneLine(file.Reason));
-    return {found.Hits.isEmpty() ? ExitRefused : ExitOk, out, skipped.join(u'\n')};
+    return ToolOutput{out, skipped.join(u'\n'), found.Hits.isEmpty()};
 }
 
 QString WorkbenchUsageText() {

@@ -8,10 +8,10 @@
 namespace yomiwa::tool {
 
 // `count TEXT...`: per text one line, the morae of its three phrases and their total.
-ToolResult Count(const QStringList& arguments);
+Result<ToolOutput> Count(const QStringList& arguments);
 
 // `search FOLDER QUERY`: per field found one line, FILE, PAGE, FIELD and TEXT between tabs.
-ToolResult Search(const QStringList& arguments);
+Result<ToolOutput> Search(const QStringList& arguments);
 
 QString WorkbenchUsageText();
 

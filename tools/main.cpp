@@ -36,12 +36,15 @@ int main(int argc, char** argv) {
         drawing ? std::make_unique<QGuiApplication>(argc, argv)
                 : std::make_unique<QCoreApplication>(argc, argv);
     qInstallMessageHandler(nullptr);
-    const yomiwa::tool::ToolResult result =
-        yomiwa::tool::RunTool(QCoreApplication::arguments().mid(1));
-    std::fwrite(result.Out.constData(), 1, std::size_t(result.Out.size()), stdout);
-    if (!result.Error.isEmpty()) {
-        const QByteArray error = yomiwa::tool::ConsoleText(result.Error);
+    namespace tool = yomiwa::tool;
+    const yomiwa::Result<tool::ToolOutput> run =
+        tool::RunTool(QCoreApplication::arguments().mid(1));
+    const QByteArray out = run.ok() ? run.value().Out : QByteArray();
+    const QString notes = run.ok() ? run.value().Notes : run.error();
+    std::fwrite(out.constData(), 1, std::size_t(out.size()), stdout);
+    if (!notes.isEmpty()) {
+        const QByteArray error = tool::ConsoleText(notes);
         std::fwrite(error.constData(), 1, std::size_t(error.size()), stderr);
     }
-    return std::fflush(stdout) == 0 ? result.Exit : yomiwa::tool::ExitRefused;
+    return std::fflush(stdout) == 0 ? tool::ExitCodeOf(run) : tool::ExitRefused;
 }

@@ -24,9 +24,11 @@ QString WithSeparator(const QString& folder) {
     return folder.endsWith(u'/') ? folder : folder + u'/';
 }
 
-QString CannotWrite(const QString& folder) {
-    return u"データフォルダ「"_s + QDir::toNativeSeparators(folder) +
-           u"」に書き込めません。\rそこにある句集は読めますが、感想や句集は保存できません。"_s;
+Status CannotWrite(const QString& folder) {
+    return Status::Failure(ErrorKind::CannotWrite,
+                           u"データフォルダ「"_s + QDir::toNativeSeparators(folder) +
+                               u"」に書き込めません。\r"
+                               u"そこにある句集は読めますが、感想や句集は保存できません。"_s);
 }
 
 // The state file is a few lines of text. Anything else under its name that is not a
@@ -73,8 +75,10 @@ FolderChoice ChooseAppFolder(const QString& executableFolder, const QString& sam
         WithSeparator(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     if (!QDir().mkpath(folder)) {
         return {folder, false,
-                u"データフォルダ「"_s + QDir::toNativeSeparators(folder) +
-                    u"」を作成できません。\r句集や感想を保存することはできません。"_s};
+                Status::Failure(ErrorKind::CannotWrite,
+                                u"データフォルダ「"_s + QDir::toNativeSeparators(folder) +
+                                    u"」を作成できません。\r"
+                                    u"句集や感想を保存することはできません。"_s)};
     }
     // The lock, the comments and the editor's saves all need to make files here.
     if (!ReplacingFile(folder + OfferedSamplesFile).Open(-1))
@@ -82,7 +86,7 @@ FolderChoice ChooseAppFolder(const QString& executableFolder, const QString& sam
     return {folder, false, OfferSamples(folder, samplesFolder)};
 }
 
-QString OfferSamples(const QString& dataFolder, const QString& samplesFolder) {
+Status OfferSamples(const QString& dataFolder, const QString& samplesFolder) {
     const QString stateFile = QDir(dataFolder).filePath(OfferedSamplesFile);
     const OfferedSamples state = ReadOfferedSamples(stateFile);
     QStringList offered = state.Names;

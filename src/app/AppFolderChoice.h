@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/Result.h"
+
 #include <QString>
 
 namespace yomiwa::app {
@@ -10,8 +12,9 @@ struct FolderChoice {
     QString Folder;
     // True when the executable's folder holds the marker file "portable".
     bool Portable = false;
-    // For the user, when the data folder cannot be made or written; reading still works.
-    QString Problem;
+    // Fails, with the message for the user, when the data folder cannot be made or written;
+    // reading still works.
+    Status Writable;
 };
 
 // A folder with the marker file "portable" beside the executable is its own AppFolder, as
@@ -27,7 +30,7 @@ QString InstalledSamplesFolder(const QString& executableFolder);
 // Copies each sample collection never offered before into the data folder, unless a file of
 // that name is already there, and records it in the folder's state file: a sample the user
 // deleted is not brought back. A state file that is not a regular file is never read nor
-// written. Returns the message for the user on failure, else empty.
-QString OfferSamples(const QString& dataFolder, const QString& samplesFolder);
+// written.
+Status OfferSamples(const QString& dataFolder, const QString& samplesFolder);
 
 } // namespace yomiwa::app

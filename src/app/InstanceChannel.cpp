@@ -60,8 +60,10 @@ bool Fits(const QString& socketPath) {
 }
 
 // One line for stderr: the program then works alone.
-QString ListenFailure(const QString& what) {
-    return u"yomiwa: "_s + what + u"後から起動した yomiwa が渡す句集は開きません。"_s;
+Status ListenFailure(const QString& what) {
+    return Status::Failure(ErrorKind::CannotWrite,
+                           u"yomiwa: "_s + what +
+                               u"後から起動した yomiwa が渡す句集は開きません。"_s);
 }
 } // namespace
 
@@ -92,17 +94,15 @@ InstanceServer::InstanceServer(QObject* parent)
 
 Status InstanceServer::Listen(const QString& name) {
     if (name.isEmpty())
-        return Status::Failure(
-            ListenFailure(u"句集を受け渡すソケットを、自分だけが入れるフォルダに置けません。"_s));
+        return ListenFailure(u"句集を受け渡すソケットを、自分だけが入れるフォルダに置けません。"_s);
     // A socket of this user left by a process that died; never anything else.
     struct stat st {};
     const QByteArray path = QFile::encodeName(name);
     if (::lstat(path.constData(), &st) == 0 && S_ISSOCK(st.st_mode) && st.st_uid == ::getuid())
         QFile::remove(name);
     if (!m_server->listen(name))
-        return Status::Failure(ListenFailure(u"句集を受け渡すソケット「"_s + name +
-                                             u"」を開けません（"_s + m_server->errorString() +
-                                             u"）。"_s));
+        return ListenFailure(u"句集を受け渡すソケット「"_s + name + u"」を開けません（"_s +
+                             m_server->errorString() + u"）。"_s);
     return {};
 }
 

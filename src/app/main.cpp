@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
     QObject::connect(&server, &app::InstanceServer::FileRequested, &form,
                      [&form](const QString& path) { app::OpenHandedOver(form, path); });
     form.show();
-    if (!folder.Problem.isEmpty())
-        dialogs.MsgBox(&form, folder.Problem, ui::MsgStyle::Notice);
+    if (!folder.Writable.ok())
+        dialogs.MsgBox(&form, folder.Writable.error(), ui::MsgStyle::Notice);
     if (!line.File.isEmpty())
         form.OpenCollectionFile(line.File);
     return application.exec();

@@ -221,24 +221,27 @@ void F_sakusei::LoadChange() {
     m_origins.clear();
     m_loadedFile = {};
     const QString path = CollectionFilePath(m_state.AppFolder, m_selectedCollection);
-    KushuReadResult read = ReadKushuFile(path);
+    Result<Kushu> read = ReadKushuFile(path);
     if (!read.ok()) {
-        if (read.HeaderRead) {
-            // The header was read before line 5 failed: it stays in the window, with an
-            // empty list.
-            SetFieldText(Text2, read.Collection.Title);
-            SetFieldText(Text3, read.Collection.Author);
-            SetFieldText(Text4, read.Collection.Edition);
-            m_state.EditPassword = read.Collection.Password;
+        // Before line 5 failed the header was read: it stays in the window, with an empty
+        // list.
+        const Result<KushuHeader> header = read.kind() == ErrorKind::HeaderOnly
+                                               ? ReadKushuHeader(path, 4)
+                                               : Result<KushuHeader>::Failure(read);
+        if (header.ok()) {
+            SetFieldText(Text2, header.value().Title);
+            SetFieldText(Text3, header.value().Author);
+            SetFieldText(Text4, header.value().Edition);
+            m_state.EditPassword = header.value().Password;
         } else {
             m_loaded = false;
         }
-        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
+        m_dialogs.MsgBox(this, read.error(), ui::MsgStyle::Notice);
         return;
     }
 
     Kushu& k = m_kushu;
-    k = std::move(read.Collection);
+    k = std::move(read).value();
     m_loadedFile = {path, k.Title, k.Edition, int(k.Entries.size())};
     m_origins = LoadedOrigins(int(k.Entries.size()));
     m_state.EditPassword = k.Password;

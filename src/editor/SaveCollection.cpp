@@ -52,17 +52,18 @@ Result<Rewrite> PlanRewrite(const QString& appFolder, const Kushu& kushu, const 
 
     QStringList next;
     if (sameFile) {
-        const KansoReadResult old = ParseKanso(rewrite.Previous, loaded.EntryCount - 4, name);
-        if (old.Status != KansoReadStatus::Ok)
+        const Result<QStringList> read = ParseKanso(rewrite.Previous, loaded.EntryCount - 4, name);
+        if (!read.ok())
             return Rewrite{}; // it did not fit before: the reading window deals with it
-        QList<bool> carried(old.Comments.size(), false);
+        const QStringList& old = read.value();
+        QList<bool> carried(old.size(), false);
         for (int origin : origins) {
-            next.append(origin == NewEntry ? QString() : old.Comments.value(origin));
+            next.append(origin == NewEntry ? QString() : old.value(origin));
             if (origin >= 0 && origin < carried.size())
                 carried[origin] = true;
         }
-        for (int i = 0; i < old.Comments.size(); ++i)
-            rewrite.KeepPrevious |= !carried.at(i) && !old.Comments.at(i).isEmpty();
+        for (int i = 0; i < old.size(); ++i)
+            rewrite.KeepPrevious |= !carried.at(i) && !old.at(i).isEmpty();
     } else {
         // Another collection's file is replaced: none of its entries' blocks apply any more.
         // Empty blocks rather than no file: the comments file then fits the collection saved.
@@ -74,7 +75,7 @@ Result<Rewrite> PlanRewrite(const QString& appFolder, const Kushu& kushu, const 
     Result<QByteArray> serialized =
         SerializeKanso(next, [&kushu](int index) { return EntryLabel(kushu, index); });
     if (!serialized.ok())
-        return Result<Rewrite>::Failure(serialized.error());
+        return Result<Rewrite>::Failure(serialized);
     if (serialized.value() == rewrite.Previous)
         return Rewrite{};
     rewrite.Next = std::move(serialized).value();
@@ -96,26 +97,27 @@ Result<SavedCollection> SaveCollection(const QString& appFolder, const Kushu& ku
     // A collection that cannot be written is refused before any comment is moved.
     const Result<QByteArray> collection = SerializeKushu(kushu);
     if (!collection.ok())
-        return Saved::Failure(collection.error());
+        return Saved::Failure(collection);
     const Result<Rewrite> planned = PlanRewrite(appFolder, kushu, target, loaded, origins);
     if (!planned.ok())
-        return Saved::Failure(planned.error() + StoppedForComments(kushu));
+        return Saved::Failure(planned.kind(), planned.error() + StoppedForComments(kushu));
     const Rewrite& rewrite = planned.value();
 
-    QString kept;
+    std::optional<QString> kept;
     if (rewrite.KeepPrevious) {
         kept = KeepCopy(rewrite.Path);
-        if (kept.isEmpty()) {
-            return Saved::Failure(u"感想ファイル「%1」を別の名前で残せませんでした。"_s.arg(
+        if (!kept) {
+            return Saved::Failure(ErrorKind::CannotWrite,
+                                  u"感想ファイル「%1」を別の名前で残せませんでした。"_s.arg(
                                       DisplayName(rewrite.Path)) +
-                                  StoppedForComments(kushu));
+                                      StoppedForComments(kushu));
         }
     }
     if (!rewrite.Path.isEmpty()) {
         if (const Status written = SaveFileBytes(rewrite.Path, rewrite.Next); !written.ok()) {
-            if (!kept.isEmpty())
-                QFile::remove(kept);
-            return Saved::Failure(written.error() + StoppedForComments(kushu));
+            if (kept)
+                QFile::remove(*kept);
+            return Saved::Failure(written.kind(), written.error() + StoppedForComments(kushu));
         }
     }
     if (const Status written = SaveFileBytes(target, collection.value()); !written.ok()) {
@@ -123,20 +125,21 @@ Result<SavedCollection> SaveCollection(const QString& appFolder, const Kushu& ku
             // The comments file must go on matching the collection file left on disk.
             const Status back = SaveFileBytes(rewrite.Path, rewrite.Previous);
             if (!back.ok()) {
-                return Saved::Failure(written.error() +
-                                      u"\r\r感想ファイルを元に戻せませんでした。\r"_s +
-                                      back.error());
+                return Saved::Failure(written.kind(),
+                                      written.error() +
+                                          u"\r\r感想ファイルを元に戻せませんでした。\r"_s +
+                                          back.error());
             }
         }
-        if (!kept.isEmpty())
-            QFile::remove(kept); // the file it copies is back in its place
-        return Saved::Failure(written.error());
+        if (kept)
+            QFile::remove(*kept); // the file it copies is back in its place
+        return Saved::Failure(written);
     }
     SavedCollection saved{target, {}};
-    if (!kept.isEmpty()) {
+    if (kept) {
         saved.Notice = u"感想ファイル「%1」には保存した句集にない句の感想があったため、"_s
                        u"元のファイルを「%2」という名前で残しました。"_s.arg(
-                           DisplayName(rewrite.Path), DisplayName(kept));
+                           DisplayName(rewrite.Path), DisplayName(*kept));
     }
     return saved;
 }

@@ -82,15 +82,18 @@ Result<int> ReplaceableMode(const QByteArray& nativePath, const QString& head) {
         return -1;
     if (S_ISLNK(existing.st_mode)) {
         return Result<int>::Failure(
+            ErrorKind::CannotWrite,
             head + u"このファイルはシンボリックリンクです。"
                    u"リンク先のファイルを書き換えないよう、保存を取りやめました。"_s);
     }
     if (!S_ISREG(existing.st_mode))
         return Result<int>::Failure(
+            ErrorKind::CannotWrite,
             head +
-            u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s);
+                u"このファイルは通常のファイルではありません（フォルダ、名前付きパイプなど）。"_s);
     if (::access(nativePath.constData(), W_OK) != 0)
-        return Result<int>::Failure(head + u"このファイルは書き込みが禁止されています。"_s);
+        return Result<int>::Failure(ErrorKind::CannotWrite,
+                                    head + u"このファイルは書き込みが禁止されています。"_s);
     return int(existing.st_mode & 0777);
 }
 
@@ -106,18 +109,18 @@ Result<QByteArray> ReadFileBytes(const QString& path, qint64 limit, ReadSource s
     struct stat info {};
     if (fd.get() < 0 || ::fstat(fd.get(), &info) != 0 || S_ISDIR(info.st_mode) ||
         (regular && !S_ISREG(info.st_mode))) {
-        return Bytes::Failure(CannotReadFile(path));
+        return Bytes::Failure(ErrorKind::CannotRead, CannotReadFile(path));
     }
     if (S_ISREG(info.st_mode) && info.st_size >= FileSizeLimit)
-        return Bytes::Failure(FileTooLarge());
+        return Bytes::Failure(ErrorKind::TooLarge, FileTooLarge());
     // A file may grow while it is read: never more than the limit is read.
     const qint64 wanted = limit >= 0 ? qMin(limit, FileSizeLimit) : FileSizeLimit;
     QByteArray bytes;
     bytes.reserve(qMin<qint64>(info.st_size, wanted));
     if (!ReadUpTo(fd.get(), bytes, wanted))
-        return Bytes::Failure(CannotReadFile(path));
+        return Bytes::Failure(ErrorKind::CannotRead, CannotReadFile(path));
     if (bytes.size() >= FileSizeLimit)
-        return Bytes::Failure(FileTooLarge());
+        return Bytes::Failure(ErrorKind::TooLarge, FileTooLarge());
     return bytes;
 }
 
@@ -148,7 +151,7 @@ Status SaveFileBytes(const QString& path, const QByteArray& bytes) {
 
 Status CopyFileBytes(const QString& from, const QString& to) {
     const Result<QByteArray> bytes = ReadFileBytes(from);
-    return bytes.ok() ? SaveFileBytes(to, bytes.value()) : Status::Failure(bytes.error());
+    return bytes.ok() ? SaveFileBytes(to, bytes.value()) : Status::Failure(bytes);
 }
 
 Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& write,
@@ -165,27 +168,27 @@ Status SaveFileWith(const QString& path, const std::function<bool(QIODevice&)>& 
     if (nameMax <= 0)
         nameMax = 255;
     if (QFile::encodeName(target.fileName()).size() + ReplacingFile::ExtraNameBytes > nameMax)
-        return Status::Failure(head + u"ファイル名が長すぎます。"_s);
+        return Status::Failure(ErrorKind::CannotWrite, head + u"ファイル名が長すぎます。"_s);
     const Result<int> mode = ReplaceableMode(nativePath, head);
     if (!mode.ok())
-        return Status::Failure(mode.error());
+        return Status::Failure(mode);
     ReplacingFile::RemoveLeftovers(path);
 
     ReplacingFile replacement(path);
     if (!replacement.Open(mode.value()))
-        return Status::Failure(head + u"フォルダに書き込めません。"_s);
+        return Status::Failure(ErrorKind::CannotWrite, head + u"フォルダに書き込めません。"_s);
     QFile file;
     // Each step is checked: a small file stays in the write buffer until it is flushed.
     const bool written = file.open(replacement.Handle(), QIODevice::WriteOnly) && write(file) &&
                          file.flush() && file.error() == QFileDevice::NoError &&
                          SyncToDisk(replacement.Handle());
     if (!written)
-        return Status::Failure(head + diskFull);
+        return Status::Failure(ErrorKind::CannotWrite, head + diskFull);
     // A long write gives time for the name to become something else.
     if (const Result<int> now = ReplaceableMode(nativePath, head); !now.ok())
-        return Status::Failure(now.error());
+        return Status::Failure(now);
     if (!replacement.Commit())
-        return Status::Failure(head + diskFull);
+        return Status::Failure(ErrorKind::CannotWrite, head + diskFull);
     SyncFolder(target.path());
     return {};
 }

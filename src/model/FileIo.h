@@ -23,7 +23,8 @@ enum class ReadSource { RegularFile, AnyStream };
 // Reads the whole file, or up to `limit` bytes of its start when limit >= 0. As a
 // RegularFile, only a regular file is read (a link is followed), and nothing blocks: a FIFO,
 // a device or a folder of that name cannot be read. A regular file at or above FileSizeLimit
-// is refused with FileTooLarge() whatever `limit`; any other failure is CannotReadFile(path).
+// is refused as TooLarge with FileTooLarge() whatever `limit`; any other failure is
+// CannotRead with CannotReadFile(path).
 Result<QByteArray> ReadFileBytes(const QString& path, qint64 limit = -1,
                                  ReadSource source = ReadSource::RegularFile);
 
@@ -32,7 +33,7 @@ Result<QByteArray> ReadFileBytes(const QString& path, qint64 limit = -1,
 // failure leaves an existing file byte for byte as it was. Never writes through a symbolic
 // link nor over anything but a regular file; a replaced file keeps its permissions. Removes
 // what an interrupted save of this same file left under the temporary name, and nothing
-// else. A failure names the file.
+// else. A failure is CannotWrite and names the file.
 Status SaveFileBytes(const QString& path, const QByteArray& bytes);
 
 // What a failed write says the program was doing: saving a collection or comments file,

@@ -10,17 +10,6 @@ namespace yomiwa {
 
 using namespace Qt::Literals::StringLiterals;
 
-namespace {
-QString FreeKeepingPath(const QString& path) {
-    for (int n = 1; n <= 999; ++n) {
-        const QString candidate = path + u".bak"_s + (n == 1 ? QString() : QString::number(n));
-        if (!QFileInfo(candidate).isSymLink() && !QFileInfo::exists(candidate))
-            return candidate;
-    }
-    return {};
-}
-} // namespace
-
 QString KushuFileName(const QString& title, const QString& edition) {
     return title + u"_"_s + edition + u".Ywk"_s;
 }
@@ -53,9 +42,13 @@ bool IsSameFile(const QString& a, const QString& b) {
            x.fileName().compare(y.fileName(), Qt::CaseInsensitive) == 0;
 }
 
-QString KeepCopy(const QString& path) {
-    const QString kept = FreeKeepingPath(path);
-    return !kept.isEmpty() && CopyFileBytes(path, kept).ok() ? kept : QString();
+std::optional<QString> KeepCopy(const QString& path) {
+    for (int n = 1; n <= 999; ++n) {
+        const QString kept = path + u".bak"_s + (n == 1 ? QString() : QString::number(n));
+        if (!QFileInfo(kept).isSymLink() && !QFileInfo::exists(kept))
+            return CopyFileBytes(path, kept).ok() ? std::optional(kept) : std::nullopt;
+    }
+    return std::nullopt;
 }
 
 QString KansoFileName(const QString& titleCaption, const QString& editionCaption) {
@@ -67,11 +60,12 @@ Status CheckFileNamePart(const QString& text, const QString& what) {
     for (qsizetype i = 0; i < text.size(); ++i) {
         const char16_t c = text[i].unicode();
         if (c == u'\r' || c == u'\n')
-            return Status::Failure(u"%1に改行が含まれています。"_s.arg(what));
+            return Status::Failure(ErrorKind::Refused, u"%1に改行が含まれています。"_s.arg(what));
         if (c < 0x20 || QStringView(Forbidden).contains(QChar(c))) {
-            return Status::Failure(
-                u"%1にファイル名に使えない文字%2が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s
-                    .arg(what, cp932::DescribeChar(text, i)));
+            return Status::Failure(ErrorKind::Refused,
+                                   u"%1にファイル名に使えない文字%2が含まれています。\r"
+                                   u"次の文字は使えません： \\ / : * ? \" < > |"_s.arg(
+                                       what, cp932::DescribeChar(text, i)));
         }
     }
     return {};

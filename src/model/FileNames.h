@@ -4,6 +4,8 @@
 
 #include "model/Result.h"
 
+#include <optional>
+
 namespace yomiwa {
 
 // AppFolder & title & "_" & edition & ".Ywk". Nothing is escaped; see CheckFileNamePart.
@@ -25,9 +27,9 @@ QString ExistingFileName(const QString& folder, const QString& name);
 bool IsSameFile(const QString& a, const QString& b);
 
 // Copies the file at `path` to a free name beside it ("path.bak", then "path.bak2", ...),
-// never over another file, before the file is replaced; returns that name, or the empty text
-// when it could not be kept.
-QString KeepCopy(const QString& path);
+// never over another file, before the file is replaced; returns that name, or nothing when
+// it could not be kept.
+std::optional<QString> KeepCopy(const QString& path);
 
 // The comments file of the collection shown with these captions: the title, "_", the
 // second character of the edition caption ("第" & edition & "版"), ".kan".

@@ -66,43 +66,31 @@ std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes) {
     return ReadBlocks(*text, CountStartLines(*text));
 }
 
-KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName) {
-    KansoReadResult result;
-    result.Status = KansoReadStatus::NotFitting;
-    result.Error = NotFittingMessage(fileName);
+Result<QStringList> ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName) {
     const std::optional<QString> text = cp932::Decode(bytes);
-    if (!text || CountStartLines(*text) != kuCount + 4)
-        return result;
-    std::optional<QStringList> comments = ReadBlocks(*text, kuCount + 4);
+    std::optional<QStringList> comments;
+    if (text && CountStartLines(*text) == kuCount + 4)
+        comments = ReadBlocks(*text, kuCount + 4);
     if (!comments)
-        return result;
-    result.Status = KansoReadStatus::Ok;
-    result.Error.clear();
-    result.Comments = std::move(*comments);
-    return result;
+        return Result<QStringList>::Failure(ErrorKind::DoesNotFit, NotFittingMessage(fileName));
+    return std::move(*comments);
 }
 
 QString CommentsReadHead() {
     return u"感想を読み込めません。\r"_s;
 }
 
-KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount) {
-    KansoReadResult result;
+Result<QStringList> ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount) {
+    using Comments = Result<QStringList>;
     // The name comes from the title inside a collection file; it must not lead elsewhere.
-    if (const Status name = CheckFileNamePart(fileName, u"感想ファイル名"_s); !name.ok()) {
-        result.Status = KansoReadStatus::NotFitting;
-        result.Error = CommentsReadHead() + name.error();
-        return result;
-    }
+    if (const Status name = CheckFileNamePart(fileName, u"感想ファイル名"_s); !name.ok())
+        return Comments::Failure(name.kind(), CommentsReadHead() + name.error());
     const QString path = QDir(appFolder).filePath(ExistingFileName(appFolder, fileName));
     if (!QFile::exists(path))
-        return result;
+        return QStringList(kuCount + 4);
     const Result<QByteArray> file = ReadFileBytes(path);
-    if (!file.ok()) {
-        result.Status = KansoReadStatus::Unreadable;
-        result.Error = CommentsReadHead() + file.error();
-        return result;
-    }
+    if (!file.ok())
+        return Comments::Failure(file.kind(), CommentsReadHead() + file.error());
     return ParseKanso(file.value(), kuCount, fileName);
 }
 
@@ -123,9 +111,10 @@ Result<QByteArray> SerializeKanso(const QStringList& comments, const EntryLabele
             const QString& marker =
                 FirstLineEqualTo(comment, StartMarker, 0) >= 0 ? StartMarker : EndMarker;
             return Bytes::Failure(
-                head +
-                u"%1の感想に「%2」だけの行があります。\rこの行があると、感想を正しく読み込めなくなります。"_s
-                    .arg(labelOf(i), marker));
+                ErrorKind::Refused,
+                head + u"%1の感想に「%2」だけの行があります。\r"
+                       u"この行があると、感想を正しく読み込めなくなります。"_s.arg(labelOf(i),
+                                                                                   marker));
         }
     }
     QString out;
@@ -145,20 +134,21 @@ Result<QByteArray> SerializeKanso(const QStringList& comments, const EntryLabele
         const cp932::Encoded one = cp932::Encode(comments.at(i));
         if (!one.ok()) {
             return Bytes::Failure(
+                ErrorKind::Refused,
                 head + u"%1の感想に、Shift-JISで保存できない文字%2があります。"_s.arg(
                            labelOf(i), cp932::DescribeChar(comments.at(i), one.BadIndex)));
         }
     }
-    return Bytes::Failure(head + u"Shift-JISで保存できない文字があります。"_s);
+    return Bytes::Failure(ErrorKind::Refused, head + u"Shift-JISで保存できない文字があります。"_s);
 }
 
 Status WriteKansoFile(const QString& appFolder, const QString& fileName,
                       const QStringList& comments, const EntryLabeler& label) {
     if (const Status name = CheckFileNamePart(fileName, u"感想ファイル名"_s); !name.ok())
-        return Status::Failure(u"感想を保存できません。\r"_s + name.error());
+        return Status::Failure(name.kind(), u"感想を保存できません。\r"_s + name.error());
     const Result<QByteArray> file = SerializeKanso(comments, label);
     if (!file.ok())
-        return Status::Failure(file.error());
+        return Status::Failure(file);
     return SaveFileBytes(QDir(appFolder).filePath(ExistingFileName(appFolder, fileName)),
                          file.value());
 }

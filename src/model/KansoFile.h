@@ -13,30 +13,19 @@ namespace yomiwa {
 // The readers' comments of a collection: one block per entry, "KANSOSTART--", the comment,
 // "KANSOEND--", in entry order. Shift-JIS, CR LF, like the collection file.
 
-enum class KansoReadStatus {
-    Ok,         // Comments holds one text per entry
-    NoFile,     // there is no comments file yet: every comment is empty
-    NotFitting, // the file does not belong to the collection as it is; Error says so
-    Unreadable, // the file cannot be read at all; Error says why
-};
-
-struct KansoReadResult {
-    KansoReadStatus Status = KansoReadStatus::NoFile;
-    QStringList Comments;
-    QString Error;
-};
-
 // The blocks of a comments file, as many as it has "KANSOSTART--" lines. nullopt when a
 // block ends early (no "KANSOEND--") or the text is not Shift-JIS.
 std::optional<QStringList> ParseKansoBlocks(QByteArrayView bytes);
 
-// kuCount + 4 blocks, or NotFitting with the message naming fileName. The file whose name
-// differs from fileName only in letter case is the same file.
-KansoReadResult ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName);
+// kuCount + 4 blocks, or DoesNotFit with the message naming fileName.
+Result<QStringList> ParseKanso(QByteArrayView bytes, int kuCount, const QString& fileName);
 // The first line of every message of a comments file that cannot be read.
 QString CommentsReadHead();
 
-KansoReadResult ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount);
+// The comments of the file fileName, or of the one whose name differs from it only in letter
+// case, which is the same file. No file yet: kuCount + 4 empty comments. A name that would
+// lead out of the folder is Refused; a file that cannot be read is CannotRead or TooLarge.
+Result<QStringList> ReadKansoFile(const QString& appFolder, const QString& fileName, int kuCount);
 
 // Names the entry at an index in messages; by default "N番目のページ".
 using EntryLabeler = std::function<QString(int index)>;

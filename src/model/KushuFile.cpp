@@ -64,9 +64,13 @@ public:
         : m_lines(text)
         , m_badLine(badLine) {}
 
-    KushuReadResult Run();
+    Result<Kushu> Run();
 
 private:
+    // Each reads its part of the file; false when the file is refused.
+    // The title, author, edition and password, then the start of 序.
+    bool Header(Kushu& k);
+    bool Entries(QList<KuEntry>& entries);
     std::optional<QStringView> Line();
     bool Colours(ColourSet& colours);
     bool Commentary(QString& commentary, const QString& endMarker);
@@ -75,12 +79,14 @@ private:
 
     LineReader m_lines;
     int m_badLine; // the first line that is not Shift-JIS, or 0
-    KushuReadResult m_result;
+    // The first fault met; what follows it is not read.
+    std::optional<QString> m_fault;
+    ErrorKind m_kind = ErrorKind::BadContent;
 };
 
 bool Parser::Fail(const QString& reason) {
-    if (m_result.Error.isEmpty())
-        m_result.Error = CannotOpen + reason;
+    if (!m_fault)
+        m_fault = CannotOpen + reason;
     return false;
 }
 
@@ -141,123 +147,113 @@ bool Parser::Commentary(QString& commentary, const QString& endMarker) {
     return true;
 }
 
-KushuReadResult Parser::Run() {
-    Kushu& k = m_result.Collection;
-    std::optional<QStringView> line;
-    if (!(line = Line()))
-        return m_result;
-    k.Title = line->toString();
-    if (!(line = Line()))
-        return m_result;
-    k.Author = line->toString();
-    if (!(line = Line()))
-        return m_result;
-    k.Edition = line->toString();
-    if (!(line = Line()))
-        return m_result;
-    const std::optional<QString> password = DecodeCodeList(*line);
-    if (!password) {
-        Fail(BadLine(m_lines.LineNumber(), u"パスワード"_s));
-        return m_result;
+Result<Kushu> Parser::Run() {
+    Kushu k;
+    if (Header(k) && Entries(k.Entries))
+        return k;
+    return Result<Kushu>::Failure(m_kind, *m_fault);
+}
+
+bool Parser::Header(Kushu& k) {
+    for (QString* text : {&k.Title, &k.Author, &k.Edition, &k.Password}) {
+        const std::optional<QStringView> line = Line();
+        if (!line)
+            return false;
+        *text = line->toString();
     }
+    const std::optional<QString> password = DecodeCodeList(k.Password);
+    if (!password)
+        return Fail(BadLine(m_lines.LineNumber(), u"パスワード"_s));
     k.Password = *password;
-
-    if (!(line = Line()))
-        return m_result;
+    const std::optional<QStringView> line = Line();
+    if (!line)
+        return false;
     if (*line != MarkersOf(EntryKind::Jo).Start) {
-        m_result.Error = CannotOpen + BadLine(5);
-        m_result.HeaderRead = true;
-        return m_result;
+        m_kind = ErrorKind::HeaderOnly;
+        return Fail(BadLine(5));
     }
+    return true;
+}
 
-    QList<KuEntry> entries;
+bool Parser::Entries(QList<KuEntry>& entries) {
+    entries.clear(); // a Kushu starts with four empty pages
     entries.reserve(4);
     KuEntry jo;
     if (!Colours(jo.Colours) || !Commentary(jo.Commentary, MarkersOf(EntryKind::Jo).End))
-        return m_result;
+        return false;
     entries.append(std::move(jo));
 
     // Any line other than "BATSUSTART--" where a block may begin opens a haiku block.
     const QString batsuStart = MarkersOf(EntryKind::Batsu).Start;
     const QString kuEnd = MarkersOf(EntryKind::Ku).End;
     while (true) {
-        if (!(line = Line()))
-            return m_result;
+        std::optional<QStringView> line = Line();
+        if (!line)
+            return false;
         if (*line == batsuStart)
             break;
-        if (entries.size() - 1 >= MaxKuCount) {
-            Fail(u"句の数が"_s + FullWidthNumber(MaxKuCount) + u"を超えています。"_s);
-            return m_result;
-        }
+        if (entries.size() - 1 >= MaxKuCount)
+            return Fail(u"句の数が"_s + FullWidthNumber(MaxKuCount) + u"を超えています。"_s);
         KuEntry ku;
         if (!(line = Line()))
-            return m_result;
+            return false;
         ku.Preface = line->toString();
         if (!(line = Line()))
-            return m_result;
+            return false;
         const std::optional<QString> verse = DecodeCodeList(*line);
-        if (!verse) {
-            Fail(BadLine(m_lines.LineNumber(), u"句"_s));
-            return m_result;
-        }
+        if (!verse)
+            return Fail(BadLine(m_lines.LineNumber(), u"句"_s));
         ku.Verse = *verse;
         if (!(line = Line()))
-            return m_result;
+            return false;
         ku.Postscript = line->toString();
         if (!Colours(ku.Colours) || !Commentary(ku.Commentary, kuEnd))
-            return m_result;
+            return false;
         entries.append(std::move(ku));
     }
 
     for (EntryKind kind : {EntryKind::Batsu, EntryKind::Prof, EntryKind::Oku}) {
         // The start line of 跋 was read by the loop; those of the others are not checked.
         if (kind != EntryKind::Batsu && !Line())
-            return m_result;
+            return false;
         KuEntry page;
         if (!Colours(page.Colours) || !Commentary(page.Commentary, MarkersOf(kind).End))
-            return m_result;
+            return false;
         entries.append(std::move(page));
     }
     // Anything after "OKUEND--" is not read.
-    k.Entries = std::move(entries);
-    return m_result;
+    return true;
 }
 
 } // namespace
 
-KushuReadResult ParseKushu(QByteArrayView bytes) {
+Result<Kushu> ParseKushu(QByteArrayView bytes) {
     const DecodedText decoded = DecodeFileText(bytes);
-    KushuReadResult result = Parser(decoded.Text, decoded.BadLine).Run();
-    // A refused read delivers nothing, except the header of the line-5 fault.
-    if (!result.ok() && !result.HeaderRead)
-        result.Collection = Kushu();
-    return result;
+    return Parser(decoded.Text, decoded.BadLine).Run();
 }
 
-KushuReadResult ReadKushuFile(const QString& path) {
+Result<Kushu> ReadKushuFile(const QString& path) {
     const Result<QByteArray> file = ReadFileBytes(path);
-    if (file.ok())
-        return ParseKushu(file.value());
-    KushuReadResult result;
-    result.Error = CannotOpen + file.error();
-    return result;
+    if (!file.ok())
+        return Result<Kushu>::Failure(file.kind(), CannotOpen + file.error());
+    return ParseKushu(file.value());
 }
 
 Result<KushuHeader> ReadKushuHeader(const QString& path, int lineCount) {
     // The same message as reading the whole file gives for the same cause.
-    const auto fail = [](const QString& reason) {
-        return Result<KushuHeader>::Failure(CannotOpen + reason);
+    const auto fail = [](const QString& reason, ErrorKind kind = ErrorKind::BadContent) {
+        return Result<KushuHeader>::Failure(kind, CannotOpen + reason);
     };
     // The header is at the start; most files need only the first piece.
     Result<QByteArray> file = ReadFileBytes(path, 64 * 1024);
     if (!file.ok())
-        return fail(file.error());
+        return fail(file.error(), file.kind());
     const bool whole = file.value().size() < 64 * 1024;
     QList<QByteArrayView> lines = FirstByteLines(file.value(), lineCount, whole);
     if (lines.size() < lineCount && !whole) {
         file = ReadFileBytes(path);
         if (!file.ok())
-            return fail(file.error());
+            return fail(file.error(), file.kind());
         lines = FirstByteLines(file.value(), lineCount, true);
     }
     if (lines.size() < lineCount)
@@ -307,14 +303,13 @@ QString FieldName(Field field) {
 }
 
 // Visits every text that goes into the file, in file order; entry -1 is the header. Stops
-// when the visitor returns a message and returns it.
-template <typename Visitor> QString ForEachField(const Kushu& k, Visitor visit) {
+// at the first refusal of the visitor and returns it.
+template <typename Visitor> Status ForEachField(const Kushu& k, Visitor visit) {
     const QString* header[] = {&k.Title, &k.Author, &k.Edition, &k.Password};
     const Field headerFields[] = {Field::Title, Field::Author, Field::Edition, Field::Password};
     for (int i = 0; i < 4; ++i) {
-        QString message = visit(-1, headerFields[i], *header[i]);
-        if (!message.isEmpty())
-            return message;
+        if (Status checked = visit(-1, headerFields[i], *header[i]); !checked.ok())
+            return checked;
     }
     for (int index = 0; index < k.Entries.size(); ++index) {
         const KuEntry& e = k.Entries.at(index);
@@ -322,16 +317,18 @@ template <typename Visitor> QString ForEachField(const Kushu& k, Visitor visit) 
             for (auto [field, text] :
                  {std::pair{Field::Preface, &e.Preface}, std::pair{Field::Verse, &e.Verse},
                   std::pair{Field::Postscript, &e.Postscript}}) {
-                QString message = visit(index, field, *text);
-                if (!message.isEmpty())
-                    return message;
+                if (Status checked = visit(index, field, *text); !checked.ok())
+                    return checked;
             }
         }
-        QString message = visit(index, Field::Commentary, e.Commentary);
-        if (!message.isEmpty())
-            return message;
+        if (Status checked = visit(index, Field::Commentary, e.Commentary); !checked.ok())
+            return checked;
     }
     return {};
+}
+
+Status Refusal(const QString& reason) {
+    return Status::Failure(ErrorKind::Refused, CannotSave + reason);
 }
 
 QString Where(const Kushu& k, int index, Field field) {
@@ -340,31 +337,32 @@ QString Where(const Kushu& k, int index, Field field) {
 
 // Faults that change what the file means: line breaks in one-line fields, and commentary
 // lines that the reader would take for the end of the block.
-QString CheckLines(const Kushu& k) {
-    return ForEachField(k, [&](int index, Field field, const QString& text) -> QString {
+Status CheckLines(const Kushu& k) {
+    return ForEachField(k, [&](int index, Field field, const QString& text) -> Status {
         if (field != Field::Commentary) {
             if (text.contains(u'\r'))
-                return CannotSave + Where(k, index, field) + u"に改行が含まれています。"_s;
+                return Refusal(Where(k, index, field) + u"に改行が含まれています。"_s);
             return {};
         }
         const QString end = MarkersOf(KindOfIndex(index, k.KuCount())).End;
         const int line = FirstLineEqualTo(text, end, 1);
         if (line >= 0) {
-            return CannotSave + Where(k, index, field) + u"に「"_s + end +
-                   u"」だけの行があります。\rこの行があると、句集を正しく読み込めなくなります。"_s;
+            return Refusal(Where(k, index, field) + u"に「"_s + end +
+                           u"」だけの行があります。\r"
+                           u"この行があると、句集を正しく読み込めなくなります。"_s);
         }
         return {};
     });
 }
 
 // Called when the whole text did not encode: finds the first field that does not.
-QString FindUnencodable(const Kushu& k) {
-    return ForEachField(k, [&](int index, Field field, const QString& text) -> QString {
+Status FindUnencodable(const Kushu& k) {
+    return ForEachField(k, [&](int index, Field field, const QString& text) -> Status {
         const cp932::Encoded encoded = cp932::Encode(text);
         if (encoded.ok())
             return {};
-        return CannotSave + Where(k, index, field) + u"に、Shift-JISで保存できない文字"_s +
-               cp932::DescribeChar(text, encoded.BadIndex) + u"があります。"_s;
+        return Refusal(Where(k, index, field) + u"に、Shift-JISで保存できない文字"_s +
+                       cp932::DescribeChar(text, encoded.BadIndex) + u"があります。"_s);
     });
 }
 
@@ -425,12 +423,11 @@ private:
 
 Result<QByteArray> SerializeKushu(const Kushu& k) {
     using Bytes = Result<QByteArray>;
-    if (k.KuCount() < 0 || k.KuCount() > MaxKuCount) {
-        return Bytes::Failure(CannotSave +
-                              u"句の数が%1を超えています。"_s.arg(FullWidthNumber(MaxKuCount)));
-    }
-    if (const QString fault = CheckLines(k); !fault.isEmpty())
-        return Bytes::Failure(fault);
+    if (k.KuCount() < 0 || k.KuCount() > MaxKuCount)
+        return Bytes::Failure(
+            Refusal(u"句の数が%1を超えています。"_s.arg(FullWidthNumber(MaxKuCount))));
+    if (const Status lines = CheckLines(k); !lines.ok())
+        return Bytes::Failure(lines);
 
     qsizetype estimate = 256;
     for (const KuEntry& e : k.Entries) {
@@ -465,9 +462,9 @@ Result<QByteArray> SerializeKushu(const Kushu& k) {
 
     if (encodable)
         return out.Take();
-    const QString fault = FindUnencodable(k);
-    return Bytes::Failure(
-        fault.isEmpty() ? CannotSave + u"Shift-JISで保存できない文字があります。"_s : fault);
+    const Status fault = FindUnencodable(k);
+    return Bytes::Failure(fault.ok() ? Refusal(u"Shift-JISで保存できない文字があります。"_s)
+                                     : fault);
 }
 
 Status WriteKushuFile(const QString& appFolder, const Kushu& kushu) {
@@ -475,11 +472,11 @@ Status WriteKushuFile(const QString& appFolder, const Kushu& kushu) {
     for (auto [text, what] :
          {std::pair{&kushu.Title, u"句集名"_s}, std::pair{&kushu.Edition, u"版数"_s}}) {
         if (const Status name = CheckFileNamePart(*text, what); !name.ok())
-            return Status::Failure(CannotSave + name.error());
+            return Refusal(name.error());
     }
     const Result<QByteArray> file = SerializeKushu(kushu);
     if (!file.ok())
-        return Status::Failure(file.error());
+        return Status::Failure(file);
     return SaveFileBytes(appFolder +
                              ExistingFileName(appFolder, KushuFileName(kushu.Title, kushu.Edition)),
                          file.value());

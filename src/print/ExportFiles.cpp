@@ -123,6 +123,7 @@ Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows
         WriteKind::Export);
     if (stopped)
         return Status::Failure(
+            ErrorKind::Cancelled,
             u"ファイル「%1」への書き出しを取りやめました。"_s.arg(DisplayName(path)));
     return written;
 }
@@ -132,7 +133,8 @@ Status WritePng(const QString& path, const StripPage& page, int scale) {
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!StripImage(page, scale).save(&buffer, "PNG"))
-        return Status::Failure(u"ファイル「%1」の画像を作れません。"_s.arg(DisplayName(path)));
+        return Status::Failure(ErrorKind::CannotWrite,
+                               u"ファイル「%1」の画像を作れません。"_s.arg(DisplayName(path)));
     return SaveFileWith(
         path, [&bytes](QIODevice& device) { return device.write(bytes) == bytes.size(); },
         WriteKind::Export);

@@ -43,7 +43,8 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
 
 // The PDF of the job's pages: vector glyphs with their faces embedded, the collection's title
 // as the document's title and its author as its creator (in its XMP metadata), and the
-// pages' text attached as a UTF-8 file (PdfTextFileName).
+// pages' text attached as a UTF-8 file (PdfTextFileName). Stopped by `drawn`, it fails as
+// Cancelled.
 Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows,
                 const PrintJob& job, const PagesDrawn& drawn = {});
 inline constexpr char16_t PdfTextFileName[] = u"yomiwa-text.txt";

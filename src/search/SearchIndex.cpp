@@ -44,8 +44,8 @@ FileStamp StampOf(const QString& path) {
             nanoseconds(status.st_ctim)};
 }
 
-QString TooLarge() {
-    return u"大きすぎて検索できません。"_s;
+Status TooLarge() {
+    return Status::Failure(ErrorKind::TooLarge, u"大きすぎて検索できません。"_s);
 }
 
 // A field of an entry, as FoldedFields names it.
@@ -62,7 +62,7 @@ QString FieldName(SearchField field) {
 
 struct SearchIndex::Collection {
     FileStamp Stamp;
-    QString Error; // why the file cannot be read; nothing else is kept then
+    Status Readable; // why the file cannot be read; nothing else is kept then
     QString Title;
     QString Edition;
     int KuCount = 0;
@@ -71,7 +71,7 @@ struct SearchIndex::Collection {
 
     QString CommentsName; // the comments file as the collection names it
     std::optional<FileStamp> CommentsStamp;
-    QString CommentsError;
+    Status CommentsReadable;
     FoldedFields Comments;
     // The comments a caller gave for this collection last, folded.
     QStringList Given;
@@ -80,12 +80,12 @@ struct SearchIndex::Collection {
     static std::unique_ptr<Collection> Load(const QString& path, const FileStamp& stamp) {
         auto c = std::make_unique<Collection>();
         c->Stamp = stamp;
-        const KushuReadResult read = ReadKushuFile(path);
+        const Result<Kushu> read = ReadKushuFile(path);
         if (!read.ok()) {
-            c->Error = read.Error;
+            c->Readable = Status::Failure(read);
             return c;
         }
-        const Kushu& k = read.Collection;
+        const Kushu& k = read.value();
         c->Title = k.Title;
         c->Edition = k.Edition;
         c->KuCount = k.KuCount();
@@ -105,7 +105,7 @@ struct SearchIndex::Collection {
                   add(SearchField::Postscript, e.Postscript))) &&
                 add(SearchField::Commentary, e.Commentary);
             if (!fits) {
-                c->Error = TooLarge();
+                c->Readable = TooLarge();
                 c->Fields = {};
                 return c;
             }
@@ -132,19 +132,18 @@ struct SearchIndex::Collection {
     }
 
     void RefreshComments(const QString& folder) {
-        if (!Error.isEmpty())
+        if (!Readable.ok())
             return;
         const FileStamp stamp = StampOf(CommentsPath(folder));
         if (CommentsStamp == stamp)
             return;
         CommentsStamp = stamp;
-        CommentsError.clear();
         Comments = {};
-        const KansoReadResult read = ReadKansoFile(folder, CommentsName, KuCount);
-        if (read.Status != KansoReadStatus::Ok && read.Status != KansoReadStatus::NoFile)
-            CommentsError = read.Error;
-        if (read.Status == KansoReadStatus::Ok && !FoldComments(read.Comments, Comments))
-            CommentsError = TooLarge();
+        const Result<QStringList> read = ReadKansoFile(folder, CommentsName, KuCount);
+        if (!read.ok())
+            CommentsReadable = Status::Failure(read);
+        else
+            CommentsReadable = FoldComments(read.value(), Comments) ? Status() : TooLarge();
     }
 
     // The comments to search: those given while they fit the collection, else the file's.
@@ -204,13 +203,13 @@ SearchResult SearchIndex::Search(const QString& query, const OpenComments* open,
     const QString folded = FoldForSearch(QStringView(query).trimmed());
     for (auto& [name, c] : m_collections) {
         const QString path = m_folder + name;
-        if (!c->Error.isEmpty()) {
-            result.Skipped.append({path, c->Error});
+        if (!c->Readable.ok()) {
+            result.Skipped.append({path, c->Readable.error()});
             continue;
         }
         const FoldedFields& comments = c->CommentsFor(path, open);
-        if (&comments == &c->Comments && !c->CommentsError.isEmpty())
-            result.Skipped.append({c->CommentsPath(m_folder), c->CommentsError});
+        if (&comments == &c->Comments && !c->CommentsReadable.ok())
+            result.Skipped.append({c->CommentsPath(m_folder), c->CommentsReadable.error()});
         if (!result.Complete || folded.isEmpty())
             continue;
         // One more than may be shown tells whether there are more.

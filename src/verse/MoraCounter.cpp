@@ -179,7 +179,7 @@ Result<Metre> MoraCounter::Count(const QString& verse) {
         m_analyser = Analyser::Load(m_dictionaryFolder);
     }
     if (!m_analyser)
-        return Result<Metre>::Failure(NoDictionaryMessage());
+        return Result<Metre>::Failure(ErrorKind::CannotRead, NoDictionaryMessage());
 
     const RubyText ruby = ParseRuby(verse);
     const QString& text = ruby.base;

@@ -1,6 +1,7 @@
 #include "viewer/MainForm.h"
 
 #include "editor/EditorLaunch.h"
+#include "model/CollectionFiles.h"
 #include "model/KushuFile.h"
 #include "strip/Faces.h"
 #include "strip/StripGeometry.h"

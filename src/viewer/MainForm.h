@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Kushu.h"
+#include "model/Result.h"
 #include "model/SharedState.h"
 #include "ui/Controls.h"
 #include "ui/Dialogs.h"
@@ -104,12 +105,13 @@ private:
     void ShowNoPage();
     void ApplyColours(const ColourSet& colours);
 
-    // Writes the comments of the open collection; the message for the user on failure.
-    QString WriteComments();
+    // Writes the comments of the open collection.
+    Status WriteComments();
     // Keeps the comment box in KansoList, then writes the comments of the open collection,
-    // if one is open; the message for the user on failure.
-    QString StoreAndWriteComments();
-    QString KeepMismatchedComments(const QString& fileName);
+    // if one is open.
+    Status StoreAndWriteComments();
+    // Copies a comments file that did not fit its collection aside before it is replaced.
+    Status KeepMismatchedComments(const QString& fileName);
     // The comments file of that name as it exists, whatever the letter case of its name.
     QString CommentsPath(const QString& fileName) const;
     // Stores and writes the comments before the program ends; false when the user chose

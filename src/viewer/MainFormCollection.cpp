@@ -5,7 +5,6 @@
 #include "model/KansoFile.h"
 #include "model/KushuFile.h"
 #include "model/PageList.h"
-#include "viewer/ViewerFiles.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -29,22 +28,22 @@ void MainForm::Command1_Click() {
 }
 
 bool MainForm::OpenCollectionFile(const QString& path) {
-    if (const QString failure = StoreAndWriteComments(); !failure.isEmpty()) {
+    if (const Status written = StoreAndWriteComments(); !written.ok()) {
         // Opening would empty the comments held in memory: they are the only copy.
         const QString shownName = QFileInfo(path).fileName().chopped(4);
-        m_dialogs.MsgBox(this, failure + u"\r\r感想が失われないよう、句集「"_s + shownName +
+        m_dialogs.MsgBox(this, written.error() + u"\r\r感想が失われないよう、句集「"_s + shownName +
                                    u"」を開くのを取りやめました。"_s);
         return false;
     }
     // Read in full before anything is replaced: a file that cannot be read leaves the open
     // collection, its page and its comments as they were.
-    KushuReadResult read = ReadKushuFile(path);
+    Result<Kushu> read = ReadKushuFile(path);
     if (!read.ok()) {
-        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
+        m_dialogs.MsgBox(this, read.error(), ui::MsgStyle::Notice);
         return false;
     }
     m_openPath = path;
-    ShowCollection(std::move(read.Collection));
+    ShowCollection(std::move(read).value());
     return true;
 }
 
@@ -94,60 +93,57 @@ void MainForm::ShowNoCollection() {
 void MainForm::ReadComments() {
     const int kuCount = m_kushu.KuCount();
     const QString fileName = KansoFileName(m_label5->text(), m_label8->text());
-    KansoReadResult read = ReadKansoFile(m_state.AppFolder, fileName, kuCount);
+    Result<QStringList> read = ReadKansoFile(m_state.AppFolder, fileName, kuCount);
     m_keepMismatched = false;
-    if (read.Status == KansoReadStatus::Ok) {
-        m_comments = std::move(read.Comments);
+    if (read.ok()) {
+        m_comments = std::move(read).value();
         return;
     }
     m_comments = QStringList(kuCount + 4);
-    if (read.Status != KansoReadStatus::NoFile) {
-        // A file that could not be read at all is not copied either: it may be a FIFO.
-        m_keepMismatched = read.Status == KansoReadStatus::NotFitting &&
-                           CheckFileNamePart(fileName, {}).ok() &&
-                           QFileInfo(CommentsPath(fileName)).isFile();
-        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
-    }
+    // A file that could not be read at all is not copied either: it may be a FIFO.
+    m_keepMismatched =
+        read.kind() == ErrorKind::DoesNotFit && QFileInfo(CommentsPath(fileName)).isFile();
+    m_dialogs.MsgBox(this, read.error(), ui::MsgStyle::Notice);
 }
 
-QString MainForm::WriteComments() {
+Status MainForm::WriteComments() {
     const QString fileName = KansoFileName(m_label5->text(), m_label8->text());
     if (m_keepMismatched) {
-        const QString failure = KeepMismatchedComments(fileName);
-        if (!failure.isEmpty())
-            return failure;
+        if (Status kept = KeepMismatchedComments(fileName); !kept.ok())
+            return kept;
     }
     const Kushu& kushu = m_kushu;
     return WriteKansoFile(m_state.AppFolder, fileName, m_comments,
-                          [&kushu](int index) { return EntryLabel(kushu, index); })
-        .error();
+                          [&kushu](int index) { return EntryLabel(kushu, index); });
 }
 
 QString MainForm::CommentsPath(const QString& fileName) const {
     return QDir(m_state.AppFolder).filePath(ExistingFileName(m_state.AppFolder, fileName));
 }
 
-QString MainForm::KeepMismatchedComments(const QString& fileName) {
+Status MainForm::KeepMismatchedComments(const QString& fileName) {
     const QString path = CommentsPath(fileName);
     if (!QFileInfo(path).isFile()) {
         m_keepMismatched = false; // gone meanwhile: nothing left to keep
         return {};
     }
-    const QString keptPath = KeepCopy(path);
-    if (keptPath.isEmpty()) {
-        return u"感想を保存できません。\r句集ファイルと整合しなかった感想ファイル「"_s + fileName +
-               u"」を別の名前で残せませんでした。\r"_s +
-               u"このまま保存すると、そのファイルの感想が失われます。"_s;
+    const std::optional<QString> keptPath = KeepCopy(path);
+    if (!keptPath) {
+        return Status::Failure(
+            ErrorKind::CannotWrite,
+            u"感想を保存できません。\r句集ファイルと整合しなかった感想ファイル「"_s + fileName +
+                u"」を別の名前で残せませんでした。\r"_s +
+                u"このまま保存すると、そのファイルの感想が失われます。"_s);
     }
     m_keepMismatched = false;
     m_dialogs.MsgBox(this, u"感想ファイル「"_s + fileName +
                                u"」は句集ファイルと整合しなかったため、元のファイルを「"_s +
-                               DisplayName(keptPath) + u"」という名前で残しました。\r"_s +
+                               DisplayName(*keptPath) + u"」という名前で残しました。\r"_s +
                                u"これからの感想は「"_s + fileName + u"」に保存します。"_s);
     return {};
 }
 
-QString MainForm::StoreAndWriteComments() {
+Status MainForm::StoreAndWriteComments() {
     if (!m_collectionOpen)
         return {};
     StoreShownComment();
@@ -155,21 +151,21 @@ QString MainForm::StoreAndWriteComments() {
 }
 
 bool MainForm::LeaveWithComments() {
-    const QString failure = StoreAndWriteComments();
-    if (failure.isEmpty())
+    const Status written = StoreAndWriteComments();
+    if (written.ok())
         return true;
-    return m_dialogs.MsgBox(this, failure + u"\r\r感想を保存せずに終了しますか？"_s,
+    return m_dialogs.MsgBox(this, written.error() + u"\r\r感想を保存せずに終了しますか？"_s,
                             ui::MsgStyle::YesNo, ui::ProgramTitle(),
                             ui::Dialogs::Answer::No) == ui::Dialogs::Answer::Yes;
 }
 
 bool MainForm::WriteCommentsBeforeEditing() {
     m_state.LastEditorSave.reset();
-    const QString failure = StoreAndWriteComments();
-    if (failure.isEmpty())
+    const Status written = StoreAndWriteComments();
+    if (written.ok())
         return true;
-    m_dialogs.MsgBox(this,
-                     failure + u"\r\r感想が失われないよう、編集画面を開くのを取りやめました。"_s);
+    m_dialogs.MsgBox(this, written.error() +
+                               u"\r\r感想が失われないよう、編集画面を開くのを取りやめました。"_s);
     return false;
 }
 
@@ -182,21 +178,21 @@ void MainForm::FollowEditorSave() {
     // reader at the page now in its place.
     const int shownRow = m_shownPage;
     int row = shownRow;
-    KushuReadResult read = ReadKushuFile(m_openPath);
+    Result<Kushu> read = ReadKushuFile(m_openPath);
     if (!read.ok()) {
         // Its comments are on disk already: nothing is lost by showing no collection.
-        m_dialogs.MsgBox(this, read.Error, ui::MsgStyle::Notice);
+        m_dialogs.MsgBox(this, read.error(), ui::MsgStyle::Notice);
         ShowNoCollection();
         return;
     }
     if (IsSameFile(saved->LoadedPath, m_openPath) && shownRow < m_list1->count()) {
         const int entry = PageOfRow(m_pageRows, shownRow, m_kushu.KuCount()).Entry;
-        const int now = RowOfEntry(read.Collection, int(saved->Origins.indexOf(entry)));
+        const int now = RowOfEntry(read.value(), int(saved->Origins.indexOf(entry)));
         if (now >= 0)
             row = now;
     }
     // The comments in memory were written before the editor opened and carried by its save.
-    ShowCollection(std::move(read.Collection), row);
+    ShowCollection(std::move(read).value(), row);
 }
 
 void MainForm::Command2_Click() {

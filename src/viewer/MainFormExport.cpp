@@ -100,14 +100,11 @@ void MainForm::ExportPdf_Click() {
     const Kushu kushu = m_kushu;
     ui::Progress progress = m_dialogs.ShowProgress(
         this, u"「%1」に書き出しています…"_s.arg(DisplayName(path)), int(job->Pages.size()), true);
-    bool cancelled = false;
-    const Status written = print::WritePdf(path, kushu, PageRows(kushu), *job, [&](int drawn) {
-        cancelled = !progress(drawn);
-        return !cancelled;
-    });
+    const Status written = print::WritePdf(path, kushu, PageRows(kushu), *job,
+                                           [&](int drawn) { return progress(drawn); });
     progress = nullptr; // closes the window before any message
     // Cancelled, nothing is written and an older file stays: the reader knows, nothing to say.
-    if (!written.ok() && !cancelled)
+    if (!written.ok() && written.kind() != ErrorKind::Cancelled)
         m_dialogs.MsgBox(this, written.error(), ui::MsgStyle::Notice);
 }
 

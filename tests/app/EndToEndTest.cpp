@@ -52,12 +52,12 @@ struct Haiku {
     QColor Strip;
 };
 
-// clang-format off
 const QList<Haiku> Poems = {
-    {u"深川にて"_s, u"古池や蛙飛びこむ水の音"_s, u"芭蕉"_s, u"静かな池。\n音のあと。"_s, QColor(0xFF, 0xEE, 0xDD)},
-    {u"ーー前書ー"_s, u"柿くへば鐘が鳴るなり法隆寺"_s, QString(), u"子規の句。"_s, QColor(0xDD, 0xEE, 0xFF)},
+    {u"深川にて"_s, u"古池や蛙飛びこむ水の音"_s, u"芭蕉"_s, u"静かな池。\n音のあと。"_s,
+     QColor(0xFF, 0xEE, 0xDD)},
+    {u"ーー前書ー"_s, u"柿くへば鐘が鳴るなり法隆寺"_s, QString(), u"子規の句。"_s,
+     QColor(0xDD, 0xEE, 0xFF)},
 };
-// clang-format on
 
 const QStringList SpecialTexts = {u"序の言葉です。"_s, u"跋の言葉です。"_s, u"作者の紹介です。"_s,
                                   u"令和八年　初版"_s};
@@ -65,10 +65,9 @@ const QStringList SpecialTexts = {u"序の言葉です。"_s, u"跋の言葉で�
 // Drives the editor as an author would: header, 序, two haiku with colours of their
 // own, the closing pages, then 保存して終了.
 void Author(QDialog* editor, ScriptedDialogs& dialogs) {
-    // clang-format off
-    for (const auto& [name, text] : {std::pair{"Text2", u"四季"_s}, {"Text3", u"作者名"_s}, {"Text4", u"一"_s}})
-        SetLine(editor, name, text);
-    // clang-format on
+    SetLine(editor, "Text2", u"四季"_s);
+    SetLine(editor, "Text3", u"作者名"_s);
+    SetLine(editor, "Text4", u"一"_s);
     auto* list = Control<QListWidget>(editor, "List1");
     auto* box = Control<QPlainTextEdit>(editor, "Text1");
 
@@ -80,10 +79,9 @@ void Author(QDialog* editor, ScriptedDialogs& dialogs) {
     for (int i = 0; i < Poems.size(); ++i) {
         list->setCurrentRow(i); // each new haiku goes after the one before
         const Haiku& h = Poems[i];
-        // clang-format off
-        for (const auto& [name, text] : {std::pair{"Text6", h.Preface}, {"Text5", h.Verse}, {"Text7", h.Postscript}})
-            SetLine(editor, name, text);
-        // clang-format on
+        SetLine(editor, "Text6", h.Preface);
+        SetLine(editor, "Text5", h.Verse);
+        SetLine(editor, "Text7", h.Postscript);
         box->setPlainText(h.Commentary);
         dialogs.QueueColour(h.Strip);
         Click(editor, "Command7");

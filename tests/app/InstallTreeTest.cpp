@@ -50,7 +50,6 @@ TEST(InstallTree, InstallsEveryFileValidAndMapsTheFileTypes) {
     for (const QString& program : {u"yomiwa"_s, u"yomiwa-tool"_s})
         EXPECT_EQ(Execute(root + u"bin/"_s + program, {u"--version"_s}),
                   std::tuple(0, program + u" " YOMIWA_VERSION "\n"_s, QString()));
-    EXPECT_EQ(std::get<0>(Execute(root + u"bin/yomiwa"_s, {u"a.Ywk"_s, u"b.Ywk"_s})), 2);
     EXPECT_EQ(
         Execute(root + u"bin/yomiwa"_s, {u"--bogus"_s}),
         std::tuple(2, QString(),
@@ -81,9 +80,8 @@ TEST(InstallTree, InstallsEveryFileValidAndMapsTheFileTypes) {
     QStringList types;
     for (const QString& name : {u"a.Ywk"_s, u"a.ywk"_s, u"a.kan"_s})
         types << QMimeDatabase().mimeTypeForFile(name, QMimeDatabase::MatchExtension).name();
-    EXPECT_EQ(
-        types.join(u' '),
-        u"application/x-yomiwa-collection application/x-yomiwa-collection application/x-yomiwa-comments"_s);
+    const QString collection = u"application/x-yomiwa-collection"_s;
+    EXPECT_EQ(types, (QStringList{collection, collection, u"application/x-yomiwa-comments"_s}));
     if (!missing.isEmpty())
         GTEST_SKIP() << "not installed (see scripts/install-deps): "
                      << missing.join(u", "_s).toStdString();

@@ -100,8 +100,7 @@ TEST_F(EditorSave, AFailedWriteNamesTheFileAndLosesNothing) {
     ExpectStillOpen();
     Line("Text4")->setText(u"二"_s);
     Save();
-    EXPECT_EQ(ReadKushuFile(folder.File(u"冬_二.Ywk"_s)).Collection.Entries[1].Verse,
-              u"初しぐれ"_s);
+    EXPECT_EQ(ReadKushuFile(folder.File(u"冬_二.Ywk"_s)).value().Entries[1].Verse, u"初しぐれ"_s);
 }
 
 TEST_F(EditorSave, ALine5FaultKeepsTheHeaderButTheFileCannotBeOverwritten) {

@@ -85,7 +85,7 @@ TEST(SearchIndex, FindsWhatAReaderTypesInEveryListedField) {
     const SearchResult none = index.Search(u"ない"_s);
     ASSERT_EQ(none.Skipped.size(), 1);
     EXPECT_EQ(none.Skipped[0].File, folder.File(u"壊_一.Ywk"_s));
-    EXPECT_EQ(none.Skipped[0].Reason, ReadKushuFile(folder.File(u"壊_一.Ywk"_s)).Error);
+    EXPECT_EQ(none.Skipped[0].Reason, ReadKushuFile(folder.File(u"壊_一.Ywk"_s)).error());
 
     // The open collection's comments as the window holds them stand for its file's.
     const OpenComments open = {folder.File(s), {{}, u"まだ書いていない"_s, {}, {}, {}, {}}};

@@ -10,7 +10,7 @@ using namespace yomiwa;
 using namespace yomiwa::ui;
 using namespace Qt::Literals::StringLiterals;
 
-TEST(UiValues, ColoursAndBoxTexts) {
+TEST(UiLayer, ColoursAndBoxTexts) {
     // Red in the lowest byte; a system colour paints the palette's (their values arriving in
     // the windows: see the end-to-end test).
     EXPECT_EQ(strip::ToQColor(0x00C0FFFF), QColor(0xFF, 0xFF, 0xC0));
