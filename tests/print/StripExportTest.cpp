@@ -311,6 +311,24 @@ TEST(StripSheets, OnATanzakuReadingsLongVersesAndMissingGlyphsKeepClearOfTheirNe
         EXPECT_TRUE(extent[0][1] >= 0 && extent[0][1] < extent[1][0] && extent[1][1] < extent[2][0])
             << verse.toStdString();
     }
+    // Signed, a verse in two lines keeps a gap of an em above the author's name at its foot.
+    page.Verse = QString(70, u'長');
+    int widest[2] = {0, 0}; // the tallest gap in the verse column's ink, unsigned and signed
+    for (const int signature : {0, 1}) {
+        page.Signature = signature ? u"芭蕉"_s : QString();
+        QImage image(200, 1200, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintStrip(painter, page, QRectF(0, 0, 200, 1200));
+        for (int y = 0, last = -1; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (const QColor c = image.pixelColor(x, y); c.green() > 200 && c.red() < 100) {
+                    widest[signature] = std::max(widest[signature], last < 0 ? 0 : y - last);
+                    last = y;
+                    break;
+                }
+    }
+    EXPECT_GT(widest[1], 3 * widest[0]) << widest[0] << " " << widest[1];
 }
 
 } // namespace

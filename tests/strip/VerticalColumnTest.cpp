@@ -273,18 +273,56 @@ struct Counter : QPaintDevice, QPaintEngine {
     Type type() const override { return User; }
 };
 
-// How dark the ink of a column is, 0 to 1, at `scale` times its size.
-double MeanInk(const QString& text, const QFont& font, int scale) {
+// The verse column painted black on white at `scale` times its size.
+QImage Scaled(const QString& text, const QFont& font, int scale) {
     QImage image(Verse.size() * scale, QImage::Format_ARGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.scale(scale, scale);
     PaintStripColumn(painter, text, font, QRectF(QPointF(0, 0), Verse.size()), Qt::black);
+    return image;
+}
+
+// How dark the ink of a column is, 0 to 1, at `scale` times its size.
+double MeanInk(const QString& text, const QFont& font, int scale) {
+    const QImage image = Scaled(text, font, scale);
     double ink = 0;
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             ink += 1 - qGray(image.pixel(x, y)) / 255.0;
     return ink / (image.width() * image.height());
+}
+
+// The separate marks of an image: runs of pixels with any visible ink, side by side.
+int Marks(const QImage& image) {
+    const int w = image.width();
+    QList<bool> seen(qsizetype(w) * image.height(), false);
+    int marks = 0;
+    for (int start = 0; start < seen.size(); ++start) {
+        if (seen[start] || qGray(image.pixel(start % w, start / w)) > 224)
+            continue;
+        ++marks;
+        QList<int> open{start};
+        seen[start] = true;
+        while (!open.isEmpty()) {
+            const int at = open.takeLast(), x = at % w, y = at / w;
+            for (const auto& [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}})
+                if (image.rect().contains(nx, ny) && !seen[ny * w + nx] &&
+                    qGray(image.pixel(nx, ny)) <= 224)
+                    seen[ny * w + nx] = true, open.append(ny * w + nx);
+        }
+    }
+    return marks;
+}
+
+// 田 fills its em: n of them at twice the size, in the verse face and in a Mincho thickened
+// by its outline, stay n separate marks at every stage (17 solid, 45 in two lines).
+TEST(StripBold, EveryGlyphStaysAMarkOfItsOwnAtEveryStage) {
+    QFont ipa(u"IPAMincho"_s);
+    ipa.setPixelSize(24), ipa.setBold(true);
+    for (const QFont& font : {VerseFont(), ipa})
+        for (const int n : {17, 22, 26, 30, 38, 45})
+            EXPECT_EQ(Marks(Scaled(QString(n, u'田'), font, 2)), n) << n;
 }
 
 // A face without a bold of its own is thickened scaled and on paper as on the screen: its
