@@ -292,14 +292,17 @@ TEST(StripSheets, OnATanzakuReadingsLongVersesAndMissingGlyphsKeepClearOfTheirNe
     page.Preface = u"夏の夕暮れ"_s, page.Postscript = u"鶺鴒《せきれい》も見ゆ"_s;
     page.Colours[PrefaceFore] = 0x0000FF, page.Colours[VerseFore] = 0x00FF00;
     page.Colours[PostscriptFore] = 0xFF0000;
-    for (const QString& verse : {u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ水面《みなも》"_s,
-                                 QString(70, u'長'), u"\uE000\U0010FFFD長"_s}) {
-        page.Verse = verse;
+    const auto painted = [&page] {
         QImage image(200, 1200, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         PaintStrip(painter, page, QRectF(0, 0, 200, 1200));
-        painter.end();
+        return image;
+    };
+    for (const QString& verse : {u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ水面《みなも》"_s,
+                                 QString(70, u'長'), u"\uE000\U0010FFFD長"_s}) {
+        page.Verse = verse;
+        const QImage image = painted();
         int extent[3][2] = {{999, -1}, {999, -1}, {999, -1}}; // blue, green, red: first, last x
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -316,10 +319,7 @@ TEST(StripSheets, OnATanzakuReadingsLongVersesAndMissingGlyphsKeepClearOfTheirNe
     int widest[2] = {0, 0}; // the tallest gap in the verse column's ink, unsigned and signed
     for (const int signature : {0, 1}) {
         page.Signature = signature ? u"芭蕉"_s : QString();
-        QImage image(200, 1200, QImage::Format_RGB32);
-        image.fill(Qt::white);
-        QPainter painter(&image);
-        PaintStrip(painter, page, QRectF(0, 0, 200, 1200));
+        const QImage image = painted();
         for (int y = 0, last = -1; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
                 if (const QColor c = image.pixelColor(x, y); c.green() > 200 && c.red() < 100) {
