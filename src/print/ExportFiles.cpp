@@ -53,6 +53,7 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
     const QRectF paperPixels = painter.viewport();
     painter.scale(paperPixels.width() / sheet.PaperMm().width(),
                   paperPixels.height() / sheet.PaperMm().height());
+    StripShapers shapers;
     const int count = int(job.Pages.size());
     const int perSheet = int(sheet.Strips.size());
     for (int done = 0; done < count; done += perSheet) {
@@ -64,7 +65,7 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
             if (job.Signed &&
                 PageOfRow(rows, job.Pages[done + i], kushu.KuCount()).Kind == EntryKind::Ku)
                 page.Signature = kushu.Author;
-            PaintStrip(painter, page, sheet.Strips[i]);
+            PaintStrip(painter, page, sheet.Strips[i], shapers);
         }
         if (!sheet.CutMarks.isEmpty()) {
             painter.setPen(QPen(Qt::black, MarkWidth));

@@ -33,16 +33,21 @@ const QString& TextOf(const StripPage& page, const strip::StripColumnGeometry& g
 
 } // namespace
 
+StripShapers::StripShapers() = default;
+StripShapers::~StripShapers() = default;
+
+const strip::VerticalShaper& StripShapers::Of(const QFont& font) {
+    std::unique_ptr<strip::VerticalShaper>& shaper = m_shapers[font.key()];
+    if (!shaper)
+        shaper = std::make_unique<strip::VerticalShaper>(font);
+    return *shaper;
+}
+
 QSize StripPixelSize() {
     return strip::PixelsOf(strip::ShapeTwips).size();
 }
 
 namespace {
-
-strip::StripLayout LayOutText(const QString& fieldText, const QFont& font, const QSizeF& column) {
-    const strip::VerticalShaper shaper(font);
-    return strip::LayOutStripColumn(fieldText, shaper, font, column);
-}
 
 // One column of a strip drawn into a target: where its centre line falls, and its text set
 // at `scale` target units per screen pixel in a column as tall as the target's.
@@ -54,12 +59,14 @@ struct PlacedColumn {
     qreal Centre; // its centre line in the target
     qreal Top;    // its top in the target
     qreal Height; // its height in the target
+    const strip::VerticalShaper* Shaper;
     strip::StripLayout Layout;
     qreal Scale = 1;
 
     void SetScale(qreal scale) {
         Scale = scale;
-        Layout = LayOutText(Text, Font, QSizeF(Screen.width(), Height / scale));
+        Layout =
+            strip::LayOutStripColumn(Text, *Shaper, Font, QSizeF(Screen.width(), Height / scale));
     }
     // The text's extent in the target.
     QRectF Ink() const {
@@ -80,6 +87,12 @@ bool AnyOverlap(const QList<PlacedColumn>& columns) {
 } // namespace
 
 void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) {
+    StripShapers shapers;
+    PaintStrip(painter, page, target, shapers);
+}
+
+void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target,
+                StripShapers& shapers) {
     const QSizeF pixels = StripPixelSize();
     const qreal sx = target.width() / pixels.width();
     const qreal sy = target.height() / pixels.height();
@@ -96,6 +109,7 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
                             target.x() + (screen.x() + screen.width() / 2.0) * sx,
                             target.y() + screen.y() * sy,
                             screen.height() * sy,
+                            &shapers.Of(font),
                             {}};
         column.SetScale(sy);
         columns.append(std::move(column));
@@ -114,7 +128,8 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
             signature.Bold = false;
             const QFont font = PixelFont(signature);
             const qreal height =
-                LayOutText(page.Signature, font, QSizeF(screen.width(), screen.height() / 3.0))
+                strip::LayOutStripColumn(page.Signature, shapers.Of(font), font,
+                                         QSizeF(screen.width(), screen.height() / 3.0))
                     .bounds.bottom();
             const int foot = qCeil(height);
             place(page.Signature, font, geometry->Colour,
