@@ -21,6 +21,9 @@ namespace {
 void BM_PdfOfCollection(benchmark::State& state, print::SheetLayout layout) {
     const Kushu kushu = bench::MaximalKushu(int(state.range(0)));
     const QStringList rows = PageRows(kushu);
+    print::PrintJob job{{}, layout, false};
+    for (int row = 0; row < rows.size(); ++row)
+        job.Pages.append(row);
     QTemporaryDir dir;
     const QString path = dir.filePath(u"kushu.pdf"_s);
     malloc_trim(0);
@@ -31,7 +34,7 @@ void BM_PdfOfCollection(benchmark::State& state, print::SheetLayout layout) {
             state.SkipWithError("the peak memory cannot be reset here");
             return;
         }
-        if (!print::WritePdf(path, kushu, rows, {0, int(rows.size())}, layout).ok()) {
+        if (!print::WritePdf(path, kushu, rows, job).ok()) {
             state.SkipWithError("the PDF could not be written");
             return;
         }

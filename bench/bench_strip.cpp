@@ -1,6 +1,6 @@
 // Painting one full verse column of the viewer's strip: the vertical typesetting against
 // the plain per-character drawing the column used before, in the same run; a verse with
-// readings and a 60-character verse, fitted to the column, against the fitting verse; and
+// readings and a 60-character verse, adjusted to the column, against the fitting verse; and
 // verses of 20 000 to 200 000 long-vowel marks, vertical lines or reading marks, whose
 // times must grow no faster than their length.
 
@@ -167,11 +167,14 @@ void BM_FittedColumnLayOutAndPaint(benchmark::State& state) {
 }
 BENCHMARK(BM_FittedColumnLayOutAndPaint)->Arg(0)->Arg(1)->Arg(2);
 
-// Readings and a long verse against the fitting verse, as the column paints them.
+// Readings and a long verse against the fitting verse, as the column paints them. A verse of
+// 60 characters, adjusted down to two lines, is to cost at most twice the fitting verse.
 const bench::Ratio RubyPaint("BM_FittedColumnPaint/1", "BM_VerticalColumnPaint");
 const bench::Ratio LongPaint("BM_FittedColumnPaint/2", "BM_VerticalColumnPaint");
 const bench::Ratio RubyLayOut("BM_FittedColumnLayOutAndPaint/1", "BM_VerticalColumnLayOutAndPaint");
 const bench::Ratio LongLayOut("BM_FittedColumnLayOutAndPaint/2", "BM_VerticalColumnLayOutAndPaint");
+const bench::Ratio LongAgainstFitting("BM_FittedColumnLayOutAndPaint/2",
+                                      "BM_FittedColumnLayOutAndPaint/0");
 
 // A verse made of one mark over and over: ー (a vertical line in the column), a typed ｜
 // (that may start a base), 《 (that may open a reading), or all three with kanji, kana and

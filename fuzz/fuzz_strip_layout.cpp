@@ -178,8 +178,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const StripLayout fitted = LayOutStripColumn(text, shaper, font, column.size);
     Check(fitted.lines == 1 || fitted.lines == 2);
-    Check(!fitted.elided || fitted.lines == 2);
-    Check(fitted.size > 0 && fitted.size <= 1 && fitted.pitch > 0 && fitted.pitch <= 1);
+    Check(!fitted.Elided() || fitted.lines == 2);
+    Check(fitted.size >= SmallestSize - 1e-9 && fitted.size <= 1);
     qsizetype shown = 0;
     for (const ColumnLayout& piece : fitted.pieces) {
         CheckCells(piece, column.size.height());
@@ -190,8 +190,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const RubyText::Ruby& r : ruby.rubies)
         readings += r.reading.size();
     // Everything (but a reading whose base lies inside a cell), or a part and the ellipsis.
-    Check(shown <= strip.size() + readings + (fitted.elided ? 1 : 0));
-    Check(fitted.elided || shown >= strip.size());
+    Check(shown <= strip.size() + readings + (fitted.Elided() ? 1 : 0));
+    Check(fitted.Elided() || shown >= strip.size());
 
     QImage image(column.size.toSize() + QSize(40, 0), QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::white);

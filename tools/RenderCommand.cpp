@@ -3,6 +3,7 @@
 #include "model/KushuFile.h"
 #include "model/PageList.h"
 #include "print/ExportFiles.h"
+#include "print/PageSelection.h"
 
 #include <QMap>
 
@@ -17,12 +18,15 @@ namespace {
 struct RenderArguments {
     QString Collection;
     QString Output;
-    QMap<QString, QString> Options; // "--layout" → "b4", …
+    QMap<QString, QString> Options; // "--layout" → "b4", "--signed" → "", …
 };
 
-// The two file names and the options, each option at most once and followed by its value.
+// The two file names and the options, each option at most once, those with a value followed
+// by it. --page N is --pages N.
 Result<RenderArguments> Parse(const QStringList& arguments) {
     using Parsed = Result<RenderArguments>;
+    static const QStringList withValue = {u"--layout"_s, u"--pages"_s, u"--scale"_s};
+    static const QStringList flags = {u"--verses-only"_s, u"--signed"_s};
     RenderArguments parsed;
     QStringList files;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
@@ -31,16 +35,23 @@ Result<RenderArguments> Parse(const QStringList& arguments) {
             files.append(argument);
             continue;
         }
-        if (argument != u"--layout"_s && argument != u"--page"_s && argument != u"--scale"_s) {
+        const QString option = argument == u"--page"_s ? u"--pages"_s : argument;
+        if (!withValue.contains(option) && !flags.contains(option))
             return Parsed::Failure(ErrorKind::Usage,
                                    u"「%1」というオプションはありません。"_s.arg(argument));
+        if (parsed.Options.contains(option))
+            return Parsed::Failure(ErrorKind::Usage,
+                                   u"オプション「%1」は一度だけ指定してください。"_s.arg(argument));
+        if (flags.contains(option)) {
+            parsed.Options.insert(option, {});
+            continue;
         }
-        if (i + 1 >= arguments.size() || parsed.Options.contains(argument)) {
+        if (i + 1 >= arguments.size()) {
             return Parsed::Failure(
                 ErrorKind::Usage,
                 u"オプション「%1」には値を一つ指定してください。"_s.arg(argument));
         }
-        parsed.Options.insert(argument, arguments[++i]);
+        parsed.Options.insert(option, arguments[++i]);
     }
     if (files.size() != 2) {
         return Parsed::Failure(ErrorKind::Usage,
@@ -55,8 +66,10 @@ Result<RenderArguments> Parse(const QStringList& arguments) {
 } // namespace
 
 QString RenderUsageText() {
-    return u"  yomiwa-tool render FILE.Ywk OUT.pdf [--layout tanzaku|b4|a4|a4-fit] [--page N]\n"
-           "      句集の短冊を PDF に書き出します（--page がなければ全ページ）。\n"
+    return u"  yomiwa-tool render FILE.Ywk OUT.pdf [--layout tanzaku|b4|b4-borderless|a4|a4-fit]\n"
+           "                     [--pages 2-5,8] [--verses-only] [--signed]\n"
+           "      句集の短冊を PDF に書き出します（--pages がなければ全ページ、--verses-only で\n"
+           "      序・跋・プロフィール・奥付を除く、--signed で句の短冊の下に作者名）。\n"
            "  yomiwa-tool render FILE.Ywk OUT.png --page N [--scale 1|2|4]\n"
            "      N ページ目の短冊を、画面の大きさの 1・2・4 倍の PNG 画像に書き出します。\n"_s;
 }
@@ -74,15 +87,19 @@ Result<ToolOutput> Render(const QStringList& arguments) {
             parsed->Output));
     if (pdf && options.contains(u"--scale"_s))
         return UsageError(u"--scale は PNG 画像にだけ指定できます。"_s);
-    if (png && options.contains(u"--layout"_s))
-        return UsageError(u"--layout は PDF にだけ指定できます。"_s);
-    if (png && !options.contains(u"--page"_s))
+    for (const QString& option : {u"--layout"_s, u"--verses-only"_s, u"--signed"_s}) {
+        if (png && options.contains(option))
+            return UsageError(u"%1 は PDF にだけ指定できます。"_s.arg(option));
+    }
+    if (png && !options.contains(u"--pages"_s))
         return UsageError(u"PNG 画像には --page でページを指定してください。"_s);
 
     const std::optional<print::SheetLayout> layout =
         print::LayoutNamed(options.value(u"--layout"_s, u"tanzaku"_s));
-    if (!layout)
-        return UsageError(u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s);
+    if (!layout) {
+        return UsageError(
+            u"--layout には tanzaku、b4、b4-borderless、a4、a4-fit のどれかを指定してください。"_s);
+    }
     const QString scaleText = options.value(u"--scale"_s, u"1"_s);
     if (scaleText != u"1"_s && scaleText != u"2"_s && scaleText != u"4"_s)
         return UsageError(u"--scale には 1、2、4 のどれかを指定してください。"_s);
@@ -92,23 +109,27 @@ Result<ToolOutput> Render(const QStringList& arguments) {
         return Result<ToolOutput>::Failure(read);
     const Kushu& kushu = read.value();
     const QStringList rows = PageRows(kushu);
-    print::PageRange pages{0, int(rows.size())};
-    if (options.contains(u"--page"_s)) {
-        bool number = false;
-        const int page = options.value(u"--page"_s).toInt(&number);
-        if (!number || page < 1 || page > rows.size()) {
-            return UsageError(u"--page には 1 から %1 までのページ番号を指定してください"
-                              u"（この句集は %1 ページです）。"_s.arg(rows.size()));
-        }
-        pages = {page - 1, 1};
+    print::PrintJob job{{}, *layout, options.contains(u"--signed"_s)};
+    for (int row = 0; row < rows.size(); ++row)
+        job.Pages.append(row);
+    if (options.contains(u"--pages"_s)) {
+        const Result<QList<int>> pages =
+            print::ParsePages(options.value(u"--pages"_s), int(rows.size()));
+        if (!pages.ok())
+            return UsageError(u"--pages："_s + pages.error());
+        job.Pages = pages.value();
     }
-    if (pages.Count == 0)
+    if (png && job.Pages.size() != 1)
+        return UsageError(u"PNG 画像には --page でページを一つだけ指定してください。"_s);
+    if (options.contains(u"--verses-only"_s))
+        job.Pages = print::VersesOnly(job.Pages, rows, kushu.KuCount());
+    if (job.Pages.isEmpty())
         return Result<ToolOutput>::Failure(ErrorKind::Refused,
                                            u"この句集には書き出すページがありません。"_s);
 
     const Status written =
-        pdf ? print::WritePdf(parsed->Output, kushu, rows, pages, *layout)
-            : print::WritePng(parsed->Output, print::PageToPrint(kushu, rows, pages.First),
+        pdf ? print::WritePdf(parsed->Output, kushu, rows, job)
+            : print::WritePng(parsed->Output, print::PageToPrint(kushu, rows, job.Pages.first()),
                               scaleText.toInt());
     if (!written.ok())
         return Result<ToolOutput>::Failure(written);

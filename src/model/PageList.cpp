@@ -1,5 +1,7 @@
 #include "model/PageList.h"
 
+#include "model/RubyText.h"
+
 namespace yomiwa {
 
 QStringList PageRows(const Kushu& kushu) {
@@ -15,6 +17,14 @@ QStringList PageRows(const Kushu& kushu) {
             rows.append(KindName(kind));
     }
     return rows;
+}
+
+QStringList ShownRows(const QStringList& rows) {
+    QStringList shown;
+    shown.reserve(rows.size());
+    for (const QString& row : rows)
+        shown.append(ParseRuby(row).base);
+    return shown;
 }
 
 ListedPage PageOfRow(const QStringList& rows, int row, int kuCount) {

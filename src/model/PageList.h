@@ -11,6 +11,9 @@ namespace yomiwa {
 // in order, then "跋", "プロフィール" and "奥付" under the same rule. Printing and export
 // go through the same rows, so paper and screen never disagree about which pages exist.
 QStringList PageRows(const Kushu& kushu);
+// What the page list shows of its rows: each as it is read, without the reading marks
+// (蜩《ひぐらし》の声 is shown as 蜩の声). The rules that read a row read the rows themselves.
+QStringList ShownRows(const QStringList& rows);
 
 // What a row of the page list shows: the entry behind it and whether it is a special page.
 struct ListedPage {

@@ -1,6 +1,7 @@
 #include "print/ExportFiles.h"
 
 #include "model/FileIo.h"
+#include "model/PageList.h"
 #include "print/StripPainter.h"
 
 #include <QBuffer>
@@ -43,8 +44,8 @@ void PrepareDevice(QPagedPaintDevice& device, SheetLayout layout) {
 }
 
 bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringList& rows,
-                 PageRange pages, SheetLayout layout, const PagesDrawn& drawn) {
-    const Sheet sheet = SheetOf(layout);
+                 const PrintJob& job, const PagesDrawn& drawn) {
+    const Sheet sheet = SheetOf(job.Layout);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
@@ -52,13 +53,20 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
     const QRectF paperPixels = painter.viewport();
     painter.scale(paperPixels.width() / sheet.PaperMm().width(),
                   paperPixels.height() / sheet.PaperMm().height());
+    StripShapers shapers;
+    const int count = int(job.Pages.size());
     const int perSheet = int(sheet.Strips.size());
-    for (int done = 0; done < pages.Count; done += perSheet) {
+    for (int done = 0; done < count; done += perSheet) {
         if (done > 0 && !device.newPage())
             return false;
-        const int onSheet = qMin(perSheet, pages.Count - done);
-        for (int i = 0; i < onSheet; ++i)
-            PaintStrip(painter, PageToPrint(kushu, rows, pages.First + done + i), sheet.Strips[i]);
+        const int onSheet = qMin(perSheet, count - done);
+        for (int i = 0; i < onSheet; ++i) {
+            StripPage page = PageToPrint(kushu, rows, job.Pages[done + i]);
+            if (job.Signed &&
+                PageOfRow(rows, job.Pages[done + i], kushu.KuCount()).Kind == EntryKind::Ku)
+                page.Signature = kushu.Author;
+            PaintStrip(painter, page, sheet.Strips[i], shapers);
+        }
         if (!sheet.CutMarks.isEmpty()) {
             painter.setPen(QPen(Qt::black, MarkWidth));
             painter.drawLines(sheet.CutMarks);
@@ -71,8 +79,27 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
     return painter.end();
 }
 
-Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
-                SheetLayout layout, const PagesDrawn& drawn) {
+namespace {
+
+// The document's metadata as XMP: Qt's PDF writer has no field for the author.
+QByteArray XmpOf(const Kushu& kushu) {
+    const QString xmp =
+        u"<?xpacket begin='\uFEFF' id='W5M0MpCehiHzreSzNTczkc9d'?>\n"
+        "<x:xmpmeta xmlns:x='adobe:ns:meta/'>\n"
+        "<rdf:RDF xmlns:rdf='http://www.w3.org/1999/02/22-rdf-syntax-ns#'>\n"
+        "<rdf:Description rdf:about='' xmlns:dc='http://purl.org/dc/elements/1.1/'"
+        " xmlns:xmp='http://ns.adobe.com/xap/1.0/'>\n"
+        "<dc:title><rdf:Alt><rdf:li xml:lang='x-default'>%1</rdf:li></rdf:Alt></dc:title>\n"
+        "<dc:creator><rdf:Seq><rdf:li>%2</rdf:li></rdf:Seq></dc:creator>\n"
+        "<xmp:CreatorTool>Yomiwa</xmp:CreatorTool>\n"
+        "</rdf:Description>\n</rdf:RDF>\n</x:xmpmeta>\n<?xpacket end='w'?>"_s;
+    return xmp.arg(kushu.Title.toHtmlEscaped(), kushu.Author.toHtmlEscaped()).toUtf8();
+}
+
+} // namespace
+
+Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows,
+                const PrintJob& job, const PagesDrawn& drawn) {
     bool stopped = false;
     Status written = SaveFileWith(
         path,
@@ -81,14 +108,14 @@ Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows
             QPdfWriter writer(&out);
             writer.setTitle(kushu.Title);
             writer.setCreator(u"Yomiwa"_s);
+            writer.setDocumentXmpMetadata(XmpOf(kushu));
             // Qt's PDF cannot map vertical glyph forms back to characters: the text travels
             // beside the drawing.
             writer.addFileAttachment(QString::fromUtf16(PdfTextFileName),
-                                     PagesText(kushu, rows, pages.First, pages.Count),
-                                     u"text/plain"_s);
-            PrepareDevice(writer, layout);
+                                     PagesText(kushu, rows, job.Pages), u"text/plain"_s);
+            PrepareDevice(writer, job.Layout);
             // Each sheet goes to the file as the next begins: a failed write ends the drawing.
-            const bool painted = PaintSheets(writer, kushu, rows, pages, layout, [&](int done) {
+            const bool painted = PaintSheets(writer, kushu, rows, job, [&](int done) {
                 stopped = !out.Failed() && drawn && !drawn(done);
                 return !out.Failed() && !stopped;
             });

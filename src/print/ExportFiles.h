@@ -5,6 +5,7 @@
 #include "print/StripPage.h"
 
 #include <QIODevice>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -14,10 +15,12 @@ class QPagedPaintDevice;
 
 namespace yomiwa::print {
 
-// Pages first .. first + count - 1 of a collection's page list.
-struct PageRange {
-    int First = 0;
-    int Count = 0;
+// What goes on paper: the rows of the page list to print, in order, the sheet layout, and
+// whether each verse strip carries the collection's author at its foot.
+struct PrintJob {
+    QList<int> Pages;
+    SheetLayout Layout = SheetLayout::Tanzaku;
+    bool Signed = false;
 };
 
 // A print preview draws every sheet it shows before it opens and holds them all in memory,
@@ -32,17 +35,18 @@ using PagesDrawn = std::function<bool(int drawn)>;
 // Sets a printer or PDF writer to the layout's paper, with no margins of its own.
 void PrepareDevice(QPagedPaintDevice& device, SheetLayout layout);
 
-// Paints the pages onto the device, as many strips to a sheet as the layout holds, one sheet
-// after the other. Each page is drawn as it comes and then forgotten. False when the device
-// could not be painted on or `drawn` stopped it.
+// Paints the job's pages onto the device, as many strips to a sheet as the layout holds, one
+// sheet after the other. Each page is drawn as it comes and then forgotten. False when the
+// device could not be painted on or `drawn` stopped it.
 bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringList& rows,
-                 PageRange pages, SheetLayout layout, const PagesDrawn& drawn = {});
+                 const PrintJob& job, const PagesDrawn& drawn = {});
 
-// The PDF of the pages: vector glyphs with their faces embedded, the collection's title as
-// the document's title, and the pages' text attached as a UTF-8 file (PdfTextFileName).
-// Stopped by `drawn`, it fails as Cancelled.
-Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
-                SheetLayout layout, const PagesDrawn& drawn = {});
+// The PDF of the job's pages: vector glyphs with their faces embedded, the collection's title
+// as the document's title and its author as its creator (in its XMP metadata), and the
+// pages' text attached as a UTF-8 file (PdfTextFileName). Stopped by `drawn`, it fails as
+// Cancelled.
+Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows,
+                const PrintJob& job, const PagesDrawn& drawn = {});
 inline constexpr char16_t PdfTextFileName[] = u"yomiwa-text.txt";
 
 // The strip of one page as a PNG image at 1, 2 or 4 times its size on screen.

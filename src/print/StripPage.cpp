@@ -10,13 +10,13 @@ StripPage PageToPrint(const Kushu& kushu, const QStringList& rows, int row) {
     const ListedPage listed = PageOfRow(rows, row, kushu.KuCount());
     const KuEntry& entry = kushu.Entries.at(listed.Entry);
     if (listed.Kind != EntryKind::Ku)
-        return {{}, KindName(listed.Kind), {}, entry.Colours};
-    return {entry.Preface, entry.Verse, entry.Postscript, entry.Colours};
+        return {{}, KindName(listed.Kind), {}, entry.Colours, {}};
+    return {entry.Preface, entry.Verse, entry.Postscript, entry.Colours, {}};
 }
 
-QByteArray PagesText(const Kushu& kushu, const QStringList& rows, int first, int count) {
+QByteArray PagesText(const Kushu& kushu, const QStringList& rows, const QList<int>& pages) {
     QString text = kushu.Title + u"　第"_s + kushu.Edition + u"版　"_s + kushu.Author + u"\n"_s;
-    for (int row = first; row < first + count; ++row) {
+    for (const int row : pages) {
         const StripPage page = PageToPrint(kushu, rows, row);
         text += u"\n―― "_s + QString::number(row + 1) + u" ――\n"_s;
         const std::pair<QString, const QString&> columns[] = {

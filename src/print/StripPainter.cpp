@@ -7,11 +7,7 @@
 #include "strip/StripShape.h"
 #include "strip/VerticalShaper.h"
 
-#include <QPaintEngine>
 #include <QPainter>
-#include <QRawFont>
-
-#include <cmath>
 
 namespace yomiwa::print {
 
@@ -35,19 +31,17 @@ const QString& TextOf(const StripPage& page, const strip::StripColumnGeometry& g
     return page.Verse;
 }
 
-// The screen's glyph rasteriser thickens a face that has no bold of its own by a
-// twenty-fourth of the em. Outlines drawn scaled or into a PDF are not thickened: there the
-// bold column is thickened by drawing it again, shifted, as Qt's PDF writer does for such
-// faces in ordinary text.
-bool NeedsThickening(QPainter& painter, const QFont& font, const QRawFont& face) {
-    if (!font.bold() || face.styleName().contains(u"Bold"_s, Qt::CaseInsensitive))
-        return false;
-    const bool rasterised = painter.paintEngine()->type() == QPaintEngine::Raster &&
-                            painter.deviceTransform().type() <= QTransform::TxTranslate;
-    return !rasterised;
-}
-
 } // namespace
+
+StripShapers::StripShapers() = default;
+StripShapers::~StripShapers() = default;
+
+const strip::VerticalShaper& StripShapers::Of(const QFont& font) {
+    std::unique_ptr<strip::VerticalShaper>& shaper = m_shapers[font.key()];
+    if (!shaper)
+        shaper = std::make_unique<strip::VerticalShaper>(font);
+    return *shaper;
+}
 
 QSize StripPixelSize() {
     return strip::PixelsOf(strip::ShapeTwips).size();
@@ -55,46 +49,24 @@ QSize StripPixelSize() {
 
 namespace {
 
-strip::StripLayout LayOutText(const QString& fieldText, const QFont& font, const QSizeF& column) {
-    const strip::VerticalShaper shaper(font);
-    return strip::LayOutStripColumn(fieldText, shaper, font, column);
-}
-
-void DrawLaidOut(QPainter& painter, const strip::StripLayout& layout, const QFont& font,
-                 const QColor& colour) {
-    painter.setPen(colour);
-    strip::DrawStripColumn(painter, layout);
-    if (layout.pieces.isEmpty() || !NeedsThickening(painter, font, layout.pieces.first().face))
-        return;
-    // Copies around a small circle: a stroke of the rasteriser's width whose edges stay
-    // smooth even on paper, where one shifted copy would leave visible steps.
-    constexpr int Corners = 12;
-    const qreal radius = font.pixelSize() / 48.0;
-    for (int corner = 0; corner < Corners; ++corner) {
-        const qreal angle = corner * 2 * M_PI / Corners;
-        const QPointF offset(radius * std::cos(angle), radius * std::sin(angle));
-        painter.translate(offset);
-        strip::DrawStripColumn(painter, layout);
-        painter.translate(-offset);
-    }
-}
-
 // One column of a strip drawn into a target: where its centre line falls, and its text set
 // at `scale` target units per screen pixel in a column as tall as the target's.
 struct PlacedColumn {
-    const strip::StripColumnGeometry* Geometry;
+    QColor Colour;
     QString Text;
     QFont Font;
     QRect Screen; // the column on screen, relative to the strip
     qreal Centre; // its centre line in the target
     qreal Top;    // its top in the target
     qreal Height; // its height in the target
+    const strip::VerticalShaper* Shaper;
     strip::StripLayout Layout;
     qreal Scale = 1;
 
     void SetScale(qreal scale) {
         Scale = scale;
-        Layout = LayOutText(Text, Font, QSizeF(Screen.width(), Height / scale));
+        Layout =
+            strip::LayOutStripColumn(Text, *Shaper, Font, QSizeF(Screen.width(), Height / scale));
     }
     // The text's extent in the target.
     QRectF Ink() const {
@@ -115,6 +87,12 @@ bool AnyOverlap(const QList<PlacedColumn>& columns) {
 } // namespace
 
 void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) {
+    StripShapers shapers;
+    PaintStrip(painter, page, target, shapers);
+}
+
+void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target,
+                StripShapers& shapers) {
     const QSizeF pixels = StripPixelSize();
     const qreal sx = target.width() / pixels.width();
     const qreal sy = target.height() / pixels.height();
@@ -123,22 +101,43 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
                              strip::BorderPixels * qMin(sx, sy));
     const QPoint origin = strip::PixelsOf(strip::ShapeTwips).topLeft();
     QList<PlacedColumn> columns;
+    auto place = [&](const QString& text, const QFont& font, ColourSlot colour, QRect screen) {
+        PlacedColumn column{strip::ToQColor(page.Colours[colour]),
+                            text,
+                            font,
+                            screen,
+                            target.x() + (screen.x() + screen.width() / 2.0) * sx,
+                            target.y() + screen.y() * sy,
+                            screen.height() * sy,
+                            &shapers.Of(font),
+                            {}};
+        column.SetScale(sy);
+        columns.append(std::move(column));
+    };
     for (const strip::StripColumnGeometry* geometry :
          {&strip::Preface, &strip::Verse, &strip::Postscript}) {
         const QString& text = TextOf(page, *geometry);
         if (text.isEmpty())
             continue;
-        const QRect screen = strip::PixelsOf(geometry->Twips).translated(-origin);
-        PlacedColumn column{geometry,
-                            text,
-                            PixelFont(*geometry),
-                            screen,
-                            target.x() + (screen.x() + screen.width() / 2.0) * sx,
-                            target.y() + screen.y() * sy,
-                            screen.height() * sy,
-                            {}};
-        column.SetScale(sy);
-        columns.append(std::move(column));
+        QRect screen = strip::PixelsOf(geometry->Twips).translated(-origin);
+        if (geometry == &strip::Verse && !page.Signature.isEmpty()) {
+            // The author's name at the foot of the verse, a little to its left, in a smaller
+            // Mincho; the verse keeps an em above it.
+            strip::StripColumnGeometry signature = strip::Verse;
+            signature.Points = strip::Preface.Points;
+            signature.Bold = false;
+            const QFont font = PixelFont(signature);
+            const qreal height =
+                strip::LayOutStripColumn(page.Signature, shapers.Of(font), font,
+                                         QSizeF(screen.width(), screen.height() / 3.0))
+                    .bounds.bottom();
+            const int foot = qCeil(height);
+            place(page.Signature, font, geometry->Colour,
+                  QRect(screen.x() - font.pixelSize() / 2, screen.bottom() + 1 - foot,
+                        screen.width(), foot));
+            screen.setBottom(screen.bottom() - foot - PixelFont(*geometry).pixelSize());
+        }
+        place(text, PixelFont(*geometry), geometry->Colour, screen);
     }
     // On paper the strip is narrower for its height than on screen, so its columns stand
     // closer together than their text is tall. Where readings or a verse in two lines would
@@ -160,8 +159,8 @@ void PaintStrip(QPainter& painter, const StripPage& page, const QRectF& target) 
         painter.save();
         painter.translate(column.Centre - column.Screen.width() * column.Scale / 2.0, column.Top);
         painter.scale(column.Scale, column.Scale);
-        DrawLaidOut(painter, column.Layout, column.Font,
-                    strip::ToQColor(page.Colours[column.Geometry->Colour]));
+        painter.setPen(column.Colour);
+        strip::DrawStripColumn(painter, column.Layout);
         painter.restore();
     }
 }

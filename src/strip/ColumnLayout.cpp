@@ -2,9 +2,12 @@
 
 #include "strip/VerticalShaper.h"
 
+#include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QGlyphRun>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -247,15 +250,79 @@ ColumnLayout LayOutColumn(const QString& text, const QFont& font, qreal width) {
     return LayOutColumn(text, shaper, font, width);
 }
 
+namespace {
+
+// The glyph rasteriser thickens a bold font whose face has no bold of its own by a
+// twenty-fourth of its em, but only for glyphs it rasterises itself: unscaled on an image or
+// the screen. Scaled, or into a PDF, such glyphs are drawn as outlines that nothing thickens.
+bool NeedsOutlineBold(QPainter& painter, const ColumnLayout& layout) {
+    if (!layout.font.bold() || layout.face.styleName().contains(u"Bold", Qt::CaseInsensitive))
+        return false;
+    const QPaintEngine* engine = painter.paintEngine();
+    const bool rasterised = engine && engine->type() == QPaintEngine::Raster &&
+                            painter.deviceTransform().type() <= QTransform::TxTranslate;
+    return !rasterised;
+}
+
+// The face's own outlines at its design size: Qt thickens the outlines of a bold font's small
+// sizes already, of its large ones not. Invalid when Qt gives a different face for it.
+QRawFont DesignOutlines(const QRawFont& face) {
+    QFont plain(face.familyName());
+    plain.setStyleName(face.styleName());
+    plain.setPixelSize(int(face.unitsPerEm()));
+    plain.setHintingPreference(QFont::PreferNoHinting);
+    plain.setStyleStrategy(QFont::NoFontMerging);
+    const QRawFont outlines = QRawFont::fromFont(plain, QFontDatabase::Japanese);
+    if (!outlines.isValid() || outlines.fontTable("head") != face.fontTable("head"))
+        return QRawFont();
+    return outlines;
+}
+
+// Thickens as the rasteriser does: the column's outlines filled once and stroked once with a
+// pen of the rasteriser's width (half of it on either side of each outline), so no glyph is
+// drawn twice and the text is in the drawing once.
+void DrawOutlineBold(QPainter& painter, const ColumnLayout& layout, qsizetype glyphs,
+                     const QList<const ColumnCell*>& fallback) {
+    QPainterPath outline;
+    outline.setFillRule(Qt::WindingFill);
+    const QRawFont design = DesignOutlines(layout.face);
+    const QRawFont& source = design.isValid() ? design : layout.face;
+    const qreal scale = layout.face.pixelSize() / source.pixelSize();
+    for (qsizetype g = 0; g < glyphs; ++g) {
+        const QTransform place =
+            QTransform::fromTranslate(layout.positions[g].x(), layout.positions[g].y())
+                .scale(scale, scale);
+        outline.addPath(place.map(source.pathForGlyph(layout.glyphs[g])));
+    }
+    for (const ColumnCell* cell : fallback)
+        outline.addText(cell->textOrigin, layout.font, cell->text);
+    const qreal em = layout.face.isValid() ? layout.face.pixelSize() : layout.fullCell;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor colour = painter.pen().color();
+    painter.setPen(QPen(colour, em / 24, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setBrush(colour);
+    painter.drawPath(outline);
+    painter.restore();
+}
+
+} // namespace
+
 void DrawColumn(QPainter& painter, const ColumnLayout& layout, qreal bottom) {
     // The cells are in reading order, so the glyphs to draw are the first ones.
     qsizetype shown = 0;
-    bool fallback = false;
+    QList<const ColumnCell*> fallback;
     for (const ColumnCell& cell : layout.cells) {
         if (cell.top >= bottom)
             break;
         shown = cell.firstGlyph + cell.glyphCount;
-        fallback = fallback || cell.form == ColumnCell::Form::Fallback;
+        if (cell.form == ColumnCell::Form::Fallback)
+            fallback.append(&cell);
+    }
+    if (NeedsOutlineBold(painter, layout)) {
+        if (shown > 0 || !fallback.isEmpty())
+            DrawOutlineBold(painter, layout, shown, fallback);
+        return;
     }
     if (shown > 0) {
         QGlyphRun run;
@@ -263,15 +330,11 @@ void DrawColumn(QPainter& painter, const ColumnLayout& layout, qreal bottom) {
         run.setRawData(layout.glyphs.constData(), layout.positions.constData(), int(shown));
         painter.drawGlyphRun(QPointF(0, 0), run);
     }
-    if (!fallback)
+    if (fallback.isEmpty())
         return;
     painter.setFont(layout.font);
-    for (const ColumnCell& cell : layout.cells) {
-        if (cell.top >= bottom)
-            break;
-        if (cell.form == ColumnCell::Form::Fallback)
-            painter.drawText(cell.textOrigin, cell.text);
-    }
+    for (const ColumnCell* cell : fallback)
+        painter.drawText(cell->textOrigin, cell->text);
 }
 
 } // namespace yomiwa::strip

@@ -52,7 +52,8 @@ ColumnLayout LayOutColumn(const QString& text, const VerticalShaper& shaper, con
 ColumnLayout LayOutColumn(const QString& text, const QFont& font, qreal width);
 
 // Paints the cells that begin above `bottom` with the painter's pen colour. Cells are
-// drawn whole; the painter's clip cuts what reaches past the column.
+// drawn whole; the painter's clip cuts what reaches past the column. A bold font whose face
+// has no bold is thickened alike on the screen, scaled and on paper.
 void DrawColumn(QPainter& painter, const ColumnLayout& layout, qreal bottom);
 
 } // namespace yomiwa::strip

@@ -1,5 +1,6 @@
 #include "strip/Faces.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace yomiwa::strip {
@@ -11,6 +12,8 @@ QFont MakeFont(Face face, qreal points, bool bold) {
     switch (face) {
     case Face::Mincho:
         families = {u"IPAMincho"_s, u"IPAexMincho"_s, u"Noto Serif CJK JP"_s, u"MS Mincho"_s};
+        if (QFontDatabase::styles(families[2]).contains(u"Bold"_s))
+            families.move(2, 0);
         break;
     case Face::Gothic:
         families = {u"IPAGothic"_s, u"IPAexGothic"_s, u"Noto Sans Mono CJK JP"_s, u"MS Gothic"_s};

@@ -6,7 +6,10 @@
 namespace yomiwa::strip {
 
 // The faces the windows are laid out for, and the stand-ins this system has for them:
-// Mincho-style and Gothic-style faces from the IPA fonts.
+// Mincho-style and Gothic-style faces from the IPA fonts. The Mincho is chosen once for
+// every path, screen and paper alike, so that both have the same metrics and line breaks:
+// Noto Serif CJK JP where its real bold weight is installed (the verse is bold), else IPA
+// Mincho, whose bold is made by thickening.
 enum class Face {
     Mincho,  // "ＭＳ 明朝"
     Gothic,  // "ＭＳ ゴシック"

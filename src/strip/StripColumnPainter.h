@@ -15,27 +15,33 @@ namespace yomiwa::strip {
 
 class VerticalShaper;
 
-// A strip column's text set so that none of it is cut off. Text that fits the column is
-// set exactly as LayOutColumn sets it. Longer text first has its pitch tightened, then is
-// set smaller, uniformly, down to a floor; past the floor it goes on in a second line to
-// the left of the first, the two centred on the column's centre line; only what even two
-// lines cannot hold is left out, and the second line ends in "…". Readings (ruby) stand at
-// half size to the right of their bases. Positions are in the column's own pixels: the
-// text may reach beside the column by StripColumnReach.
+// A strip column's text set so that none of it is cut off, adjusted as a Japanese typesetter
+// adjusts a line, going no further than the text needs:
+//  1. solid: every ideograph and kana on its own full em, punctuation and brackets on their
+//     half-em glyphs with their half-em of space (two marks in a row share one half em);
+//  2. squeezed: marks in a row give up their space, then single marks give up theirs;
+//  3. smaller: the whole column set uniformly smaller, in whole pixels, down to a floor;
+//  4. two lines at the floor, the second to the left of the first, centred together on the
+//     column's centre line, broken where the line-break rules allow;
+//  5. cut: what two lines cannot hold is left out, the second line ending in "…".
+// Ideographs and kana never stand closer than their em. Readings (ruby) stand at half size
+// to the right of their bases and may reach half an em past a base onto kana beside it.
+// Positions are in the column's own pixels: the text may reach beside the column by
+// StripColumnReach.
 struct StripLayout {
+    enum class Stage { Solid, Squeezed, Smaller, TwoLines, Cut };
     // The lines, each with the readings of its bases as separate pieces (a smaller face).
     QList<ColumnLayout> pieces;
     int lines = 0;
-    qreal size = 1;  // the glyphs' scale against the column's font
-    qreal pitch = 1; // the cells' advance against the glyphs' own, when tightened
-    bool elided = false;
+    qreal size = 1; // the glyphs' scale against the column's font
+    Stage stage = Stage::Solid;
     QRectF bounds; // the cells of all pieces
+
+    bool Elided() const { return stage == Stage::Cut; }
 };
 
-// The smallest scale a column's text is set at before it takes a second line, and the
-// tightest pitch.
+// The smallest scale a column's text is set at before it takes a second line.
 constexpr qreal SmallestSize = 0.6;
-constexpr qreal TightestPitch = 0.9;
 
 StripLayout LayOutStripColumn(const QString& fieldText, const VerticalShaper& shaper,
                               const QFont& font, const QSizeF& column);

@@ -258,6 +258,29 @@ hb_segment_properties_t AppendShaped(hb_font_t* font, qreal scale, hb_buffer_t* 
     return used;
 }
 
+// HarfBuzz attaches each combining mark by looking back over the marks before it for their
+// base, so with a face that places marks (Noto's does) a run of thousands of marks costs the
+// square of its length. As the stream-safe text format does, a run is cut after every 30
+// marks: the text is shaped in parts that end there, each with the text around it as context.
+QList<qsizetype> PartEnds(const QString& text) {
+    QList<qsizetype> ends;
+    qsizetype marks = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar::Category category = text[i].category();
+        const bool mark = category == QChar::Mark_NonSpacing ||
+                          category == QChar::Mark_SpacingCombining ||
+                          category == QChar::Mark_Enclosing;
+        marks = mark ? marks + 1 : 0;
+        if (marks == 30) {
+            ends.append(i + 1);
+            marks = 0;
+        }
+    }
+    if (ends.isEmpty() || ends.last() < text.size())
+        ends.append(text.size());
+    return ends;
+}
+
 } // namespace
 
 QList<VerticalShaper::Glyph> VerticalShaper::Shape(const QString& text, bool vertical,
@@ -267,8 +290,13 @@ QList<VerticalShaper::Glyph> VerticalShaper::Shape(const QString& text, bool ver
         return shaped;
     const std::unique_ptr<hb_buffer_t, void (*)(hb_buffer_t*)> buffer(hb_buffer_create(),
                                                                       hb_buffer_destroy);
-    const hb_segment_properties_t properties = AppendShaped(
-        m_font, m_scale, buffer.get(), text, 0, text.size(), vertical, nullptr, nullptr, 0, shaped);
+    hb_segment_properties_t properties{};
+    qsizetype from = 0;
+    for (const qsizetype to : PartEnds(text)) {
+        properties = AppendShaped(m_font, m_scale, buffer.get(), text, from, to, vertical,
+                                  from == 0 ? nullptr : &properties, nullptr, 0, shaped);
+        from = to;
+    }
     if (upright.isEmpty())
         return shaped;
 

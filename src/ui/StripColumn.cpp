@@ -115,8 +115,8 @@ QString InLines(const QString& text) {
 
 void StripColumn::Refit() {
     // What the column cannot show is there for the pointer to read.
-    setToolTip(!m_text.isEmpty() && Fitted().elided ? InLines(CappedForReaders(m_text))
-                                                    : QString());
+    setToolTip(!m_text.isEmpty() && Fitted().Elided() ? InLines(CappedForReaders(m_text))
+                                                      : QString());
 }
 
 void StripColumn::changeEvent(QEvent* event) {

@@ -150,6 +150,9 @@ private:
     Kushu m_collection;
     QString m_openPath; // the file the open collection was read from
     QStringList m_comments = QStringList(4);
+    // The rows of List1 as stored (PageRows): the list shows them as they are read, without
+    // the reading marks, and every rule that reads a row reads these.
+    QStringList m_pageRows;
 
     // The controls, as the layout table (MainFormLayout.cpp) names them.
     ui::RoundedShape* m_stripShape = nullptr; // the tanzaku strip

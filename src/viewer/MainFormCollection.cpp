@@ -62,7 +62,8 @@ void MainForm::ShowCollection(Kushu collection, int row) {
     // One batch: a list of thirty thousand verses fills without a repaint per row.
     m_pageList->setUpdatesEnabled(false);
     m_pageList->clear();
-    m_pageList->addItems(PageRows(k));
+    m_pageRows = PageRows(k);
+    m_pageList->addItems(ShownRows(m_pageRows));
     m_pageList->setUpdatesEnabled(true);
 
     ReadComments();
@@ -88,6 +89,7 @@ void MainForm::ShowNoCollection() {
     for (QLabel* label : {m_titleLabel, m_authorLabel, m_editionLabel, m_pagesHeading})
         label->clear();
     m_pageList->clear();
+    m_pageRows.clear();
     ShowNoPage();
 }
 
@@ -186,8 +188,7 @@ void MainForm::FollowEditorSave() {
         return;
     }
     if (IsSameFile(saved->LoadedPath, m_openPath) && shownRow < m_pageList->count()) {
-        const int entry = RowToEntry(shownRow, m_pageList->item(shownRow)->text(),
-                                     m_pageList->item(0)->text(), m_collection.KuCount());
+        const int entry = PageOfRow(m_pageRows, shownRow, m_collection.KuCount()).Entry;
         const int now = RowOfEntry(read.value(), int(saved->Origins.indexOf(entry)));
         if (now >= 0)
             row = now;

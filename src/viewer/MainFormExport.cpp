@@ -4,6 +4,7 @@
 #include "model/PageList.h"
 #include "print/ExportFiles.h"
 #include "ui/Shapes.h"
+#include "viewer/PrintChoices.h"
 
 #include <QContextMenuEvent>
 #include <QDir>
@@ -66,24 +67,15 @@ void MainForm::Export_Click() {
 }
 
 namespace {
-// Asks which pages and which paper; nullopt when the reader cancelled either question.
-std::optional<std::pair<print::PageRange, print::SheetLayout>>
-AskPagesAndPaper(ui::Dialogs& dialogs, QWidget* parent, const QString& caption, int current,
-                 int count) {
-    const int which = dialogs.Choose(
-        parent, caption, u"どのページにしますか？"_s,
-        {u"表示中のページ"_s, u"すべてのページ（"_s + QString::number(count) + u"ページ）"_s});
-    if (which < 0)
+// Asks which pages, which paper, the verses only and signed; nullopt when the reader cancelled.
+std::optional<print::PrintJob> AskPrintJob(ui::Dialogs& dialogs, QWidget* parent,
+                                           const QString& caption, const Kushu& kushu,
+                                           int current) {
+    PrintChoices choices(parent, dialogs, caption, kushu, PageRows(kushu), current);
+    dialogs.ShowModal(&choices);
+    if (choices.result() != QDialog::Accepted)
         return std::nullopt;
-    QStringList papers;
-    for (const print::SheetLayout layout : print::AllLayouts)
-        papers.append(print::CaptionOf(layout));
-    const int paper = dialogs.Choose(parent, caption, u"用紙と並べ方を選んでください。"_s, papers);
-    if (paper < 0)
-        return std::nullopt;
-    const print::PageRange pages =
-        which == 0 ? print::PageRange{current, 1} : print::PageRange{0, count};
-    return std::pair{pages, print::AllLayouts[paper]};
+    return choices.Job();
 }
 } // namespace
 
@@ -91,8 +83,9 @@ void MainForm::ExportPdf_Click() {
     const int current = m_pageList->currentRow();
     if (!m_collectionOpen || current < 0)
         return;
-    const auto choice = AskPagesAndPaper(m_dialogs, this, PdfCaption, current, m_pageList->count());
-    if (!choice)
+    const std::optional<print::PrintJob> job =
+        AskPrintJob(m_dialogs, this, PdfCaption, m_collection, current);
+    if (!job)
         return;
     QString path = m_dialogs.SaveFileName(this, PdfCaption,
                                           QDir::homePath() + u'/' + m_collection.Title + u".pdf"_s,
@@ -106,10 +99,9 @@ void MainForm::ExportPdf_Click() {
     // A copy: events run while the progress shows, and a hand-over may open another
     // collection meanwhile.
     const Kushu kushu = m_collection;
-    const auto [pages, layout] = *choice;
     ui::Progress progress = m_dialogs.ShowProgress(
-        this, u"「%1」に書き出しています…"_s.arg(DisplayName(path)), pages.Count, true);
-    const Status written = print::WritePdf(path, kushu, PageRows(kushu), pages, layout,
+        this, u"「%1」に書き出しています…"_s.arg(DisplayName(path)), int(job->Pages.size()), true);
+    const Status written = print::WritePdf(path, kushu, PageRows(kushu), *job,
                                            [&](int drawn) { return progress(drawn); });
     progress = nullptr; // closes the window before any message
     // Cancelled, nothing is written and an older file stays: the reader knows, nothing to say.
@@ -144,36 +136,36 @@ void MainForm::Print_Click() {
     const int current = m_pageList->currentRow();
     if (!m_collectionOpen || current < 0)
         return;
-    const auto choice =
-        AskPagesAndPaper(m_dialogs, this, PrintCaption, current, m_pageList->count());
-    if (!choice)
+    const std::optional<print::PrintJob> job =
+        AskPrintJob(m_dialogs, this, PrintCaption, m_collection, current);
+    if (!job)
         return;
-    const auto [pages, layout] = *choice;
     (void)StoreAndWriteComments();
     const Kushu kushu = m_collection; // a copy, as for an export
     const QStringList rows = PageRows(kushu);
-    const print::PageRange previewed{pages.First, qMin(pages.Count, print::PreviewPageLimit)};
+    const int count = int(job->Pages.size());
+    print::PrintJob previewed = *job;
+    previewed.Pages = job->Pages.first(qMin(count, print::PreviewPageLimit));
     const QString note =
-        previewed.Count == pages.Count
+        previewed.Pages.size() == count
             ? QString()
             : u"ページが多いため、プレビューには全%1ページのうち最初の%2ページだけを表示して"
-              u"います。印刷すると%1ページすべてを印刷します。"_s.arg(pages.Count)
-                  .arg(previewed.Count);
+              u"います。印刷すると%1ページすべてを印刷します。"_s.arg(count)
+                  .arg(previewed.Pages.size());
     m_dialogs.PrintPreview(
         this,
-        [layout](QPrinter& printer) {
+        [layout = job->Layout](QPrinter& printer) {
             printer.setFullPage(true);
             print::PrepareDevice(printer, layout);
         },
         [&](QPrinter& printer, ui::PaintFor purpose) {
             if (purpose == ui::PaintFor::Preview) {
-                print::PaintSheets(printer, kushu, rows, previewed, layout);
+                print::PaintSheets(printer, kushu, rows, previewed);
                 return;
             }
             // A print already sent cannot be called back: the progress has no Cancel.
-            print::PaintSheets(
-                printer, kushu, rows, pages, layout,
-                m_dialogs.ShowProgress(this, u"印刷しています…"_s, pages.Count, false));
+            print::PaintSheets(printer, kushu, rows, *job,
+                               m_dialogs.ShowProgress(this, u"印刷しています…"_s, count, false));
         },
         note);
 }

@@ -18,9 +18,8 @@ void MainForm::StoreShownComment() {
     const int row = m_shownPage;
     if (row < 0 || row >= m_pageList->count())
         return; // no page on display: the box holds no page's comment
-    const int entry = RowToEntry(row, m_pageList->item(row)->text(), m_pageList->item(0)->text(),
-                                 m_collection.KuCount());
-    m_comments[entry] = ui::BoxText(m_commentBox);
+    m_comments[PageOfRow(m_pageRows, row, m_collection.KuCount()).Entry] =
+        ui::BoxText(m_commentBox);
 }
 
 void MainForm::List1_Click() {
@@ -38,10 +37,9 @@ void MainForm::List1_Click() {
 }
 
 void MainForm::ShowPage(int row) {
-    const QString rowText = m_pageList->item(row)->text();
-    const EntryKind kind = KindOfRowText(rowText);
-    const int entry = RowToEntry(row, rowText, m_pageList->item(0)->text(), m_collection.KuCount());
-    const KuEntry& page = m_collection.Entries.at(entry);
+    const Kushu& kushu = m_collection;
+    const auto [entry, kind] = PageOfRow(m_pageRows, row, kushu.KuCount());
+    const KuEntry& page = kushu.Entries.at(entry);
 
     if (kind != EntryKind::Ku) {
         ui::SetBoxText(m_commentaryBox, page.Commentary);

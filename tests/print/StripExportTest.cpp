@@ -1,17 +1,25 @@
 #include "model/FileIo.h"
 #include "model/PageList.h"
 #include "print/ExportFiles.h"
+#include "print/PageSelection.h"
 #include "print/StripPainter.h"
 #include "tests/viewer/ViewerFixture.h"
 
 #include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QProcess>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -30,6 +38,7 @@ struct PdfProbe {
     QSizeF Points;
     bool FontsEmbedded = false;
     QString AttachedText;
+    QString Meta; // the XMP metadata
 };
 
 QString Poppler(const QString& program, const QStringList& arguments) {
@@ -57,7 +66,8 @@ PdfProbe ProbePdf(const QString& path) {
     return {field(QStringLiteral("Pages")).toInt(),
             QSizeF(size.value(0).toDouble(), size.value(2).toDouble()),
             fonts.contains(QStringLiteral("CID TrueType")) && !notEmbedded.match(fonts).hasMatch(),
-            QString::fromUtf8(text.readAll())};
+            QString::fromUtf8(text.readAll()),
+            Poppler(QStringLiteral("pdfinfo"), {u"-meta"_s, path})};
 }
 
 class WindowExport : public ViewerTest {
@@ -66,6 +76,24 @@ protected:
         QApplication::setActiveWindow(form.get());
         QTest::keyClick(form.get(), key, Qt::ControlModifier);
     }
+    // Answers the print dialog: the page on display (no pages), every page ("*") or the pages
+    // typed, the paper, the verses only, the author's name.
+    void QueueChoices(const QString& pages, SheetLayout layout, bool verses = false,
+                      bool signedStrips = false) {
+        dialogs.QueueModal([=](QDialog* window) {
+            const QString choice = pages.isEmpty()   ? u"ShownPage"_s
+                                   : pages == u"*"_s ? u"AllPages"_s
+                                                     : u"SomePages"_s;
+            window->findChild<QRadioButton*>(choice)->setChecked(true);
+            window->findChild<QLineEdit*>(u"PageRange"_s)->setText(pages);
+            window->findChild<QCheckBox*>(u"VersesOnly"_s)->setChecked(verses);
+            window->findChild<QCheckBox*>(u"Signed"_s)->setChecked(signedStrips);
+            window->findChild<QComboBox*>(u"Paper"_s)->setCurrentIndex(int(layout));
+            window->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+            if (window->isVisible()) // a message said why
+                window->reject();
+        });
+    }
     void RightClickStrip() {
         const QPoint at = form->findChild<QWidget*>(u"Shape1"_s)->geometry().center();
         QContextMenuEvent click(QContextMenuEvent::Mouse, at, form->mapToGlobal(at));
@@ -73,23 +101,36 @@ protected:
     }
 };
 
-TEST_F(WindowExport, KeysAndStripMenuExportAndPrintTheListedPages) {
+// The page list shows what is read; its rules read the rows as stored: a verse that reads 序
+// is a verse page. The PDF has the pages chosen in the dialog, and the author as its creator.
+TEST_F(WindowExport, KeysAndStripMenuExportAndPrintTheChosenPages) {
     Kushu kushu = MakeKushu(5);
-    kushu.Entries[0].Commentary = u"ab"_s; // 序 hidden: five verses and three special pages
+    kushu.Entries[1].Verse = u"蜩《ひぐらし》の鳴く夕暮れ"_s;
+    kushu.Entries[2].Verse = u"｜序《じょ》"_s;
     Write(kushu);
     Start();
     Open(u"春_一"_s);
-    ASSERT_EQ(Rows(), PageRows(kushu));
+    const QStringList rows = PageRows(kushu);
+    ASSERT_EQ(Rows().first(4), QStringList({u"序"_s, u"蜩の鳴く夕暮れ"_s, u"序"_s, rows[3]}));
+    PageList()->setCurrentRow(2);
+    Type(u"序に見えて句"_s);
+    PageList()->setCurrentRow(0);
+    EXPECT_EQ(form->KansoList().value(2), u"序に見えて句"_s);
 
-    for (const int choice : {0, 1, 1}) // PDF, every page, B4
-        dialogs.QueueChoice(choice);
+    dialogs.QueueChoice(0); // PDF
+    QueueChoices(u"x"_s, SheetLayout::B4);
+    Key(Qt::Key_E);
+    EXPECT_EQ(OneMessage(MsgStyle::Ok), u"「x」はページの指定として読めません（例：2-5,8）。"_s);
+    dialogs.QueueChoice(0);
+    QueueChoices(u"１－３，９"_s, SheetLayout::B4, true, true);
     dialogs.QueueFileName(Path(u"句集"_s));
     Key(Qt::Key_E);
     const PdfProbe pdf = ProbePdf(Path(u"句集.pdf"_s));
-    EXPECT_EQ(pdf.Pages, 2);
-    EXPECT_EQ(pdf.AttachedText, QString::fromUtf8(print::PagesText(kushu, Rows(), 0, 8)));
+    EXPECT_EQ(pdf.Pages, 1);
+    EXPECT_EQ(pdf.AttachedText, QString::fromUtf8(print::PagesText(kushu, rows, {1, 2})));
+    EXPECT_TRUE(pdf.Meta.contains(u"<dc:creator><rdf:Seq><rdf:li>芭蕉</rdf:li>"_s));
 
-    PageList()->setCurrentRow(6); // プロフィール
+    PageList()->setCurrentRow(7); // プロフィール
     RightClickStrip();
     QMenu* menu = form->StripMenu();
     ASSERT_TRUE(menu->isVisible());
@@ -106,8 +147,7 @@ TEST_F(WindowExport, KeysAndStripMenuExportAndPrintTheListedPages) {
     EXPECT_TRUE(
         OneMessage(ui::MsgStyle::Notice).startsWith(u"ファイル「短冊.png」に書き出せません。"_s));
 
-    for (const int choice : {0, 0}) // the page on display, tanzaku
-        dialogs.QueueChoice(choice);
+    QueueChoices({}, SheetLayout::Tanzaku);
     dialogs.PrintTo = Path(u"印刷.pdf"_s);
     Key(Qt::Key_P);
     const PdfProbe printed = ProbePdf(dialogs.PrintTo);
@@ -123,8 +163,11 @@ TEST_F(WindowExport, ThePreviewIsBoundedAndAnExportStopsAtACancelOrAFullDisk) {
     Start();
     Open(u"春_一"_s);
     Type(u"書きかけ"_s);
-    for (const int choice : {1, 0, 0, 1, 0, 0, 1, 0}) // print every page on tanzaku; twice a PDF
-        dialogs.QueueChoice(choice);
+    for (const int pdf : {0, 1, 1}) { // print every page on tanzaku; twice a PDF
+        if (pdf)
+            dialogs.QueueChoice(0);
+        QueueChoices(u"*"_s, SheetLayout::Tanzaku);
+    }
     dialogs.PreviewTo = Path(u"プレビュー.pdf"_s), dialogs.PrintTo = Path(u"印刷.pdf"_s);
     Key(Qt::Key_P);
     EXPECT_EQ(ProbePdf(dialogs.PreviewTo).Pages, PreviewPageLimit);
@@ -159,8 +202,8 @@ TEST_F(WindowExport, ImageAtOneTimesMatchesTheWindowsStrip) {
     for (int row = 0; row < 4; ++row) {
         PageList()->setCurrentRow(row);
         const QImage screen = form->grab(strip).toImage().convertToFormat(QImage::Format_ARGB32);
-        const QImage image =
-            print::StripImage(print::PageToPrint(form->ViewerKushu(), Rows(), row), 1);
+        const QImage image = print::StripImage(
+            print::PageToPrint(form->ViewerKushu(), PageRows(form->ViewerKushu()), row), 1);
         ASSERT_EQ(screen.size(), image.size());
         int compared = 0, differing = 0;
         for (int y = 0; y < image.height(); ++y) {
@@ -177,22 +220,36 @@ TEST_F(WindowExport, ImageAtOneTimesMatchesTheWindowsStrip) {
     }
 }
 
-TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
+// Every sheet but a tanzaku and B4 borderless keeps its strips 5 mm and its cut marks 3 mm
+// inside the paper; a row of strips reads from the right.
+TEST(StripSheets, PaperSizeStripsPerSheetMarginsFontsAndText) {
     // clang-format off
-    const struct { SheetLayout layout; QSizeF points; int perSheet; } cases[] = {
-        {SheetLayout::Tanzaku, {171.8, 1030.7}, 1}, {SheetLayout::B4, {728.5, 1031.8}, 4},
-        {SheetLayout::A4, {595.3, 841.9}, 4}, {SheetLayout::A4Fit, {595.3, 841.9}, 1}};
+    const struct { SheetLayout layout; QSizeF points; int perSheet; qreal margin; } cases[] = {
+        {SheetLayout::Tanzaku, {171.8, 1030.7}, 1, 0}, {SheetLayout::B4, {728.5, 1031.8}, 4, 5},
+        {SheetLayout::B4Borderless, {728.5, 1031.8}, 4, 0},
+        {SheetLayout::A4, {595.3, 841.9}, 4, 5}, {SheetLayout::A4Fit, {595.3, 841.9}, 1, 5}};
     // clang-format on
     Kushu k = MakeKushu(6);
     k.Entries[0].Commentary = u"ab"_s; // 序 hidden: nine pages
     k.Entries[2].Verse = u"ぶーんと蜂"_s;
     const QStringList rows = PageRows(k);
-    const QString text = QString::fromUtf8(PagesText(k, rows, 0, 9));
+    const PrintJob job{{0, 1, 2, 3, 4, 5, 6, 7, 8}};
+    const QString text = QString::fromUtf8(PagesText(k, rows, job.Pages));
     Folder folder;
-    for (const auto& c : cases) {
+    for (auto c : cases) {
         SCOPED_TRACE(NameOf(c.layout).toStdString());
+        const Sheet sheet = SheetOf(c.layout);
+        const QRectF paper(QPointF(0, 0), sheet.PaperMm());
+        for (qsizetype i = 0; i < sheet.Strips.size(); ++i)
+            EXPECT_TRUE(paper.adjusted(c.margin, c.margin, -c.margin, -c.margin)
+                            .contains(sheet.Strips[i]) &&
+                        (i == 0 || sheet.Strips[i].right() <= sheet.Strips[i - 1].left()));
+        const qreal clear = c.margin > 0 ? 3 : 0;
+        for (const QLineF& mark : sheet.CutMarks)
+            for (const QPointF end : {mark.p1(), mark.p2()})
+                EXPECT_TRUE(paper.adjusted(clear, clear, -clear, -clear).contains(end));
         const QString path = folder.File(NameOf(c.layout) + u".pdf"_s);
-        ASSERT_EQ(WritePdf(path, k, rows, {0, 9}, c.layout).error(), QString());
+        ASSERT_EQ(WritePdf(path, k, rows, {job.Pages, c.layout}).error(), QString());
         const PdfProbe pdf = ProbePdf(path);
         EXPECT_EQ(pdf.Pages, (9 + c.perSheet - 1) / c.perSheet);
         EXPECT_TRUE(qAbs(pdf.Points.width() - c.points.width()) < 1 &&
@@ -200,11 +257,29 @@ TEST(StripSheets, PaperSizeStripsPerSheetFontsAndText) {
         EXPECT_TRUE(pdf.FontsEmbedded && pdf.AttachedText == text);
     }
     // An export goes through the program's one writing path, and says it was an export.
-    EXPECT_EQ(
-        WritePdf(folder.File(u"無い/短冊.pdf"_s), k, rows, {0, 1}, SheetLayout::Tanzaku).error(),
-        u"ファイル「短冊.pdf」に書き出せません。\rフォルダに書き込めません。"_s);
+    EXPECT_EQ(WritePdf(folder.File(u"無い/短冊.pdf"_s), k, rows, {{0}}).error(),
+              u"ファイル「短冊.pdf」に書き出せません。\rフォルダに書き込めません。"_s);
     // The text keeps what the drawing cannot give back: ー, and every listed page in order.
     EXPECT_TRUE(text.contains(u"句　ぶーんと蜂\n"_s));
+}
+
+// Pages as people type them, of ten: the rows chosen, or the part that is wrong.
+TEST(StripSheets, PageRangesAsTyped) {
+    const std::tuple<QString, QList<int>, QString> cases[] = {
+        {u"2-5,8"_s, {1, 2, 3, 4, 7}, {}},
+        {u" ８、３～４ ,3"_s, {2, 3, 7}, {}},
+        {u"9-,-1"_s, {0, 8, 9}, {}},
+        {u" "_s, {}, u"ページを指定してください（例：2-5,8）。"_s},
+        {u"2,5-3"_s, {}, u"「5-3」は始めのページが終わりのページより後です。"_s},
+        {u"3,11"_s, {}, u"「11」はこの句集にないページです（1 から 10 まで）。"_s},
+        {u"0-2"_s, {}, u"「0-2」はこの句集にないページです（1 から 10 まで）。"_s},
+        {u"2-x"_s, {}, u"「2-x」はページの指定として読めません（例：2-5,8）。"_s},
+        {u"1--3"_s, {}, u"「1--3」はページの指定として読めません（例：2-5,8）。"_s}};
+    for (const auto& [typed, pages, error] : cases) {
+        const Result<QList<int>> parsed = ParsePages(typed, 10);
+        EXPECT_EQ(parsed.ok() ? parsed.value() : QList<int>(), pages) << typed.toStdString();
+        EXPECT_EQ(parsed.error(), error);
+    }
 }
 
 // A tanzaku sheet is half as wide for its height as the window's strip: readings and a verse
@@ -217,14 +292,17 @@ TEST(StripSheets, OnATanzakuReadingsLongVersesAndMissingGlyphsKeepClearOfTheirNe
     page.Preface = u"夏の夕暮れ"_s, page.Postscript = u"鶺鴒《せきれい》も見ゆ"_s;
     page.Colours[PrefaceFore] = 0x0000FF, page.Colours[VerseFore] = 0x00FF00;
     page.Colours[PostscriptFore] = 0xFF0000;
-    for (const QString& verse : {u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ水面《みなも》"_s,
-                                 QString(70, u'長'), u"\uE000\U0010FFFD長"_s}) {
-        page.Verse = verse;
+    const auto painted = [&page] {
         QImage image(200, 1200, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         PaintStrip(painter, page, QRectF(0, 0, 200, 1200));
-        painter.end();
+        return image;
+    };
+    for (const QString& verse : {u"蜩《ひぐらし》や翡翠《かわせみ》の飛ぶ水面《みなも》"_s,
+                                 QString(70, u'長'), u"\uE000\U0010FFFD長"_s}) {
+        page.Verse = verse;
+        const QImage image = painted();
         int extent[3][2] = {{999, -1}, {999, -1}, {999, -1}}; // blue, green, red: first, last x
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x)
@@ -236,6 +314,21 @@ TEST(StripSheets, OnATanzakuReadingsLongVersesAndMissingGlyphsKeepClearOfTheirNe
         EXPECT_TRUE(extent[0][1] >= 0 && extent[0][1] < extent[1][0] && extent[1][1] < extent[2][0])
             << verse.toStdString();
     }
+    // Signed, a verse in two lines keeps a gap of an em above the author's name at its foot.
+    page.Verse = QString(70, u'長');
+    int widest[2] = {0, 0}; // the tallest gap in the verse column's ink, unsigned and signed
+    for (const int signature : {0, 1}) {
+        page.Signature = signature ? u"芭蕉"_s : QString();
+        const QImage image = painted();
+        for (int y = 0, last = -1; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (const QColor c = image.pixelColor(x, y); c.green() > 200 && c.red() < 100) {
+                    widest[signature] = std::max(widest[signature], last < 0 ? 0 : y - last);
+                    last = y;
+                    break;
+                }
+    }
+    EXPECT_GT(widest[1], 3 * widest[0]) << widest[0] << " " << widest[1];
 }
 
 } // namespace

@@ -11,7 +11,10 @@
 #include "ui/Twips.h"
 
 #include <QImage>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QPainterPath>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -99,7 +102,7 @@ TEST(VerticalColumn, TurnsWhatVerticalTextTurnsAndKeepsTheVerticalLineUpright) {
 TEST(StripFit, TextThatFitsIsDrawnAsItAlwaysWas) {
     // clang-format off
     const std::pair<QString, QFont> cases[] = {
-        {u"「古池や蛙飛びこむ水の音」ーゃ、。12月AB"_s, VerseFont()}, // 21 cells, all it holds
+        {u"「古池や蛙飛びこむ水の音」ーゃ、ア12月AB"_s, VerseFont()}, // 21 cells, all it holds
         {u"コーヒー店にて　旅の途中"_s, MakeFont(Face::Gothic, 12)},
     };
     // clang-format on
@@ -152,11 +155,11 @@ const QString Haiku =
     u"古池や蛙飛びこむ水の音閑かさや岩にしみ入る蝉の声五月雨をあつめて早し最上川"_s;
 
 TEST(StripFit, LongVersesShowEveryCharacterInsideTheColumn) {
-    for (const auto& [length, lines] : {std::pair{37, 1}, {74, 2}}) {
+    for (const auto& [length, lines] : {std::pair{30, 1}, {60, 2}}) {
         const QString text = (Haiku + Haiku + Haiku).left(length);
         const StripLayout layout = Fit(text);
-        EXPECT_TRUE(layout.lines == lines && !layout.elided) << length;
-        EXPECT_TRUE(layout.size >= SmallestSize && layout.pitch >= TightestPitch);
+        EXPECT_TRUE(layout.lines == lines && !layout.Elided()) << length;
+        EXPECT_GE(layout.size, SmallestSize);
         const QImage image = Painted(text, VerseFont(), Verse);
         QString shown;
         for (const ColumnLayout& piece : layout.pieces)
@@ -168,6 +171,58 @@ TEST(StripFit, LongVersesShowEveryCharacterInsideTheColumn) {
             }
         EXPECT_EQ(shown, text);
         EXPECT_FALSE(InkOutside(image, Allowed(Verse, VerseFont()))) << length;
+    }
+}
+
+// Whatever the text and the column (the reading window's verse and preface, the editor's
+// verse), every stage of the adjustment keeps glyphs apart and ideographs and kana a full em
+// from each other.
+TEST(StripFit, NoTwoGlyphsTouchAtAnyStage) {
+    QStringList texts = {
+        u"夏草や兵どもが夢の跡、その跡をたずねて今日もまた歩いてゆく旅人の影の長さよ"_s,
+        u"夕立や、「ちょっと待って」と言ひ残して去る。"_s,
+        u"「『古池』」、。・（かな）：；蛙《かわず》"_s.repeated(8)};
+    for (int n = 17; n <= 60; ++n)
+        texts.append(QString(n, u'田'));
+    QSet<StripLayout::Stage> stages;
+    for (const auto& [font, size] : {std::pair{VerseFont(), Verse.size()},
+                                     {MakeFont(Face::Gothic, 12), QSize(17, 521)},
+                                     {MakeFont(Face::Mincho, 11.25), QSize(17, 289)}})
+        for (const QString& text : texts) {
+            const StripLayout layout = Fit(text, font, size);
+            stages.insert(layout.stage);
+            QList<QRectF> ink;
+            for (const ColumnLayout& piece : layout.pieces) {
+                for (qsizetype g = 0; g < piece.glyphs.size(); ++g)
+                    ink.append(piece.face.pathForGlyph(piece.glyphs[g])
+                                   .boundingRect()
+                                   .translated(piece.positions[g]));
+                for (const ColumnCell& cell : piece.cells)
+                    EXPECT_TRUE(u"、。「」『』（）・：；…"_s.contains(cell.text) ||
+                                cell.advance >= piece.fullCell - 1e-9);
+            }
+            for (qsizetype i = 0; i < ink.size(); ++i)
+                for (qsizetype j = i + 1; j < ink.size(); ++j)
+                    ASSERT_FALSE(ink[i].intersects(ink[j])) << text.toStdString();
+        }
+    EXPECT_EQ(stages.size(), 5);
+}
+
+// 田、「田」。田、田 in a verse column of 8, 7 and 6.5 ems: solid, then the marks in a row
+// give up their spaces, then the single 、 too. Steps: 、 to the 田 after 「, 」 to the 田
+// after 。, the second 、 to 田, in ems.
+TEST(StripFit, PunctuationGivesUpItsSpacesMarksInARowFirst) {
+    const qreal em = VerticalShaper(VerseFont()).FullCell();
+    using enum StripLayout::Stage;
+    for (const auto& [height, stage, steps] : {std::tuple{8.0, Solid, QList{1.5, 1.5, 1.0}},
+                                               {7.0, Squeezed, QList{1.0, 1.0, 1.0}},
+                                               {6.5, Squeezed, QList{1.0, 1.0, 0.5}}}) {
+        const StripLayout layout =
+            Fit(u"田、「田」。田、田"_s, VerseFont(), QSize(25, qRound(height * em)));
+        const QList<ColumnCell>& c = layout.pieces.at(0).cells;
+        EXPECT_TRUE(layout.stage == stage && layout.size == 1) << height;
+        EXPECT_EQ(QList({c[3].top - c[1].top, c[6].top - c[4].top, c[8].top - c[7].top}),
+                  QList({steps[0] * em, steps[1] * em, steps[2] * em}));
     }
 }
 
@@ -196,12 +251,95 @@ TEST(StripFit, WhatTwoLinesCannotHoldEndsInAnEllipsisWithTheWholeTextAsTooltip) 
     column.SetColumnGeometry(Verse);
     column.SetText(text);
     const StripLayout& layout = column.Fitted();
-    ASSERT_TRUE(layout.elided && layout.lines == 2);
+    ASSERT_TRUE(layout.Elided() && layout.lines == 2);
     EXPECT_EQ(Line(layout, 1).last(), u"…"_s);
     EXPECT_TRUE(text.startsWith((Line(layout, 0) + Line(layout, 1)).join(QString()).chopped(1)));
     EXPECT_EQ(column.toolTip().remove(u'\n'), text);
     column.SetText(text.left(20));
     EXPECT_TRUE(column.toolTip().isEmpty());
+}
+
+// A paint device for neither screen nor image that counts what it is asked to draw.
+struct Counter : QPaintDevice, QPaintEngine {
+    int paths = 0, texts = 0;
+    QPaintEngine* paintEngine() const override { return const_cast<Counter*>(this); }
+    int metric(PaintDeviceMetric m) const override { return m == PdmDepth ? 32 : 1000; }
+    bool begin(QPaintDevice*) override { return true; }
+    bool end() override { return true; }
+    void updateState(const QPaintEngineState&) override {}
+    void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+    void drawPath(const QPainterPath&) override { ++paths; }
+    void drawTextItem(const QPointF&, const QTextItem&) override { ++texts; }
+    Type type() const override { return User; }
+};
+
+// The verse column painted black on white at `scale` times its size.
+QImage Scaled(const QString& text, const QFont& font, int scale) {
+    QImage image(Verse.size() * scale, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.scale(scale, scale);
+    PaintStripColumn(painter, text, font, QRectF(QPointF(0, 0), Verse.size()), Qt::black);
+    return image;
+}
+
+// How dark the ink of a column is, 0 to 1, at `scale` times its size.
+double MeanInk(const QString& text, const QFont& font, int scale) {
+    const QImage image = Scaled(text, font, scale);
+    double ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += 1 - qGray(image.pixel(x, y)) / 255.0;
+    return ink / (image.width() * image.height());
+}
+
+// The separate marks of an image: runs of pixels with any visible ink, side by side.
+int Marks(const QImage& image) {
+    const int w = image.width();
+    QList<bool> seen(qsizetype(w) * image.height(), false);
+    int marks = 0;
+    for (int start = 0; start < seen.size(); ++start) {
+        if (seen[start] || qGray(image.pixel(start % w, start / w)) > 224)
+            continue;
+        ++marks;
+        QList<int> open{start};
+        seen[start] = true;
+        while (!open.isEmpty()) {
+            const int at = open.takeLast(), x = at % w, y = at / w;
+            for (const auto& [nx, ny] : {std::pair{x - 1, y}, {x + 1, y}, {x, y - 1}, {x, y + 1}})
+                if (image.rect().contains(nx, ny) && !seen[ny * w + nx] &&
+                    qGray(image.pixel(nx, ny)) <= 224)
+                    seen[ny * w + nx] = true, open.append(ny * w + nx);
+        }
+    }
+    return marks;
+}
+
+// 田 fills its em: n of them at twice the size, in the verse face and in a Mincho thickened
+// by its outline, stay n separate marks at every stage (17 solid, 45 in two lines).
+TEST(StripBold, EveryGlyphStaysAMarkOfItsOwnAtEveryStage) {
+    QFont ipa(u"IPAMincho"_s);
+    ipa.setPixelSize(24), ipa.setBold(true);
+    for (const QFont& font : {VerseFont(), ipa})
+        for (const int n : {17, 22, 26, 30, 38, 45})
+            EXPECT_EQ(Marks(Scaled(QString(n, u'田'), font, 2)), n) << n;
+}
+
+// A face without a bold of its own is thickened scaled and on paper as on the screen: its
+// outline filled and stroked once, each glyph drawn once, as dark at four times the size.
+TEST(StripBold, AFaceWithoutBoldIsThickenedByItsOutlineOnce) {
+    const QString text = u"鳴く蝉や痩せ葵に憶ふ"_s;
+    QFont ipa(u"IPAMincho"_s);
+    ipa.setPixelSize(24);
+    for (const bool bold : {false, true}) {
+        ipa.setBold(bold);
+        Counter device;
+        QPainter painter(&device);
+        PaintStripColumn(painter, text, ipa, QRectF(QPointF(0, 0), Verse.size()), Qt::black);
+        EXPECT_TRUE(device.paths == int(bold) && device.texts == int(!bold));
+    }
+    const double screen = MeanInk(text, ipa, 1), paper = MeanInk(text, ipa, 4);
+    EXPECT_NEAR(paper / screen, 1, 0.15);
 }
 
 TEST(Ruby, MarksAreReadOnTheFieldsOwnText) {
@@ -237,17 +375,14 @@ TEST(Ruby, ReadingsStandRightOfTheirBasesInsideTheStrip) {
     const ColumnLayout &bases = layout.pieces[0], &readings = layout.pieces[1];
     EXPECT_EQ(Line(layout, 0).join(QString()), u"鳴く蜩の声の翡翠"_s);
     EXPECT_EQ(Line(layout, 1).join(QString()), u"ひぐらしかわせみ"_s);
-    // Each reading starts beside its base; 蜩 is spaced out to its longer reading.
-    EXPECT_DOUBLE_EQ(readings.cells[0].top, bases.cells[2].top);
-    EXPECT_DOUBLE_EQ(bases.cells[2].advance, 2 * bases.fullCell);
-    EXPECT_DOUBLE_EQ(readings.cells[4].top, bases.cells[6].top);
     const QImage image = Painted(text, VerseFont(), Verse);
     for (const ColumnCell& cell : readings.cells)
         EXPECT_TRUE(HasInk(image, CellBox(readings, cell, Verse.topLeft())));
     EXPECT_FALSE(InkOutside(image, Allowed(Verse, VerseFont())));
+    EXPECT_DOUBLE_EQ(readings.cells[4].top, bases.cells[6].top);
 
-    // A face of an odd number of pixels has readings a little over half its size, and at the
-    // smallest size too: a reading then stands closer, never above or below its base.
+    // A face of an odd number of pixels has readings of the whole pixel below half its
+    // size, and at the smallest size too: a reading never reaches above or below its base.
     for (const QString& marked :
          {u"蜩《ひぐらし》"_s, u"蜩《ひぐらし》"_s + Haiku + Haiku + Haiku}) {
         const StripLayout small = Fit(marked, MakeFont(Face::Mincho, 11.25), QSize(17, 289));
@@ -255,6 +390,26 @@ TEST(Ruby, ReadingsStandRightOfTheirBasesInsideTheStrip) {
         const ColumnCell& base = small.pieces[0].cells[0];
         EXPECT_GE(reading.first().top, base.top) << small.size;
         EXPECT_LE(reading.last().top + reading.last().advance, base.top + base.advance + 1e-9);
+    }
+}
+
+// A reading longer than its base reaches half an em onto a kana before and after it, never
+// onto an ideograph, another reading or past the column's ends; only the rest spaces the
+// base out. The base's advance and the reading's top, in ems.
+TEST(Ruby, ALongReadingReachesOntoTheKanaBesideItsBase) {
+    const qreal em = VerticalShaper(VerseFont()).FullCell();
+    for (const auto& [text, base, advance, top] :
+         {std::tuple{u"蜩《ひぐらし》や"_s, 0, 1.5, 0.0},
+          {u"の蜩《ひぐらし》や"_s, 1, 1.0, 0.5},
+          {u"田｜蜩《ひぐらし》や"_s, 1, 1.5, 1.0},
+          {u"の蜩《ひぐらし》"_s, 1, 1.5, 0.5},
+          {u"｜の《の》蜩《ひぐらし》や"_s, 1, 1.5, 1.0}}) {
+        const StripLayout layout = Fit(text);
+        const QList<ColumnCell> reading = layout.pieces.at(1).cells.last(4); // ひぐらし
+        EXPECT_EQ(QList({layout.pieces[0].cells.at(base).advance, reading[0].top,
+                         reading[3].top + reading[3].advance}),
+                  QList({advance * em, top * em, (top + 2) * em}))
+            << text.toStdString();
     }
 }
 

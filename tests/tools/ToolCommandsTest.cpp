@@ -103,15 +103,28 @@ TEST(ToolCommands, RenderGivesExitCodesAndMessages) {
     const QString ywk = folder.File(u"春_一.Ywk"_s);
     const QString pdf = folder.File(u"a.pdf"_s), png = folder.File(u"a.png"_s);
     WriteBytes(folder.File(u"bad.Ywk"_s), "x\r\n");
+    const QString refused = u"この句集には書き出すページがありません。"_s;
     const std::pair<QStringList, Console> cases[] = {
         {{ywk, pdf}, {ExitOk, pdf.toUtf8() + '\n', {}}},
         {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"2"_s}, {ExitOk, png.toUtf8() + '\n', {}}},
         {{ywk, png}, Usage(u"PNG 画像には --page でページを指定してください。"_s)},
         {{ywk, png, u"--page"_s, u"7"_s},
-         Usage(u"--page には 1 から 6 までのページ番号を指定してください"
-               u"（この句集は 6 ページです）。"_s)},
+         Usage(u"--pages：「7」はこの句集にないページです（1 から 6 まで）。"_s)},
+        {{ywk, pdf, u"--pages"_s, u"2-x"_s},
+         Usage(u"--pages：「2-x」はページの指定として読めません（例：2-5,8）。"_s)},
+        {{ywk, pdf, u"--pages"_s, u"2-3,6"_s, u"--verses-only"_s, u"--signed"_s, u"--layout"_s,
+          u"b4-borderless"_s},
+         {ExitOk, pdf.toUtf8() + '\n', {}}},
+        {{ywk, pdf, u"--pages"_s, u"1"_s, u"--page"_s, u"2"_s},
+         Usage(u"オプション「--page」は一度だけ指定してください。"_s)},
+        {{ywk, png, u"--page"_s, u"1"_s, u"--signed"_s},
+         Usage(u"--signed は PDF にだけ指定できます。"_s)},
+        {{ywk, png, u"--pages"_s, u"1-2"_s},
+         Usage(u"PNG 画像には --page でページを一つだけ指定してください。"_s)},
+        {{ywk, pdf, u"--pages"_s, u"1,6"_s, u"--verses-only"_s}, {ExitRefused, {}, refused}},
         {{ywk, pdf, u"--layout"_s, u"a3"_s},
-         Usage(u"--layout には tanzaku、b4、a4、a4-fit のどれかを指定してください。"_s)},
+         Usage(
+             u"--layout には tanzaku、b4、b4-borderless、a4、a4-fit のどれかを指定してください。"_s)},
         {{folder.File(u"bad.Ywk"_s), pdf},
          {ExitRefused, {}, ReadKushuFile(folder.File(u"bad.Ywk"_s)).error()}},
     };
