@@ -25,6 +25,7 @@ struct EntryFields {
     QString Verse;      // Text5
     QString Postscript; // Text7
     QString Commentary; // Text1, CR LF between lines
+    bool operator==(const EntryFields&) const = default;
 };
 
 enum class Field { None, Preface, Verse, Postscript, Commentary };

@@ -20,6 +20,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -45,8 +46,11 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     , m_state(state)
     , m_dialogs(dialogs)
     , m_selectedCollection(selectedCollection)
-    , m_colourDialog(dialogs) {
+    , m_colourDialog(dialogs)
+    , m_undo(new QUndoStack(this)) {
     setObjectName(u"F_sakusei"_s);
+    // Each step keeps one entry array: fifty steps of a full collection stay near 200 MB.
+    m_undo->setUndoLimit(50);
     BuildControls();
     ShowDesignColours();
     ConnectFields();
@@ -307,6 +311,8 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress:
+        if (UndoKey(watched, static_cast<QKeyEvent*>(event)))
+            return true;
         if (IsOneLineField(watched))
             return OneLineField_KeyPress(static_cast<QKeyEvent*>(event));
         break;

@@ -11,6 +11,7 @@
 #include <QHash>
 
 #include <array>
+#include <functional>
 
 class QGroupBox;
 class QKeyEvent;
@@ -19,6 +20,7 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QUndoStack;
 
 namespace yomiwa::ui {
 class RoundedShape;
@@ -66,6 +68,24 @@ public:
     // The working collection; it lives only as long as its window.
     const Kushu& Collection() const { return m_collection; }
 
+    // Undo and redo of the entry list operations; typing and the colour buttons are no steps.
+    void Undo();
+    void Redo();
+    QUndoStack* UndoSteps() const { return m_undo; }
+
+    // Everything an entry list operation changes, as the window shows it.
+    struct View {
+        Kushu Collection;
+        Origins EntryOrigins;
+        QStringList Rows;
+        int Row = -1;
+        EntryFields Shown;
+        ColourSet Colours;
+        bool operator==(const View&) const = default;
+    };
+    View Snapshot() const;
+    void Restore(const View& view);
+
     // The colours the window shows, through the one table of shown colours.
     ColourSet ReadShownColours() const { return m_shown.Read(); }
     void ApplyShownColours(const ColourSet& colours) { m_shown.Apply(colours); }
@@ -73,6 +93,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Esc and the close box leave as "保存せず終了" does: only after the question.
     void reject() override;
 
@@ -96,6 +117,11 @@ private:
     bool IsOneLineField(const QObject* watched) const;
     bool OneLineField_KeyPress(const QKeyEvent* event);
     bool ConfirmLeaveWithoutSaving();
+    // Runs one entry list operation as one undo step, when it changed anything.
+    void Step(const QString& name, const std::function<void()>& operation);
+    // Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y: a text field undoes its own typing first, and the
+    // editor's last step once the field has nothing left to undo. True when handled.
+    bool UndoKey(QObject* focus, const QKeyEvent* event);
     int ListIndex() const;
     QString ListText() const;
     void SelectRow(int row);
@@ -124,6 +150,7 @@ private:
     LoadedFile m_loadedFile;
     ShownColours m_shown;
     ColourDialog m_colourDialog;
+    QUndoStack* m_undo = nullptr;
     // Every control with a help text (and the viewports that stand for them) to its text.
     QHash<const QObject*, QString> m_help;
 

@@ -91,41 +91,50 @@ void F_sakusei::Apply(const Outcome& outcome) {
     if (QWidget* focus = FieldControl(outcome.Focus))
         focus->setFocus();
     if (outcome.ClearFields) {
+        // Emptied as set text, not as typing: the fields' own undo must not bring the entry
+        // just stored back into them.
         ui::SetBoxText(m_commentaryBox, QString());
-        m_verseField->clear();
-        m_prefaceField->clear();
-        m_postscriptField->clear();
+        for (QLineEdit* field : {m_verseField, m_prefaceField, m_postscriptField})
+            field->setText(QString());
     }
 }
 
 void F_sakusei::Command5_Click() {
-    Apply(AddEntry(m_collection, m_origins, CurrentSelection(), Fields(), ReadShownColours()));
+    Step(u"句の追加"_s, [this] {
+        Apply(AddEntry(m_collection, m_origins, CurrentSelection(), Fields(), ReadShownColours()));
+    });
 }
 
 void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
-    Apply(ChangeEntry(m_collection, CurrentSelection(), Fields(), ReadShownColours(), shift));
+    Step(u"句の変更"_s, [this, shift] {
+        Apply(ChangeEntry(m_collection, CurrentSelection(), Fields(), ReadShownColours(), shift));
+    });
 }
 
 void F_sakusei::Command3_Click() {
-    const Selection selection = CurrentSelection();
-    Outcome outcome = DeleteEntry(m_collection, m_origins, selection, false);
-    if (outcome.Question) {
-        const Prompt& q = *outcome.Question;
-        // Enter keeps the entry.
-        if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
-            ui::Dialogs::Answer::Yes)
-            return;
-        outcome = DeleteEntry(m_collection, m_origins, selection, true);
-    }
-    Apply(outcome);
+    Step(u"句の削除"_s, [this] {
+        const Selection selection = CurrentSelection();
+        Outcome outcome = DeleteEntry(m_collection, m_origins, selection, false);
+        if (outcome.Question) {
+            const Prompt& q = *outcome.Question;
+            // Enter keeps the entry.
+            if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
+                ui::Dialogs::Answer::Yes)
+                return;
+            outcome = DeleteEntry(m_collection, m_origins, selection, true);
+        }
+        Apply(outcome);
+    });
 }
 
 void F_sakusei::Command1_Click() {
-    Apply(MoveEntryUp(m_collection, m_origins, CurrentSelection()));
+    Step(u"上に移動"_s,
+         [this] { Apply(MoveEntryUp(m_collection, m_origins, CurrentSelection())); });
 }
 
 void F_sakusei::Command2_Click() {
-    Apply(MoveEntryDown(m_collection, m_origins, CurrentSelection()));
+    Step(u"下に移動"_s,
+         [this] { Apply(MoveEntryDown(m_collection, m_origins, CurrentSelection())); });
 }
 
 void F_sakusei::ColourButton_Click(int index) {

@@ -4,6 +4,8 @@
 #include "tests/editor/EditorFixture.h"
 #include "ui/ColourValues.h"
 
+#include <QUndoStack>
+
 using namespace yomiwa;
 using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
@@ -32,6 +34,17 @@ protected:
                 ui::BoxText(CommentaryBox()), VerseCaption()->isEnabled()};
     }
     ColourValue Fore(const char* name) const { return ui::ForeColour(Find(name)); }
+
+public:
+    void Add() { AddButton()->click(); }
+    void Change() { PressChange(Qt::LeftButton, modifiers); }
+    void Delete() {
+        dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+        DeleteButton()->click();
+    }
+    void MoveUp() { MoveUpButton()->click(); }
+    void MoveDown() { MoveDownButton()->click(); }
+    Qt::KeyboardModifiers modifiers;
     ColourValue Back(const char* name) const { return ui::BackColour(Find(name)); }
 };
 
@@ -135,6 +148,51 @@ TEST_F(EditorEditing, ARowShowsItsEntryAndThePagesAreKnownByTheirPlace) {
         EXPECT_EQ(View(), view);
         EXPECT_EQ(window->ReadShownColours(), k.Entries[view.Row].Colours);
     }
+}
+
+TEST_F(EditorEditing, EachOperationIsOneStepThatUndoAndRedoRestoreExactly) {
+    const Kushu k = MakeKushu(3);
+    const struct {
+        int row;
+        void (EditorEditing::*act)();
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {{1, &EditorEditing::Add, {}},
+                 {2, &EditorEditing::Change, {}},
+                 {2, &EditorEditing::Change, Qt::ShiftModifier},
+                 {2, &EditorEditing::Delete, {}},
+                 {2, &EditorEditing::MoveUp, {}},
+                 {1, &EditorEditing::MoveDown, {}}};
+    for (const auto& c : cases) {
+        OpenChange(Store(k));
+        Select(c.row);
+        Fill(u"前"_s, u"名月や"_s, u"後"_s, u"解説"_s);
+        window->ApplyShownColours(Colours(7));
+        const editor::F_sakusei::View before = window->Snapshot();
+        modifiers = c.modifiers;
+        (this->*c.act)();
+        const editor::F_sakusei::View after = window->Snapshot();
+        ASSERT_NE(after.Collection, before.Collection);
+        // Ctrl+Z in a field with no typing to undo, Ctrl+Y and Ctrl+Shift+Z on the list.
+        VerseField()->setFocus();
+        QTest::keyClick(VerseField(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(window->Snapshot(), before);
+        QTest::keyClick(EntryList(), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(window->Snapshot(), after);
+        window->Undo();
+        QTest::keyClick(EntryList(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(window->Snapshot(), after);
+    }
+    // Typing in a field is undone there first; a refusal and a No are no steps.
+    const editor::F_sakusei::View redone = window->Snapshot();
+    QTest::keyClicks(VerseField(), u"ab"_s);
+    QTest::keyClick(VerseField(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->Snapshot(), redone);
+    Select(4);
+    Add();
+    Select(2);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::No);
+    DeleteButton()->click();
+    EXPECT_EQ(window->UndoSteps()->count(), 1);
 }
 
 } // namespace
