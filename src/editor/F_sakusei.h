@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 
 class QGroupBox;
 class QKeyEvent;
@@ -27,6 +28,10 @@ class RoundedShape;
 class StripColumn;
 } // namespace yomiwa::ui
 
+namespace yomiwa::verse {
+class MoraCounter;
+} // namespace yomiwa::verse
+
 namespace yomiwa::editor {
 
 // The editor window (作成・編集モード): makes a new collection or changes the one whose
@@ -36,6 +41,7 @@ class F_sakusei : public QDialog {
 public:
     F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& selectedCollection,
               QWidget* parent = nullptr);
+    ~F_sakusei() override;
 
     // False when the collection to change could not be read at all: the window must not be
     // shown, there is nothing in it to edit.
@@ -111,6 +117,8 @@ private:
     void LoadNew();
     void LoadChange();
     void ShowHelp(const QString& text);
+    // The 5-7-5 count of the verse field, under the title row; nothing for a page's row.
+    void ShowCount();
     // The verse, preface, postscript and password fields share one key filter: true when the
     // key is dropped.
     std::array<QLineEdit*, 4> OneLineFields() const;
@@ -151,6 +159,7 @@ private:
     ShownColours m_shown;
     ColourDialog m_colourDialog;
     QUndoStack* m_undo = nullptr;
+    std::unique_ptr<verse::MoraCounter> m_counter;
     // Every control with a help text (and the viewports that stand for them) to its text.
     QHash<const QObject*, QString> m_help;
 
@@ -194,6 +203,7 @@ private:
     QPushButton* m_pasteColoursButton = nullptr;
     QPushButton* m_leaveButton = nullptr; // "保存せず終了"
     QPushButton* m_saveButton = nullptr;  // "保存して終了"
+    QLabel* m_countLabel = nullptr;       // the verse's 5-7-5 count, in free space
 };
 
 } // namespace yomiwa::editor

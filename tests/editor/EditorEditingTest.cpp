@@ -3,6 +3,7 @@
 
 #include "tests/editor/EditorFixture.h"
 #include "ui/ColourValues.h"
+#include "verse/MoraCounter.h"
 
 #include <QUndoStack>
 
@@ -193,6 +194,25 @@ TEST_F(EditorEditing, EachOperationIsOneStepThatUndoAndRedoRestoreExactly) {
     dialogs.QueueAnswer(ui::Dialogs::Answer::No);
     DeleteButton()->click();
     EXPECT_EQ(window->UndoSteps()->count(), 1);
+}
+
+TEST_F(EditorEditing, TheCountFollowsTheVerseAsTypedAndSaysWhenTheDictionaryIsMissing) {
+    if (!verse::MoraCounter().Count(u"春"_s).ok())
+        GTEST_SKIP() << "MeCab's IPA dictionary is not installed (mecab-ipadic-utf8)";
+    for (const QString& dictionary : {QString(), u"/nonexistent/dictionary"_s}) {
+        state.DictionaryFolder = dictionary;
+        OpenNew();
+        VerseField()->setText(u"古池や蛙飛び込む水の"_s);
+        QTest::sendKeyEvent(QTest::Click, VerseField(), Qt::Key_unknown, u"音"_s, {});
+        EXPECT_EQ(Find<QLabel>("VerseCount")->text(),
+                  dictionary.isEmpty() ? u"5・7・5"_s : verse::NoDictionaryMessage());
+    }
+    VerseField()->clear();
+    QLabel* count = Find<QLabel>("VerseCount");
+    EXPECT_EQ(count->text(), QString());
+    // It lies in free space: over none of the window's own controls.
+    for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(control == count || !control->geometry().intersects(count->geometry()));
 }
 
 } // namespace
