@@ -7,8 +7,10 @@
 #include "ui/Shapes.h"
 #include "ui/StripColumn.h"
 #include "ui/Twips.h"
+#include "ui/UnstorableMarks.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace yomiwa::editor {
@@ -129,6 +131,10 @@ void F_sakusei::BuildControls() {
     m_helpBox->setReadOnly(true);
     m_helpBox->setFocusPolicy(Qt::NoFocus);
     ui::SetBoxText(m_helpBox, InitialHelpText());
+    for (QLineEdit* field : {m_titleField, m_authorField, m_editionField, m_prefaceField,
+                             m_verseField, m_postscriptField, m_passwordField})
+        ui::MarkUnstorable(field);
+    ui::MarkUnstorable(m_commentaryBox);
 }
 
 } // namespace yomiwa::editor

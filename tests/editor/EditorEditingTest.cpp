@@ -3,6 +3,7 @@
 
 #include "tests/editor/EditorFixture.h"
 #include "ui/ColourValues.h"
+#include "ui/UnstorableMarks.h"
 #include "verse/MoraCounter.h"
 
 #include <QUndoStack>
@@ -213,6 +214,28 @@ TEST_F(EditorEditing, TheCountFollowsTheVerseAsTypedAndSaysWhenTheDictionaryIsMi
     // It lies in free space: over none of the window's own controls.
     for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         EXPECT_TRUE(control == count || !control->geometry().intersects(count->geometry()));
+}
+
+TEST_F(EditorEditing, CharactersTheFileCannotStoreAreMarkedAsTheyAreTyped) {
+    OpenNew();
+    for (const QString& typed : {u"白"_s, u"鷗"_s, u"や"_s, u"𠮷"_s, u"鷗"_s})
+        QTest::sendKeyEvent(QTest::Click, VerseField(), Qt::Key_unknown, typed, {});
+    EXPECT_EQ(ui::UnstorableMarks(VerseField()), (QList<ui::MarkedRange>{{1, 2}, {3, 5}, {5, 6}}));
+    EXPECT_EQ(VerseField()->toolTip(),
+              u"Shift-JISで保存できない文字「鷗」(U+9DD7)、「𠮷」(U+20BB7)があります。"_s);
+    // The wavy line is painted over the field, in red.
+    const QImage shown = VerseField()->grab().toImage();
+    bool red = false;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x)
+            red =
+                red || (shown.pixelColor(x, y).red() > 180 && shown.pixelColor(x, y).green() < 90);
+    }
+    EXPECT_TRUE(red);
+    ui::SetBoxText(CommentaryBox(), u"一行目\r\n〜"_s);
+    EXPECT_EQ(ui::UnstorableMarks(CommentaryBox()), (QList<ui::MarkedRange>{{4, 5}}));
+    VerseField()->setText(u"白"_s);
+    EXPECT_EQ(VerseField()->toolTip(), QString());
 }
 
 } // namespace
