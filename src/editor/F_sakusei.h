@@ -61,6 +61,9 @@ public:
     void Command3_Click();
     void Command1_Click();
     void Command2_Click();
+    // まとめて追加 (Ctrl+Shift+V, and the entry list's context menu): many haiku at once,
+    // from the clipboard or a UTF-8 text file.
+    void BulkAdd_Click();
 
     // The colour buttons Command6 to Command16, by their place in the frame.
     void ColourButton_Click(int index);
@@ -125,6 +128,9 @@ private:
     bool IsOneLineField(const QObject* watched) const;
     bool OneLineField_KeyPress(const QKeyEvent* event);
     bool ConfirmLeaveWithoutSaving();
+    // The text まとめて追加 reads, from where the user chose; nullopt when cancelled or
+    // refused (the user has been told).
+    std::optional<QString> BulkText();
     // Runs one entry list operation as one undo step, when it changed anything.
     void Step(const QString& name, const std::function<void()>& operation);
     // Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y: a text field undoes its own typing first, and the

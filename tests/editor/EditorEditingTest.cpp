@@ -3,8 +3,11 @@
 
 #include "tests/editor/EditorFixture.h"
 #include "ui/ColourValues.h"
+
 #include "ui/UnstorableMarks.h"
 #include "verse/MoraCounter.h"
+#include <QClipboard>
+#include <QGuiApplication>
 
 #include <QUndoStack>
 
@@ -236,6 +239,40 @@ TEST_F(EditorEditing, CharactersTheFileCannotStoreAreMarkedAsTheyAreTyped) {
     EXPECT_EQ(ui::UnstorableMarks(CommentaryBox()), (QList<ui::MarkedRange>{{4, 5}}));
     VerseField()->setText(u"白"_s);
     EXPECT_EQ(VerseField()->toolTip(), QString());
+}
+
+TEST_F(EditorEditing, BulkAddRefusesAWholeTextOrAddsItAfterTheSelectedRowAsOneStep) {
+    const Kushu k = MakeKushu(2);
+    OpenChange(Store(k));
+    Select(1);
+    const QString file = folder.File(u"verses.txt"_s);
+    const std::pair<QByteArray, QString> refusals[] = {
+        {"\xE5\x8F\xA4\n\n\xE9\xB7\x97\r\n\xF0\xA0\xAE\xB7",
+         u"Shift-JISで保存できない文字を含む行があります（３、４行目）。\r"
+         u"句は１句も追加していません。"_s},
+        {" \n\t", u"追加する句がありません。\r１行に１句ずつ書いたテキストを用意してください。"_s},
+        {"\x82\xA0", u"ファイル「verses.txt」はUTF-8のテキストではないため、読み込めません。"_s}};
+    for (const auto& [bytes, message] : refusals) {
+        WriteBytes(file, bytes);
+        dialogs.QueueChoice(1);
+        dialogs.QueueFileName(file);
+        window->BulkAdd_Click();
+        EXPECT_EQ(Said(-1).Prompt, message);
+    }
+    // From the clipboard, blank lines skipped; the question says how many, No by default.
+    QGuiApplication::clipboard()->setText(u"一句目\n\n　二句目\t後\r\n"_s);
+    dialogs.QueueChoice(0);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+    window->BulkAdd_Click();
+    EXPECT_EQ(Said(-1),
+              (Message{u"２句を「古池や蛙飛びこむ水の音1」の後に追加します。よろしいですか？"_s,
+                       YesNo,
+                       {},
+                       ui::Dialogs::Answer::No}));
+    EXPECT_EQ(Rows().mid(1, 4),
+              (QStringList{k.Entries[1].Verse, u"一句目"_s, u"二句目 後"_s, k.Entries[2].Verse}));
+    window->Undo();
+    EXPECT_EQ(window->Collection(), k);
 }
 
 } // namespace
