@@ -8,7 +8,9 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
+
 #include <QtConcurrent/QtConcurrentRun>
+#include <algorithm>
 
 namespace yomiwa::viewer {
 
@@ -16,17 +18,27 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-// The field's text with every match in bold, as one line.
+// The field's text around its first match, with every match in it in bold, as one line: a
+// long commentary shows where the query is, not its start.
 QString MarkedText(const search::Hit& hit) {
-    QString html;
-    qsizetype at = 0;
+    constexpr qsizetype Before = 12;
+    constexpr qsizetype Shown = 44;
+    const qsizetype first = hit.Matches.empty() ? 0 : hit.Matches.front().Begin;
+    const qsizetype from = std::max<qsizetype>(0, first - Before);
+    const qsizetype to = std::min(hit.Text.size(), from + Shown);
+    QString html = from > 0 ? u"…"_s : QString();
+    qsizetype at = from;
     for (const search::TextRange& match : hit.Matches) {
+        if (match.Begin < at || match.End > to)
+            continue;
         html += hit.Text.mid(at, match.Begin - at).toHtmlEscaped();
         html += u"<b style=\"color:#c00000\">"_s +
                 hit.Text.mid(match.Begin, match.End - match.Begin).toHtmlEscaped() + u"</b>"_s;
         at = match.End;
     }
-    html += hit.Text.mid(at).toHtmlEscaped();
+    html += hit.Text.mid(at, to - at).toHtmlEscaped();
+    if (to < hit.Text.size())
+        html += u"…"_s;
     return html.replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ').replace(u'\t', u' ');
 }
 
@@ -38,7 +50,7 @@ SearchWindow::SearchWindow(Services services, QWidget* parent)
     , m_index(std::make_shared<search::SearchIndex>(m_services.Folder)) {
     setObjectName(u"SearchWindow"_s);
     setWindowTitle(u"句集の検索"_s);
-    resize(560, 420);
+    resize(640, 460);
     auto* layout = new QVBoxLayout(this);
     m_queryField = new QLineEdit(this);
     m_queryField->setObjectName(u"SearchQuery"_s);
@@ -47,6 +59,10 @@ SearchWindow::SearchWindow(Services services, QWidget* parent)
     m_resultList = new QListWidget(this);
     m_resultList->setObjectName(u"SearchResults"_s);
     m_resultList->setAccessibleName(u"検索結果"_s);
+    // Each result is drawn by its label; the item's own text is for screen readers only.
+    QPalette hidden = m_resultList->palette();
+    hidden.setColor(QPalette::HighlightedText, Qt::transparent);
+    m_resultList->setPalette(hidden);
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(u"SearchStatus"_s);
     m_statusLabel->setWordWrap(true);
