@@ -11,6 +11,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 
+#include <algorithm>
 #include <functional>
 
 namespace yomiwa::ui {
@@ -102,7 +103,8 @@ void MarkUnstorable(QLineEdit* field) {
         const QRect cursor = field->inputMethodQuery(Qt::ImCursorRectangle).toRect();
         // The cursor's rectangle reaches five pixels to the left of the cursor itself.
         const qreal shift = cursor.left() + 5 - line.cursorToX(field->cursorPosition());
-        const qreal y = cursor.bottom() - 1;
+        // Under the text, above the field's frame: a low field leaves little room.
+        const qreal y = std::min(cursor.bottom() - 1, field->height() - 6);
         return {
             QLineF(shift + line.cursorToX(range.Begin), y, shift + line.cursorToX(range.End), y)};
     });
