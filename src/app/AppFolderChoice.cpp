@@ -34,7 +34,7 @@ Status CannotWrite(const QString& folder) {
 // The state file is a few lines of text. Anything else under its name that is not a
 // regular file (a FIFO, a folder, a link) is not the program's: it is left alone and counts
 // as empty. A regular file too large or not text is replaced.
-constexpr qint64 OfferedSamplesLimit = 64 * 1024;
+constexpr qint64 OfferedSamplesLimit = qint64{64} * 1024;
 
 struct OfferedSamples {
     QStringList Names;

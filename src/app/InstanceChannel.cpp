@@ -45,7 +45,7 @@ std::optional<uid_t> PeerUid(const QLocalSocket& socket) {
 // `.yomiwa-run/` in AppFolder, made if missing; empty unless it is a folder (not a link)
 // of this user that no one else may enter.
 QString PrivateFolderIn(const QString& appFolder) {
-    const QString folder = QDir(appFolder).filePath(u".yomiwa-run"_s);
+    QString folder = QDir(appFolder).filePath(u".yomiwa-run"_s);
     const QByteArray name = QFile::encodeName(folder);
     ::mkdir(name.constData(), 0700);
     struct stat st {};

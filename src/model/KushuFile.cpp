@@ -245,10 +245,10 @@ Result<KushuHeader> ReadKushuHeader(const QString& path, int lineCount) {
         return Result<KushuHeader>::Failure(kind, CannotOpen + reason);
     };
     // The header is at the start; most files need only the first piece.
-    Result<QByteArray> file = ReadFileBytes(path, 64 * 1024);
+    Result<QByteArray> file = ReadFileBytes(path, qint64{64} * 1024);
     if (!file.ok())
         return fail(file.error(), file.kind());
-    const bool whole = file.value().size() < 64 * 1024;
+    const bool whole = file.value().size() < qint64{64} * 1024;
     QList<QByteArrayView> lines = FirstByteLines(file.value(), lineCount, whole);
     if (lines.size() < lineCount && !whole) {
         file = ReadFileBytes(path);
@@ -411,7 +411,7 @@ public:
         // " 12648447 " for a value of 0 or more, "-2147483633 " for a system colour: at
         // most 14 bytes a line.
         const qsizetype start = m_out.size();
-        m_out.resize(start + ColourSlotCount * 14);
+        m_out.resize(start + qsizetype{ColourSlotCount} * 14);
         char* to = m_out.data() + start;
         for (ColourValue value : colours.Values) {
             if (value >= 0)

@@ -74,7 +74,7 @@ bool PaintSheets(QPagedPaintDevice& device, const Kushu& kushu, const QStringLis
 Status WritePdf(const QString& path, const Kushu& kushu, const QStringList& rows, PageRange pages,
                 SheetLayout layout, const PagesDrawn& drawn) {
     bool stopped = false;
-    const Status written = SaveFileWith(
+    Status written = SaveFileWith(
         path,
         [&](QIODevice& device) {
             WatchedDevice out(device);

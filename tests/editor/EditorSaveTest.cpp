@@ -125,35 +125,23 @@ TEST_F(EditorSave, CommentsStayWithTheirEntriesAndAFailedSaveMovesNone) {
     const QByteArray autumn = SerializeKanso({{}, u"秋の句に"_s, {}, {}, {}}).value();
     Store(MakeKushu(1, u"秋"_s));
     WriteBytes(folder.File(u"秋_一.kan"_s), autumn);
+    using Button = QPushButton* (EditorFixture::*)() const;
+    const Button down = &EditorFixture::MoveDownButton, add = &EditorFixture::AddButton,
+                 remove = &EditorFixture::DeleteButton;
     const struct {
         int row;
-        QPushButton* (EditorFixture::*button)() const; // clicked `times` times on `row`
+        Button button; // clicked `times` times on `row`
         int times;
         QString title; // saved as; 秋 is another collection's file
         bool folderInTheWay;
         QStringList after;
     } cases[] = {
-        {1,
-         &EditorSave::MoveDownButton,
-         2,
-         u"春"_s,
-         false,
-         {u"序"_s, u"二"_s, {}, u"一"_s, u"跋"_s, {}, {}}},
-        {1,
-         &EditorSave::AddButton,
-         1,
-         u"春"_s,
-         false,
-         {u"序"_s, u"一"_s, {}, u"二"_s, {}, u"跋"_s, {}, {}}},
-        {3,
-         &EditorSave::DeleteButton,
-         1,
-         u"春"_s,
-         false,
-         {u"序"_s, u"一"_s, u"二"_s, u"跋"_s, {}, {}}},
-        {1, &EditorSave::MoveDownButton, 1, u"秋"_s, false, before},
-        {1, &EditorSave::MoveDownButton, 1, u"春"_s, true, before},
-        {2, &EditorSave::DeleteButton, 1, u"春"_s, false, {u"序"_s, u"一"_s, {}, u"跋"_s, {}, {}}},
+        {1, down, 2, u"春"_s, false, {u"序"_s, u"二"_s, {}, u"一"_s, u"跋"_s, {}, {}}},
+        {1, add, 1, u"春"_s, false, {u"序"_s, u"一"_s, {}, u"二"_s, {}, u"跋"_s, {}, {}}},
+        {3, remove, 1, u"春"_s, false, {u"序"_s, u"一"_s, u"二"_s, u"跋"_s, {}, {}}},
+        {1, down, 1, u"秋"_s, false, before},
+        {1, down, 1, u"春"_s, true, before},
+        {2, remove, 1, u"春"_s, false, {u"序"_s, u"一"_s, {}, u"跋"_s, {}, {}}},
     };
     for (const auto& c : cases) {
         QDir(folder.Path()).rmdir(u"春_一.Ywk"_s);
@@ -163,7 +151,7 @@ TEST_F(EditorSave, CommentsStayWithTheirEntriesAndAFailedSaveMovesNone) {
         Select(c.row);
         Fill({}, u"名月や"_s);
         for (int i = 0; i < c.times; ++i) {
-            if (c.button == &EditorSave::DeleteButton)
+            if (c.button == remove)
                 dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
             (this->*c.button)()->click();
         }
