@@ -361,7 +361,8 @@ Status FindUnencodable(const Kushu& k) {
     constexpr int MaxLines = 10;
     QStringList lines;
     int more = 0;
-    ForEachField(k, [&](int index, Field field, const QString& text) -> Status {
+    // The visitor never refuses: every field is looked at.
+    static_cast<void>(ForEachField(k, [&](int index, Field field, const QString& text) -> Status {
         const QList<qsizetype> unstorable = cp932::UnstorableChars(text);
         if (unstorable.isEmpty())
             return {};
@@ -371,7 +372,7 @@ Status FindUnencodable(const Kushu& k) {
             lines.append(Where(k, index, field) + u"に、Shift-JISで保存できない文字"_s +
                          cp932::DescribeChars(text, unstorable) + u"があります。"_s);
         return {};
-    });
+    }));
     if (more > 0)
         lines.append(u"ほかに%1か所にもあります。"_s.arg(more));
     return lines.isEmpty() ? Status() : Refusal(lines.join(u'\r'));
