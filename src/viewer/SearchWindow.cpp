@@ -2,11 +2,15 @@
 
 #include "model/FileNames.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QStyledItemDelegate>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 #include <QtConcurrent/QtConcurrentRun>
@@ -24,7 +28,9 @@ QString MarkedText(const search::Hit& hit) {
     constexpr qsizetype Before = 12;
     constexpr qsizetype Shown = 44;
     const qsizetype first = hit.Matches.empty() ? 0 : hit.Matches.front().Begin;
-    const qsizetype from = std::max<qsizetype>(0, first - Before);
+    // A text that fits is shown whole; a longer one from a little before its first match.
+    const qsizetype from =
+        std::max<qsizetype>(0, std::min(first - Before, hit.Text.size() - Shown));
     const qsizetype to = std::min(hit.Text.size(), from + Shown);
     QString html = from > 0 ? u"…"_s : QString();
     qsizetype at = from;
@@ -41,6 +47,33 @@ QString MarkedText(const search::Hit& hit) {
         html += u"…"_s;
     return html.replace(u"\r\n"_s, u" "_s).replace(u'\n', u' ').replace(u'\t', u' ');
 }
+
+// Draws a result as its two marked lines; only the rows in view are drawn, so a long list
+// costs nothing per keystroke but its items.
+class ResultDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem background = option;
+        initStyleOption(&background, index);
+        background.text.clear();
+        const QWidget* view = option.widget;
+        QStyle* style = view ? view->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &background, painter, view);
+        QTextDocument text;
+        text.setDefaultFont(option.font);
+        text.setDocumentMargin(2);
+        text.setHtml(index.data(Qt::UserRole).toString());
+        painter->save();
+        painter->translate(option.rect.topLeft());
+        text.drawContents(painter, QRectF(0, 0, option.rect.width(), option.rect.height()));
+        painter->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+        return {option.rect.width(), 2 * option.fontMetrics.lineSpacing() + 6};
+    }
+};
 
 } // namespace
 
@@ -59,10 +92,10 @@ SearchWindow::SearchWindow(Services services, QWidget* parent)
     m_resultList = new QListWidget(this);
     m_resultList->setObjectName(u"SearchResults"_s);
     m_resultList->setAccessibleName(u"検索結果"_s);
-    // Each result is drawn by its label; the item's own text is for screen readers only.
-    QPalette hidden = m_resultList->palette();
-    hidden.setColor(QPalette::HighlightedText, Qt::transparent);
-    m_resultList->setPalette(hidden);
+    // Each result is drawn marked; the item's own text is what screen readers read.
+    m_resultList->setItemDelegate(new ResultDelegate(m_resultList));
+    m_resultList->setUniformItemSizes(true);
+    m_resultList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_statusLabel = new QLabel(this);
     m_statusLabel->setObjectName(u"SearchStatus"_s);
     m_statusLabel->setWordWrap(true);
@@ -125,19 +158,12 @@ void SearchWindow::ShowResult(const search::SearchResult& result) {
     m_hits = result.Hits.mid(0, MaxShown);
     m_resultList->clear();
     for (const search::Hit& hit : m_hits) {
-        auto* item = new QListWidgetItem(m_resultList);
-        auto* label = new QLabel(
-            u"<span style=\"color:#404040\">%1　第%2版　%3ページ　%4</span><br>%5"_s.arg(
-                hit.Title.toHtmlEscaped(), hit.Edition.toHtmlEscaped(), QString::number(hit.Page),
-                search::FieldName(hit.Field), MarkedText(hit)),
-            m_resultList);
-        label->setTextFormat(Qt::RichText);
-        label->setAttribute(Qt::WA_TransparentForMouseEvents);
-        item->setSizeHint(label->sizeHint());
-        // Screen readers read the item's own text.
-        item->setText(hit.Title + u" "_s + hit.Text);
-        item->setForeground(Qt::transparent);
-        m_resultList->setItemWidget(item, label);
+        auto* item = new QListWidgetItem(hit.Title + u" "_s + hit.Text, m_resultList);
+        item->setData(Qt::UserRole,
+                      u"<span style=\"color:#505050\">%1　第%2版　%3ページ　%4</span><br>%5"_s.arg(
+                          hit.Title.toHtmlEscaped(), hit.Edition.toHtmlEscaped(),
+                          QString::number(hit.Page), search::FieldName(hit.Field),
+                          MarkedText(hit)));
     }
     if (!m_hits.isEmpty())
         m_resultList->setCurrentRow(0);
