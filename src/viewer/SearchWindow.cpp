@@ -150,7 +150,7 @@ void SearchWindow::RunSearch() {
         m_services.Comments ? m_services.Comments() : search::OpenComments{};
     m_watcher.setFuture(QtConcurrent::run(
         [index = m_index, query, open = std::move(open)]() -> search::SearchResult {
-            return index->Search(query, &open, MaxShown + 1);
+            return index->Search(query, &open, MaxCounted);
         }));
 }
 
@@ -172,8 +172,10 @@ void SearchWindow::ShowResult(const search::SearchResult& result) {
         status << QString();
     else if (m_hits.isEmpty())
         status << u"見つかりませんでした。"_s;
-    else if (!result.Complete)
-        status << u"はじめの%1件を表示しています。ほかにも見つかりました。"_s.arg(MaxShown);
+    else if (result.Hits.size() > MaxShown)
+        status << u"はじめの%1件を表示しています（ほかに%2件%3）。"_s.arg(
+            QString::number(MaxShown), QString::number(result.Hits.size() - MaxShown),
+            result.Complete ? QString() : u"以上"_s);
     else
         status << u"%1件見つかりました。"_s.arg(m_hits.size());
     for (const search::Unreadable& skipped : result.Skipped) {

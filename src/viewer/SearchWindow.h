@@ -39,8 +39,10 @@ public:
     // True while a search runs or waits; the results shown are the last query's otherwise.
     bool Busy() const { return m_running; }
 
-    // The most results the list shows; the status line says how many more there are.
+    // The most results the list shows; the status line says how many more there are, counted
+    // up to MaxCounted in all.
     static constexpr qsizetype MaxShown = 200;
+    static constexpr qsizetype MaxCounted = 10000;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
