@@ -51,6 +51,10 @@ QString ScriptedDialogs::SaveFileName(QWidget*, const QString&, const QString&, 
     return Next(m_fileNames, QString(), u"save dialog"_s);
 }
 
+QString ScriptedDialogs::OpenFileName(QWidget*, const QString&, const QString&) {
+    return Next(m_fileNames, QString(), u"open dialog"_s);
+}
+
 int ScriptedDialogs::Choose(QWidget*, const QString&, const QString&, const QStringList&) {
     return Next(m_choices, -1, u"choice"_s);
 }

@@ -59,6 +59,7 @@ public:
     void ShowModal(QDialog* window) override;
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                          const QString& filter) override;
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) override;
     int Choose(QWidget* parent, const QString& caption, const QString& prompt,
                const QStringList& choices) override;
     // Draws what the preview shows into the PDF file PreviewTo and what is printed into

@@ -1,5 +1,6 @@
 #include "editor/EntryOperations.h"
 
+#include "model/Cp932.h"
 #include "model/TextLines.h"
 
 #include <numeric>
@@ -58,15 +59,82 @@ int ModifierBits(Qt::KeyboardModifiers modifiers) {
            (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-Outcome AddEntry(Kushu& collection, Origins& origins, const Selection& selection,
-                 const EntryFields& fields, const ColourSet& shown) {
-    if (std::optional<Outcome> refused = RefuseLineBreak(fields))
-        return *refused;
+std::optional<Outcome> RefuseAddPlace(const Kushu& collection, const Selection& selection) {
     if (selection.Row < 0 || selection.Row >= collection.Entries.size())
         return Refuse(u"句を追加する位置を、リストから選択して下さい。"_s);
     const EntryKind kind = KindOfRowText(selection.RowText);
     if (kind == EntryKind::Batsu || kind == EntryKind::Prof || kind == EntryKind::Oku)
         return Refuse(u"跋より後には句を追加できません。"_s);
+    return std::nullopt;
+}
+
+Outcome AddVerses(Kushu& collection, Origins& origins, const Selection& selection,
+                  const QString& text, const ColourSet& shown, bool confirmed) {
+    if (std::optional<Outcome> refused = RefuseAddPlace(collection, selection))
+        return *refused;
+    if (selection.Row > collection.KuCount())
+        return Refuse(u"跋より後には句を追加できません。"_s);
+    QStringList verses;
+    QStringList unstorable; // line numbers
+    const QStringList lines = QString(text).replace(u"\r\n"_s, u"\n"_s).split(u'\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        // A verse is one line of a one-line field: a lone CR or a tab is a space there.
+        const QString verse = QString(lines[i]).replace(u'\r', u' ').replace(u'\t', u' ').trimmed();
+        if (verse.isEmpty())
+            continue;
+        if (!cp932::UnstorableChars(verse).isEmpty())
+            unstorable.append(FullWidthNumber(i + 1));
+        verses.append(verse);
+    }
+    if (!unstorable.isEmpty()) {
+        constexpr int MaxNamed = 20;
+        const qsizetype more = unstorable.size() - MaxNamed;
+        QString named = unstorable.mid(0, MaxNamed).join(u"、"_s);
+        if (more > 0)
+            named += u"ほか"_s + FullWidthNumber(more) + u"行"_s;
+        return Refuse(u"Shift-JISで保存できない文字を含む行があります（"_s + named +
+                      u"行目）。\r句は１句も追加していません。"_s);
+    }
+    if (verses.isEmpty())
+        return Refuse(
+            u"追加する句がありません。\r１行に１句ずつ書いたテキストを用意してください。"_s);
+    const qsizetype room = MaxKuCount - collection.KuCount();
+    if (verses.size() > room) {
+        return Refuse(u"句が多すぎるため、追加できません。句は"_s + FullWidthNumber(MaxKuCount) +
+                      u"句までで、この句集にはあと"_s + FullWidthNumber(room) +
+                      u"句まで追加できます（読み込んだ句は"_s + FullWidthNumber(verses.size()) +
+                      u"句）。"_s);
+    }
+    if (!confirmed) {
+        Outcome question;
+        question.Question =
+            Prompt{FullWidthNumber(verses.size()) + u"句を「"_s + selection.RowText +
+                       u"」の後に追加します。よろしいですか？"_s,
+                   ui::MsgStyle::YesNo};
+        return question;
+    }
+    // Made room for at once: thirty thousand single inserts would move the entries behind
+    // each time.
+    const int at = selection.Row + 1;
+    KuEntry blank;
+    blank.Colours = shown;
+    collection.Entries.insert(at, verses.size(), blank);
+    origins.insert(at, verses.size(), NewEntry);
+    Outcome outcome;
+    for (int i = 0; i < verses.size(); ++i) {
+        collection.Entries[at + i].Verse = verses[i];
+        outcome.Rows.append({RowChange::Kind::Insert, at + i, verses[i]});
+    }
+    outcome.Select = at + int(verses.size()) - 1;
+    return outcome;
+}
+
+Outcome AddEntry(Kushu& collection, Origins& origins, const Selection& selection,
+                 const EntryFields& fields, const ColourSet& shown) {
+    if (std::optional<Outcome> refused = RefuseLineBreak(fields))
+        return *refused;
+    if (std::optional<Outcome> refused = RefuseAddPlace(collection, selection))
+        return *refused;
     if (fields.Verse.isEmpty())
         return Refuse(NoVerse, Field::Verse);
     // By position: a haiku whose verse reads like a page word may still be selected, and

@@ -25,6 +25,7 @@ struct EntryFields {
     QString Verse;      // Text5
     QString Postscript; // Text7
     QString Commentary; // Text1, CR LF between lines
+    bool operator==(const EntryFields&) const = default;
 };
 
 enum class Field { None, Preface, Verse, Postscript, Commentary };
@@ -71,6 +72,14 @@ int ModifierBits(Qt::KeyboardModifiers modifiers);
 // 句の追加: a new haiku after the selected row, made of the fields and the shown colours.
 Outcome AddEntry(Kushu& collection, Origins& origins, const Selection& selection,
                  const EntryFields& fields, const ColourSet& shown);
+// Where 句の追加 and まとめて追加 may add: after a selected row before 跋; else the refusal.
+std::optional<Outcome> RefuseAddPlace(const Kushu& collection, const Selection& selection);
+// まとめて追加: one haiku per line of a text after the selected row, in the shown colours;
+// blank lines are skipped. The whole text is refused when a line holds a character the file
+// cannot store (the lines are named) or when the haiku would not fit. Unconfirmed, a
+// refusal or the question; confirmed, the haiku added.
+Outcome AddVerses(Kushu& collection, Origins& origins, const Selection& selection,
+                  const QString& text, const ColourSet& shown, bool confirmed);
 // 句の変更: the fields and colours into the selected entry; with any modifier bit, the
 // shown colours into every entry and no text anywhere. An entry changed stays the entry it
 // was, with its origin.

@@ -10,6 +10,7 @@
 #include "ui/Shapes.h"
 #include "ui/StripColumn.h"
 #include "ui/Twips.h"
+#include "verse/MoraCounter.h"
 
 #include <QGroupBox>
 #include <QInputMethodEvent>
@@ -20,6 +21,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QUndoStack>
 
 #include <algorithm>
 
@@ -45,8 +47,12 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     , m_state(state)
     , m_dialogs(dialogs)
     , m_selectedCollection(selectedCollection)
-    , m_colourDialog(dialogs) {
+    , m_colourDialog(dialogs)
+    , m_undo(new QUndoStack(this))
+    , m_counter(std::make_unique<verse::MoraCounter>(state.DictionaryFolder)) {
     setObjectName(u"F_sakusei"_s);
+    // Each step keeps one entry array: fifty steps of a full collection stay near 200 MB.
+    m_undo->setUndoLimit(50);
     BuildControls();
     ShowDesignColours();
     ConnectFields();
@@ -55,6 +61,8 @@ F_sakusei::F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& se
     ConnectEditing();
     Form_Load();
 }
+
+F_sakusei::~F_sakusei() = default;
 
 void F_sakusei::ShowDesignColours() {
     m_shown.Targets = {{
@@ -254,6 +262,18 @@ void F_sakusei::List1_Click() {
 
 void F_sakusei::Text5_Change() {
     m_verseColumn->SetText(m_verseField->text());
+    ShowCount();
+}
+
+void F_sakusei::ShowCount() {
+    const QString verse = m_verseField->text();
+    // A page's name, which selecting the page puts in the verse field, is no verse to count.
+    if (verse.isEmpty() || IsSpecialRowText(verse)) {
+        m_countLabel->clear();
+        return;
+    }
+    const Result<verse::Metre> metre = m_counter->Count(verse);
+    m_countLabel->setText(metre.ok() ? verse::MetreLabel(metre.value()) : metre.error());
 }
 
 void F_sakusei::Text6_Change() {
@@ -307,6 +327,8 @@ bool F_sakusei::eventFilter(QObject* watched, QEvent* event) {
         break;
     }
     case QEvent::KeyPress:
+        if (UndoKey(watched, static_cast<QKeyEvent*>(event)))
+            return true;
         if (IsOneLineField(watched))
             return OneLineField_KeyPress(static_cast<QKeyEvent*>(event));
         break;

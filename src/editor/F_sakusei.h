@@ -11,6 +11,8 @@
 #include <QHash>
 
 #include <array>
+#include <functional>
+#include <memory>
 
 class QGroupBox;
 class QKeyEvent;
@@ -19,11 +21,16 @@ class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
 class QPushButton;
+class QUndoStack;
 
 namespace yomiwa::ui {
 class RoundedShape;
 class StripColumn;
 } // namespace yomiwa::ui
+
+namespace yomiwa::verse {
+class MoraCounter;
+} // namespace yomiwa::verse
 
 namespace yomiwa::editor {
 
@@ -34,6 +41,7 @@ class F_sakusei : public QDialog {
 public:
     F_sakusei(SharedState& state, ui::Dialogs& dialogs, const QString& selectedCollection,
               QWidget* parent = nullptr);
+    ~F_sakusei() override;
 
     // False when the collection to change could not be read at all: the window must not be
     // shown, there is nothing in it to edit.
@@ -53,6 +61,9 @@ public:
     void Command3_Click();
     void Command1_Click();
     void Command2_Click();
+    // まとめて追加 (Ctrl+Shift+V, and the entry list's context menu): many haiku at once,
+    // from the clipboard or a UTF-8 text file.
+    void BulkAdd_Click();
 
     // The colour buttons Command6 to Command16, by their place in the frame.
     void ColourButton_Click(int index);
@@ -66,6 +77,24 @@ public:
     // The working collection; it lives only as long as its window.
     const Kushu& Collection() const { return m_collection; }
 
+    // Undo and redo of the entry list operations; typing and the colour buttons are no steps.
+    void Undo();
+    void Redo();
+    QUndoStack* UndoSteps() const { return m_undo; }
+
+    // Everything an entry list operation changes, as the window shows it.
+    struct View {
+        Kushu Collection;
+        Origins EntryOrigins;
+        QStringList Rows;
+        int Row = -1;
+        EntryFields Shown;
+        ColourSet Colours;
+        bool operator==(const View&) const = default;
+    };
+    View Snapshot() const;
+    void Restore(const View& view);
+
     // The colours the window shows, through the one table of shown colours.
     ColourSet ReadShownColours() const { return m_shown.Read(); }
     void ApplyShownColours(const ColourSet& colours) { m_shown.Apply(colours); }
@@ -73,6 +102,7 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     // Esc and the close box leave as "保存せず終了" does: only after the question.
     void reject() override;
 
@@ -90,12 +120,22 @@ private:
     void LoadNew();
     void LoadChange();
     void ShowHelp(const QString& text);
+    // The 5-7-5 count of the verse field, under the title row; nothing for a page's row.
+    void ShowCount();
     // The verse, preface, postscript and password fields share one key filter: true when the
     // key is dropped.
     std::array<QLineEdit*, 4> OneLineFields() const;
     bool IsOneLineField(const QObject* watched) const;
     bool OneLineField_KeyPress(const QKeyEvent* event);
     bool ConfirmLeaveWithoutSaving();
+    // The text まとめて追加 reads, from where the user chose; nullopt when cancelled or
+    // refused (the user has been told).
+    std::optional<QString> BulkText();
+    // Runs one entry list operation as one undo step, when it changed anything.
+    void Step(const QString& name, const std::function<void()>& operation);
+    // Ctrl+Z, Ctrl+Shift+Z or Ctrl+Y: a text field undoes its own typing first, and the
+    // editor's last step once the field has nothing left to undo. True when handled.
+    bool UndoKey(QObject* focus, const QKeyEvent* event);
     int ListIndex() const;
     QString ListText() const;
     void SelectRow(int row);
@@ -124,6 +164,8 @@ private:
     LoadedFile m_loadedFile;
     ShownColours m_shown;
     ColourDialog m_colourDialog;
+    QUndoStack* m_undo = nullptr;
+    std::unique_ptr<verse::MoraCounter> m_counter;
     // Every control with a help text (and the viewports that stand for them) to its text.
     QHash<const QObject*, QString> m_help;
 
@@ -167,6 +209,7 @@ private:
     QPushButton* m_pasteColoursButton = nullptr;
     QPushButton* m_leaveButton = nullptr; // "保存せず終了"
     QPushButton* m_saveButton = nullptr;  // "保存して終了"
+    QLabel* m_countLabel = nullptr;       // the verse's 5-7-5 count, in free space
 };
 
 } // namespace yomiwa::editor

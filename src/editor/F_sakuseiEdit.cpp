@@ -1,17 +1,22 @@
 // The editor's buttons: the entry list operations, the colours, and leaving.
 #include "editor/F_sakusei.h"
+#include "model/FileIo.h"
 #include "model/FileNames.h"
 #include "model/KushuFile.h"
 #include "model/TextLines.h"
 #include "ui/BoxText.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStringDecoder>
 
 namespace yomiwa::editor {
 
@@ -32,6 +37,12 @@ void F_sakusei::ConnectEditing() {
     connect(m_pasteColoursButton, &QPushButton::clicked, this, &F_sakusei::Command20_Click);
     connect(m_saveButton, &QPushButton::clicked, this, &F_sakusei::Command4_Click);
     connect(m_leaveButton, &QPushButton::clicked, this, &F_sakusei::Command17_Click);
+    auto* bulk = new QAction(u"まとめて追加…"_s, this);
+    bulk->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    addAction(bulk);
+    m_entryList->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_entryList->addAction(bulk);
+    connect(bulk, &QAction::triggered, this, &F_sakusei::BulkAdd_Click);
 }
 
 Selection F_sakusei::CurrentSelection() const {
@@ -91,41 +102,105 @@ void F_sakusei::Apply(const Outcome& outcome) {
     if (QWidget* focus = FieldControl(outcome.Focus))
         focus->setFocus();
     if (outcome.ClearFields) {
+        // Emptied as set text, not as typing: the fields' own undo must not bring the entry
+        // just stored back into them.
         ui::SetBoxText(m_commentaryBox, QString());
-        m_verseField->clear();
-        m_prefaceField->clear();
-        m_postscriptField->clear();
+        for (QLineEdit* field : {m_verseField, m_prefaceField, m_postscriptField})
+            field->setText(QString());
     }
 }
 
 void F_sakusei::Command5_Click() {
-    Apply(AddEntry(m_collection, m_origins, CurrentSelection(), Fields(), ReadShownColours()));
+    Step(u"句の追加"_s, [this] {
+        Apply(AddEntry(m_collection, m_origins, CurrentSelection(), Fields(), ReadShownColours()));
+    });
 }
 
 void F_sakusei::Command18_MouseDown(Qt::MouseButton, int shift) {
-    Apply(ChangeEntry(m_collection, CurrentSelection(), Fields(), ReadShownColours(), shift));
+    Step(u"句の変更"_s, [this, shift] {
+        Apply(ChangeEntry(m_collection, CurrentSelection(), Fields(), ReadShownColours(), shift));
+    });
 }
 
 void F_sakusei::Command3_Click() {
-    const Selection selection = CurrentSelection();
-    Outcome outcome = DeleteEntry(m_collection, m_origins, selection, false);
-    if (outcome.Question) {
-        const Prompt& q = *outcome.Question;
-        // Enter keeps the entry.
-        if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
-            ui::Dialogs::Answer::Yes)
-            return;
-        outcome = DeleteEntry(m_collection, m_origins, selection, true);
-    }
-    Apply(outcome);
+    Step(u"句の削除"_s, [this] {
+        const Selection selection = CurrentSelection();
+        Outcome outcome = DeleteEntry(m_collection, m_origins, selection, false);
+        if (outcome.Question) {
+            const Prompt& q = *outcome.Question;
+            // Enter keeps the entry.
+            if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
+                ui::Dialogs::Answer::Yes)
+                return;
+            outcome = DeleteEntry(m_collection, m_origins, selection, true);
+        }
+        Apply(outcome);
+    });
 }
 
 void F_sakusei::Command1_Click() {
-    Apply(MoveEntryUp(m_collection, m_origins, CurrentSelection()));
+    Step(u"上に移動"_s,
+         [this] { Apply(MoveEntryUp(m_collection, m_origins, CurrentSelection())); });
 }
 
 void F_sakusei::Command2_Click() {
-    Apply(MoveEntryDown(m_collection, m_origins, CurrentSelection()));
+    Step(u"下に移動"_s,
+         [this] { Apply(MoveEntryDown(m_collection, m_origins, CurrentSelection())); });
+}
+
+void F_sakusei::BulkAdd_Click() {
+    const Selection selection = CurrentSelection();
+    // Nothing is read where nothing could be added.
+    if (std::optional<Outcome> refused = RefuseAddPlace(m_collection, selection)) {
+        Apply(*refused);
+        return;
+    }
+    const std::optional<QString> text = BulkText();
+    if (!text)
+        return;
+    const Outcome outcome =
+        AddVerses(m_collection, m_origins, selection, *text, ReadShownColours(), false);
+    if (!outcome.Question) {
+        Apply(outcome);
+        return;
+    }
+    const Prompt& q = *outcome.Question;
+    if (m_dialogs.MsgBox(this, q.Text, q.Style, q.Title, ui::Dialogs::Answer::No) !=
+        ui::Dialogs::Answer::Yes)
+        return;
+    Step(u"まとめて追加"_s, [&] {
+        Apply(AddVerses(m_collection, m_origins, selection, *text, ReadShownColours(), true));
+    });
+}
+
+std::optional<QString> F_sakusei::BulkText() {
+    const int source = m_dialogs.Choose(this, u"まとめて追加"_s,
+                                        u"追加する句の読み込み元を選んでください（１行に１句）。"_s,
+                                        {u"クリップボード"_s, u"テキストファイル（UTF-8）…"_s});
+    if (source < 0)
+        return std::nullopt;
+    if (source == 0)
+        return QGuiApplication::clipboard()->text();
+    const QString path =
+        m_dialogs.OpenFileName(this, u"まとめて追加する句のファイル"_s,
+                               u"テキストファイル (*.txt);;すべてのファイル (*)"_s);
+    if (path.isEmpty())
+        return std::nullopt;
+    // A full collection's verses come to a few megabytes.
+    constexpr qint64 Limit = 64 << 20;
+    const Result<QByteArray> bytes = ReadFileBytes(path, Limit);
+    if (!bytes.ok()) {
+        Tell(bytes.error(), ui::MsgStyle::Notice);
+        return std::nullopt;
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = utf8.decode(bytes.value());
+    if (utf8.hasError()) {
+        Tell(u"ファイル「"_s + QFileInfo(path).fileName() +
+             u"」はUTF-8のテキストではないため、読み込めません。"_s);
+        return std::nullopt;
+    }
+    return text;
 }
 
 void F_sakusei::ColourButton_Click(int index) {

@@ -7,8 +7,10 @@
 #include "ui/Shapes.h"
 #include "ui/StripColumn.h"
 #include "ui/Twips.h"
+#include "ui/UnstorableMarks.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 
 namespace yomiwa::editor {
@@ -23,6 +25,7 @@ constexpr ui::ColourPair Help{0x00FFFFC0, 0x00FF0000}; // blue on pale cyan
 
 // Faces by points: 8 stands for 8.25, 11 for 11.25.
 constexpr ui::Font Gothic8{Gothic, 8.25};
+constexpr ui::Font Gothic9{Gothic, 9};
 constexpr ui::Font Gothic11{Gothic, 11.25};
 constexpr ui::Font Gothic12{Gothic, 12};
 constexpr ui::Font PGothic11{PGothic, 11.25};
@@ -118,6 +121,8 @@ void F_sakusei::BuildControls() {
         framed("Command20", LastCell(1), u"保存した色の貼付け", m_pasteColoursButton, 26),
         Button("Command17", {5280, 7500, 2535, 495}, u"保存せず終了", m_leaveButton).Tab(27),
         Button("Command4", {7980, 7500, 2535, 495}, u"保存して終了", m_saveButton).Tab(28),
+        // Not of the original window: the free band between the title row and the preface.
+        Label("VerseCount", {6240, 510, 4335, 255}, Gothic9, m_countLabel),
     };
     ui::BuildControls(this, table);
     m_stripHelpArea->setAttribute(Qt::WA_TranslucentBackground);
@@ -126,6 +131,10 @@ void F_sakusei::BuildControls() {
     m_helpBox->setReadOnly(true);
     m_helpBox->setFocusPolicy(Qt::NoFocus);
     ui::SetBoxText(m_helpBox, InitialHelpText());
+    for (QLineEdit* field : {m_titleField, m_authorField, m_editionField, m_prefaceField,
+                             m_verseField, m_postscriptField, m_passwordField})
+        ui::MarkUnstorable(field);
+    ui::MarkUnstorable(m_commentaryBox);
 }
 
 } // namespace yomiwa::editor

@@ -26,6 +26,7 @@ void F_sakusei::NameControls() {
     m_helpBox->setAccessibleName(u"ヘルプ"_s);
     m_entryList->setAccessibleName(u"句の一覧"_s);
     m_stripShape->setAccessibleName(u"短冊"_s);
+    m_countLabel->setAccessibleName(u"句の拍数"_s);
     m_prefaceColumn->setAccessibleDescription(m_prefaceCaption->text());
     m_verseColumn->setAccessibleDescription(m_verseCaption->text());
     m_postscriptColumn->setAccessibleDescription(m_postscriptCaption->text());

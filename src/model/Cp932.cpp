@@ -1,5 +1,6 @@
 #include "model/Cp932.h"
 
+#include <QHash>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -84,6 +85,39 @@ std::optional<QString> Decode(QByteArrayView bytes) {
 
 Encoded Encode(QStringView text) {
     return Codec().Encode(text);
+}
+
+QList<qsizetype> UnstorableChars(QStringView text) {
+    thread_local QHash<char32_t, bool> storable;
+    thread_local Codec codec;
+    QList<qsizetype> found;
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype len = CharLength(text, i);
+        if (text[i].unicode() >= 0x80) {
+            // A lone surrogate has no code; it is judged by its own value, never stored.
+            const char32_t code =
+                len == 2 ? QChar::surrogateToUcs4(text[i], text[i + 1]) : text[i].unicode();
+            auto known = storable.constFind(code);
+            if (known == storable.constEnd())
+                known = storable.insert(code, !text[i].isSurrogate() || len == 2
+                                                  ? codec.Encode(text.sliced(i, len)).ok()
+                                                  : false);
+            if (!*known)
+                found.append(i);
+        }
+        i += len;
+    }
+    return found;
+}
+
+QString DescribeChars(QStringView text, const QList<qsizetype>& indexes) {
+    QStringList names;
+    for (const qsizetype index : indexes) {
+        const QString name = DescribeChar(text, index);
+        if (!names.contains(name))
+            names.append(name);
+    }
+    return names.join(u"、"_s);
 }
 
 QString DescribeChar(QStringView text, qsizetype index) {

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -55,5 +56,12 @@ Encoded Encode(QStringView text);
 
 // The character at index (a surrogate pair counts as one) for a message: 「X」(U+XXXX).
 QString DescribeChar(QStringView text, qsizetype index);
+
+// Where the characters without a code of their own are, each once (a surrogate pair at its
+// first half), in order. Quick enough for every keystroke: each character is judged once
+// per thread and remembered.
+QList<qsizetype> UnstorableChars(QStringView text);
+// The characters at those places, each different one once, joined by "、".
+QString DescribeChars(QStringView text, const QList<qsizetype>& indexes);
 
 } // namespace yomiwa::cp932

@@ -355,15 +355,27 @@ Status CheckLines(const Kushu& k) {
     });
 }
 
-// Called when the whole text did not encode: finds the first field that does not.
+// Called when the whole text did not encode: names every character that does not, one line
+// per field, so that the user can mend them all before the next try.
 Status FindUnencodable(const Kushu& k) {
-    return ForEachField(k, [&](int index, Field field, const QString& text) -> Status {
-        const cp932::Encoded encoded = cp932::Encode(text);
-        if (encoded.ok())
+    constexpr int MaxLines = 10;
+    QStringList lines;
+    int more = 0;
+    // The visitor never refuses: every field is looked at.
+    static_cast<void>(ForEachField(k, [&](int index, Field field, const QString& text) -> Status {
+        const QList<qsizetype> unstorable = cp932::UnstorableChars(text);
+        if (unstorable.isEmpty())
             return {};
-        return Refusal(Where(k, index, field) + u"に、Shift-JISで保存できない文字"_s +
-                       cp932::DescribeChar(text, encoded.BadIndex) + u"があります。"_s);
-    });
+        if (lines.size() == MaxLines)
+            ++more;
+        else
+            lines.append(Where(k, index, field) + u"に、Shift-JISで保存できない文字"_s +
+                         cp932::DescribeChars(text, unstorable) + u"があります。"_s);
+        return {};
+    }));
+    if (more > 0)
+        lines.append(u"ほかに%1か所にもあります。"_s.arg(more));
+    return lines.isEmpty() ? Status() : Refusal(lines.join(u'\r'));
 }
 
 // The file is built as bytes: markers, colour lines and code lists are ASCII and are written

@@ -23,6 +23,10 @@ struct SharedState {
     EditMode Editing = EditMode::Change;
     QString EditPassword;
 
+    // The folder of the dictionary the 5-7-5 count reads kanji with; empty for MeCab's own
+    // configuration.
+    QString DictionaryFolder;
+
     // The editor's colour clipboard; black until the first save of colours.
     ColourSet SavedColours;
 

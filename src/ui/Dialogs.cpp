@@ -66,6 +66,10 @@ QString Dialogs::SaveFileName(QWidget*, const QString&, const QString&, const QS
     return {};
 }
 
+QString Dialogs::OpenFileName(QWidget*, const QString&, const QString&) {
+    return {};
+}
+
 int Dialogs::Choose(QWidget*, const QString&, const QString&, const QStringList&) {
     return -1;
 }
@@ -97,6 +101,10 @@ Progress QtDialogs::ShowProgress(QWidget* parent, const QString& label, int tota
 QString QtDialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                 const QString& filter) {
     return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
+QString QtDialogs::OpenFileName(QWidget* parent, const QString& caption, const QString& filter) {
+    return QFileDialog::getOpenFileName(parent, caption, QString(), filter);
 }
 
 int QtDialogs::Choose(QWidget* parent, const QString& caption, const QString& prompt,

@@ -51,6 +51,8 @@ public:
     // `filter` names the kind of file ("PDF (*.pdf)").
     virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                                  const QString& filter);
+    // The platform's open dialog: the chosen file, or the empty text when cancelled.
+    virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter);
     // One of `choices`, picked from a list; -1 when cancelled.
     virtual int Choose(QWidget* parent, const QString& caption, const QString& prompt,
                        const QStringList& choices);
@@ -76,6 +78,7 @@ public:
     void ShowModal(QDialog* window) override;
     QString SaveFileName(QWidget* parent, const QString& caption, const QString& suggested,
                          const QString& filter) override;
+    QString OpenFileName(QWidget* parent, const QString& caption, const QString& filter) override;
     int Choose(QWidget* parent, const QString& caption, const QString& prompt,
                const QStringList& choices) override;
     void PrintPreview(QWidget* parent, const std::function<void(QPrinter&)>& prepare,

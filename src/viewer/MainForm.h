@@ -3,6 +3,7 @@
 #include "model/Kushu.h"
 #include "model/Result.h"
 #include "model/SharedState.h"
+#include "search/SearchIndex.h"
 #include "ui/Dialogs.h"
 
 #include <QPointer>
@@ -26,6 +27,7 @@ class StripColumn;
 namespace yomiwa::viewer {
 
 class ReadingScreen;
+class SearchWindow;
 
 // The reading window (閲覧モード): the collections in the program's folder, the open
 // collection page by page on the tanzaku strip, the author's commentary and the reader's
@@ -53,9 +55,14 @@ public:
     void List2_DblClick();
     void Command1_Click();
     // Opens a collection file, in AppFolder or anywhere else, as "句集を開く" does: the
-    // comments of the open collection are stored and written first. False when it was not
-    // opened; the user has been told why.
-    bool OpenCollectionFile(const QString& path);
+    // comments of the open collection are stored and written first; it shows the page of
+    // `row`. False when it was not opened; the user has been told why.
+    bool OpenCollectionFile(const QString& path, int row = 0);
+    // 検索 (Ctrl+F): the search over every collection, in a window of its own.
+    void Find_Click();
+    SearchWindow* Search() const { return m_searchWindow; }
+    // The open collection's comments as they stand, the one being typed included.
+    search::OpenComments CommentsAsTyped() const;
     void List1_Click();
     void Command3_Click();
     void Command4_Click();
@@ -182,6 +189,7 @@ private:
     QPushButton* m_quitButton = nullptr;
     QMenu* m_stripMenu = nullptr;
     QPointer<ReadingScreen> m_readingScreen;
+    SearchWindow* m_searchWindow = nullptr;
 };
 
 } // namespace yomiwa::viewer

@@ -5,6 +5,7 @@
 #include "model/KansoFile.h"
 #include "model/KushuFile.h"
 #include "model/PageList.h"
+#include "viewer/SearchWindow.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -27,7 +28,7 @@ void MainForm::Command1_Click() {
     OpenCollectionFile(ChosenPath());
 }
 
-bool MainForm::OpenCollectionFile(const QString& path) {
+bool MainForm::OpenCollectionFile(const QString& path, int row) {
     if (const Status written = StoreAndWriteComments(); !written.ok()) {
         // Opening would empty the comments held in memory: they are the only copy.
         const QString shownName = QFileInfo(path).fileName().chopped(4);
@@ -43,8 +44,19 @@ bool MainForm::OpenCollectionFile(const QString& path) {
         return false;
     }
     m_openPath = path;
-    ShowCollection(std::move(read).value());
+    ShowCollection(std::move(read).value(), row);
     return true;
+}
+
+void MainForm::Find_Click() {
+    if (!m_searchWindow) {
+        m_searchWindow = new SearchWindow({m_state.AppFolder, [this] { return CommentsAsTyped(); },
+                                           [this](const QString& path, int row) {
+                                               return OpenCollectionFile(path, row);
+                                           }},
+                                          this);
+    }
+    m_searchWindow->Start();
 }
 
 void MainForm::ShowCollection(Kushu collection, int row) {

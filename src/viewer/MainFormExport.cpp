@@ -34,6 +34,8 @@ void MainForm::BuildExportCommands() {
     connect(print, &QShortcut::activated, this, [this] { Print_Click(); });
     auto* exportKey = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), this);
     connect(exportKey, &QShortcut::activated, this, [this] { Export_Click(); });
+    auto* findKey = new QShortcut(QKeySequence::Find, this);
+    connect(findKey, &QShortcut::activated, this, [this] { Find_Click(); });
 
     m_stripMenu = new QMenu(this);
     m_stripMenu->setObjectName(u"StripMenu"_s);

@@ -22,6 +22,19 @@ void MainForm::StoreShownComment() {
         ui::BoxText(m_commentBox);
 }
 
+search::OpenComments MainForm::CommentsAsTyped() const {
+    if (!m_collectionOpen)
+        return {};
+    QStringList comments = m_comments;
+    const int row = m_shownPage;
+    if (row >= 0 && row < m_pageList->count()) {
+        const int entry = RowToEntry(row, m_pageList->item(row)->text(),
+                                     m_pageList->item(0)->text(), m_collection.KuCount());
+        comments[entry] = ui::BoxText(m_commentBox);
+    }
+    return {m_openPath, comments};
+}
+
 void MainForm::List1_Click() {
     const int row = m_pageList->currentRow();
     if (row < 0)

@@ -3,6 +3,12 @@
 
 #include "tests/editor/EditorFixture.h"
 #include "ui/ColourValues.h"
+#include "ui/UnstorableMarks.h"
+#include "verse/MoraCounter.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QUndoStack>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -32,6 +38,17 @@ protected:
                 ui::BoxText(CommentaryBox()), VerseCaption()->isEnabled()};
     }
     ColourValue Fore(const char* name) const { return ui::ForeColour(Find(name)); }
+
+public:
+    void Add() { AddButton()->click(); }
+    void Change() { PressChange(Qt::LeftButton, modifiers); }
+    void Delete() {
+        dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+        DeleteButton()->click();
+    }
+    void MoveUp() { MoveUpButton()->click(); }
+    void MoveDown() { MoveDownButton()->click(); }
+    Qt::KeyboardModifiers modifiers;
     ColourValue Back(const char* name) const { return ui::BackColour(Find(name)); }
 };
 
@@ -135,6 +152,122 @@ TEST_F(EditorEditing, ARowShowsItsEntryAndThePagesAreKnownByTheirPlace) {
         EXPECT_EQ(View(), view);
         EXPECT_EQ(window->ReadShownColours(), k.Entries[view.Row].Colours);
     }
+}
+
+TEST_F(EditorEditing, EachOperationIsOneStepThatUndoAndRedoRestoreExactly) {
+    const Kushu k = MakeKushu(3);
+    const struct {
+        int row;
+        void (EditorEditing::*act)();
+        Qt::KeyboardModifiers modifiers;
+    } cases[] = {{1, &EditorEditing::Add, {}},
+                 {2, &EditorEditing::Change, {}},
+                 {2, &EditorEditing::Change, Qt::ShiftModifier},
+                 {2, &EditorEditing::Delete, {}},
+                 {2, &EditorEditing::MoveUp, {}},
+                 {1, &EditorEditing::MoveDown, {}}};
+    for (const auto& c : cases) {
+        OpenChange(Store(k));
+        Select(c.row);
+        Fill(u"前"_s, u"名月や"_s, u"後"_s, u"解説"_s);
+        window->ApplyShownColours(Colours(7));
+        const editor::F_sakusei::View before = window->Snapshot();
+        modifiers = c.modifiers;
+        (this->*c.act)();
+        const editor::F_sakusei::View after = window->Snapshot();
+        ASSERT_NE(after.Collection, before.Collection);
+        // Ctrl+Z in a field with no typing to undo, Ctrl+Y and Ctrl+Shift+Z on the list.
+        VerseField()->setFocus();
+        QTest::keyClick(VerseField(), Qt::Key_Z, Qt::ControlModifier);
+        EXPECT_EQ(window->Snapshot(), before);
+        QTest::keyClick(EntryList(), Qt::Key_Y, Qt::ControlModifier);
+        EXPECT_EQ(window->Snapshot(), after);
+        window->Undo();
+        QTest::keyClick(EntryList(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        EXPECT_EQ(window->Snapshot(), after);
+    }
+    // Typing in a field is undone there first; a refusal and a No are no steps.
+    const editor::F_sakusei::View redone = window->Snapshot();
+    QTest::keyClicks(VerseField(), u"ab"_s);
+    QTest::keyClick(VerseField(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(window->Snapshot(), redone);
+    Select(4);
+    Add();
+    Select(2);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::No);
+    DeleteButton()->click();
+    EXPECT_EQ(window->UndoSteps()->count(), 1);
+}
+
+TEST_F(EditorEditing, TheCountFollowsTheVerseAsTypedAndSaysWhenTheDictionaryIsMissing) {
+    if (!verse::MoraCounter().Count(u"春"_s).ok())
+        GTEST_SKIP() << "MeCab's IPA dictionary is not installed (mecab-ipadic-utf8)";
+    for (const QString& dictionary : {QString(), u"/nonexistent/dictionary"_s}) {
+        state.DictionaryFolder = dictionary;
+        OpenNew();
+        VerseField()->setText(u"古池や蛙飛び込む水の"_s);
+        QTest::sendKeyEvent(QTest::Click, VerseField(), Qt::Key_unknown, u"音"_s, {});
+        EXPECT_EQ(Find<QLabel>("VerseCount")->text(),
+                  dictionary.isEmpty() ? u"5・7・5"_s : verse::NoDictionaryMessage());
+    }
+    VerseField()->clear();
+    QLabel* count = Find<QLabel>("VerseCount");
+    EXPECT_EQ(count->text(), QString());
+    // It lies in free space: over none of the window's own controls.
+    for (const QWidget* control : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+        EXPECT_TRUE(control == count || !control->geometry().intersects(count->geometry()));
+}
+
+TEST_F(EditorEditing, CharactersTheFileCannotStoreAreMarkedAsTheyAreTyped) {
+    OpenNew();
+    for (const QString& typed : {u"白"_s, u"鷗"_s, u"や"_s, u"𠮷"_s, u"鷗"_s})
+        QTest::sendKeyEvent(QTest::Click, VerseField(), Qt::Key_unknown, typed, {});
+    EXPECT_EQ(ui::UnstorableMarks(VerseField()), (QList<ui::MarkedRange>{{1, 2}, {3, 5}, {5, 6}}));
+    EXPECT_EQ(VerseField()->toolTip(),
+              u"Shift-JISで保存できない文字「鷗」(U+9DD7)、「𠮷」(U+20BB7)があります。"_s);
+    // The wavy line is painted over the field, in red.
+    const QImage shown = VerseField()->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const auto* pixels = reinterpret_cast<const QRgb*>(shown.constBits());
+    EXPECT_TRUE(std::any_of(pixels, pixels + shown.sizeInBytes() / 4,
+                            [](QRgb p) { return qRed(p) > 180 && qGreen(p) < 90; }));
+    ui::SetBoxText(CommentaryBox(), u"一行目\r\n〜"_s);
+    EXPECT_EQ(ui::UnstorableMarks(CommentaryBox()), (QList<ui::MarkedRange>{{4, 5}}));
+    VerseField()->setText(u"白"_s);
+    EXPECT_EQ(VerseField()->toolTip(), QString());
+}
+
+TEST_F(EditorEditing, BulkAddRefusesAWholeTextOrAddsItAfterTheSelectedRowAsOneStep) {
+    const Kushu k = MakeKushu(2);
+    OpenChange(Store(k));
+    Select(1);
+    const QString file = folder.File(u"verses.txt"_s);
+    const std::pair<QByteArray, QString> refusals[] = {
+        {"\xE5\x8F\xA4\n\n\xE9\xB7\x97\r\n\xF0\xA0\xAE\xB7",
+         u"Shift-JISで保存できない文字を含む行があります（３、４行目）。\r"
+         u"句は１句も追加していません。"_s},
+        {" \n\t", u"追加する句がありません。\r１行に１句ずつ書いたテキストを用意してください。"_s},
+        {"\x82\xA0", u"ファイル「verses.txt」はUTF-8のテキストではないため、読み込めません。"_s}};
+    for (const auto& [bytes, message] : refusals) {
+        WriteBytes(file, bytes);
+        dialogs.QueueChoice(1);
+        dialogs.QueueFileName(file);
+        window->BulkAdd_Click();
+        EXPECT_EQ(Said(-1).Prompt, message);
+    }
+    // From the clipboard, blank lines skipped; the question says how many, No by default.
+    QGuiApplication::clipboard()->setText(u"一句目\n\n　二句目\t後\r\n"_s);
+    dialogs.QueueChoice(0);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+    window->BulkAdd_Click();
+    EXPECT_EQ(Said(-1),
+              (Message{u"２句を「古池や蛙飛びこむ水の音1」の後に追加します。よろしいですか？"_s,
+                       YesNo,
+                       {},
+                       ui::Dialogs::Answer::No}));
+    EXPECT_EQ(Rows().mid(1, 4),
+              (QStringList{k.Entries[1].Verse, u"一句目"_s, u"二句目 後"_s, k.Entries[2].Verse}));
+    window->Undo();
+    EXPECT_EQ(window->Collection(), k);
 }
 
 } // namespace

@@ -173,3 +173,20 @@ TEST_F(EditorSave, CommentsStayWithTheirEntriesAndAFailedSaveMovesNone) {
               Message{u"感想ファイル「春_一.kan」には保存した句集にない句の感想があったため、"
                       u"元のファイルを「春_一.kan.bak」という名前で残しました。"_s});
 }
+
+TEST_F(EditorSave, AnUndoneDeleteBringsTheEntryBackWithItsComment) {
+    Store(MakeKushu(3));
+    WriteBytes(folder.File(Kan),
+               SerializeKanso({u"序"_s, u"一"_s, u"二"_s, {}, u"跋"_s, {}, {}}).value());
+    OpenChange(u"春_一"_s);
+    Select(2);
+    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+    DeleteButton()->click();
+    window->Undo();
+    Select(2);
+    MoveDownButton()->click();
+    dialogs.QueueAnswer(ui::Dialogs::Answer::Yes);
+    Save();
+    EXPECT_EQ(ParseKansoBlocks(ReadBytes(folder.File(Kan))),
+              (QStringList{u"序"_s, u"一"_s, {}, u"二"_s, u"跋"_s, {}, {}}));
+}

@@ -96,6 +96,12 @@ TEST(EntryOperations, AddRefusalsComeInTheirOrderAndChangeNothing) {
     EXPECT_EQ(AddEntry(full, o, Row(full, 5), Typed(u"句"_s), Colours(1)),
               Refused(u"これ以上句を追加できません。句は２９９９７句までです。"_s));
     EXPECT_EQ(full.KuCount(), MaxKuCount);
+    // Many at once: past the capacity the whole text is refused; the place as for one.
+    full.Entries.removeAt(1);
+    EXPECT_EQ(AddVerses(full, o, Row(full, 5), u"一\n二"_s, Colours(1), true),
+              Refused(u"句が多すぎるため、追加できません。句は２９９９７句までで、この句集には"
+                      u"あと１句まで追加できます（読み込んだ句は２句）。"_s));
+    EXPECT_EQ(AddVerses(k, o, Row(k, 3), u"一"_s, Colours(1), true), Refused(AfterBatsu));
 }
 
 TEST(EntryOperations, ChangeStoresTheFieldsAndRenamesOnlyHaikuRows) {

@@ -186,6 +186,9 @@ TEST(KushuFile, WriterRefusesWhatWouldNotReadBackTheSame) {
          u"跋の解説・注釈"_s + noCode + u"「〜」(U+301C)があります。"_s},
         {Set(1, &KuEntry::Verse), u"古池😀"_s,
          u"句「古池😀」の句"_s + noCode + u"「😀」(U+1F600)があります。"_s},
+        // Every character of a field, each different one once.
+        {Set(1, &KuEntry::Preface), u"鷗𠮷と鷗"_s,
+         u"句「古a」の前書"_s + noCode + u"「鷗」(U+9DD7)、「𠮷」(U+20BB7)があります。"_s},
         // Its code in the converter's table would not read back as this character.
         {Set(1, &KuEntry::Verse), u"句\uF86F"_s,
          u"句「句\uF86F」の句"_s + noCode + u"U+F86Fがあります。"_s},
@@ -198,7 +201,14 @@ TEST(KushuFile, WriterRefusesWhatWouldNotReadBackTheSame) {
         const Error refused = {ErrorKind::Refused, u"句集を保存できません。\r"_s + message};
         EXPECT_EQ(ErrorOf(SerializeKushu(k)), message.isEmpty() ? Error{} : refused);
     }
+    // Every field that holds one, in file order, in one message.
     Kushu k = SmallKushu();
+    k.Title = u"鷗"_s;
+    k.Entries[2].Commentary = u"〜"_s;
+    EXPECT_EQ(SerializeKushu(k).error(), u"句集を保存できません。\r句集名"_s + noCode +
+                                             u"「鷗」(U+9DD7)があります。\r跋の解説・注釈"_s +
+                                             noCode + u"「〜」(U+301C)があります。"_s);
+    k = SmallKushu();
     k.Entries = QList<KuEntry>(MaxKuCount + 5);
     EXPECT_EQ(SerializeKushu(k).error(),
               u"句集を保存できません。\r句の数が２９９９７を超えています。"_s);

@@ -1,6 +1,9 @@
 #include "tests/viewer/ViewerFixture.h"
 
+#include "viewer/SearchWindow.h"
+
 #include <QDir>
+#include <QLineEdit>
 
 using namespace yomiwa;
 using namespace yomiwa::test;
@@ -77,6 +80,34 @@ TEST_F(Opening, TheWindowStartsEmptyAndASecondInstanceIsToldAndEnds) {
     QuitButton()->click();                  // nothing open: nothing is written
     EXPECT_FALSE(form->isVisible());
     EXPECT_EQ(QDir(folder.Path()).entryList({u"*.kan"_s}, QDir::Files), QStringList());
+}
+
+TEST_F(Opening, ASearchResultOpensItsPageAfterTheTypedCommentIsWrittenAndTheSearchStays) {
+    Write(MakeKushu(1, u"春"_s));
+    Write(MakeKushu(3, u"秋"_s));
+    WriteBytes(Path(u"壊_一.Ywk"_s), "x");
+    Start();
+    Open(u"春_一"_s);
+    Type(u"ほととぎす"_s);
+    form->Find_Click();
+    viewer::SearchWindow* search = form->Search();
+    auto* query = Control<QLineEdit>(search, u"SearchQuery"_s);
+    auto* results = Control<QListWidget>(search, u"SearchResults"_s);
+    // The comment typed and not yet written is found, katakana for hiragana.
+    for (const auto& [text, found] : {std::pair{u"ホトトギス"_s, u"春 ほととぎす"_s},
+                                      std::pair{u"水の音３"_s, u"秋 古池や蛙飛びこむ水の音3"_s}}) {
+        query->setText(text);
+        QTRY_VERIFY(!search->Busy());
+        EXPECT_EQ(Items(results), QStringList{found});
+    }
+    EXPECT_EQ(Control<QLabel>(search, u"SearchStatus"_s)->text().count(u"壊_一.Ywk"_s), 1);
+    QTest::keyClick(results, Qt::Key_Return);
+    EXPECT_EQ(TitleLabel()->text(), u"秋"_s);
+    EXPECT_EQ(PageList()->currentRow(), 3);
+    EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s), (QStringList{u"ほととぎす"_s, {}, {}, {}, {}}));
+    EXPECT_TRUE(search->isVisible());
+    QTest::keyClick(query, Qt::Key_Escape);
+    EXPECT_FALSE(search->isVisible());
 }
 
 } // namespace
