@@ -8,6 +8,7 @@
 #include <hb.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <memory>
 
 namespace yomiwa::strip {
@@ -92,9 +93,10 @@ struct VerticalShaper::GlyphBoxes {
     bool TopSideBearing(quint32 glyph, int* tsb) const {
         const char* data = vmtx.constData();
         if (glyph < longMetrics)
-            *tsb = qFromBigEndian<qint16>(data + glyph * 4 + 2);
+            *tsb = qFromBigEndian<qint16>(data + std::size_t{glyph} * 4 + 2);
         else if (glyph < bearings)
-            *tsb = qFromBigEndian<qint16>(data + longMetrics * 4 + (glyph - longMetrics) * 2);
+            *tsb = qFromBigEndian<qint16>(data + std::size_t{longMetrics} * 4 +
+                                          std::size_t{glyph - longMetrics} * 2);
         else
             return false;
         return true;

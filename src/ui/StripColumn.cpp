@@ -100,12 +100,12 @@ QString InLines(const QString& text) {
     constexpr qsizetype LineLength = 25;
     QString lines;
     qsizetype inLine = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (inLine >= LineLength && !text[i].isLowSurrogate()) {
+    for (const QChar c : text) {
+        if (inLine >= LineLength && !c.isLowSurrogate()) {
             lines += u'\n';
             inLine = 0;
         }
-        lines += text[i];
+        lines += c;
         ++inLine;
     }
     return lines;

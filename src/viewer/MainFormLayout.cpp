@@ -77,7 +77,7 @@ QList<QWidget*> MainForm::BuildControls() {
     };
     // A page colours the window's background; the platform's controls keep their own
     // frames, scroll bars and faces instead of taking it up.
-    const QList<QWidget*> tabOrder =
+    QList<QWidget*> tabOrder =
         ui::BuildControls(this, table, [](QWidget* control, const ui::ControlRow& row) {
             using enum ui::ControlKind;
             if (row.Kind == TextBox || row.Kind == List || row.Kind == Button) {

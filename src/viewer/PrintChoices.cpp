@@ -68,11 +68,11 @@ PrintChoices::PrintChoices(QWidget* parent, ui::Dialogs& dialogs, const QString&
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     buttons->button(QDialogButtonBox::Cancel)->setText(u"キャンセル"_s);
     form->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Accept(); });
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { AcceptIfValid(); });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void PrintChoices::Accept() {
+void PrintChoices::AcceptIfValid() {
     const int count = int(m_rows.size());
     QList<int> pages;
     if (m_shown->isChecked()) {

@@ -30,7 +30,7 @@ public:
     const print::PrintJob& Job() const { return m_job; }
 
 private:
-    void Accept();
+    void AcceptIfValid();
 
     ui::Dialogs& m_dialogs;
     QStringList m_rows;
