@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one main() of every benchmark program.
 #include "bench/BenchMain.h"
 #include "bench/RatioReporter.h"

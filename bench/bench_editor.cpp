@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's list operations on a full collection, and saving it, as the user meets them:
 // the handler and the event processing that follows it (list layout, repaint), offscreen.
 #include "bench/BenchMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The resident memory a loaded maximal collection takes, in a process that holds nothing
 // else: the peak while reading it and what stays while it is held. The time is that of one
 // cold read, the first of the process, as a user opening the file meets it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The collection file's reader and writer against the work no reader or writer can avoid:
 // decoding (or encoding) the whole file in one call, and reading (or saving) its bytes.
 #include "bench/BenchMain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The PDF of a maximal collection, every page on a tanzaku sheet, written as yomiwa-tool
 // render writes it: pages per second, and the memory the writing takes on top of the
 // collection held in memory. A tenth of the collection is measured too: when the pages are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A search over every collection of a folder as each keystroke in a search field runs one:
 // ten collections of 29 997 haiku with readers' comments, the index built once before (the
 // files unchanged, each search still looks whether they are). And the memory the index

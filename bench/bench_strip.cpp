@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting one full verse column of the viewer's strip: the vertical typesetting against
 // the plain per-character drawing the column used before, in the same run; a verse with
 // readings and a 60-character verse, adjusted to the column, against the fitting verse; and

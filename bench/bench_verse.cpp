@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 5-7-5 count as each keystroke in the verse field runs one: a verse of 60 characters
 // with a reading typed in the notation, counted by a counter whose dictionary is loaded.
 // And a text as long as the field holds, and the first count of a counter, which loads the

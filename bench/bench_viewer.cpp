@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading window with a collection of the largest size: opening it through the
 // "句集を開く" button against reading the file alone, and turning a page near the start
 // against turning one in the middle; a page turn in the tanzaku full screen.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # MeCab, the Japanese morphological analyser (Debian: libmecab-dev). It ships no pkg-config
 # file; mecab-config, where installed, says where it put the header and the library.
 # Defines MeCab::MeCab.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any line as a code list, taken as Latin-1 and as UTF-8: a decoded text must encode again
 // to a code list that decodes to the same text.
 #include "model/CodeList.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a comments file, for a collection of as many haiku as the first byte says.
 #include "model/KansoFile.h"
 

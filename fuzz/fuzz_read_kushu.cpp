@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as a collection file: the reader must refuse them cleanly or give a collection
 // that the writer turns into a file reading back exactly the same.
 #include "model/KushuFile.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any texts searched and counted. Tabs part the input into fields; short pieces of each
 // field are looked for in all of them, and each match must lie inside its own field's text
 // and, where the field has no readings typed, hold what was looked for. The whole input is

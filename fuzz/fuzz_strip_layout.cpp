@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any text in any strip column: the reading marks must be read into readings that stand on
 // their bases, and the column must set the text in order, inside the column, drawable.
 // The first byte chooses how the rest is read: even, as UTF-16; odd, as pairs of a piece

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Any bytes as the JSON the tool builds files from: what the reader takes as a collection or
 // as comments must come back the same from the JSON the tool writes of it, and from the
 // file it would build.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Copies every file of SOURCE_DIR into TARGET_DIR where TARGET_DIR has no file of that name.
 file(MAKE_DIRECTORY "${TARGET_DIR}")
 file(GLOB samples LIST_DIRECTORIES false "${SOURCE_DIR}/*")

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's buttons: the entry list operations, the colours, and leaving.
 #include "editor/F_sakusei.h"
 #include "model/FileIo.h"

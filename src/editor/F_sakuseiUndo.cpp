@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Undo and redo of the entry list operations: each step keeps the window as it was before
 // and after, so that the comments' origins come back with their entries.
 #include "editor/F_sakusei.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where an installed or portable Yomiwa keeps its files, what its command line asks for, and
 // the lock that lets one Yomiwa at a time run on a folder.
 

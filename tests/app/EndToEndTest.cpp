@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An author makes a collection in the editor and saves it; a reader opens it in the
 // reading window and pages through it. Every text and colour must arrive.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A second start hands its file to the running Yomiwa over a real local socket; the running
 // one stores and writes the comment on display first, as opening from the list does.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // `cmake --install` into a fresh prefix puts exactly the installed program's files in place,
 // each accepted by its validator, and the file types map once the MIME database is built.
 

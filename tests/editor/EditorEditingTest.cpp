@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry buttons as the window wires them; what each operation decides is in
 // EntryOperationsTest.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The editor's fields and buttons as found in review: pasted line breaks, long texts,
 // Enter on a button, 句の変更 under a real message box.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/Cp932.h"
 #include "model/CodeList.h"
 #include "tests/TestSupport.h"

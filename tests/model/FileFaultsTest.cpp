@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The files under faults: a full disk, things that are not regular files, links, leftovers
 // of an interrupted save next to a user's own files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vertical columns in the faces the program uses, and strip columns that never cut text:
 // fitting text as it always was, long text fitted, readings.
 

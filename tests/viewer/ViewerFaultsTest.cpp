@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading window under faults of its folder: what is listed, one message per cause
 // from every place that reads, nothing that blocks, letter case, focus.
 

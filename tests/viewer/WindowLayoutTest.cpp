@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A few facts of each window's layout as the description's tables give them: client sizes,
 // places in twips (15 to a pixel), faces, captions and the tab order.
 
