@@ -3,6 +3,7 @@
 
 #include "ui/Shapes.h"
 #include "ui/StripColumn.h"
+#include "ui/WheelNotches.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollBar>
+
+#include <cstdlib>
 
 namespace yomiwa::viewer {
 
@@ -198,19 +201,10 @@ void MainForm::wheelEvent(QWheelEvent* event) {
         event->ignore();
         return;
     }
-    // One page per notch of 120; a finer wheel's small steps add up to a notch, and a
-    // turn of the wheel the other way starts afresh.
-    constexpr int Notch = 120;
-    const int delta = event->angleDelta().y();
-    if (delta == 0)
-        return;
-    if ((delta > 0) != (m_wheelDelta > 0))
-        m_wheelDelta = 0;
-    m_wheelDelta += delta;
-    for (; m_wheelDelta <= -Notch; m_wheelDelta += Notch)
-        Command4_Click();
-    for (; m_wheelDelta >= Notch; m_wheelDelta -= Notch)
-        Command3_Click();
+    // One page per notch: every notch turns at once, so a burst of events skips nothing.
+    const int notches = ui::WheelNotches(*event, m_wheelDelta);
+    for (int i = 0; i < std::abs(notches); ++i)
+        notches < 0 ? Command4_Click() : Command3_Click();
 }
 
 } // namespace yomiwa::viewer

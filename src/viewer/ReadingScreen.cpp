@@ -5,11 +5,14 @@
 #include "strip/Colours.h"
 #include "strip/StripGeometry.h"
 #include "ui/StripColumn.h"
+#include "ui/WheelNotches.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QPainter>
+
+#include <cstdlib>
 
 namespace yomiwa::viewer {
 
@@ -152,17 +155,9 @@ void ReadingScreen::mouseDoubleClickEvent(QMouseEvent* event) {
 
 void ReadingScreen::wheelEvent(QWheelEvent* event) {
     // One page per notch, as on the reading window's strip.
-    constexpr int Notch = 120;
-    const int delta = event->angleDelta().y();
-    if (delta == 0)
-        return;
-    if ((delta > 0) != (m_wheelDelta > 0))
-        m_wheelDelta = 0;
-    m_wheelDelta += delta;
-    for (; m_wheelDelta <= -Notch; m_wheelDelta += Notch)
-        Turn(m_row + 1);
-    for (; m_wheelDelta >= Notch; m_wheelDelta -= Notch)
-        Turn(m_row - 1);
+    const int notches = ui::WheelNotches(*event, m_wheelDelta);
+    for (int i = 0; i < std::abs(notches); ++i)
+        Turn(m_row + (notches < 0 ? 1 : -1));
 }
 
 } // namespace yomiwa::viewer
