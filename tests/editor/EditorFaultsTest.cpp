@@ -6,6 +6,8 @@
 
 #include <QDir>
 
+#include <tuple>
+
 using namespace yomiwa;
 using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
@@ -22,31 +24,28 @@ QString TwoLines(const QString& name) {
 
 TEST_F(EditorFaults, APastedLineBreakIsRefusedWhateverItsFormAndLongTextsAreKept) {
     // Field, its name, and the button that checks it.
-    const struct {
-        QLineEdit* (EditorFixture::*field)() const;
-        QString name;
-        QPushButton* (EditorFixture::*button)() const;
-    } fields[] = {{&EditorFaults::PrefaceField, u"前書"_s, &EditorFaults::AddButton},
-                  {&EditorFaults::VerseField, u"句"_s, &EditorFaults::AddButton},
-                  {&EditorFaults::PostscriptField, u"後書"_s, &EditorFaults::AddButton},
-                  // A password with a line break could never be typed again.
-                  {&EditorFaults::PasswordField, u"パスワード"_s, &EditorFaults::SaveButton}};
+    using Field = QLineEdit* (EditorFixture::*)() const;
+    const std::tuple<Field, QString, QPushButton* (EditorFixture::*)() const> fields[] = {
+        {&EditorFaults::PrefaceField, u"前書"_s, &EditorFaults::AddButton},
+        {&EditorFaults::VerseField, u"句"_s, &EditorFaults::AddButton},
+        {&EditorFaults::PostscriptField, u"後書"_s, &EditorFaults::AddButton},
+        // A password with a line break could never be typed again.
+        {&EditorFaults::PasswordField, u"パスワード"_s, &EditorFaults::SaveButton}};
     for (const QString& lineBreak : {u"\n"_s, u"\r\n"_s, u"\r"_s}) {
-        for (const auto& f : fields) {
-            SCOPED_TRACE(f.name.toStdString() + " " + std::to_string(lineBreak.size()));
+        for (const auto& [field, name, button] : fields) {
+            SCOPED_TRACE(name.toStdString() + " " + std::to_string(lineBreak.size()));
             OpenNew();
             Fill(u"前"_s, u"句"_s, u"後"_s);
             TitleField()->setText(u"春"_s);
-            (this->*f.field)()->insert(u"上"_s + lineBreak + u"下"_s);
-            (this->*f.button)()->click();
-            EXPECT_EQ(Said(-1),
-                      (Message{TwoLines(f.name), Ok, f.name + u"は１行にしてください"_s}));
+            (this->*field)()->insert(u"上"_s + lineBreak + u"下"_s);
+            (this->*button)()->click();
+            EXPECT_EQ(LastSaid(), (Message{TwoLines(name), Ok, name + u"は１行にしてください"_s}));
             EXPECT_EQ(Rows().size(), 4);
         }
         PasswordField()->clear();
         TitleField()->insert(lineBreak);
         SaveButton()->click();
-        EXPECT_EQ(Said(-1), Message{u"句集名に改行が含まれています。"_s});
+        EXPECT_EQ(LastSaid(), Message{u"句集名に改行が含まれています。"_s});
         EXPECT_TRUE(QDir(folder.Path()).entryList(QDir::Files).isEmpty());
     }
     Kushu k = MakeKushu(1);
@@ -61,7 +60,7 @@ TEST_F(EditorFaults, EnterActivatesTheFocusedButton) {
     for (Qt::Key key : {Qt::Key_Return, Qt::Key_Enter}) {
         OpenNew();
         dialogs.Messages.clear();
-        QTest::keyClick(SaveColoursButton(), key);
+        QTest::keyClick(Find<QPushButton>("Command19"), key); // 現在の色を保存
         EXPECT_EQ(dialogs.Messages.size(), 1);
     }
 }
@@ -76,7 +75,7 @@ TEST_F(EditorFaults, ChangeIsNotLeftPressedAfterItsMessageAndEnterKeepsTheWork) 
     QPushButton* change = ChangeButton();
     EXPECT_EQ(CloseRealBoxes([change] { QTest::mousePress(change, Qt::LeftButton); }).size(), 1);
     EXPECT_FALSE(change->isDown());
-    QPushButton* leave = LeaveButton();
+    auto* leave = Find<QPushButton>("Command17"); // 保存せず終了
     EXPECT_EQ(CloseRealBoxes([leave] { leave->click(); }, true).size(), 1);
     EXPECT_TRUE(window->isVisible());
     window.reset(); // before the boxes it uses

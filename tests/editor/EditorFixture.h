@@ -60,15 +60,11 @@ public:
     QPushButton* DeleteButton() const { return Find<QPushButton>("Command3"); }
     QPushButton* SaveButton() const { return Find<QPushButton>("Command4"); }
     QPushButton* AddButton() const { return Find<QPushButton>("Command5"); }
-    QPushButton* LeaveButton() const { return Find<QPushButton>("Command17"); }
     QPushButton* ChangeButton() const { return Find<QPushButton>("Command18"); }
-    QPushButton* SaveColoursButton() const { return Find<QPushButton>("Command19"); }
     // The colour buttons by their place in the frame: Command6 to Command16.
     QPushButton* ColourButton(int place) const {
         return Control<QPushButton>(window.get(), QStringLiteral("Command%1").arg(6 + place));
     }
-    ui::StripColumn* VerseColumn() const { return Find<ui::StripColumn>("Label9"); }
-    QLabel* VerseCaption() const { return Find<QLabel>("Label6"); }
 
     void Select(int row) const { EntryList()->setCurrentRow(row); }
     QStringList Rows() const {
@@ -90,11 +86,8 @@ public:
                      Qt::KeyboardModifiers modifiers = Qt::NoModifier) const {
         QTest::mouseClick(ChangeButton(), button, modifiers);
     }
-    // A message shown, counted from the end when negative; none when there is none.
-    Message Said(int i) const {
-        const QList<Message>& all = dialogs.Messages;
-        return all.value(i < 0 ? all.size() + i : i);
-    }
+    // The last message shown; none when there is none.
+    Message LastSaid() const { return dialogs.Messages.value(dialogs.Messages.size() - 1); }
 
     Folder folder;
     SharedState state;

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 using namespace yomiwa;
 using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
@@ -16,34 +18,31 @@ using namespace Qt::Literals::StringLiterals;
 // Only the exact password opens the editor, by the button (Key_unknown) or Enter; a wrong one
 // says so and keeps what was typed; Escape opens nothing.
 TEST(PasswordGate, OnlyTheExactPasswordOpensTheEditor) {
-    const struct {
-        QString password, typed;
-        Qt::Key key;
-        int opens;
-    } tries[] = {
+    // The password, what is typed, the key that ends it (none: the button) and the openings.
+    const std::tuple<QString, QString, Qt::Key, int> tries[] = {
         {u"Haiku"_s, u"haiku"_s, Qt::Key_unknown, 0}, {u"Haiku"_s, u"Haiku "_s, Qt::Key_Return, 0},
         {u"Haiku"_s, {}, Qt::Key_unknown, 0},         {u"Haiku"_s, u"Haiku"_s, Qt::Key_unknown, 1},
         {u"秘密"_s, u"秘密"_s, Qt::Key_Enter, 1},     {{}, {}, Qt::Key_Return, 1},
         {u"pw"_s, u"pw"_s, Qt::Key_Escape, 0},
     };
-    for (const auto& t : tries) {
+    for (const auto& [password, typed, key, opens] : tries) {
         SharedState state;
         ScriptedDialogs dialogs;
-        state.EditPassword = t.password;
+        state.EditPassword = password;
         int opened = 0;
         protect::F_pass window(state, dialogs, [&] { opened += 1 + window.isVisible(); });
         window.show();
         QLineEdit* field = PasswordField(&window);
-        for (QChar c : t.typed)
+        for (QChar c : typed)
             QTest::sendKeyEvent(QTest::Click, field, Qt::Key_unknown, QString(c), {});
-        if (t.key == Qt::Key_unknown)
+        if (key == Qt::Key_unknown)
             OkButton(&window)->click();
         else
-            QTest::keyClick(field, t.key);
-        EXPECT_EQ(opened, t.opens) << t.typed.toStdString(); // 2: opened before it closed
-        const bool wrong = !t.opens && t.key != Qt::Key_Escape;
+            QTest::keyClick(field, key);
+        EXPECT_EQ(opened, opens) << typed.toStdString(); // 2: opened before it closed
+        const bool wrong = !opens && key != Qt::Key_Escape;
         EXPECT_EQ(window.isVisible(), wrong);
-        EXPECT_EQ(field->text(), t.typed);
+        EXPECT_EQ(field->text(), typed);
         EXPECT_EQ(dialogs.Messages,
                   QList<Message>(int(wrong), {u"パスワードが間違っています。"_s, Notice}));
     }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tests/viewer/ViewerFixture.h"
 
+#include "ui/BoxText.h"
 #include "viewer/SearchWindow.h"
 
 #include <QDir>
@@ -18,10 +19,8 @@ TEST_F(Opening, ShowsHeaderPagesCommentsAndThePrefacePageFirst) {
     Kushu k = MakeKushu(2, u"春"_s, u"十一"_s);
     k.Password = u"ab"_s;
     Write(k);
-    ASSERT_EQ(WriteKansoFile(folder.Path(), u"春_十.kan"_s,
-                             {u"序へ\r\n\r\n三行目 "_s, u"一句目へ"_s, {}, {}, {}, {}})
-                  .error(),
-              QString());
+    WriteBytes(Path(u"春_十.kan"_s),
+               SerializeKanso({u"序へ\r\n\r\n三行目 "_s, u"一句目へ"_s, {}, {}, {}, {}}).value());
     Start();
     Open(u"春_十一"_s);
     EXPECT_EQ(Header(), (QStringList{u"春"_s, u"芭蕉"_s, u"第十一版"_s, u"春　第十一版"_s}));
@@ -29,20 +28,6 @@ TEST_F(Opening, ShowsHeaderPagesCommentsAndThePrefacePageFirst) {
               (PageView{0, 0, {}, u"序"_s, {}, u"解説0\r\n二行目"_s, u"序へ\r\n\r\n三行目 "_s}));
     EXPECT_EQ(state.EditPassword, u"ab"_s);
     EXPECT_EQ(form->KansoList().value(1), u"一句目へ"_s);
-}
-
-TEST_F(Opening, AnotherCollectionWritesThePreviousCommentsBeforeItIsRead) {
-    Write(MakeKushu(1, u"春"_s));
-    Write(MakeKushu(3, u"秋"_s));
-    Start();
-    Open(u"春_一"_s);
-    Type(u"序を読んで"_s);
-    Open(u"秋_一"_s);
-    EXPECT_TRUE(dialogs.Messages.isEmpty());
-    EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s), (QStringList{u"序を読んで"_s, {}, {}, {}, {}}));
-    // The box's text belonged to the other collection: it went to its file, not here.
-    EXPECT_EQ(form->KansoList(), QStringList(7));
-    EXPECT_EQ(Page(), (PageView{0, 0, {}, u"序"_s, {}, u"解説0\r\n二行目"_s, {}}));
 }
 
 TEST_F(Opening, UnreadableFileLeavesTheOpenCollectionExactlyAsItWas) {
@@ -69,9 +54,9 @@ TEST_F(Opening, UnreadableFileLeavesTheOpenCollectionExactlyAsItWas) {
 TEST_F(Opening, TheWindowStartsEmptyAndASecondInstanceIsToldAndEnds) {
     Write(MakeKushu(1));
     Start();
-    EXPECT_EQ(Header() << ChosenAuthorLabel()->text() << ChosenEditionLabel()->text(),
+    EXPECT_EQ(Header() << Find<QLabel>("Label9")->text() << ChosenEditionLabel()->text(),
               QStringList(6));
-    EXPECT_EQ(Page(), PageView{});
+    EXPECT_EQ(Page(), (PageView{-1, 0, {}, {}, {}, {}, {}}));
     SharedState other;
     viewer::MainForm second(other, dialogs);
     EXPECT_FALSE(
@@ -106,9 +91,72 @@ TEST_F(Opening, ASearchResultOpensItsPageAfterTheTypedCommentIsWrittenAndTheSear
     EXPECT_EQ(TitleLabel()->text(), u"秋"_s);
     EXPECT_EQ(PageList()->currentRow(), 3);
     EXPECT_EQ(CommentsOnDisk(u"春_一.kan"_s), (QStringList{u"ほととぎす"_s, {}, {}, {}, {}}));
-    EXPECT_TRUE(search->isVisible());
+    // The box's text belonged to the other collection: it went to its file, not here.
+    EXPECT_EQ(form->KansoList(), QStringList(7));
+    EXPECT_TRUE(dialogs.Messages.isEmpty() && search->isVisible());
     QTest::keyClick(query, Qt::Key_Escape);
     EXPECT_FALSE(search->isVisible());
+}
+
+using Pages = ViewerTest;
+
+TEST_F(Pages, RowsFindTheirEntriesWithHiddenSpecialPagesAndCommentsReachTheirBlocks) {
+    Kushu k = MakeKushu(3);
+    k.Entries[0].Commentary = u"序だ"_s; // two characters: hidden
+    k.Entries[4].Commentary.clear();     // 跋 hidden
+    k.Entries[1].Preface = u"コーヒー店にて"_s;
+    k.Entries[1].Verse = u"ソーダ水ストローの影"_s;
+    k.Entries[1].Postscript = u"ー"_s;
+    Write(k);
+    Start();
+    Open(u"春_一"_s);
+    // The list keeps "ー"; the strip turns it into the vertical line.
+    ASSERT_EQ(Rows(), (QStringList{k.Entries[1].Verse, k.Entries[2].Verse, k.Entries[3].Verse,
+                                   u"プロフィール"_s, u"奥付"_s}));
+    EXPECT_EQ(Page(), (PageView{0,
+                                0,
+                                u"コ｜ヒ｜店にて"_s,
+                                u"ソ｜ダ水ストロ｜の影"_s,
+                                u"｜"_s,
+                                u"解説1\r\n二行目"_s,
+                                {}}));
+    const QStringList typed = {u"一"_s, u"二行目\r\n\r\n三行目 "_s, u"三"_s, u"人"_s, u"奥"_s};
+    for (int row = 0; row < typed.size(); ++row) {
+        if (row > 0)
+            NextPageButton()->click();
+        Type(typed[row]);
+    }
+    PageList()->setCurrentRow(1); // chosen in the list: the comment comes back
+    EXPECT_EQ(ui::BoxText(CommentBox()), u"二行目\r\n\r\n三行目 "_s);
+    form->close(); // the close box quits like "Yomiwa終了", keeping every comment
+    EXPECT_FALSE(form->isVisible());
+    EXPECT_EQ(
+        CommentsOnDisk(u"春_一.kan"_s),
+        (QStringList{{}, u"一"_s, u"二行目\r\n\r\n三行目 "_s, u"三"_s, {}, u"人"_s, u"奥"_s}));
+    EXPECT_TRUE(dialogs.Messages.isEmpty());
+}
+
+TEST_F(Pages, PreviousAndNextAtBothEndsStoreTheCommentOnlyWhenThePageTurns) {
+    Kushu k = MakeKushu(2);
+    k.Entries[1].Verse = u"跋"_s; // a verse that reads as a page word is that page
+    Write(k);
+    Start();
+    Open(u"春_一"_s);
+    Type(u"最初"_s);
+    PreviousPageButton()->click();
+    EXPECT_EQ(Page(), (PageView{0, 0, {}, u"序"_s, {}, u"解説0\r\n二行目"_s, u"最初"_s}));
+    EXPECT_EQ(form->KansoList(), QStringList(6)); // not even stored
+    PageList()->setFocus();
+    NextPageButton()->click(); // the verse "跋" shows the page 跋 and keeps the focus
+    EXPECT_EQ(Page(), (PageView{1, 1, {}, u"跋"_s, {}, u"解説3\r\n二行目"_s, {}}));
+    EXPECT_EQ(form->focusWidget(), PageList());
+    PageList()->setCurrentRow(5);
+    Type(u"最後"_s);
+    NextPageButton()->click();
+    EXPECT_EQ(Page(), (PageView{5, 5, {}, u"奥付"_s, {}, u"解説5\r\n二行目"_s, u"最後"_s}));
+    EXPECT_EQ(form->KansoList().value(5), QString());
+    PreviousPageButton()->click();
+    EXPECT_EQ(form->KansoList().value(5), u"最後"_s);
 }
 
 } // namespace

@@ -20,22 +20,14 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <tuple>
 
 namespace yomiwa::test {
 
 // What the page area shows: the chosen row of the page list and the page whose comment the
-// box holds, the strip's columns as drawn (ー as ｜), the commentary and the comment.
-struct PageView {
-    int Row = -1;
-    int Shown = 0;
-    QString Preface, Verse, Postscript, Commentary, Comment;
-    bool operator==(const PageView&) const = default;
-    friend void PrintTo(const PageView& p, std::ostream* out) {
-        *out << "row " << p.Row << " shown " << p.Shown << " strip " << p.Preface.toStdString()
-             << '/' << p.Verse.toStdString() << '/' << p.Postscript.toStdString() << " \""
-             << p.Commentary.toStdString() << "\" \"" << p.Comment.toStdString() << '"';
-    }
-};
+// box holds, the strip's columns as drawn (ー as ｜: preface, verse, postscript), the
+// commentary and the comment.
+using PageView = std::tuple<int, int, QString, QString, QString, QString, QString>;
 
 // The reading window on a private folder, driven through its named controls.
 class ViewerTest : public ::testing::Test {
@@ -66,19 +58,14 @@ protected:
     QPlainTextEdit* CommentaryBox() const { return Find<QPlainTextEdit>("Text1"); }
     QPlainTextEdit* CommentBox() const { return Find<QPlainTextEdit>("Text2"); }
     QLabel* TitleLabel() const { return Find<QLabel>("Label5"); }
-    QLabel* AuthorLabel() const { return Find<QLabel>("Label7"); }
-    QLabel* EditionLabel() const { return Find<QLabel>("Label8"); }
-    QLabel* PagesHeading() const { return Find<QLabel>("Label14"); }
     ui::StripColumn* PrefaceColumn() const { return Find<ui::StripColumn>("Label2"); }
     ui::StripColumn* VerseColumn() const { return Find<ui::StripColumn>("Label1"); }
     ui::StripColumn* PostscriptColumn() const { return Find<ui::StripColumn>("Label3"); }
-    QLabel* ChosenAuthorLabel() const { return Find<QLabel>("Label9"); }
     QLabel* ChosenEditionLabel() const { return Find<QLabel>("Label10"); }
     QPushButton* OpenButton() const { return Find<QPushButton>("Command1"); }
     QPushButton* QuitButton() const { return Find<QPushButton>("Command2"); }
     QPushButton* PreviousPageButton() const { return Find<QPushButton>("Command3"); }
     QPushButton* NextPageButton() const { return Find<QPushButton>("Command4"); }
-    QPushButton* NewCollectionButton() const { return Find<QPushButton>("Command5"); }
     QPushButton* EditButton() const { return Find<QPushButton>("Command6"); }
 
     // Chooses a collection in the collection list as a click would.
@@ -112,8 +99,8 @@ protected:
     QStringList Rows() const { return Items(PageList()); }
     // The open collection's header: title, author, edition and the page list's heading.
     QStringList Header() const {
-        return {TitleLabel()->text(), AuthorLabel()->text(), EditionLabel()->text(),
-                PagesHeading()->text()};
+        return {TitleLabel()->text(), Find<QLabel>("Label7")->text(),
+                Find<QLabel>("Label8")->text(), Find<QLabel>("Label14")->text()};
     }
     PageView Page() const {
         return {PageList()->currentRow(),      form->ShownPageIndex(),
