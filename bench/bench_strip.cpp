@@ -33,7 +33,7 @@ constexpr int ColumnWidth = Px(375);
 constexpr int ColumnHeight = Px(7635);
 
 QFont VerseFont() {
-    return MakeFont(Face::Mincho, 18, true);
+    return MakeFont(Face::StripMincho, 18, true);
 }
 
 // The longest verse that fits: 21 full-width cells, with turned brackets, small kana,

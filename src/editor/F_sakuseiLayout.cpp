@@ -31,6 +31,7 @@ constexpr ui::Font Gothic11{Gothic, 11.25};
 constexpr ui::Font Gothic12{Gothic, 12};
 constexpr ui::Font PGothic11{PGothic, 11.25};
 constexpr ui::Font Mincho11{Mincho, 11.25};
+constexpr ui::Font StripMincho11{StripMincho, 11.25};
 constexpr ui::Font Mincho12{Mincho, 12};
 constexpr ui::Font MinchoBold12{Mincho, 12, true};
 
@@ -78,7 +79,7 @@ void F_sakusei::BuildControls() {
         Shape("Shape1", {60, 60, 1455, 4395}, Cream, WindowText, 2, m_stripShape),
         Label("Label12", {60, 60, 1455, 4395}, {}, m_stripHelpArea),
         Strip("Label8", {1200, 120, 135, 3375}, Gothic8, m_prefaceColumn),
-        Strip("Label9", {660, 120, 255, 4335}, Mincho11, m_verseColumn),
+        Strip("Label9", {660, 120, 255, 4335}, StripMincho11, m_verseColumn),
         Strip("Label10", {180, 1680, 135, 1875}, Gothic8, m_postscriptColumn),
         Label("Label1", {1620, 180, 480, 240}, Gothic12, u"句集", m_collectionCaption),
         LineEdit("Text2", {2160, 120, 4155, 375}, MinchoBold12, m_titleField).Tab(0),

@@ -12,8 +12,9 @@ QFont MakeFont(Face face, qreal points, bool bold) {
     QStringList families;
     switch (face) {
     case Face::Mincho:
+    case Face::StripMincho:
         families = {u"IPAMincho"_s, u"IPAexMincho"_s, u"Noto Serif CJK JP"_s, u"MS Mincho"_s};
-        if (QFontDatabase::styles(families[2]).contains(u"Bold"_s))
+        if (face == Face::StripMincho && QFontDatabase::styles(families[2]).contains(u"Bold"_s))
             families.move(2, 0);
         break;
     case Face::Gothic:
@@ -25,7 +26,8 @@ QFont MakeFont(Face face, qreal points, bool bold) {
     }
     QFont font;
     font.setFamilies(families);
-    font.setStyleHint(face == Face::Mincho ? QFont::Serif : QFont::SansSerif);
+    font.setStyleHint(face == Face::Gothic || face == Face::PGothic ? QFont::SansSerif
+                                                                    : QFont::Serif);
     font.setPointSizeF(points);
     font.setBold(bold);
     return font;

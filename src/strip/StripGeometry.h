@@ -28,7 +28,7 @@ inline constexpr int BorderPixels = 3;
 inline constexpr StripColumnGeometry Preface{
     {2160, 180, 255, 7815}, Face::Gothic, 12, false, PrefaceFore};
 inline constexpr StripColumnGeometry Verse{
-    {1260, 300, 375, 7635}, Face::Mincho, 18, true, VerseFore};
+    {1260, 300, 375, 7635}, Face::StripMincho, 18, true, VerseFore};
 inline constexpr StripColumnGeometry Postscript{
     {480, 3000, 255, 4815}, Face::Gothic, 12, false, PostscriptFore};
 

@@ -49,7 +49,7 @@ const QRect Verse = TwipsRect(1260, 300, 375, 7635);
 const QRect Strip = TwipsRect(120, 60, 2715, 7995);
 
 QFont VerseFont() {
-    return MakeFont(Face::Mincho, 18, true);
+    return MakeFont(Face::StripMincho, 18, true);
 }
 
 QImage Blank() {
@@ -188,7 +188,7 @@ TEST(StripFit, NoTwoGlyphsTouchAtAnyStage) {
     QSet<StripLayout::Stage> stages;
     for (const auto& [font, size] : {std::pair{VerseFont(), Verse.size()},
                                      {MakeFont(Face::Gothic, 12), QSize(17, 521)},
-                                     {MakeFont(Face::Mincho, 11.25), QSize(17, 289)}})
+                                     {MakeFont(Face::StripMincho, 11.25), QSize(17, 289)}})
         for (const QString& text : texts) {
             const StripLayout layout = Fit(text, font, size);
             stages.insert(layout.stage);
@@ -386,7 +386,7 @@ TEST(Ruby, ReadingsStandRightOfTheirBasesInsideTheStrip) {
     // size, and at the smallest size too: a reading never reaches above or below its base.
     for (const QString& marked :
          {u"蜩《ひぐらし》"_s, u"蜩《ひぐらし》"_s + Haiku + Haiku + Haiku}) {
-        const StripLayout small = Fit(marked, MakeFont(Face::Mincho, 11.25), QSize(17, 289));
+        const StripLayout small = Fit(marked, MakeFont(Face::StripMincho, 11.25), QSize(17, 289));
         const QList<ColumnCell>& reading = small.pieces.at(1).cells;
         const ColumnCell& base = small.pieces[0].cells[0];
         EXPECT_GE(reading.first().top, base.top) << small.size;

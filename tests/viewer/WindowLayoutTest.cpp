@@ -86,9 +86,13 @@ TEST_F(WindowLayout, ReadingWindow) {
     for (const ui::StripColumn* column : {PrefaceColumn(), VerseColumn(), PostscriptColumn()})
         EXPECT_TRUE(tanzaku.contains(column->geometry())) << column->objectName().toStdString();
     ExpectShown(form.get(),
-                {{u"Label1"_s, Described({1260, 300, 375, 7635}, MakeFont(Mincho, 18, true))},
+                {{u"Label1"_s, Described({1260, 300, 375, 7635}, MakeFont(StripMincho, 18, true))},
                  {u"Command2"_s,
                   Described({10020, 7620, 1695, 435}, MakeFont(PGothic, 11.25), u"Yomiwa終了"_s)}});
+    // The header's ideographs and kana, standing on the baseline, are whole in their labels,
+    // whatever Mincho the strip has.
+    for (const QLabel* label : {TitleLabel(), Find<QLabel>("Label7"), Find<QLabel>("Label8")})
+        EXPECT_LE(label->fontMetrics().ascent(), label->height()) << label->text().toStdString();
     EXPECT_TRUE(CommentaryBox()->isReadOnly());
     CommentaryBox()->setFocus();
     EXPECT_EQ(
