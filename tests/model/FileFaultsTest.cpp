@@ -28,7 +28,6 @@ QString SaveHead(const QString& name) {
 // The writers of the two files of a collection, each replacing 春_一 of its kind in the
 // folder. (Exports go through the same path: see the strip's export tests.)
 struct Writer {
-    const char* Kind;
     QString Name;
     QString (*Write)(const QString& folder, int size);
 };
@@ -39,8 +38,8 @@ QString WriteComments(const QString& folder, int size) {
     return WriteKansoFile(folder, u"春_一.kan"_s, QStringList(size + 4, u"感想"_s)).error();
 }
 const Writer Writers[] = {
-    {"collection", u"春_一.Ywk"_s, &WriteCollection},
-    {"comments", u"春_一.kan"_s, &WriteComments},
+    {u"春_一.Ywk"_s, &WriteCollection},
+    {u"春_一.kan"_s, &WriteComments},
 };
 
 } // namespace
@@ -49,7 +48,7 @@ TEST(FileFaults, AFullDiskIsReportedAndTheOldFileKept) {
     // Small payloads are the ones that stay in a write buffer until the very end.
     for (const Writer& w : Writers) {
         for (auto [size, limit] : {std::pair{2, 100}, std::pair{3000, 64 * 1024}}) {
-            SCOPED_TRACE(std::string(w.Kind) + " " + std::to_string(size));
+            SCOPED_TRACE(w.Name.toStdString() + " " + std::to_string(size));
             Folder folder;
             WriteBytes(folder.File(w.Name), "old contents");
             EXPECT_EQ(WithFileSizeLimit(limit, [&] { return w.Write(folder.Path(), size); }),
@@ -66,7 +65,7 @@ TEST(FileFaults, SavingNeverWritesThroughALinkOrOverAnotherKindOfFile) {
     const QString target = elsewhere.File(u"大事.txt"_s);
     WriteBytes(target, "KANSOSTART--\r\n\r\nKANSOEND--\r\n");
     for (const Writer& w : Writers) {
-        SCOPED_TRACE(w.Kind);
+        SCOPED_TRACE(w.Name.toStdString());
         const QString path = folder.File(w.Name);
         for (const QString& to : {target, elsewhere.File(u"無い"_s)}) {
             QFile::link(to, path);
@@ -84,7 +83,7 @@ TEST(FileFaults, SavingNeverWritesThroughALinkOrOverAnotherKindOfFile) {
 TEST(FileFaults, OnlyThisProgramsOwnLeftoversAreRemovedAndPermissionsAreKept) {
     const mode_t umask = ::umask(027);
     for (const Writer& w : Writers) {
-        SCOPED_TRACE(w.Kind);
+        SCOPED_TRACE(w.Name.toStdString());
         Folder folder;
         const QString ours = u'.' + w.Name + u".yomiwa-"_s;
         // Backups, a sweep of the saving file's old pattern, near misses of our own.

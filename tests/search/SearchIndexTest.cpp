@@ -54,7 +54,7 @@ TEST(SearchIndex, FindsWhatAReaderTypesInEveryListedField) {
     Kushu summer = MakeKushu(1, u"夏"_s);
     summer.Entries[1].Verse = u"ヒグラシの声"_s;
     ASSERT_TRUE(WriteKushuFile(folder.Path(), summer).ok());
-    WriteBytes(folder.File(u"壊_一.Ywk"_s), "x\r\n");
+    WriteBytes(folder.File(u"壊_一.Ywk"_s), "x\r\n"); // skipped, as the tool says on stderr
     SearchIndex index(folder.Path());
     using F = SearchField;
     const QString s = u"春_一.Ywk"_s, n = u"夏_一.Ywk"_s; // 夏 (U+590F) is listed first
@@ -81,10 +81,6 @@ TEST(SearchIndex, FindsWhatAReaderTypesInEveryListedField) {
     };
     for (const auto& [query, found] : cases)
         EXPECT_EQ(Find(index, query), found) << query.toStdString();
-    const SearchResult none = index.Search(u"ない"_s);
-    ASSERT_EQ(none.Skipped.size(), 1);
-    EXPECT_EQ(none.Skipped[0].File, folder.File(u"壊_一.Ywk"_s));
-    EXPECT_EQ(none.Skipped[0].Reason, ReadKushuFile(folder.File(u"壊_一.Ywk"_s)).error());
 
     // The open collection's comments as the window holds them stand for its file's.
     const OpenComments open = {folder.File(s), {{}, u"まだ書いていない"_s, {}, {}, {}, {}}};

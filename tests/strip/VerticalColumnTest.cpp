@@ -27,8 +27,7 @@ using namespace yomiwa;
 namespace {
 
 quint32 HorizontalGlyph(const QRawFont& face, const QString& character) {
-    const QList<quint32> glyphs = face.glyphIndexesForString(character);
-    return glyphs.isEmpty() ? 0 : glyphs.first();
+    return face.glyphIndexesForString(character).value(0);
 }
 
 const QColor Paper(0xFF, 0xFF, 0xC0);
