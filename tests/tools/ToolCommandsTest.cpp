@@ -104,7 +104,6 @@ TEST(ToolCommands, RenderGivesExitCodesAndMessages) {
     WriteBytes(folder.File(u"bad.Ywk"_s), "x\r\n");
     const QString refused = u"この句集には書き出すページがありません。"_s;
     const std::pair<QStringList, Console> cases[] = {
-        {{ywk, pdf}, {ExitOk, pdf.toUtf8() + '\n', {}}},
         {{ywk, png, u"--page"_s, u"1"_s, u"--scale"_s, u"2"_s}, {ExitOk, png.toUtf8() + '\n', {}}},
         {{ywk, png}, Usage(u"PNG 画像には --page でページを指定してください。"_s)},
         {{ywk, png, u"--page"_s, u"7"_s},
