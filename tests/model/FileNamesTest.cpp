@@ -9,7 +9,6 @@ using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
 
 TEST(FileNames, CollectionAndCommentsNames) {
-    EXPECT_EQ(KushuFileName(u"春_夏"_s, u"一"_s), u"春_夏_一.Ywk"_s);
     EXPECT_EQ(
         (QStringList{KansoFileName(u"春"_s, u"第一版"_s), KansoFileName(u"春"_s, u"第十一版"_s),
                      KansoFileName(u"春"_s, u"第版"_s)}),
