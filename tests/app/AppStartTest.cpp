@@ -125,24 +125,21 @@ TEST_F(AppStart, CommandLineFileHelpAndEveryUsageFault) {
         return u"yomiwa: "_s + why + u'\n' + usage;
     };
     // --version and an unknown option: see the installed program's own answers.
-    const struct {
-        QStringList Args;
-        A What;
-        QString File, Output;
-    } cases[] = {
+    const std::tuple<QStringList, A, QString, QString> cases[] = {
+        // arguments, action, file, output
         {{}, A::Run, {}, {}},
         {{u"sub/春_一.Ywk"_s}, A::Run, here + u"sub/春_一.Ywk"_s, {}},
         {{u"--help"_s}, A::Help, {}, usage},
         {{u"a.txt"_s}, A::Usage, {}, fault(u"句集ファイル（.Ywk）ではありません: a.txt"_s)},
         {{u"a.Ywk"_s, u"b.Ywk"_s}, A::Usage, {}, fault(u"開ける句集ファイルは一つだけです。"_s)},
     };
-    for (const auto& c : cases) {
+    for (const auto& [args, what, file, output] : cases) {
         const app::CommandLine line =
-            app::ParseCommandLine(QStringList{u"yomiwa"_s} + c.Args, u"1.1"_s);
-        EXPECT_EQ(line.What, c.What) << c.Args.join(u' ').toStdString();
-        EXPECT_EQ(line.File, c.File);
-        EXPECT_TRUE(line.Output.startsWith(c.Output)) << line.Output.toStdString();
-        EXPECT_EQ(line.ExitCode(), c.What == A::Usage ? 2 : 0);
+            app::ParseCommandLine(QStringList{u"yomiwa"_s} + args, u"1.1"_s);
+        EXPECT_EQ(line.What, what) << args.join(u' ').toStdString();
+        EXPECT_EQ(line.File, file);
+        EXPECT_TRUE(line.Output.startsWith(output)) << line.Output.toStdString();
+        EXPECT_EQ(line.ExitCode(), what == A::Usage ? 2 : 0);
     }
     EXPECT_TRUE(app::ParseCommandLine({u"yomiwa"_s, u"-platform"_s}, {}).UnknownOption);
 }

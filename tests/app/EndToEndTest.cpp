@@ -4,48 +4,33 @@
 
 #include "model/StripText.h"
 #include "strip/Colours.h"
-#include "tests/ScriptedDialogs.h"
-#include "tests/TestSupport.h"
+#include "tests/viewer/ViewerFixture.h"
 #include "ui/ColourValues.h"
 #include "ui/Shapes.h"
-#include "ui/StripColumn.h"
-#include "viewer/MainForm.h"
 
 #include <QDialog>
-#include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
-using namespace yomiwa;
-using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
 
+namespace yomiwa::test {
 namespace {
 
-template <typename T> T* Control(QWidget* window, const char* name) {
-    T* control = window->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(control, nullptr) << name;
-    return control;
-}
-
 void Click(QWidget* window, const char* button) {
-    QTest::mouseClick(Control<QPushButton>(window, button), Qt::LeftButton);
+    QTest::mouseClick(Control<QPushButton>(window, QLatin1String(button)), Qt::LeftButton);
 }
 
 void SetLine(QWidget* window, const char* name, const QString& text) {
-    Control<QLineEdit>(window, name)->setText(text);
+    Control<QLineEdit>(window, QLatin1String(name))->setText(text);
 }
 
 void PressSpecialPage(QWidget* editor, QListWidget* list, QPlainTextEdit* box, int row,
                       const QString& text) {
     list->setCurrentRow(row);
     box->setPlainText(text);
-    QTest::mousePress(Control<QPushButton>(editor, "Command18"), Qt::LeftButton);
+    QTest::mousePress(Control<QPushButton>(editor, u"Command18"_s), Qt::LeftButton);
 }
 
 struct Haiku {
@@ -53,105 +38,81 @@ struct Haiku {
     QColor Strip;
 };
 
-const QList<Haiku> Poems = {
-    {u"深川にて"_s, u"古池や蛙飛びこむ水の音"_s, u"芭蕉"_s, u"静かな池。\n音のあと。"_s,
-     QColor(0xFF, 0xEE, 0xDD)},
-    {u"ーー前書ー"_s, u"柿くへば鐘が鳴るなり法隆寺"_s, QString(), u"子規の句。"_s,
-     QColor(0xDD, 0xEE, 0xFF)},
-};
+const Haiku Poem = {u"深川にて"_s, u"古池や蛙飛びこむ水の音"_s, u"芭蕉"_s,
+                    u"静かな池。\n音のあと。"_s, QColor(0xFF, 0xEE, 0xDD)};
 
 const QStringList SpecialTexts = {u"序の言葉です。"_s, u"跋の言葉です。"_s, u"作者の紹介です。"_s,
                                   u"令和八年　初版"_s};
 
-// Drives the editor as an author would: header, 序, two haiku with colours of their
-// own, the closing pages, then 保存して終了.
+// Drives the editor as an author would: header, 序, a haiku with colours of its own, the
+// closing pages, then 保存して終了.
 void Author(QDialog* editor, ScriptedDialogs& dialogs) {
     SetLine(editor, "Text2", u"四季"_s);
     SetLine(editor, "Text3", u"作者名"_s);
     SetLine(editor, "Text4", u"一"_s);
-    auto* list = Control<QListWidget>(editor, "List1");
-    auto* box = Control<QPlainTextEdit>(editor, "Text1");
+    auto* list = Control<QListWidget>(editor, u"List1"_s);
+    auto* box = Control<QPlainTextEdit>(editor, u"Text1"_s);
 
     // 序 takes its commentary and a whole-window colour of its own.
     dialogs.QueueColour(QColor(0x10, 0x20, 0x30));
     Click(editor, "Command6");
     PressSpecialPage(editor, list, box, 0, SpecialTexts[0]);
 
-    for (int i = 0; i < Poems.size(); ++i) {
-        list->setCurrentRow(i); // each new haiku goes after the one before
-        const Haiku& h = Poems[i];
-        SetLine(editor, "Text6", h.Preface);
-        SetLine(editor, "Text5", h.Verse);
-        SetLine(editor, "Text7", h.Postscript);
-        box->setPlainText(h.Commentary);
-        dialogs.QueueColour(h.Strip);
-        Click(editor, "Command7");
-        Click(editor, "Command5");
-    }
+    SetLine(editor, "Text6", Poem.Preface);
+    SetLine(editor, "Text5", Poem.Verse);
+    SetLine(editor, "Text7", Poem.Postscript);
+    box->setPlainText(Poem.Commentary);
+    dialogs.QueueColour(Poem.Strip);
+    Click(editor, "Command7");
+    Click(editor, "Command5"); // after 序, the selected row
     for (int page = 1; page <= 3; ++page)
-        PressSpecialPage(editor, list, box, int(Poems.size()) + page, SpecialTexts[page]);
+        PressSpecialPage(editor, list, box, 1 + page, SpecialTexts[page]);
     Click(editor, "Command4");
 }
 
-} // namespace
+using EndToEnd = ViewerTest;
 
-TEST(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
-    Folder folder;
-    SharedState state;
-    ScriptedDialogs dialogs;
-    viewer::MainForm form(state, dialogs);
-    ASSERT_TRUE(form.Form_Load(folder.Path(), viewer::MainForm::OtherInstance::None));
-    form.show();
-
+TEST_F(EndToEnd, CollectionMadeInTheEditorReadsBackInTheViewer) {
+    Start();
     dialogs.QueueModal([&](QDialog* editor) { Author(editor, dialogs); });
-    Click(&form, "Command5");
+    Click(form.get(), "Command5");
     ASSERT_TRUE(dialogs.Idle());
 
     // Saving refreshed the collection list.
-    auto* list2 = Control<QListWidget>(&form, "List2");
-    ASSERT_EQ(list2->count(), 1);
-    EXPECT_EQ(list2->item(0)->text(), u"四季_一"_s);
-
-    list2->setCurrentRow(0);
-    Click(&form, "Command1");
-    QStringList labels;
-    for (const char* name : {"Label5", "Label7", "Label8"})
-        labels.append(Control<QLabel>(&form, name)->text());
-    EXPECT_EQ(labels, (QStringList{u"四季"_s, u"作者名"_s, u"第一版"_s}));
-    EXPECT_EQ(Control<QListWidget>(&form, "List1")->count(), 6);
+    ASSERT_EQ(Items(CollectionList()), QStringList{u"四季_一"_s});
+    Open(u"四季_一"_s);
+    EXPECT_EQ(Header().first(3), (QStringList{u"四季"_s, u"作者名"_s, u"第一版"_s}));
+    EXPECT_EQ(Rows().size(), 5);
 
     // The strip's three columns, top to bottom of the page: verse, preface, postscript.
-    const auto captions = [&form] {
-        QStringList texts;
-        for (const char* name : {"Label1", "Label2", "Label3"})
-            texts.append(Control<ui::StripColumn>(&form, name)->Caption());
-        return texts;
+    const auto captions = [this] {
+        return QStringList{VerseColumn()->Caption(), PrefaceColumn()->Caption(),
+                           PostscriptColumn()->Caption()};
     };
-    auto* commentary = Control<QPlainTextEdit>(&form, "Text1");
-    auto* strip = Control<ui::RoundedShape>(&form, "Shape1");
+    auto* strip = Find<ui::RoundedShape>("Shape1");
 
     // 序, with the window colour chosen for it and the editor's defaults elsewhere.
     EXPECT_EQ(captions().value(0), u"序"_s);
-    EXPECT_EQ(commentary->toPlainText(), SpecialTexts[0]);
-    EXPECT_EQ(ui::BackColour(&form), strip::FromQColor(QColor(0x10, 0x20, 0x30)));
+    EXPECT_EQ(CommentaryBox()->toPlainText(), SpecialTexts[0]);
+    EXPECT_EQ(ui::BackColour(form.get()), strip::FromQColor(QColor(0x10, 0x20, 0x30)));
     EXPECT_EQ(strip->FillColour(), 12648447);
-    EXPECT_EQ(ui::BackColour(commentary), -2147483643); // a system colour stays one
+    EXPECT_EQ(ui::BackColour(CommentaryBox()), -2147483643); // a system colour stays one
 
-    for (int i = 0; i < Poems.size(); ++i) {
-        Click(&form, "Command4");
-        const Haiku& h = Poems[i];
-        EXPECT_EQ(captions(), (QStringList{ToStripText(h.Verse), ToStripText(h.Preface),
-                                           ToStripText(h.Postscript)}));
-        EXPECT_EQ(commentary->toPlainText(), h.Commentary);
-        EXPECT_EQ(strip->FillColour(), strip::FromQColor(h.Strip));
-        // Each haiku took the colours shown when it was added, 序's window colour included.
-        EXPECT_EQ(ui::BackColour(&form), strip::FromQColor(QColor(0x10, 0x20, 0x30)));
-    }
+    NextPageButton()->click();
+    EXPECT_EQ(captions(), (QStringList{ToStripText(Poem.Verse), ToStripText(Poem.Preface),
+                                       ToStripText(Poem.Postscript)}));
+    EXPECT_EQ(CommentaryBox()->toPlainText(), Poem.Commentary);
+    EXPECT_EQ(strip->FillColour(), strip::FromQColor(Poem.Strip));
+    // The haiku took the colours shown when it was added, 序's window colour included.
+    EXPECT_EQ(ui::BackColour(form.get()), strip::FromQColor(QColor(0x10, 0x20, 0x30)));
     const QStringList words = {u"跋"_s, u"プロフィ｜ル"_s, u"奥付"_s};
     for (int page = 1; page <= 3; ++page) {
-        Click(&form, "Command4");
+        NextPageButton()->click();
         EXPECT_EQ(captions(), (QStringList{words[page - 1], QString(), QString()}));
-        EXPECT_EQ(commentary->toPlainText(), SpecialTexts[page]);
+        EXPECT_EQ(CommentaryBox()->toPlainText(), SpecialTexts[page]);
     }
     EXPECT_EQ(dialogs.Messages.size(), 4); // the four "changed" notices of 句の変更
 }
+
+} // namespace
+} // namespace yomiwa::test

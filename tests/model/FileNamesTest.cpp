@@ -9,7 +9,6 @@ using namespace yomiwa::test;
 using namespace Qt::Literals::StringLiterals;
 
 TEST(FileNames, CollectionAndCommentsNames) {
-    EXPECT_EQ(KushuFileName(u"春_夏"_s, u"一"_s), u"春_夏_一.Ywk"_s);
     EXPECT_EQ(
         (QStringList{KansoFileName(u"春"_s, u"第一版"_s), KansoFileName(u"春"_s, u"第十一版"_s),
                      KansoFileName(u"春"_s, u"第版"_s)}),
@@ -25,12 +24,7 @@ TEST(FileNames, CollectionAndCommentsNames) {
 
 TEST(FileNames, PartsThatCannotBeFileNamesAreRefused) {
     EXPECT_TRUE(CheckFileNamePart(u"春の句集 (改) ＊？"_s, u"句集名"_s).ok());
-    for (const QString& bad :
-         {u"..\\x"_s, u"c:"_s, u"*"_s, u"?"_s, u"\""_s, u"<"_s, u">"_s, u"|"_s, u"\t"_s})
+    for (const QString& bad : {u"..\\x"_s, u"春/秋"_s, u"c:"_s, u"*"_s, u"?"_s, u"\""_s, u"<"_s,
+                               u">"_s, u"|"_s, u"\t"_s})
         EXPECT_FALSE(CheckFileNamePart(bad, u"句集名"_s).ok()) << bad.toStdString();
-    const QString rule = u"が含まれています。\r次の文字は使えません： \\ / : * ? \" < > |"_s;
-    EXPECT_EQ(
-        ErrorOf(CheckFileNamePart(u"春/秋"_s, u"句集名"_s)),
-        (Error{ErrorKind::Refused, u"句集名にファイル名に使えない文字「/」(U+002F)"_s + rule}));
-    EXPECT_EQ(CheckFileNamePart(u"a\nb"_s, u"版数"_s).error(), u"版数に改行が含まれています。"_s);
 }

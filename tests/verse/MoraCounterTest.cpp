@@ -16,7 +16,6 @@ TEST(MoraCounter, CutsVersesIntoThePhrasesPoetsCount) {
     if (!counter.Count(u"春"_s).ok())
         GTEST_SKIP() << "MeCab's IPA dictionary is not installed (mecab-ipadic-utf8)";
     const std::tuple<QString, QStringList, QString> verses[] = {
-        {u"古池や蛙飛び込む水の音"_s, {u"古池や"_s, u"蛙飛び込む"_s, u"水の音"_s}, u"5・7・5"_s},
         // 兵 is read へい, until the reading つはもの (four as written) is typed.
         {u"夏草や兵どもが夢の跡"_s,
          {u"夏草や"_s, u"兵どもが"_s, u"夢の跡"_s},
@@ -24,9 +23,6 @@ TEST(MoraCounter, CutsVersesIntoThePhrasesPoetsCount) {
         {u"夏草や兵《つはもの》どもが夢の跡"_s,
          {u"夏草や"_s, u"兵どもが"_s, u"夢の跡"_s},
          u"5・7・5"_s},
-        {u"旅に病んで夢は枯野《かれの》をかけ廻る"_s,
-         {u"旅に病んで"_s, u"夢は枯野を"_s, u"かけ廻る"_s},
-         u"6・7・5（字余り）"_s},
         // Small kana, っ, ー, ん; old spelling as written; half-width kana; letters one each.
         {u"チューリップ喜びだけを持つてゐる"_s,
          {u"チューリップ"_s, u"喜びだけを"_s, u"持つてゐる"_s},
