@@ -219,12 +219,16 @@ TEST_F(WindowExport, ImageAtOneTimesMatchesTheWindowsStrip) {
 // Every sheet but a tanzaku and B4 borderless keeps its strips 5 mm and its cut marks 3 mm
 // inside the paper; a row of strips reads from the right.
 TEST(StripSheets, PaperSizeStripsPerSheetMarginsFontsAndText) {
-    // clang-format off
-    const struct { SheetLayout layout; QSizeF points; int perSheet; qreal margin; } cases[] = {
-        {SheetLayout::Tanzaku, {171.8, 1030.7}, 1, 0}, {SheetLayout::B4, {728.5, 1031.8}, 4, 5},
-        {SheetLayout::B4Borderless, {728.5, 1031.8}, 4, 0},
-        {SheetLayout::A4, {595.3, 841.9}, 4, 5}, {SheetLayout::A4Fit, {595.3, 841.9}, 1, 5}};
-    // clang-format on
+    const struct {
+        SheetLayout layout;
+        QSizeF points;
+        int perSheet;
+        qreal margin;
+    } cases[] = {{SheetLayout::Tanzaku, {171.8, 1030.7}, 1, 0},
+                 {SheetLayout::B4, {728.5, 1031.8}, 4, 5},
+                 {SheetLayout::B4Borderless, {728.5, 1031.8}, 4, 0},
+                 {SheetLayout::A4, {595.3, 841.9}, 4, 5},
+                 {SheetLayout::A4Fit, {595.3, 841.9}, 1, 5}};
     Kushu k = MakeKushu(6);
     k.Entries[0].Commentary = u"ab"_s; // 序 hidden: nine pages
     k.Entries[2].Verse = u"ぶーんと蜂"_s;

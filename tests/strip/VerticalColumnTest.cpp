@@ -95,12 +95,10 @@ TEST(VerticalColumn, TurnsWhatVerticalTextTurnsAndKeepsTheVerticalLineUpright) {
 }
 
 TEST(StripFit, TextThatFitsIsDrawnAsItAlwaysWas) {
-    // clang-format off
     const std::pair<QString, QFont> cases[] = {
         {u"「古池や蛙飛びこむ水の音」ーゃ、ア12月AB"_s, VerseFont()}, // 21 cells, all it holds
         {u"コーヒー店にて　旅の途中"_s, MakeFont(Face::Gothic, 12)},
     };
-    // clang-format on
     for (const auto& [text, font] : cases) {
         // The column as it was drawn: laid out once, cut at the bottom.
         QImage before = Blank();
@@ -325,20 +323,24 @@ TEST(StripBold, AFaceWithoutBoldIsThickenedByItsOutlineOnce) {
 }
 
 TEST(Ruby, MarksAreReadOnTheFieldsOwnText) {
-    // clang-format off
-    const struct { QString text, base, rubies; } cases[] = { // rubies: "begin-end:reading" joined by ","
-        {u"あの翡翠《かわせみ》と鶺鴒《せきれい》"_s, u"あの翡翠と鶺鴒"_s, u"2-4:かわせみ,5-7:せきれい"_s},
-        {u"春の｜うみ《海》｜ひねもす《ヒネモス》"_s, u"春の｜うみ《海》ひねもす"_s, u"8-12:ヒネモス"_s},
+    const struct {
+        QString text, base, rubies;
+    } cases[] = {
+        // rubies: "begin-end:reading" joined by ","
+        {u"あの翡翠《かわせみ》と鶺鴒《せきれい》"_s, u"あの翡翠と鶺鴒"_s,
+         u"2-4:かわせみ,5-7:せきれい"_s},
+        {u"春の｜うみ《海》｜ひねもす《ヒネモス》"_s, u"春の｜うみ《海》ひねもす"_s,
+         u"8-12:ヒネモス"_s},
         // Not readings: drawn as typed.
         {u"かな《かな》"_s, u"かな《かな》"_s, QString()},
         {u"漢《《かん》｜字》《じ》"_s, u"漢《《かん》｜字》《じ》"_s, QString()},
         {u"漢《かん"_s + QString(3000, u'か'), u"漢《かん"_s + QString(3000, u'か'), QString()},
         // Long runs of marks: the ｜ right before a base and the 《 right after kanji count.
         {u"｜｜あ《か》"_s, u"｜あ"_s, u"1-2:か"_s},
-        {QString(3000, u'《') + u"漢《かん》"_s, QString(3000, u'《') + u"漢"_s, u"3000-3001:かん"_s},
+        {QString(3000, u'《') + u"漢《かん》"_s, QString(3000, u'《') + u"漢"_s,
+         u"3000-3001:かん"_s},
         {QString(3000, u'｜') + u"字《じ》"_s, QString(2999, u'｜') + u"字"_s, u"2999-3000:じ"_s},
     };
-    // clang-format on
     for (const auto& c : cases) {
         const RubyText ruby = ParseRuby(c.text);
         QStringList rubies;
