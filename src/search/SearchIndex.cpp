@@ -163,13 +163,16 @@ struct SearchIndex::Collection {
     QList<Hit> Find(const FoldedFields& fields, const QString& path, QStringView query,
                     qsizetype limit) const {
         QList<Hit> hits;
-        fields.Find(query,
-                    [&](qint64 tag, const QString& text, const std::vector<TextRange>& matches) {
-                        const int entry = int(tag / 8);
-                        hits.append({path, Title, Edition, PageOfEntry[std::size_t(entry)], entry,
-                                     SearchField(tag % 8), text, matches});
-                        return hits.size() < limit;
-                    });
+        fields.Find(query, [&](qint64 tag, const QString& text,
+                               const std::vector<TextRange>& matches) {
+            const int entry = int(tag / 8);
+            const auto field = SearchField(tag % 8);
+            hits.append(
+                {path, Title, Edition, PageOfEntry[std::size_t(entry)], entry, field, text, matches,
+                 field == SearchField::Verse ? QString()
+                                             : Fields.Text(TagOf(entry, SearchField::Verse))});
+            return hits.size() < limit;
+        });
         return hits;
     }
 };

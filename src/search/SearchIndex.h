@@ -29,6 +29,7 @@ struct Hit {
     SearchField Field = SearchField::Verse;
     QString Text;                   // the field's text as stored
     std::vector<TextRange> Matches; // every place of Text the query was found at, in order
+    QString Verse;                  // the page's verse as stored, for a hit in another field
 };
 
 // A file the search could not read, and the reader's message saying why.

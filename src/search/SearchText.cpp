@@ -224,6 +224,15 @@ TextRange FoldedFields::Source(const Record& record, qsizetype from, qsizetype t
     return {at(from).Begin, at(to - 1).End};
 }
 
+QString FoldedFields::Text(qint64 tag) const {
+    const auto record =
+        std::lower_bound(m_records.begin(), m_records.end(), tag,
+                         [](const Record& r, qint64 wanted) { return r.Tag < wanted; });
+    if (record == m_records.end() || record->Tag != tag)
+        return {};
+    return m_original.sliced(record->Original, record->OriginalSize);
+}
+
 void FoldedFields::Find(
     QStringView query,
     const std::function<bool(qint64, const QString&, const std::vector<TextRange>&)>& take) const {

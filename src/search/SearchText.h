@@ -38,6 +38,9 @@ public:
               const std::function<bool(qint64 tag, const QString& text,
                                        const std::vector<TextRange>& matches)>& take) const;
 
+    // The text added under `tag`, empty when none was; tags are added in rising order.
+    QString Text(qint64 tag) const;
+
     // Done adding: frees what adding reserved beyond its needs, and counts the characters
     // that a long text's search starts from.
     void Finish();

@@ -2,6 +2,7 @@
 #include "viewer/SearchWindow.h"
 
 #include "model/FileNames.h"
+#include "model/RubyText.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -160,11 +161,16 @@ void SearchWindow::ShowResult(const search::SearchResult& result) {
     m_resultList->clear();
     for (const search::Hit& hit : m_hits) {
         auto* item = new QListWidgetItem(hit.Title + u" "_s + hit.Text, m_resultList);
-        item->setData(Qt::UserRole,
-                      u"<span style=\"color:#505050\">%1　第%2版　%3ページ　%4</span><br>%5"_s.arg(
-                          hit.Title.toHtmlEscaped(), hit.Edition.toHtmlEscaped(),
-                          QString::number(hit.Page), search::FieldName(hit.Field),
-                          MarkedText(hit)));
+        item->setData(
+            Qt::UserRole,
+            u"<span style=\"color:#505050\">%1　第%2版　%3ページ　%4%5</span><br>%6"_s.arg(
+                hit.Title.toHtmlEscaped(), hit.Edition.toHtmlEscaped(), QString::number(hit.Page),
+                search::FieldName(hit.Field),
+                // A hit beside the verse names the verse it belongs to.
+                hit.Verse.isEmpty()
+                    ? QString()
+                    : u"（句「%1」）"_s.arg(ParseRuby(hit.Verse).base.toHtmlEscaped()),
+                MarkedText(hit)));
     }
     if (!m_hits.isEmpty())
         m_resultList->setCurrentRow(0);

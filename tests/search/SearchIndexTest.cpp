@@ -81,6 +81,10 @@ TEST(SearchIndex, FindsWhatAReaderTypesInEveryListedField) {
     };
     for (const auto& [query, found] : cases)
         EXPECT_EQ(Find(index, query), found) << query.toStdString();
+    // A hit beside a verse names the verse it belongs to.
+    EXPECT_EQ((QStringList{index.Search(u"hELLO"_s).Hits.value(0).Verse,
+                           index.Search(u"蜩"_s).Hits.value(0).Verse}),
+              (QStringList{u"古池や蛙飛びこむ水の音2"_s, QString()}));
 
     // The open collection's comments as the window holds them stand for its file's.
     const OpenComments open = {folder.File(s), {{}, u"まだ書いていない"_s, {}, {}, {}, {}}};
