@@ -47,7 +47,9 @@ std::optional<QString> DecodeCodeList(QStringView line) {
         if (comma <= start)
             break; // no further comma, or an empty item: the rest is ignored
         const std::optional<qint64> item = ParseDecimal(line.sliced(start, comma - start));
-        if (!item)
+        // A number far from every code is no character; taking the offset off it could
+        // overflow.
+        if (!item || *item < -0x10000 || *item > 0x10000)
             return std::nullopt;
         const qint64 v = *item - CodeOffset;
         // A single byte, or a double-byte code read as a signed 16-bit number.

@@ -51,7 +51,8 @@ TEST(Cp932, CodeListsDecodeByTheCommasAndRefuseWhatIsNoCharacter) {
     // Not numbers; beyond a byte or 16 bits; a lone lead byte, no lead byte, unassigned, no
     // trail byte.
     for (const QString& line :
-         {u"17a,"_s, u" 170,"_s, u"+170,"_s, u"-,"_s, u"99999999999999999999,"_s, u"170,abc,"_s,
-          u"329,"_s, u"-32696,"_s, u"202,"_s, u"-32695,"_s, u"-31351,"_s, u"-32429,"_s})
+         {u"17a,"_s, u" 170,"_s, u"+170,"_s, u"-,"_s, u"99999999999999999999,"_s,
+          u"-9223372036854775807,"_s, u"170,abc,"_s, u"329,"_s, u"-32696,"_s, u"202,"_s,
+          u"-32695,"_s, u"-31351,"_s, u"-32429,"_s})
         EXPECT_FALSE(DecodeCodeList(line)) << line.toStdString();
 }
