@@ -265,20 +265,6 @@ bool NeedsOutlineBold(QPainter& painter, const ColumnLayout& layout) {
     return !rasterised;
 }
 
-// The face's own outlines at its design size: Qt thickens the outlines of a bold font's small
-// sizes already, of its large ones not. Invalid when Qt gives a different face for it.
-QRawFont DesignOutlines(const QRawFont& face) {
-    QFont plain(face.familyName());
-    plain.setStyleName(face.styleName());
-    plain.setPixelSize(int(face.unitsPerEm()));
-    plain.setHintingPreference(QFont::PreferNoHinting);
-    plain.setStyleStrategy(QFont::NoFontMerging);
-    const QRawFont outlines = QRawFont::fromFont(plain, QFontDatabase::Japanese);
-    if (!outlines.isValid() || outlines.fontTable("head") != face.fontTable("head"))
-        return QRawFont();
-    return outlines;
-}
-
 // Thickens as the rasteriser does: the column's outlines filled once and stroked once with a
 // pen of the rasteriser's width (half of it on either side of each outline), so no glyph is
 // drawn twice and the text is in the drawing once.

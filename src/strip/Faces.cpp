@@ -8,13 +8,23 @@ namespace yomiwa::strip {
 
 using namespace Qt::Literals::StringLiterals;
 
+namespace {
+
+// Asked once: every strip, on screen and on paper, is set in the same face.
+bool NotoHasBold() {
+    static const bool bold = QFontDatabase::styles(u"Noto Serif CJK JP"_s).contains(u"Bold"_s);
+    return bold;
+}
+
+} // namespace
+
 QFont MakeFont(Face face, qreal points, bool bold) {
     QStringList families;
     switch (face) {
     case Face::Mincho:
     case Face::StripMincho:
         families = {u"IPAMincho"_s, u"IPAexMincho"_s, u"Noto Serif CJK JP"_s, u"MS Mincho"_s};
-        if (face == Face::StripMincho && QFontDatabase::styles(families[2]).contains(u"Bold"_s))
+        if (face == Face::StripMincho && NotoHasBold())
             families.move(2, 0);
         break;
     case Face::Gothic:

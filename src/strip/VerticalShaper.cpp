@@ -49,9 +49,8 @@ void ReleaseTables(void* tables) {
     std::unique_ptr<Tables>(static_cast<Tables*>(tables));
 }
 
-// The same face at its design size (a pixel per font unit), without hinting or synthetic
-// bold, so that its outlines' extents are the face's own numbers. Invalid when Qt gives a
-// different face for it.
+} // namespace
+
 QRawFont DesignOutlines(const QRawFont& face) {
     QFont plain(face.familyName());
     plain.setStyleName(face.styleName());
@@ -64,8 +63,6 @@ QRawFont DesignOutlines(const QRawFont& face) {
         return QRawFont();
     return outlines;
 }
-
-} // namespace
 
 // The glyph extents and vertical metrics HarfBuzz needs to place vertical glyphs, for a
 // face whose outline tables it is not given. Font units throughout (the HarfBuzz font is

@@ -75,4 +75,9 @@ private:
     qreal m_fullCell = 0;
 };
 
+// The same face at its design size (a pixel per font unit), without hinting or synthetic
+// bold, so that its outlines' extents are the face's own numbers. Invalid when Qt gives a
+// different face for it.
+QRawFont DesignOutlines(const QRawFont& face);
+
 } // namespace yomiwa::strip
